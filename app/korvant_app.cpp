@@ -1,0 +1,79 @@
+#include "app/korvant_app.h"
+
+#include "app/load_settings.h"
+#include "platform/win32/ansi.h"
+
+namespace app {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+int pixels(float twips) { return static_cast<int>(twips) / kTwipsPerPixel; }
+
+}  // namespace
+
+KorvaNTApp::KorvaNTApp()
+    : paths_(settings::SettingsPaths::inFolder(win32::exeFolder())), ini_(paths_.ini) {}
+
+bool KorvaNTApp::startUp() {
+    if (!host_.create()) return false;
+    host_.onClose = [this] { terminate(); };
+
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
+    tray_.add(host_.hwnd(), kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
+              L"コルバ君NT");
+
+    live_ = loadLiveSettings(ini_, files_, paths_);
+    const settings::Settings& s = live_.settings;
+
+    taskbar_.create();
+    taskbar_.setVisible(s.TaskOnOff == 1);
+
+    if (!main_.create(host_.hwnd(), pixels(s.X_WindowPosition), pixels(s.Y_WindowPosition),
+                      pixels(s.WindowWidth), pixels(s.WindowHeight)))
+        return false;
+    main_.onClose = [this] { terminate(); };
+    main_.setBackground(static_cast<COLORREF>(s.BackColor[0]));
+    if (s.SetFormTop == 0)
+        SetWindowPos(main_.hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
+    return true;
+}
+
+int KorvaNTApp::run() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+void KorvaNTApp::storeWindowPositions() {
+    RECT r{};
+    if (!GetWindowRect(main_.hwnd(), &r)) return;
+    settings::Settings& s = live_.settings;
+    s.X_WindowPosition = static_cast<float>(r.left * kTwipsPerPixel);
+    s.Y_WindowPosition = static_cast<float>(r.top * kTwipsPerPixel);
+    s.WindowWidth = static_cast<float>((r.right - r.left) * kTwipsPerPixel);
+    s.WindowHeight = static_cast<float>((r.bottom - r.top) * kTwipsPerPixel);
+}
+
+void KorvaNTApp::exitFromMenu() {
+    if (live_.settings.AutoSET == 1) {
+        storeWindowPositions();
+        statusText_ = settings::saveSettings(live_, ini_, files_, paths_);
+    } else {
+        settings::WriteCloseList(files_, paths_.closeList, live_.closeList);
+    }
+    terminate();
+}
+
+void KorvaNTApp::terminate() {
+    tray_.remove();
+    ShowWindow(main_.hwnd(), SW_HIDE);
+    ExitProcess(0);
+}
+
+}  // namespace app

@@ -1,0 +1,24 @@
+#include "app/load_settings.h"
+
+#include "settings/settings_file.h"
+
+namespace app {
+
+settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::TextFiles& files,
+                                        const settings::SettingsPaths& paths) {
+    settings::applyVersionStep(ini);
+    settings::LiveSettings live;
+    settings::Settings& s = live.settings;
+    s = settings::readSettings(ini);
+    live.inMultiplier = settings::speedMultiplierFor(s.InSlider);
+    live.outMultiplier = settings::speedMultiplierFor(s.OutSlider);
+    live.proxyList = settings::loadProxyList(files, paths.proxyList);
+    live.closeList = settings::loadCloseList(files, paths.closeList);
+    live.driveColours = settings::parseDriveColours(s.DrivesColor1, s.DrivesColor2);
+    live.displayRows =
+        settings::buildDisplayRows(s.MainList, s.MainListCheckMark, s.MainListColor1,
+                                   s.MainListColor2);
+    return live;
+}
+
+}  // namespace app

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+enum class Hive { CurrentUser, LocalMachine };
+
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegDword = 4;
+
+struct RegistryRead {
+    bool ok = false;         // key opened and value read into the 1023-byte buffer
+    std::uint32_t type = 0;  // stays 0 when the read failed
+    std::wstring text;       // the buffer up to its first zero byte
+    std::uint32_t dword = 0; // the first four bytes, for REG_DWORD
+};
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    virtual RegistryRead read(Hive hive, const std::wstring& keyPath,
+                              const std::wstring& valueName) = 0;
+    // Both writers work on HKEY_CURRENT_USER and create a missing key.
+    virtual bool writeDword(const std::wstring& keyPath, const std::wstring& valueName,
+                            std::uint32_t value) = 0;
+    virtual bool writeString(const std::wstring& keyPath, const std::wstring& valueName,
+                             const std::wstring& value) = 0;
+};
+
+}  // namespace platform

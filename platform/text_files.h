@@ -1,0 +1,18 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Plain text files in the system's ANSI code page, lines ended by CR LF.
+class TextFiles {
+public:
+    virtual ~TextFiles() = default;
+    // The lines without their ends; nullopt when the file cannot be opened.
+    virtual std::optional<std::vector<std::wstring>> readLines(const std::wstring& path) = 0;
+    // Creates or truncates the file; every line gets CR LF.
+    virtual bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) = 0;
+};
+
+}  // namespace platform

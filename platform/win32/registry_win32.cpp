@@ -1,0 +1,71 @@
+#include "platform/win32/registry_win32.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "platform/win32/ansi.h"
+#include "platform/win32/unique_handle.h"
+
+namespace win32 {
+namespace {
+
+// Values that do not fit the reader's 1023-byte buffer read as nothing.
+constexpr DWORD kReadBufferBytes = 1023;
+
+HKEY rootOf(platform::Hive hive) {
+    return hive == platform::Hive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+UniqueKey createKey(const std::wstring& keyPath) {
+    UniqueKey key;
+    wchar_t noClass[] = L"";
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, noClass, 0, 0x3F, nullptr,
+                        key.put(), nullptr) != ERROR_SUCCESS)
+        key.reset();
+    return key;
+}
+
+}  // namespace
+
+platform::RegistryRead RegistryWin32::read(platform::Hive hive, const std::wstring& keyPath,
+                                           const std::wstring& valueName) {
+    platform::RegistryRead result;
+    UniqueKey key;
+    if (RegOpenKeyExA(rootOf(hive), toAnsi(keyPath).c_str(), 0, KEY_READ, key.put()) !=
+        ERROR_SUCCESS) {
+        key.reset();
+        return result;
+    }
+    char buffer[kReadBufferBytes] = {};
+    DWORD type = 0;
+    DWORD size = kReadBufferBytes;
+    if (RegQueryValueExA(key.get(), toAnsi(valueName).c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
+        return result;
+    result.ok = true;
+    result.type = type;
+    result.text = fromAnsi(std::string(buffer, strnlen(buffer, kReadBufferBytes)));
+    std::memcpy(&result.dword, buffer, sizeof result.dword);
+    return result;
+}
+
+bool RegistryWin32::writeDword(const std::wstring& keyPath, const std::wstring& valueName,
+                               std::uint32_t value) {
+    UniqueKey key = createKey(keyPath);
+    if (!key) return false;
+    DWORD data = value;
+    return RegSetValueExW(key.get(), valueName.c_str(), 0, REG_DWORD,
+                          reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
+}
+
+bool RegistryWin32::writeString(const std::wstring& keyPath, const std::wstring& valueName,
+                                const std::wstring& value) {
+    UniqueKey key = createKey(keyPath);
+    if (!key) return false;
+    auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.c_str()), bytes) == ERROR_SUCCESS;
+}
+
+}  // namespace win32

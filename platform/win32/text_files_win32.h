@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/text_files.h"
+
+namespace win32 {
+
+// Splits like a line-by-line reader: CR LF, a lone CR or a lone LF ends a line.
+std::vector<std::string> splitLines(const std::string& bytes);
+
+class TextFilesWin32 : public platform::TextFiles {
+public:
+    std::optional<std::vector<std::wstring>> readLines(const std::wstring& path) override;
+    bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) override;
+};
+
+}  // namespace win32

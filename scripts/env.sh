@@ -1,0 +1,13 @@
+# Shared environment of the project's scripts: paths, the Wine prefix and the Japanese locale.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export KORVANT_ROOT="$root"
+export KORVANT_BUILD="$root/build"
+export WINEPREFIX="$KORVANT_BUILD/wineprefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LOCPATH="$KORVANT_BUILD/locale"
+{ export LANG=ja_JP.UTF-8; } 2>/dev/null
+{ export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
+# Debian's python3 packages (pytest, PIL) are seen by the system interpreter only.
+export KORVANT_PYTHON=/usr/bin/python3

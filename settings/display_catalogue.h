@@ -1,0 +1,34 @@
+#pragma once
+#include <span>
+#include <string>
+#include <vector>
+
+namespace settings {
+
+struct CatalogueItem {
+    int id;
+    const wchar_t* label;  // as shown in the list editor
+    bool meter;            // draws a gradient bar from colour 1 to colour 2
+};
+
+// One row of the display item list; its position is its place on the main window.
+struct DisplayRow {
+    std::wstring label;
+    std::wstring id;  // three digits
+    std::wstring colour1;
+    std::wstring colour2;
+    bool shown = false;
+};
+
+std::span<const CatalogueItem> catalogue();
+const CatalogueItem* catalogueItem(const std::wstring& id);
+bool isMeterItem(int id);
+
+// Rows from the four stored list strings: 24 positions of MainList, check marks and colour
+// fields by row index; an empty colour of a meter row becomes "0".
+std::vector<DisplayRow> buildDisplayRows(const std::wstring& mainList,
+                                         const std::wstring& checkMarks,
+                                         const std::wstring& colours1,
+                                         const std::wstring& colours2);
+
+}  // namespace settings

@@ -1,0 +1,47 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "settings/display_catalogue.h"
+#include "settings/settings.h"
+#include "settings/side_lists.h"
+
+namespace settings {
+
+constexpr size_t kDriveSlots = 30;
+inline const wchar_t* const kWhite = L"16777215";
+
+// Gradient colours of the drive rows, by position in the drive list.
+struct DriveColourTable {
+    std::array<std::wstring, kDriveSlots> start;  // left edge, stored in DrivesColor2
+    std::array<std::wstring, kDriveSlots> end;    // right edge, stored in DrivesColor1
+};
+
+// One row of the drive list: a drive letter and whether its row is shown.
+struct DriveRow {
+    std::wstring letter;    // "C"
+    std::wstring typeText;  // "ハードディスク", ...
+    bool checked = false;
+};
+
+// The live settings: what the options window's controls hold while the program runs.
+struct LiveSettings {
+    Settings settings;
+    int inMultiplier = 1;   // Slider6(1); not stored
+    int outMultiplier = 1;  // Slider6(0); not stored
+    std::vector<DisplayRow> displayRows;
+    std::vector<DriveRow> drives;
+    DriveColourTable driveColours;
+    std::vector<std::wstring> proxyList;
+    std::vector<CloseEntry> closeList;
+};
+
+// Up to 30 fields of each packed drive colour string; a missing or empty field is white.
+DriveColourTable parseDriveColours(const std::wstring& drivesColor1,
+                                   const std::wstring& drivesColor2);
+
+// A drive row is ticked when its letter occurs anywhere in the stored mark string.
+bool driveTickedByMarks(const std::wstring& marks, const std::wstring& letter);
+
+}  // namespace settings

@@ -1,0 +1,63 @@
+#include "settings/save_command.h"
+
+#include "settings/packed_fields.h"
+#include "settings/settings_file.h"
+
+namespace settings {
+namespace {
+
+constexpr size_t kSavedDriveColours = 15;
+
+}  // namespace
+
+SettingsPaths SettingsPaths::inFolder(const std::wstring& exeFolder) {
+    return {exeFolder + L"\\KorvaNT.ini", exeFolder + L"\\CloseList.txt",
+            exeFolder + L"\\ProxyList.txt"};
+}
+
+void composeListKeys(LiveSettings& live) {
+    Settings& s = live.settings;
+
+    s.DrivesCheckMark.clear();
+    for (const DriveRow& drive : live.drives)
+        s.DrivesCheckMark += drive.checked ? drive.letter : L"0";
+
+    std::wstring drivesStart, drivesEnd;
+    for (size_t i = 0; i < kSavedDriveColours; ++i) {
+        std::wstring& start = live.driveColours.start[i];
+        std::wstring& end = live.driveColours.end[i];
+        if (start.empty()) start = kWhite;
+        start = padColour(start);
+        end = padColour(end);
+        drivesStart += start + L" ";
+        drivesEnd += end + L" ";
+    }
+
+    std::wstring marks, ids, colours1, colours2;
+    for (DisplayRow& row : live.displayRows) {
+        marks += row.shown ? L"1" : L"0";
+        ids += row.id;
+        row.colour1 = padColour(row.colour1);
+        row.colour2 = padColour(row.colour2);
+        colours1 += row.colour1 + L" ";
+        colours2 += row.colour2 + L" ";
+    }
+
+    s.MainListCheckMark = marks;
+    s.MainList = ids;
+    s.MainListColor1 = trimBlanks(colours1);
+    s.MainListColor2 = trimBlanks(colours2);
+    s.DrivesColor1 = trimBlanks(drivesEnd);
+    s.DrivesColor2 = trimBlanks(drivesStart);
+}
+
+std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,
+                          platform::TextFiles& files, const SettingsPaths& paths) {
+    composeListKeys(live);
+    bool ok = writeSettings(ini, live.settings);
+    ok = WriteCloseList(files, paths.closeList, live.closeList) && ok;
+    ok = WriteProxyList(files, paths.proxyList, live.proxyList) && ok;
+    return ok ? kSavedText : kSaveFailedText;
+}
+
+}  // namespace settings

@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "platform/profile_file.h"
+#include "platform/text_files.h"
+#include "settings/live_settings.h"
+
+namespace settings {
+
+struct SettingsPaths {
+    std::wstring ini;
+    std::wstring closeList;
+    std::wstring proxyList;
+    static SettingsPaths inFolder(const std::wstring& exeFolder);
+};
+
+inline const wchar_t* const kSavedText = L"設定を保存しました";
+inline const wchar_t* const kSaveFailedText = L"設定の保存に失敗しました";
+
+// Composes the packed list keys from the live lists, padding the colour cells in place.
+void composeListKeys(LiveSettings& live);
+
+// The save command: every key, then CloseList.txt, then ProxyList.txt. Returns the status text,
+// which reports a failure when any write failed.
+std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,
+                          platform::TextFiles& files, const SettingsPaths& paths);
+
+}  // namespace settings

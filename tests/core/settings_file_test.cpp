@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_profile_file.h"
+#include "settings/settings_file.h"
+
+using fakes::FakeProfileFile;
+using namespace settings;
+
+TEST(VersionStep, NewFileGetsOnlyTheVersion) {
+    FakeProfileFile ini;
+    applyVersionStep(ini);
+    ASSERT_EQ(ini.values[L"Options"].size(), 1u);
+    EXPECT_EQ(ini.values[L"Options"][L"Ver"], L"336");
+    Settings s = readSettings(ini);
+    EXPECT_EQ(s.MainList, Settings{}.MainList);
+    EXPECT_EQ(s.MainWindowRefreshTime, 5);
+}
+
+TEST(VersionStep, OlderFileLosesTheFiveListKeysOnly) {
+    FakeProfileFile ini;
+    ini.values[L"Options"] = {{L"Ver", L"335"},          {L"MainList", L"100"},
+                              {L"MainListCheckMark", L"1"}, {L"MainWindowRefreshTime", L"9"},
+                              {L"IPMC", L"1"},            {L"X_WindowPosition", L"1500"}};
+    ini.values[L"ColorsOptions"] = {{L"MainListColor1", L"00000000001"},
+                                    {L"MainListColor2", L"00000000002"},
+                                    {L"BackColor00", L"123"}};
+    applyVersionStep(ini);
+    Settings s = readSettings(ini);
+    EXPECT_EQ(ini.values[L"Options"][L"Ver"], L"336");
+    EXPECT_EQ(s.MainList, Settings{}.MainList);
+    EXPECT_EQ(s.MainListCheckMark, Settings{}.MainListCheckMark);
+    EXPECT_EQ(s.MainListColor1, Settings{}.MainListColor1);
+    EXPECT_EQ(s.MainListColor2, Settings{}.MainListColor2);
+    EXPECT_EQ(s.MainWindowRefreshTime, 5);
+    EXPECT_EQ(s.IPMC, 1);
+    EXPECT_EQ(s.X_WindowPosition, 1500.0f);
+    EXPECT_EQ(s.BackColor[0], 123);
+}
+
+TEST(VersionStep, NewerFileIsLeftAlone) {
+    FakeProfileFile ini;
+    ini.values[L"Options"] = {{L"Ver", L"400"}, {L"MainList", L"100"}};
+    applyVersionStep(ini);
+    EXPECT_TRUE(ini.writes.empty());
+    EXPECT_EQ(readSettings(ini).MainList, L"100");
+}
+
+TEST(ReadSettings, HandEditedValuesComeBackIntoRange) {
+    FakeProfileFile ini;
+    ini.values[L"Options"] = {{L"IPMC", L"7"},          {L"SetGraph", L"9"},
+                              {L"ByteBit", L"-1"},      {L"MainWindowRefreshTime", L"0"},
+                              {L"HddRefreshTime", L"999"}, {L"HddIndicationType1", L"12"},
+                              {L"AutoSET", L"abc"},     {L"InSlider", L"5000"}};
+    ini.values[L"MemOptions"] = {{L"Slider6", L"-3"}, {L"MemDisplay", L"-1"}};
+    Settings s = readSettings(ini);
+    EXPECT_EQ(s.IPMC, 1);
+    EXPECT_EQ(s.SetGraph, 1);  // no such button: default
+    EXPECT_EQ(s.ByteBit, 0);
+    EXPECT_EQ(s.MainWindowRefreshTime, 1);
+    EXPECT_EQ(s.HddRefreshTime, 60);
+    EXPECT_EQ(s.HddIndicationType1, 3);
+    EXPECT_EQ(s.AutoSET, 0);  // not numeric reads as 0
+    EXPECT_EQ(s.InSlider, 1600);
+    EXPECT_EQ(s.Slider6, 0);
+    EXPECT_EQ(s.MemDisplay, -1);
+}
+
+TEST(ReadSettings, LongStringsAreCutTo499Characters) {
+    FakeProfileFile ini;
+    ini.values[L"Options"][L"RemoteHostIP"] = std::wstring(600, L'x');
+    EXPECT_EQ(readSettings(ini).RemoteHostIP.size(), 499u);
+}
+
+TEST(SpeedMultiplier, DerivedFromStoredSpeed) {
+    EXPECT_EQ(speedMultiplierFor(400), 3);
+    EXPECT_EQ(speedMultiplierFor(160), 1);
+    EXPECT_EQ(speedMultiplierFor(161), 2);
+    EXPECT_EQ(speedMultiplierFor(1600), 10);
+}
+
+TEST(SingleText, WindowCoordinatesAsSinglePrecisionText) {
+    EXPECT_EQ(singleText(2258), L"2258");
+    EXPECT_EQ(singleText(1234.5f), L"1234.5");
+    EXPECT_EQ(singleText(-150), L"-150");
+    EXPECT_EQ(singleText(0), L"0");
+}

@@ -1,0 +1,22 @@
+import sys
+import pathlib
+
+import pytest
+
+sys.path.insert(0, str(pathlib.Path(__file__).parent))
+import harness  # noqa: E402
+
+
+@pytest.fixture
+def korvant(request):
+    """Makes KorvaNT instances in fresh folders and ends every one the test started."""
+    started = []
+
+    def make(files=None, start=True):
+        instance = harness.Korvant(request.node.name, files)
+        started.append(instance)
+        return instance.start() if start else instance
+
+    yield make
+    for instance in started:
+        instance.stop()

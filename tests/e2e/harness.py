@@ -1,0 +1,130 @@
+"""Drives the real KorvaNT.exe under Wine and Xvfb as a user and the system would."""
+import os
+import pathlib
+import shutil
+import signal
+import subprocess
+import time
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+BUILD = ROOT / "build"
+EXE = BUILD / "win" / "app" / "KorvaNT.exe"
+WINCTL = BUILD / "win" / "winctl.exe"
+RUNS = BUILD / "e2e-runs"
+MAIN_TITLE = "コルバ君NT"
+
+
+def wait_for(predicate, timeout=20.0, interval=0.1, what="condition"):
+    """Polls until predicate() is truthy; fails after timeout seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+def run(args, timeout=30, **kwargs):
+    return subprocess.run(args, capture_output=True, timeout=timeout, **kwargs)
+
+
+def winctl(*args):
+    result = run(["wine", str(WINCTL), *args])
+    return result.returncode, result.stdout.decode("utf-8", "replace")
+
+
+class WindowInfo:
+    def __init__(self, line):
+        parts = [int(p) for p in line.split()]
+        self.hwnd, visible, self.left, self.top, self.right, self.bottom = parts[:6]
+        self.client_width, self.client_height, topmost = parts[6:9]
+        self.visible = bool(visible)
+        self.topmost = bool(topmost)
+
+    @property
+    def width(self):
+        return self.right - self.left
+
+    @property
+    def height(self):
+        return self.bottom - self.top
+
+
+def find_window(title):
+    rc, out = winctl("find", title)
+    return WindowInfo(out) if rc == 0 and out.strip() else None
+
+
+def x_visible_windows(name):
+    result = run(["xdotool", "search", "--onlyvisible", "--name", name])
+    return [int(w) for w in result.stdout.split()]
+
+
+def tray_window():
+    found = x_visible_windows("^Wine System Tray$")
+    return found[0] if found else None
+
+
+def screenshot(path):
+    run(["import", "-window", "root", str(path)])
+    return path
+
+
+def reg_query(key, value):
+    """A registry value of the prefix as text, or None when it is missing."""
+    result = run(["wine", "reg", "query", key, "/v", value])
+    if result.returncode != 0:
+        return None
+    for line in result.stdout.decode("cp932", "replace").splitlines():
+        parts = line.split(None, 2)
+        if parts and parts[0] == value and len(parts) >= 2:
+            return parts[2] if len(parts) == 3 else ""
+    return None
+
+
+class Korvant:
+    """One KorvaNT.exe in a fresh folder of its own."""
+
+    def __init__(self, name, files=None):
+        self.folder = RUNS / name
+        shutil.rmtree(self.folder, ignore_errors=True)
+        self.folder.mkdir(parents=True)
+        shutil.copy2(EXE, self.folder / "KorvaNT.exe")
+        for file_name, content in (files or {}).items():
+            data = content.encode("cp932") if isinstance(content, str) else content
+            (self.folder / file_name).write_bytes(data)
+        self.process = None
+
+    def start(self):
+        self.process = subprocess.Popen(
+            ["wine", str(self.folder / "KorvaNT.exe")], cwd=self.folder,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        return self
+
+    def wait_main_window(self, timeout=20.0):
+        return wait_for(lambda: self._visible_main(), timeout, what="the main window")
+
+    def _visible_main(self):
+        info = find_window(MAIN_TITLE)
+        return info if info and info.visible else None
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def wait_exit(self, timeout=15.0):
+        wait_for(lambda: not self.running(), timeout, what="KorvaNT to end")
+        return self.process.returncode
+
+    def stop(self):
+        if self.running():
+            os.killpg(self.process.pid, signal.SIGKILL)
+            self.process.wait(timeout=10)
+
+    def read(self, name, encoding="cp932"):
+        data = (self.folder / name).read_bytes()
+        return data if encoding is None else data.decode(encoding)
+
+    def exists(self, name):
+        return (self.folder / name).exists()

@@ -1,0 +1,60 @@
+#pragma once
+#include <cwctype>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/profile_file.h"
+
+namespace fakes {
+
+// An INI file in memory, with the integer parsing of the Windows profile functions.
+class FakeProfileFile : public platform::ProfileFile {
+public:
+    struct Write {
+        std::wstring section, key, value;
+        bool removed;
+    };
+    std::map<std::wstring, std::map<std::wstring, std::wstring>> values;
+    std::vector<Write> writes;  // in call order
+    bool failWrites = false;
+
+    int getInt(const std::wstring& section, const std::wstring& key, int def) override {
+        auto v = find(section, key);
+        if (!v) return def;
+        const wchar_t* p = v->c_str();
+        while (*p == L' ') ++p;
+        bool negative = *p == L'-';
+        if (*p == L'-' || *p == L'+') ++p;
+        long long n = 0;
+        while (std::iswdigit(*p)) n = n * 10 + (*p++ - L'0');
+        return static_cast<int>(negative ? -n : n);
+    }
+    std::wstring getString(const std::wstring& section, const std::wstring& key,
+                           const std::wstring& def) override {
+        auto v = find(section, key);
+        return v ? *v : def;
+    }
+    bool write(const std::wstring& section, const std::wstring& key,
+               const std::wstring& value) override {
+        writes.push_back({section, key, value, false});
+        if (failWrites) return false;
+        values[section][key] = value;
+        return true;
+    }
+    bool remove(const std::wstring& section, const std::wstring& key) override {
+        writes.push_back({section, key, {}, true});
+        values[section].erase(key);
+        return !failWrites;
+    }
+
+private:
+    const std::wstring* find(const std::wstring& section, const std::wstring& key) {
+        auto s = values.find(section);
+        if (s == values.end()) return nullptr;
+        auto k = s->second.find(key);
+        return k == s->second.end() ? nullptr : &k->second;
+    }
+};
+
+}  // namespace fakes

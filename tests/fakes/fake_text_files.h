@@ -1,0 +1,26 @@
+#pragma once
+#include <map>
+#include <set>
+
+#include "platform/text_files.h"
+
+namespace fakes {
+
+class FakeTextFiles : public platform::TextFiles {
+public:
+    std::map<std::wstring, std::vector<std::wstring>> files;
+    std::set<std::wstring> failing;  // paths whose writes fail
+
+    std::optional<std::vector<std::wstring>> readLines(const std::wstring& path) override {
+        auto f = files.find(path);
+        if (f == files.end()) return std::nullopt;
+        return f->second;
+    }
+    bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) override {
+        if (failing.count(path)) return false;
+        files[path] = lines;
+        return true;
+    }
+};
+
+}  // namespace fakes

@@ -1,0 +1,23 @@
+#pragma once
+#include <functional>
+
+#include "windows/window_base.h"
+
+namespace windows {
+
+// The visible monitor window: no caption, no controls; the refresh cycle draws all of it.
+class MainWindow : public WindowBase {
+public:
+    bool create(HWND owner, int x, int y, int width, int height);
+    void setBackground(COLORREF colour);
+    std::function<void()> onClose;
+
+protected:
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void paint();
+    COLORREF background_ = RGB(255, 255, 255);
+};
+
+}  // namespace windows
