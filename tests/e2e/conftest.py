@@ -7,6 +7,13 @@ sys.path.insert(0, str(pathlib.Path(__file__).parent))
 import harness  # noqa: E402
 
 
+@pytest.fixture(scope="session", autouse=True)
+def persistent_wineserver():
+    """Keeps one server for the prefix so that Wine starts stay fast and never race its exit."""
+    harness.run(["wineserver", "-p"])
+    yield
+
+
 @pytest.fixture
 def korvant(request):
     """Makes KorvaNT instances in fresh folders and ends every one the test started."""

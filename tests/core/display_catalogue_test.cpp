@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "settings/display_catalogue.h"
+#include "settings/packed_fields.h"
+#include "settings/settings.h"
+
+using namespace settings;
+
+TEST(DisplayRows, DefaultsGiveTheCatalogueInDefaultOrderWithItsColours) {
+    Settings s;
+    auto rows = buildDisplayRows(s.MainList, s.MainListCheckMark, s.MainListColor1,
+                                 s.MainListColor2);
+    ASSERT_EQ(rows.size(), 23u);
+    EXPECT_EQ(rows[0].id, L"113");
+    EXPECT_EQ(rows[0].label, L"グラフ表示");
+    EXPECT_EQ(rows[1].label, L"ＣＰＵ使用率");
+    EXPECT_EQ(rows[22].id, L"123");
+    // Shown by default: the catalogue's flags, whatever the position.
+    for (const DisplayRow& row : rows) {
+        bool expected = !(row.id == L"106" || row.id == L"107" || row.id == L"108" ||
+                          row.id == L"109" || row.id == L"116" || row.id == L"117" ||
+                          row.id == L"118" || row.id == L"119" || row.id == L"123");
+        EXPECT_EQ(row.shown, expected) << row.id;
+    }
+    EXPECT_EQ(rows[1].colour1, L"00016777215");
+    EXPECT_EQ(rows[1].colour2, L"00000000255");
+    EXPECT_EQ(rows[0].colour1, L"-2147483633");
+    EXPECT_EQ(rows[16].id, L"116");
+    EXPECT_EQ(rows[16].colour2, L"00008454143");
+}
+
+TEST(DisplayRows, OddListsBuildWhatTheStringSays) {
+    // An id twice gives two rows.
+    auto twice = buildDisplayRows(L"100100", L"11", L"", L"");
+    ASSERT_EQ(twice.size(), 2u);
+    EXPECT_EQ(twice[1].id, L"100");
+
+    // An unknown id adds nothing; visibility is by row index, not by position in the string.
+    auto unknown = buildDisplayRows(L"999100", L"10", L"", L"");
+    ASSERT_EQ(unknown.size(), 1u);
+    EXPECT_EQ(unknown[0].id, L"100");
+    EXPECT_TRUE(unknown[0].shown);
+
+    // A short check-mark string leaves the extra rows hidden; other characters too.
+    auto shortMarks = buildDisplayRows(L"100101102103", L"1x", L"", L"");
+    ASSERT_EQ(shortMarks.size(), 4u);
+    EXPECT_TRUE(shortMarks[0].shown);
+    EXPECT_FALSE(shortMarks[1].shown);
+    EXPECT_FALSE(shortMarks[3].shown);
+
+    // Only the first 24 positions count; a short tail adds nothing.
+    std::wstring many;
+    for (int i = 0; i < 30; ++i) many += L"104";
+    EXPECT_EQ(buildDisplayRows(many + L"10", L"", L"", L"").size(), 24u);
+    EXPECT_TRUE(buildDisplayRows(L"10", L"1", L"", L"").empty());
+    EXPECT_TRUE(buildDisplayRows(L"120", L"1", L"", L"").empty());  // there is no 120
+}
+
+TEST(DisplayRows, EmptyColoursBecomeBlackOnMeterRowsOnly) {
+    auto rows = buildDisplayRows(L"100104", L"11", L"00000000255", L"");
+    EXPECT_EQ(rows[0].colour1, L"00000000255");
+    EXPECT_EQ(rows[0].colour2, L"0");
+    EXPECT_EQ(rows[1].colour1, L"");
+    EXPECT_EQ(rows[1].colour2, L"");
+}
+
+TEST(PackedFields, FieldsByPositionAndPadding) {
+    EXPECT_EQ(colourField(L"00000000001 00000000002", 1), L"00000000002");
+    EXPECT_EQ(colourField(L"00000000001", 1), L"");
+    EXPECT_EQ(colourField(L"0000000000", 0), L"0000000000");
+    EXPECT_EQ(padColour(L"255"), L"00000000255");
+    EXPECT_EQ(padColour(L" -2147483633 "), L"-2147483633");
+    EXPECT_EQ(padColour(L""), L"00000000000");
+}

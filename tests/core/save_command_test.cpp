@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "app/load_settings.h"
+#include "fakes/fake_profile_file.h"
+#include "fakes/fake_text_files.h"
+#include "settings/save_command.h"
+
+using namespace settings;
+
+namespace {
+
+struct SaveFixture : ::testing::Test {
+    fakes::FakeProfileFile ini;
+    fakes::FakeTextFiles files;
+    SettingsPaths paths = SettingsPaths::inFolder(L"C:\\k");
+    LiveSettings load() { return app::loadLiveSettings(ini, files, paths); }
+    std::wstring saved(const wchar_t* section, const wchar_t* key) {
+        return ini.values[section][key];
+    }
+};
+
+}  // namespace
+
+TEST_F(SaveFixture, DefaultListSavesToFullLengthStrings) {
+    LiveSettings live = load();
+    live.displayRows[1].colour2 = L"255";
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saved(L"Options", L"MainList").size(), 69u);
+    EXPECT_EQ(saved(L"Options", L"MainList"), Settings{}.MainList);
+    EXPECT_EQ(saved(L"Options", L"MainListCheckMark"), Settings{}.MainListCheckMark);
+    EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor1").size(), 275u);
+    EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor1"), Settings{}.MainListColor1);
+    EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor2").substr(12, 11), L"00000000255");
+    EXPECT_EQ(live.displayRows[1].colour2, L"00000000255");  // the cell is updated too
+}
+
+TEST_F(SaveFixture, DriveKeysCarryMarksAndFifteenColours) {
+    LiveSettings live = load();
+    live.drives = {{L"D", L"ハードディスク", true}, {L"E", L"ハードディスク", false},
+                   {L"F", L"リムーバブル", true}};
+    live.driveColours.start[2].clear();
+    live.driveColours.end[20] = L"255";
+    saveSettings(live, ini, files, paths);
+    EXPECT_EQ(saved(L"Options", L"DrivesCheckMark"), L"D0F");
+    std::wstring start = saved(L"ColorsOptions", L"DrivesColor2");
+    std::wstring end = saved(L"ColorsOptions", L"DrivesColor1");
+    EXPECT_EQ(start.size(), 15u * 12 - 1);
+    EXPECT_EQ(end.size(), 15u * 12 - 1);
+    EXPECT_EQ(start.substr(24, 11), L"00016777215");  // empty start colour becomes white
+    EXPECT_EQ(end.substr(0, 11), L"00000065535");
+    EXPECT_EQ(end.substr(7 * 12, 11), L"00016777215");  // past the stored seven: white
+
+    // At the next start D and F are ticked again even though E is gone.
+    LiveSettings again = load();
+    EXPECT_TRUE(driveTickedByMarks(again.settings.DrivesCheckMark, L"D"));
+    EXPECT_TRUE(driveTickedByMarks(again.settings.DrivesCheckMark, L"F"));
+    EXPECT_FALSE(driveTickedByMarks(again.settings.DrivesCheckMark, L"E"));
+    EXPECT_FALSE(driveTickedByMarks(Settings{}.DrivesCheckMark, L"C"));
+}
+
+TEST_F(SaveFixture, KeysAreWrittenInTheSaveOrderAndReadBackEqual) {
+    LiveSettings live = load();
+    live.settings.SetGraph = 4;
+    live.settings.NetworkAdapter = -1;  // nothing selected in the adapter choice
+    live.settings.X_WindowPosition = 1234.5f;
+    live.settings.BackColor[0] = -2147483633;
+    live.proxyList = {L"a:1", L""};
+    saveSettings(live, ini, files, paths);
+
+    ASSERT_GE(ini.writes.size(), 2u);
+    size_t first = 0;
+    while (ini.writes[first].key != L"IPMC") ++first;
+    EXPECT_EQ(ini.writes[first + 1].key, L"AInterface");
+    EXPECT_EQ(ini.writes.back().key, L"HddIndicationType2");
+    for (size_t i = first; i < ini.writes.size(); ++i) EXPECT_NE(ini.writes[i].key, L"Ver");
+    EXPECT_EQ(ini.writes.size() - first, 69u);
+
+    EXPECT_EQ(saved(L"Options", L"SetGraph"), L"4");
+    EXPECT_EQ(saved(L"Options", L"NetworkAdapter"), L"-1");
+    EXPECT_EQ(saved(L"Options", L"X_WindowPosition"), L"1234.5");
+    EXPECT_EQ(saved(L"ColorsOptions", L"BackColor00"), L"-2147483633");
+    EXPECT_EQ(saved(L"WindowResizeOptions", L"Width"), L"700");
+    EXPECT_EQ(files.files[paths.proxyList], (std::vector<std::wstring>{L"a:1", L""}));
+    EXPECT_TRUE(files.files.count(paths.closeList));
+
+    LiveSettings again = load();
+    EXPECT_EQ(again.settings.SetGraph, 4);
+    EXPECT_EQ(again.settings.BackColor[0], -2147483633);
+    EXPECT_EQ(again.displayRows.size(), 23u);
+}
+
+TEST_F(SaveFixture, AnyFailedWriteIsReported) {
+    LiveSettings live = load();
+    files.failing.insert(paths.proxyList);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSaveFailedText);
+    files.failing.clear();
+    ini.failWrites = true;
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSaveFailedText);
+}
+
+TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
+    ini.values[L"Options"] = {{L"Ver", L"336"}, {L"InSlider", L"400"}, {L"OutSlider", L"160"}};
+    LiveSettings live = load();
+    EXPECT_EQ(live.inMultiplier, 3);
+    EXPECT_EQ(live.outMultiplier, 1);
+    EXPECT_EQ(live.settings.InSlider, 400);
+}

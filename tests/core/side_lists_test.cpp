@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_text_files.h"
+#include "settings/side_lists.h"
+
+using namespace settings;
+
+TEST(CloseList, LinesLoadAndWriteBackUnchanged) {
+    fakes::FakeTextFiles files;
+    files.files[L"c"] = {L"Yahoo! JAPAN       3", L"広告ウィンドウ     120", L"short", L""};
+    auto entries = loadCloseList(files, L"c");
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0].title, L"Yahoo! JAPAN");
+    EXPECT_EQ(entries[0].count, L"3");
+    EXPECT_EQ(entries[0].sortKey, L"00000003");
+    EXPECT_EQ(entries[1].title, L"広告ウィンドウ");
+    EXPECT_EQ(entries[1].count, L"120");
+    // Lines shorter than the count field are whole titles with count 0.
+    EXPECT_EQ(entries[2].title, L"short");
+    EXPECT_EQ(entries[2].count, L"0");
+    EXPECT_EQ(entries[3].title, L"");
+
+    ASSERT_TRUE(WriteCloseList(files, L"out", entries));
+    EXPECT_EQ(files.files[L"out"][0], L"Yahoo! JAPAN       3");
+    EXPECT_EQ(files.files[L"out"][1], L"広告ウィンドウ     120");
+    EXPECT_EQ(files.files[L"out"][2], L"short       0");
+    EXPECT_EQ(entries[0].count, L"       3");  // the list shows the padded count afterwards
+}
+
+TEST(CloseList, NewEntriesAndCountsStayWithinTheField) {
+    fakes::FakeTextFiles files;
+    std::vector<CloseEntry> entries = {newCloseEntry(L"New window")};
+    EXPECT_EQ(entries[0].sortKey, L"00000000");
+    increaseCloseCount(entries[0]);
+    increaseCloseCount(entries[0]);
+    EXPECT_EQ(entries[0].count, L"2");
+    EXPECT_EQ(entries[0].sortKey, L"00000002");
+
+    // A count never grows past eight digits, so it cannot spill into the title on reload.
+    CloseEntry full{L"Busy", L"99999999", L"99999999"};
+    increaseCloseCount(full);
+    EXPECT_EQ(full.count, L"99999999");
+    std::vector<CloseEntry> huge = {{L"Huge", L"123456789", L""}, entries[0]};
+    ASSERT_TRUE(WriteCloseList(files, L"c", huge));
+    EXPECT_EQ(files.files[L"c"][0], L"Huge99999999");
+    EXPECT_EQ(files.files[L"c"][1], L"New window       2");
+    auto reloaded = loadCloseList(files, L"c");
+    EXPECT_EQ(reloaded[0].title, L"Huge");
+
+    // Counting on from the padded text the writer leaves behind.
+    increaseCloseCount(huge[1]);
+    EXPECT_EQ(huge[1].count, L"3");
+}
+
+TEST(SideLists, MissingFilesGiveEmptyListsAndEmptyListsEmptyFiles) {
+    fakes::FakeTextFiles files;
+    EXPECT_TRUE(loadProxyList(files, L"p").empty());
+    EXPECT_TRUE(loadCloseList(files, L"c").empty());
+    std::vector<CloseEntry> none;
+    ASSERT_TRUE(WriteCloseList(files, L"c", none));
+    ASSERT_TRUE(WriteProxyList(files, L"p", {}));
+    EXPECT_TRUE(files.files[L"c"].empty());
+    EXPECT_TRUE(files.files[L"p"].empty());
+
+    files.files[L"p"] = {L"proxy.example.jp:8080", L"", L"127.0.0.1:3128"};
+    EXPECT_EQ(loadProxyList(files, L"p").size(), 3u);  // the empty line is an entry
+}
