@@ -13,6 +13,9 @@ constexpr Colour kSeparator = 0;
 
 // Places `height` rows of `image` at y, draws the separator below and returns the next y.
 int place(Image& list, int y, const Image& image, int height) {
+    // What a smaller image does not cover must not show an older list.
+    if (image.width() < kRowWidth || image.height() < height)
+        fillBox(list, 0, y, kRowWidth - 1, y + height - 1, list.background());
     copyBlock(list, 0, y, kRowWidth, height, image, 0, 0);
     drawLine(list, 0, y + height, kRowWidth, y + height, kSeparator);
     return y + height + 1;
@@ -33,7 +36,6 @@ int idOf(const std::wstring& text) {
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
                 std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion) {
     Image& list = state.list;
-    list.clear();
     int y = 0;
     for (const settings::DisplayRow& row : rows) {
         if (!row.shown) continue;
@@ -54,6 +56,10 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
         y = place(list, y, state.newVersionRow, kRowHeight);
         state.resizePending = true;
     }
+    // Rows and separators cover every pixel above y, so only what the previous, longer list
+    // left below y needs clearing: the same picture as clearing first, at a fraction of the cost.
+    if (state.listHeight > y)
+        fillBox(list, 0, y, list.width() - 1, state.listHeight - 1, list.background());
     return y;
 }
 
