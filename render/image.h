@@ -29,6 +29,10 @@ public:
     void clear() { fill(background_); }
     void fill(Colour colour);
 
+    // The colour text is printed in, as a picture box's fore colour.
+    Colour foreground() const { return foreground_; }
+    void setForeground(Colour colour) { foreground_ = colour; }
+
     Colour pixel(int x, int y) const;  // 0 outside the image
     void setPixel(int x, int y, Colour colour);
 
@@ -39,6 +43,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     Colour background_ = 0;
+    Colour foreground_ = 0;
     std::vector<std::uint32_t> pixels_;
 };
 

@@ -1,0 +1,48 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <string>
+
+#include "render/image.h"
+
+namespace render {
+
+// Resolves a system colour index (the low byte of a colour whose top bit is set, e.g. 15 for
+// the button face of -2147483633) to its current RGB value.
+using SystemColours = std::function<Colour(int index)>;
+
+// A colour stored as signed decimal text. Empty or unreadable text is 0 (black); a system colour
+// reference is resolved through `system` (black when none is given).
+Colour colourFromText(const std::wstring& text, const SystemColours& system = {});
+
+// The bar strips the refresh cycle copies bars from: one per meter item (by slot, id - 100)
+// and one per drive row position (0 to 30). Each is 157 x 13.
+struct BarStrips {
+    std::array<Image, 26> items;
+    std::array<Image, 31> drives;
+    BarStrips();
+};
+
+// Paints the horizontal gradient of `start` to `end` over 13 x height steps of one column each;
+// the image shows the first `width` of them, so its last column is not quite `end`.
+void paintGradient(Image& preview, Colour start, Colour end);
+
+// Colour button captions after a gradient was shown.
+struct GradientCaptions {
+    std::wstring start;  // Command9(0)
+    std::wstring end;    // Command9(1)
+};
+
+// The selected display item's gradient: empty colour texts become "16777215" (stored back), the
+// gradient is painted into the preview and copied into the item's strip. A non-meter item
+// clears the preview and leaves the strips alone; the captions then read "色変更不可".
+GradientCaptions showItemGradient(int id, std::wstring& startText, std::wstring& endText,
+                                  Image& preview, BarStrips& strips,
+                                  const SystemColours& system = {});
+
+// The selected drive row's (1-based position k, at most 30) gradient, likewise, into drive strip
+// k - 1. Out-of-range positions do nothing.
+void showDriveGradient(int k, std::wstring& startText, std::wstring& endText, Image& preview,
+                       BarStrips& strips, const SystemColours& system = {});
+
+}  // namespace render

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+
+#include "render/image.h"
+#include "render/render_state.h"
+
+namespace render {
+
+// What the graph reads on a tick.
+struct GraphInputs {
+    int source = 0;  // SetGraph: 0 none, 1 processor, 2 memory, 3 received, 4 sent
+    int cpuTotalPercent = 0;
+    int memoryPercent = 0;
+    std::int64_t rateIn = 0;  // whole Kbyte/s or Kbit/s
+    std::int64_t rateOut = 0;
+    int inSlider = 1;
+    int outSlider = 1;
+    bool bitMode = false;   // ByteBit 1
+    Colour lineColour = 0;  // BackColor06
+};
+
+// The new sample height for a source, at least 1; `previous` for source 0.
+int graphSampleHeight(const GraphInputs& in, int previous);
+
+// Sets graphCurrent, draws the new sample at the right edge and scrolls the graph one column.
+void updateGraph(RenderState& state, const GraphInputs& in);
+
+}  // namespace render
