@@ -146,7 +146,7 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     rig.clock.now = 3723000 - 500;
     rig.tick();
     EXPECT_EQ(rig.painter.find(L"接続不能")->x, 120 - 24);
-    EXPECT_EQ(rig.painter.find(L"01時02分03秒")->x, 138 - 6 * 8 - 6);
+    EXPECT_EQ(rig.painter.find(L"01時02分03秒")->x, 138 - 6 * 9 - 6);
     EXPECT_EQ(rig.painter.find(L"two x")->y, 13);
     EXPECT_EQ(rig.live.clipboardText, L"copied\r\nsecond");
     EXPECT_NE(rig.painter.find(L"copied"), nullptr);

@@ -23,7 +23,10 @@ public:
     platform::InterfaceRow interfaceRow(std::uint32_t index) override {
         ++rowReads;
         auto it = rows.find(index);
-        return it == rows.end() ? platform::InterfaceRow{index} : it->second;
+        if (it != rows.end()) return it->second;
+        platform::InterfaceRow failed;
+        failed.index = index;
+        return failed;
     }
     platform::AdapterList adapters() override { return adapterList; }
     std::wstring localAddress() override { return local; }
