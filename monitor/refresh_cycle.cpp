@@ -175,8 +175,11 @@ void RefreshCycle::setRowColours() {
     text_ = render::colourFromText(std::to_wstring(colours[1]), src_.systemColours);
     for (int slot = 0; slot < kSlots; ++slot) {
         if (slot == 13) continue;  // the graph has an image of its own
-        images_.rows[slot].setBackground(background_);
-        images_.rows[slot].setForeground(text_);
+        render::Image& row = images_.rows[slot];
+        // Every shown row is cleared again by its own section, so a row whose colour stays
+        // needs no clearing here.
+        if (row.background() != background_) row.setBackground(background_);
+        row.setForeground(text_);
     }
 }
 

@@ -33,7 +33,6 @@ int idOf(const std::wstring& text) {
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
                 std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion) {
     Image& list = state.list;
-    list.clear();
     int y = 0;
     for (const settings::DisplayRow& row : rows) {
         if (!row.shown) continue;
@@ -54,6 +53,10 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
         y = place(list, y, state.newVersionRow, kRowHeight);
         state.resizePending = true;
     }
+    // Rows and separators cover every pixel above y, so only what the previous, longer list
+    // left below y needs clearing: the same picture as clearing first, at a fraction of the cost.
+    if (state.listHeight > y)
+        fillBox(list, 0, y, list.width() - 1, state.listHeight - 1, list.background());
     return y;
 }
 
