@@ -23,9 +23,10 @@ Colour colourFromText(const std::wstring& text, const SystemColours& system) {
     if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) negative = text[i++] == L'-';
     long long magnitude = 0;
     for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i)
-        magnitude = std::min(magnitude * 10 + (text[i] - L'0'), 0xFFFFFFFFLL);
+        magnitude = std::min(magnitude * 10 + (text[i] - L'0'), 0x80000000LL);
     // Stored values are 32-bit: a negative one has its top bit set and names a system colour.
-    auto value = static_cast<std::uint32_t>(negative ? -magnitude : magnitude);
+    // Larger texts are held at the 32-bit limits.
+    auto value = static_cast<std::uint32_t>(negative ? -magnitude : std::min(magnitude, 0x7FFFFFFFLL));
     if (value & 0x80000000u) return system ? system(static_cast<int>(value & 0xFF)) : 0;
     return value & 0xFFFFFF;
 }

@@ -13,6 +13,9 @@ constexpr Colour kSeparator = 0;
 
 // Places `height` rows of `image` at y, draws the separator below and returns the next y.
 int place(Image& list, int y, const Image& image, int height) {
+    // What a smaller image does not cover must not show an older list.
+    if (image.width() < kRowWidth || image.height() < height)
+        fillBox(list, 0, y, kRowWidth - 1, y + height - 1, list.background());
     copyBlock(list, 0, y, kRowWidth, height, image, 0, 0);
     drawLine(list, 0, y + height, kRowWidth, y + height, kSeparator);
     return y + height + 1;

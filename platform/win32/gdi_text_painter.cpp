@@ -1,0 +1,35 @@
+#include "platform/win32/gdi_text_painter.h"
+
+namespace win32 {
+
+GdiTextPainter::GdiTextPainter()
+    : font_(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                        FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック")) {
+    if (surface_.dc() && font_) oldFont_ = SelectObject(surface_.dc(), font_.get());
+    SetBkMode(surface_.dc(), TRANSPARENT);
+    SetTextAlign(surface_.dc(), TA_TOP | TA_LEFT | TA_NOUPDATECP);
+}
+
+GdiTextPainter::~GdiTextPainter() {
+    if (oldFont_) SelectObject(surface_.dc(), oldFont_);
+}
+
+void GdiTextPainter::drawText(render::Image& image, int x, int y, const std::wstring& text,
+                              render::Colour colour) {
+    if (text.empty() || image.width() == 0 || image.height() == 0) return;
+    if (!surface_.reserve(image.width(), image.height())) return;
+    // Text running past the image lands in the surface's spare part and is not copied back.
+    surface_.load(image);
+    SetTextColor(surface_.dc(), colour);
+    TextOutW(surface_.dc(), x, y, text.c_str(), static_cast<int>(text.size()));
+    surface_.store(image);
+}
+
+SIZE GdiTextPainter::measure(const std::wstring& text) {
+    SIZE size = {};
+    GetTextExtentPoint32W(surface_.dc(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+}  // namespace win32
