@@ -84,6 +84,10 @@ void RefreshCycle::paintStrips() {
             render::showItemGradient(id, row.colour1, row.colour2, preview, strips_,
                                      src_.systemColours);
     }
+    render::Colour graph =
+        render::colourFromText(std::to_wstring(live_.settings.BackColor[7]), src_.systemColours);
+    images_.graph.setBackground(graph);
+    images_.graphScroll.setBackground(graph);
     for (int k = 1; k <= kDriveSlots; ++k)
         render::showDriveGradient(k, live_.driveColours.start[k - 1],
                                   live_.driveColours.end[k - 1], preview, strips_,
@@ -228,11 +232,16 @@ void RefreshCycle::showTotal(int slot) {
 // ---- status items
 
 void RefreshCycle::showLanAddress() {
+    // The first adapter's address; an adapter without one (a disconnected card shows
+    // 0.0.0.0) gives way to the next, and with none the machine's own address is shown.
     std::wstring address;
-    if (!noAdapter_ && !adapters_.empty())
-        address = adapters_.front().firstAddress;
-    else
-        address = src_.network.localAddress();
+    if (!noAdapter_)
+        for (const platform::AdapterInfo& adapter : adapters_)
+            if (!adapter.firstAddress.empty() && adapter.firstAddress != L"0.0.0.0") {
+                address = adapter.firstAddress;
+                break;
+            }
+    if (address.empty()) address = src_.network.localAddress();
     state_.lanText = address;
     state_.valueText[5] = address;
     valueRow(5, L"LAN側IP ", 160, std::nullopt);

@@ -67,7 +67,8 @@ public:
     void enumerateAdapters(platform::Dialogs& dialogs);
     // Start-up and the options window's drive timer: the drive list from the system.
     void rebuildDriveList();
-    // Start-up: every meter item's and drive row's bar strip from its colours.
+    // Start-up: every meter item's and drive row's bar strip from its colours, and the
+    // graph's background (BackColor07).
     void paintStrips();
 
     void refreshTick();

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <iphlpapi.h>
 
+#include <cstring>
 #include <string>
 
 #include "platform/win32/ansi.h"
@@ -17,10 +18,11 @@ platform::InterfaceRow fromRow(const MIB_IFROW& row) {
     result.type = row.dwType;
     result.inOctets = row.dwInOctets;
     result.outOctets = row.dwOutOctets;
-    DWORD length = row.dwDescrLen < MAXLEN_IFDESCR ? row.dwDescrLen : MAXLEN_IFDESCR;
-    std::string description(reinterpret_cast<const char*>(row.bDescr), length);
-    description = description.substr(0, description.find('\0'));
-    result.description = fromAnsi(description);
+    // Cut at the stated length, or at the first zero byte when the length is not filled in.
+    const char* text = reinterpret_cast<const char*>(row.bDescr);
+    size_t length = strnlen(text, MAXLEN_IFDESCR);
+    if (row.dwDescrLen > 0 && row.dwDescrLen < length) length = row.dwDescrLen;
+    result.description = fromAnsi(std::string(text, length));
     return result;
 }
 

@@ -96,7 +96,9 @@ TEST(RefreshCycle, DefaultListComposesInOrderAndFollowsReordering) {
     ASSERT_TRUE(rig.presenter.lastSize.has_value()) << "fixed-size mode sizes the window";
     EXPECT_EQ(rig.presenter.lastSize->outerHeightTwips, rig.presenter.lastY * 15 + 128);
 
-    // The total load row follows the graph; moving it to the end moves its text down.
+    EXPECT_EQ(rig.images.list.pixel(0, 0), 12615935u) << "the graph's own background first";
+    EXPECT_EQ(rig.images.list.pixel(0, 29), 0u) << "its separator";
+    // The total load row follows the graph; moving it before the graph moves it to the top.
     const auto* cpu = rig.painter.find(L"ＣＰＵ使用率");
     ASSERT_NE(cpu, nullptr);
     EXPECT_EQ(rig.images.list.pixel(5, 30 + 1), rig.images.rows[0].pixel(5, 1));
@@ -160,4 +162,26 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     rig.clipboard.content = {true, false, L""};
     rig.tick();
     EXPECT_EQ(rig.live.clipboardText, L"");
+}
+
+TEST(RefreshCycle, LanAddressFromTheAdaptersOrTheMachine) {
+    MonitorRig rig;
+    rig.showOnly({L"105"});
+    rig.tick();
+    EXPECT_EQ(rig.state.valueText[5], L"192.168.0.10") << "no adapter list: the machine's address";
+
+    rig.network.adapterList = {platform::AdapterResult::Ok,
+                               {{L"idle card", L"0.0.0.0"}, {L"eth0", L"192.0.2.2"}}};
+    rig.cycle.enumerateAdapters(rig.dialogs);
+    rig.tick();
+    EXPECT_EQ(rig.state.valueText[5], L"192.0.2.2") << "the first adapter with an address";
+    EXPECT_TRUE(rig.dialogs.shown.empty());
+
+    rig.network.adapterList = {platform::AdapterResult::NoData, {}};
+    rig.cycle.enumerateAdapters(rig.dialogs);
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    EXPECT_EQ(rig.dialogs.shown[0], L"このコンピュータにはアダプタ情報が存在しません");
+    rig.network.adapterList = {platform::AdapterResult::NotSupported, {}};
+    rig.cycle.enumerateAdapters(rig.dialogs);
+    EXPECT_EQ(rig.dialogs.shown.back(), L"このバージョンのOSでこの機能はサポートされていません");
 }

@@ -30,6 +30,9 @@ TEST(MonitorSourcesWin32, InterfacesRowsAndAddresses) {
     ASSERT_FALSE(table->empty());
     for (size_t i = 1; i < table->size(); ++i)
         EXPECT_LT((*table)[i - 1].index, (*table)[i].index) << "sorted by index";
+    bool loopback = false;
+    for (const auto& r : *table) loopback = loopback || r.description == L"lo";
+    EXPECT_TRUE(loopback) << "descriptions are the interface names";
     const auto& last = table->back();
     platform::InterfaceRow row = network.interfaceRow(last.index);
     EXPECT_EQ(row.index, last.index);

@@ -1,0 +1,80 @@
+#include "app/monitoring.h"
+
+#include "platform/win32/system_sources_win32.h"
+
+namespace app {
+namespace {
+
+render::Colour systemColour(int index) { return static_cast<render::Colour>(GetSysColor(index)); }
+
+int platformFamily() { return win32::SystemInfoWin32().platformFamily(); }
+
+}  // namespace
+
+Monitoring::Monitoring(settings::LiveSettings& live, platform::Registry& registry)
+    : live_(live),
+      cycle_(monitor::Sources{clock_, processors_, memory_, network_, drives_, power_, locale_,
+                              clipboard_, registry, painter_, systemColour, platformFamily()},
+             live, state_, images_, strips_, *this) {}
+
+void Monitoring::prepare(platform::Dialogs& dialogs) {
+    cycle_.enumerateInterfaces();
+    cycle_.rebuildDriveList();
+    cycle_.paintStrips();
+    cycle_.enumerateAdapters(dialogs);
+}
+
+void Monitoring::attach(windows::MainWindow& main, windows::TaskbarWindow& taskbar) {
+    main_ = &main;
+    taskbar_ = &taskbar;
+}
+
+void Monitoring::startTimers(HWND host) {
+    const settings::Settings& s = live_.settings;
+    SetTimer(host, kRefreshTimer, static_cast<UINT>(s.MainWindowRefreshTime) * 100, nullptr);
+    SetTimer(host, kDriveListTimer, static_cast<UINT>(s.HddRefreshTime) * 1000, nullptr);
+}
+
+bool Monitoring::onTimer(UINT_PTR id) {
+    if (id == kRefreshTimer) {
+        cycle_.refreshTick();
+        return true;
+    }
+    if (id == kDriveListTimer) {
+        cycle_.rebuildDriveList();
+        return true;
+    }
+    return false;
+}
+
+void Monitoring::present(const render::Image&, int y,
+                         const std::optional<render::MainWindowSize>& size, int drawType) {
+    if (!main_ || !main_->hwnd()) return;
+    HWND window = main_->hwnd();
+    if (size) {
+        // The client area takes the list: 158 columns, y rows.
+        RECT wanted{0, 0, render::kListWidth, size->scaleHeight};
+        AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+        SetWindowPos(window, nullptr, 0, 0, wanted.right - wanted.left,
+                     wanted.bottom - wanted.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    presentedHeight_ = y;
+    presentedDrawType_ = drawType;
+    // The window paints itself from the list: one copy (or stretch) into its client area.
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+}
+
+void Monitoring::paint(HDC dc, const RECT& client) {
+    const settings::Settings& s = live_.settings;
+    presenter_.present(dc, images_.list, presentedHeight_, presentedDrawType_ == 0,
+                       client.right - client.left, client.bottom - client.top,
+                       render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour));
+}
+
+void Monitoring::setTaskbarCaption(const std::wstring& caption) {
+    if (taskbar_) taskbar_->setCaption(caption);
+}
+
+}  // namespace app
