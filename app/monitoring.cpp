@@ -56,14 +56,25 @@ void Monitoring::present(const render::Image&, int y,
         RECT wanted{0, 0, render::kListWidth, size->scaleHeight};
         AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
                            static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
-        SetWindowPos(window, nullptr, 0, 0, wanted.right - wanted.left,
-                     wanted.bottom - wanted.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        int width = wanted.right - wanted.left;
+        int height = wanted.bottom - wanted.top;
+        RECT current{};
+        GetWindowRect(window, &current);
+        // Fixed-size mode asks every tick; only a change reaches the window system.
+        if (current.right - current.left != width || current.bottom - current.top != height)
+            SetWindowPos(window, nullptr, 0, 0, width, height,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     presentedHeight_ = y;
     presentedDrawType_ = drawType;
-    // The window paints itself from the list: one copy (or stretch) into its client area.
-    InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
+    // One copy (or stretch) straight into the client area; WM_PAINT repeats it after exposure.
+    if (HDC dc = GetDC(window)) {
+        RECT client;
+        GetClientRect(window, &client);
+        paint(dc, client);
+        ReleaseDC(window, dc);
+        ValidateRect(window, nullptr);
+    }
 }
 
 void Monitoring::paint(HDC dc, const RECT& client) {

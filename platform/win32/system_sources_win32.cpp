@@ -61,16 +61,22 @@ std::optional<platform::ProcessorTimes> ProcessorTimesWin32::totalTimes() {
 
 std::optional<platform::ProcessorTimes> ProcessorTimesWin32::processorTimes(int processor) {
     if (!query_ || processor < 0 || processor >= processors_) return std::nullopt;
-    std::vector<ProcessorPerformance> all(static_cast<size_t>(processors_));
-    ULONG size = static_cast<ULONG>(all.size() * sizeof(ProcessorPerformance));
-    ULONG returned = 0;
-    if (query_(kProcessorPerformanceClass, all.data(), size, &returned) < 0) return std::nullopt;
-    if (returned < (static_cast<ULONG>(processor) + 1) * sizeof(ProcessorPerformance))
-        return std::nullopt;
-    const ProcessorPerformance& p = all[static_cast<size_t>(processor)];
-    return platform::ProcessorTimes{static_cast<std::uint64_t>(p.idle.QuadPart),
-                                    static_cast<std::uint64_t>(p.kernel.QuadPart) +
-                                        static_cast<std::uint64_t>(p.user.QuadPart)};
+    if (processor <= lastAsked_ || snapshot_.empty()) {
+        snapshot_.clear();
+        std::vector<ProcessorPerformance> all(static_cast<size_t>(processors_));
+        ULONG size = static_cast<ULONG>(all.size() * sizeof(ProcessorPerformance));
+        ULONG returned = 0;
+        if (query_(kProcessorPerformanceClass, all.data(), size, &returned) >= 0) {
+            all.resize(returned / sizeof(ProcessorPerformance));
+            for (const ProcessorPerformance& p : all)
+                snapshot_.push_back({static_cast<std::uint64_t>(p.idle.QuadPart),
+                                     static_cast<std::uint64_t>(p.kernel.QuadPart) +
+                                         static_cast<std::uint64_t>(p.user.QuadPart)});
+        }
+    }
+    lastAsked_ = processor;
+    if (static_cast<size_t>(processor) >= snapshot_.size()) return std::nullopt;
+    return snapshot_[static_cast<size_t>(processor)];
 }
 
 std::optional<platform::MemoryStatus> MemoryStatusWin32::memoryStatus() {
@@ -104,9 +110,25 @@ platform::LocalTime LocaleFormatWin32::now() {
     return {st.wYear, st.wMonth, st.wDay, st.wDayOfWeek, st.wHour, st.wMinute, st.wSecond};
 }
 
-std::wstring LocaleFormatWin32::thousandsSeparator() { return localeText(LOCALE_STHOUSAND, L","); }
+void LocaleFormatWin32::refreshSeparators() {
+    constexpr std::uint32_t kFreshMs = 5000;
+    std::uint32_t now = GetTickCount();
+    if (read_ && now - readAt_ < kFreshMs) return;
+    thousands_ = localeText(LOCALE_STHOUSAND, L",");
+    decimal_ = localeText(LOCALE_SDECIMAL, L".");
+    readAt_ = now;
+    read_ = true;
+}
 
-std::wstring LocaleFormatWin32::decimalSeparator() { return localeText(LOCALE_SDECIMAL, L"."); }
+std::wstring LocaleFormatWin32::thousandsSeparator() {
+    refreshSeparators();
+    return thousands_;
+}
+
+std::wstring LocaleFormatWin32::decimalSeparator() {
+    refreshSeparators();
+    return decimal_;
+}
 
 std::wstring LocaleFormatWin32::shortDate(const platform::LocalTime& time) {
     SYSTEMTIME st = toSystemTime(time);
@@ -130,21 +152,24 @@ std::wstring LocaleFormatWin32::timeText(const platform::LocalTime& time) {
 }
 
 platform::ClipboardRead ClipboardWin32::readText() {
+    std::uint32_t sequence = GetClipboardSequenceNumber();
+    if (haveLast_ && sequence != 0 && sequence == lastSequence_) return last_;
     platform::ClipboardRead read;
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) {
-        read.opened = true;
-        return read;
-    }
-    if (!OpenClipboard(nullptr)) return read;
-    read.opened = true;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-            read.hasText = true;
-            read.text = text;
-            GlobalUnlock(data);
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+        if (!OpenClipboard(nullptr)) return read;  // busy: try again next time
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+                read.hasText = true;
+                read.text = text;
+                GlobalUnlock(data);
+            }
         }
+        CloseClipboard();
     }
-    CloseClipboard();
+    read.opened = true;
+    lastSequence_ = sequence;
+    haveLast_ = true;
+    last_ = read;
     return read;
 }
 

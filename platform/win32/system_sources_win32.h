@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/locale_format.h"
@@ -6,6 +8,8 @@
 #include "platform/power_status.h"
 #include "platform/processor_times.h"
 #include "platform/system_info.h"
+
+#include <cstdint>
 
 namespace win32 {
 
@@ -26,6 +30,10 @@ private:
     using Query = long(__stdcall*)(int, void*, unsigned long, unsigned long*);
     Query query_ = nullptr;
     int processors_ = 0;
+    // One system call serves a tick's four processor readings: a reading of a processor not
+    // above the previous one starts a new snapshot.
+    std::vector<platform::ProcessorTimes> snapshot_;
+    int lastAsked_ = -1;
 };
 
 class MemoryStatusWin32 : public platform::MemoryStatusSource {
@@ -43,6 +51,8 @@ public:
     int platformFamily() override;
 };
 
+// The separators are read again at most every few seconds: the locale rarely changes, and each
+// reading costs registry round trips under some systems.
 class LocaleFormatWin32 : public platform::LocaleFormat {
 public:
     platform::LocalTime now() override;
@@ -51,11 +61,25 @@ public:
     std::wstring shortDate(const platform::LocalTime& time) override;
     std::wstring fullWeekday(const platform::LocalTime& time) override;
     std::wstring timeText(const platform::LocalTime& time) override;
+
+private:
+    void refreshSeparators();
+    std::wstring thousands_ = L",";
+    std::wstring decimal_ = L".";
+    std::uint32_t readAt_ = 0;
+    bool read_ = false;
 };
 
+// Reads the text only when the clipboard's sequence number moved; otherwise the last reading
+// stands, which spares the window system a conversion on every tick.
 class ClipboardWin32 : public platform::Clipboard {
 public:
     platform::ClipboardRead readText() override;
+
+private:
+    std::uint32_t lastSequence_ = 0;
+    bool haveLast_ = false;
+    platform::ClipboardRead last_;
 };
 
 }  // namespace win32

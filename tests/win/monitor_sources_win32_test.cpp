@@ -65,3 +65,36 @@ TEST(MonitorSourcesWin32, DrivesAndLocale) {
     EXPECT_EQ(locale.fullWeekday(monday), L"月曜日");
     EXPECT_NE(locale.shortDate(monday).find(L"2026"), std::wstring::npos);
 }
+
+TEST(MonitorSourcesWin32, ClipboardTextAndPerProcessorSnapshots) {
+    auto put = [](const std::wstring& text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    };
+    win32::ClipboardWin32 clipboard;
+    put(L"first");
+    EXPECT_EQ(clipboard.readText().text, L"first");
+    EXPECT_EQ(clipboard.readText().text, L"first");
+    put(L"second");
+    EXPECT_EQ(clipboard.readText().text, L"second") << "a new clipboard content is read again";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    platform::ClipboardRead empty = clipboard.readText();
+    EXPECT_TRUE(empty.opened);
+    EXPECT_FALSE(empty.hasText);
+
+    // Each round of readings (processor 0 first) sees times that do not go backwards.
+    win32::ProcessorTimesWin32 processors;
+    auto first = processors.processorTimes(0);
+    ASSERT_TRUE(first.has_value());
+    Sleep(30);
+    auto again = processors.processorTimes(0);
+    ASSERT_TRUE(again.has_value());
+    EXPECT_GE(again->total, first->total);
+}
