@@ -26,7 +26,8 @@ Colour colourFromText(const std::wstring& text, const SystemColours& system) {
         magnitude = std::min(magnitude * 10 + (text[i] - L'0'), 0x80000000LL);
     // Stored values are 32-bit: a negative one has its top bit set and names a system colour.
     // Larger texts are held at the 32-bit limits.
-    auto value = static_cast<std::uint32_t>(negative ? -magnitude : std::min(magnitude, 0x7FFFFFFFLL));
+    auto value =
+        static_cast<std::uint32_t>(negative ? -magnitude : std::min(magnitude, 0x7FFFFFFFLL));
     if (value & 0x80000000u) return system ? system(static_cast<int>(value & 0xFF)) : 0;
     return value & 0xFFFFFF;
 }
@@ -68,8 +69,7 @@ void paintInto(Image& strip, std::wstring& startText, std::wstring& endText, Ima
 }  // namespace
 
 GradientCaptions showItemGradient(int id, std::wstring& startText, std::wstring& endText,
-                                  Image& preview, BarStrips& strips,
-                                  const SystemColours& system) {
+                                  Image& preview, BarStrips& strips, const SystemColours& system) {
     if (!settings::isMeterItem(id)) {
         preview.clear();
         return {L"色変更不可", L"色変更不可"};

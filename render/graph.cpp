@@ -17,11 +17,20 @@ double fullScale(int slider, bool bitMode) { return std::max(1, slider) * (bitMo
 int graphSampleHeight(const GraphInputs& in, int previous) {
     double height;
     switch (in.source) {
-        case 1: height = kGraphHeight * in.cpuTotalPercent / 100.0; break;
-        case 2: height = kGraphHeight * in.memoryPercent / 100.0; break;
-        case 3: height = in.rateIn * double(kGraphHeight) / fullScale(in.inSlider, in.bitMode); break;
-        case 4: height = in.rateOut * double(kGraphHeight) / fullScale(in.outSlider, in.bitMode); break;
-        default: return previous;
+        case 1:
+            height = kGraphHeight * in.cpuTotalPercent / 100.0;
+            break;
+        case 2:
+            height = kGraphHeight * in.memoryPercent / 100.0;
+            break;
+        case 3:
+            height = in.rateIn * double(kGraphHeight) / fullScale(in.inSlider, in.bitMode);
+            break;
+        case 4:
+            height = in.rateOut * double(kGraphHeight) / fullScale(in.outSlider, in.bitMode);
+            break;
+        default:
+            return previous;
     }
     // An idle line still shows on the bottom row. Taller samples are not clamped: the picture
     // clips them; the bound only keeps the number small.
@@ -32,10 +41,10 @@ void updateGraph(RenderState& state, const GraphInputs& in) {
     state.graphCurrent = graphSampleHeight(in, state.graphCurrent);
     if (in.source < 1 || in.source > 4) return;
     Image& graph = state.graph;
-    // One white point per tick makes a dotted middle line once the picture scrolls.
+    // One white point per tick becomes a white middle line as the picture scrolls.
     graph.setPixel(155, 15, rgb(255, 255, 255));
-    drawLine(graph, 155, kGraphHeight - state.graphCurrent, 154,
-             kGraphHeight - state.graphPrevious, in.lineColour);
+    drawLine(graph, 155, kGraphHeight - state.graphCurrent, 154, kGraphHeight - state.graphPrevious,
+             in.lineColour);
     copyBlock(state.graphScroll, 0, 0, kGraphWidth, kGraphHeight, graph, 0, 0);
     copyBlock(graph, 0, 0, kGraphWidth, kGraphHeight, state.graphScroll, 1, 0);
 }

@@ -143,7 +143,7 @@ std::wstring layOut(const Pattern& p, Digits d, const NumberSymbols& symbols) {
             continue;
         }
         long long last = n - static_cast<long long>(count - place);  // this place's digit
-        long long first = place == 0 ? 0 : last;                      // the first takes the rest
+        long long first = place == 0 ? 0 : last;                     // the first takes the rest
         for (long long k = std::max(0LL, first); k <= last; ++k) emit(k);
         ++place;
     }
@@ -177,8 +177,7 @@ std::wstring layOut(const Pattern& p, Digits d, const NumberSymbols& symbols) {
 
 }  // namespace
 
-std::wstring formatNumber(double value, const std::wstring& pattern,
-                          const NumberSymbols& symbols) {
+std::wstring formatNumber(double value, const std::wstring& pattern, const NumberSymbols& symbols) {
     Pattern p = parsePattern(pattern);
     return layOut(p, digitsOf(value, p.fractionPlaces), symbols);
 }

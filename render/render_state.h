@@ -13,7 +13,7 @@ constexpr int kDriveRowSlots = 30;
 
 // The off-screen images of the refresh cycle and the graph's state, kept from tick to tick.
 struct RenderState {
-    std::array<Image, 26> rows;                // by slot (id - 100); 113 has none, 122 grows
+    std::array<Image, 26> rows;                   // by slot (id - 100); 113 has none, 122 grows
     std::array<Image, kDriveRowSlots> driveRows;  // by position in the drive list
     Image newVersionRow;
     Image graph;

@@ -15,7 +15,8 @@ void drawValueRow(Image& row, const ValueRow& content, const Image* strip,
     row.clear();
     if (content.barWidth && strip)
         copyBlock(row, 0, 0, *content.barWidth, kRowHeight, *strip, 0, 0);
-    if (!content.name.empty()) painter.drawText(row, 5, content.nameY, content.name, row.foreground());
+    if (!content.name.empty())
+        painter.drawText(row, 5, content.nameY, content.name, row.foreground());
     if (!content.value.empty())
         painter.drawText(row, valueTextX(content.rightEdge, content.value), 1, content.value,
                          row.foreground());

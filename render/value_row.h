@@ -9,8 +9,8 @@ namespace render {
 
 // What one value row shows.
 struct ValueRow {
-    std::wstring name;     // printed at (5, nameY); empty for none
-    std::wstring value;    // ends near rightEdge: 6 px per character, characters counted
+    std::wstring name;   // printed at (5, nameY); empty for none
+    std::wstring value;  // ends near rightEdge: 6 px per character, characters counted
     int rightEdge = 148;
     std::optional<int> barWidth;  // columns of the bar strip; none for items without a bar
     int nameY = 1;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "render/draw.h"
+
+#include <gtest/gtest.h>
 
 using namespace render;
 
@@ -69,7 +69,8 @@ TEST(StretchBlock, NearestNeighbourBothWays) {
     Image big(8, 4);
     stretchBlock(big, 0, 0, 8, 4, src, 0, 0, 4, 2);
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 8; ++x) EXPECT_EQ(big.pixel(x, y), rgb(x / 2, y / 2, 1)) << x << "," << y;
+        for (int x = 0; x < 8; ++x)
+            EXPECT_EQ(big.pixel(x, y), rgb(x / 2, y / 2, 1)) << x << "," << y;
 
     Image small(2, 1);
     stretchBlock(small, 0, 0, 2, 1, src, 0, 0, 4, 2);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "render/gradient.h"
+
+#include <gtest/gtest.h>
 
 using namespace render;
 
@@ -26,7 +26,8 @@ TEST(PaintGradient, WhiteToRedStopsShortOfRed) {
     EXPECT_TRUE(columnIs(image, 156, rgb(255, 20, 20)));
     EXPECT_TRUE(columnIs(image, 78, rgb(255, 137, 137)));  // 255 - 78 * 255/169 = 137.3
     // Channels only ever move towards the end colour.
-    for (int x = 1; x < 157; ++x) EXPECT_LE(image.pixel(x, 0) >> 8 & 0xFF, image.pixel(x - 1, 0) >> 8 & 0xFF);
+    for (int x = 1; x < 157; ++x)
+        EXPECT_LE(image.pixel(x, 0) >> 8 & 0xFF, image.pixel(x - 1, 0) >> 8 & 0xFF);
 }
 
 TEST(PaintGradient, EqualColoursGiveOneColour) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "render/graph.h"
+
+#include <gtest/gtest.h>
 
 using namespace render;
 
@@ -57,9 +57,9 @@ TEST(GraphSample, HeightsBySource) {
     in.rateIn = 40;
     in.inSlider = 5;  // full scale 40 Kbyte/s
     EXPECT_EQ(graphSampleHeight(in, 7), 29);
-    in.bitMode = true;  // full scale 320 Kbit/s
-    EXPECT_EQ(graphSampleHeight(in, 7), 4);  // 3.625
-    in.inSlider = 0;  // no full scale: taken as one step
+    in.bitMode = true;                        // full scale 320 Kbit/s
+    EXPECT_EQ(graphSampleHeight(in, 7), 4);   // 3.625
+    in.inSlider = 0;                          // no full scale: taken as one step
     EXPECT_EQ(graphSampleHeight(in, 7), 18);  // 40 * 29 / 64
 
     in.source = 4;
@@ -97,7 +97,8 @@ TEST(Graph, ScrollsOneColumnPerTick) {
         // Everything drawn before has moved k columns to the left, the newest sample is idle.
         for (int x = 0; x + k <= 154; ++x)
             for (int y = 0; y < 29; ++y)
-                ASSERT_EQ(state.graph.pixel(x, y), snapshot.pixel(x + k, y)) << k << " " << x << "," << y;
+                ASSERT_EQ(state.graph.pixel(x, y), snapshot.pixel(x + k, y))
+                    << k << " " << x << "," << y;
         EXPECT_EQ(linePixelsInColumn(state.graph, 154), std::vector<int>{28});
     }
 }

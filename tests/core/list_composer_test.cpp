@@ -1,6 +1,7 @@
+#include "render/list_composer.h"
+
 #include <gtest/gtest.h>
 
-#include "render/list_composer.h"
 #include "render/taskbar_caption.h"
 
 using namespace render;
@@ -47,8 +48,12 @@ using Bands = std::vector<std::pair<Colour, int>>;
 
 TEST(ComposeList, ShownRowsInListOrderWithSeparators) {
     RenderState state = stateWithColouredRows();
-    auto list = rows({{L"101", true}, {L"100", true}, {L"104", false}, {L"110", true},
-                      {L"105", true}, {L"123", true}});
+    auto list = rows({{L"101", true},
+                      {L"100", true},
+                      {L"104", false},
+                      {L"110", true},
+                      {L"105", true},
+                      {L"123", true}});
     int y = composeList(state, list, {}, 1, false);
     EXPECT_EQ(y, 70);
     Bands expected = {{rgb(101, 0, 0), 13}, {0, 1}, {rgb(100, 0, 0), 13}, {0, 1},
@@ -62,8 +67,12 @@ TEST(ComposeList, ShownRowsInListOrderWithSeparators) {
     EXPECT_EQ(state.list.pixel(156, 0), rgb(101, 0, 0));
 
     // Adding the graph takes 29 rows and a separator.
-    auto withGraph = rows({{L"113", true}, {L"101", true}, {L"100", true}, {L"110", true},
-                           {L"105", true}, {L"123", true}});
+    auto withGraph = rows({{L"113", true},
+                           {L"101", true},
+                           {L"100", true},
+                           {L"110", true},
+                           {L"105", true},
+                           {L"123", true}});
     EXPECT_EQ(composeList(state, withGraph, {}, 1, false), 100);
     EXPECT_EQ(bands(state.list, 31), (Bands{{rgb(0, 0, 200), 29}, {0, 1}, {rgb(101, 0, 0), 1}}));
 
@@ -90,8 +99,8 @@ TEST(ComposeList, MemoTakesItsLines) {
     // More lines than the memo's image holds: the rest of its place is blank, not old list.
     finishPresentation(state, 28);
     EXPECT_EQ(composeList(state, rows({{L"100", true}, {L"122", true}}), {}, 2, false), 14 + 27);
-    EXPECT_EQ(bands(state.list, 41), (Bands{{rgb(100, 0, 0), 13}, {0, 1}, {rgb(122, 0, 0), 13},
-                                            {kListBack, 13}, {0, 1}}));
+    EXPECT_EQ(bands(state.list, 41),
+              (Bands{{rgb(100, 0, 0), 13}, {0, 1}, {rgb(122, 0, 0), 13}, {kListBack, 13}, {0, 1}}));
 }
 
 TEST(ComposeList, DrivesStandAtTheirItemsPlaceInDriveOrder) {
@@ -99,9 +108,14 @@ TEST(ComposeList, DrivesStandAtTheirItemsPlaceInDriveOrder) {
     auto list = rows({{L"100", true}, {L"112", true}, {L"101", true}});
     std::vector<DriveRow> drives = {{L"C", L"", true}, {L"D", L"", false}, {L"E", L"", true}};
     EXPECT_EQ(composeList(state, list, drives, 1, false), 56);
-    EXPECT_EQ(bands(state.list, 56),
-              (Bands{{rgb(100, 0, 0), 13}, {0, 1}, {rgb(0, 100, 0), 13}, {0, 1},
-                     {rgb(0, 102, 0), 13}, {0, 1}, {rgb(101, 0, 0), 13}, {0, 1}}));
+    EXPECT_EQ(bands(state.list, 56), (Bands{{rgb(100, 0, 0), 13},
+                                            {0, 1},
+                                            {rgb(0, 100, 0), 13},
+                                            {0, 1},
+                                            {rgb(0, 102, 0), 13},
+                                            {0, 1},
+                                            {rgb(101, 0, 0), 13},
+                                            {0, 1}}));
     // Hidden item 112 shows no drives at all.
     list[1].shown = false;
     EXPECT_EQ(composeList(state, list, drives, 1, false), 28);
@@ -112,7 +126,8 @@ TEST(ComposeList, NewVersionRowComesLastAndAsksForAResize) {
     auto list = rows({{L"100", true}});
     EXPECT_EQ(composeList(state, list, {}, 1, true), 28);
     EXPECT_TRUE(state.resizePending);
-    EXPECT_EQ(bands(state.list, 28), (Bands{{rgb(100, 0, 0), 13}, {0, 1}, {rgb(128, 255, 255), 13}, {0, 1}}));
+    EXPECT_EQ(bands(state.list, 28),
+              (Bands{{rgb(100, 0, 0), 13}, {0, 1}, {rgb(128, 255, 255), 13}, {0, 1}}));
 }
 
 TEST(ComposeList, ListBeyondItsImageIsClipped) {
@@ -152,7 +167,8 @@ TEST(TaskbarCaption, ChosenReadingsInOrder) {
     EXPECT_EQ(updateTaskbarCaption({true, true, true, true}, cpu, mem, in, out),
               L"23% 1234MB/4096MB 12Kbyte/秒受 3Kbyte/秒送 ");
     EXPECT_EQ(updateTaskbarCaption({}, cpu, mem, in, out), L"KorvaNT");
-    EXPECT_EQ(updateTaskbarCaption({false, false, false, true}, cpu, mem, in, out), L"3Kbyte/秒送 ");
+    EXPECT_EQ(updateTaskbarCaption({false, false, false, true}, cpu, mem, in, out),
+              L"3Kbyte/秒送 ");
     EXPECT_EQ(updateTaskbarCaption({false, true, false, false}, cpu, mem, in, out),
               L"1234MB/4096MB ");
     // An empty reading still counts as chosen.

@@ -1,8 +1,9 @@
+#include "render/number_pattern.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
-#include "render/number_pattern.h"
 #include "render/rounding.h"
 
 using namespace render;
@@ -25,7 +26,7 @@ TEST(NumberPattern, PatternsTheReadingsUse) {
         {5, L"00", L"05"},
         {59, L"00", L"59"},
         {123, L"00", L"123"},
-        {2.5, L"0", L"3"},   // formatting rounds halves away from zero
+        {2.5, L"0", L"3"},  // formatting rounds halves away from zero
         {0.285, L"0.00", L"0.29"},
         {9.999, L"0.00", L"10.00"},
         {-1234.5, L"#,##0.0", L"-1,234.5"},
@@ -36,7 +37,8 @@ TEST(NumberPattern, PatternsTheReadingsUse) {
         {1, L"0.##", L"1."},
         {12.5, L".00", L"12.50"},
     };
-    for (const Case& c : cases) EXPECT_EQ(formatNumber(c.value, c.pattern), c.text) << c.pattern << " " << c.value;
+    for (const Case& c : cases)
+        EXPECT_EQ(formatNumber(c.value, c.pattern), c.text) << c.pattern << " " << c.value;
 }
 
 TEST(NumberPattern, WholeNumbersAreExactAndGroupedByTheLocale) {
@@ -57,8 +59,8 @@ TEST(NumberPattern, WholeNumbersAreExactAndGroupedByTheLocale) {
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     const std::pair<double, std::int64_t> cases[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {2.4999, 2}, {2.5001, 3},
-        {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {-2.6, -3}, {78.5, 78}, {0, 0},
+        {0.5, 0},  {1.5, 2},   {2.5, 2},   {3.5, 4},   {2.4999, 2}, {2.5001, 3},
+        {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {-2.6, -3}, {78.5, 78},  {0, 0},
     };
     for (auto [value, rounded] : cases) EXPECT_EQ(roundHalfEven(value), rounded) << value;
 }

@@ -1,10 +1,11 @@
+#include "render/value_row.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/fake_text_painter.h"
 #include "render/draw.h"
 #include "render/gradient.h"
 #include "render/rounding.h"
-#include "render/value_row.h"
 
 using namespace render;
 

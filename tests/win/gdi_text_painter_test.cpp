@@ -1,8 +1,9 @@
-#include <windows.h>
+#include "platform/win32/gdi_text_painter.h"
+
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "platform/win32/dib_surface.h"
-#include "platform/win32/gdi_text_painter.h"
 #include "platform/win32/list_presenter.h"
 #include "render/draw.h"
 
@@ -162,7 +163,7 @@ TEST(ListPresenter, FixedModeCopiesOneToOne) {
     EXPECT_EQ(shown.pixel(0, 0), rgb(0, 0, 7));
     EXPECT_EQ(shown.pixel(157, 69), rgb(157, 69, 7));
     EXPECT_EQ(shown.pixel(100, 79), rgb(100, 79, 7));  // 1:1 over the client area
-    EXPECT_EQ(shown.pixel(158, 0), rgb(0, 0, 255));   // beyond the list: the background
+    EXPECT_EQ(shown.pixel(158, 0), rgb(0, 0, 255));    // beyond the list: the background
     EXPECT_EQ(shown.pixel(169, 79), rgb(0, 0, 255));
 }
 
