@@ -34,7 +34,8 @@ private:
     win32::DialogsWin32 dialogs_;
     settings::LiveSettings live_;
     std::wstring statusText_;
-    Monitoring monitoring_{live_, registry_};
+    monitor::MonitorState monitorState_;
+    Monitoring monitoring_{live_, monitorState_, registry_};
 
     HostWindow host_;
     windows::MainWindow main_;

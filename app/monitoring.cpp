@@ -11,8 +11,10 @@ int platformFamily() { return win32::SystemInfoWin32().platformFamily(); }
 
 }  // namespace
 
-Monitoring::Monitoring(settings::LiveSettings& live, platform::Registry& registry)
+Monitoring::Monitoring(settings::LiveSettings& live, monitor::MonitorState& state,
+                       platform::Registry& registry)
     : live_(live),
+      state_(state),
       cycle_(monitor::Sources{clock_, processors_, memory_, network_, drives_, power_, locale_,
                               clipboard_, registry, painter_, systemColour, platformFamily()},
              live, state_, images_, strips_, *this) {}

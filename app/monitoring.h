@@ -27,7 +27,9 @@ constexpr UINT_PTR kDriveListTimer = 12;  // the drive list upkeep (the options 
 // cycle, and where each tick's result goes (the main window and the taskbar button).
 class Monitoring : public monitor::Presenter {
 public:
-    Monitoring(settings::LiveSettings& live, platform::Registry& registry);
+    // The monitor state is the program's, shared with the features that read the readings.
+    Monitoring(settings::LiveSettings& live, monitor::MonitorState& state,
+               platform::Registry& registry);
 
     monitor::MonitorState& state() { return state_; }
     render::RenderState& images() { return images_; }
@@ -49,7 +51,7 @@ public:
 
 private:
     settings::LiveSettings& live_;
-    monitor::MonitorState state_;
+    monitor::MonitorState& state_;
     render::RenderState images_;
     render::BarStrips strips_;
 
