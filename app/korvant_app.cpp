@@ -37,7 +37,12 @@ bool KorvaNTApp::startUp() {
     if (s.SetFormTop == 0)
         SetWindowPos(main_.hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    monitoring_.prepare(dialogs_);
+    monitoring_.attach(main_, taskbar_);
+    main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
+    host_.onTimer = [this](UINT_PTR id) { monitoring_.onTimer(id); };
+    monitoring_.startTimers(host_.hwnd());
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "app/host_window.h"
+#include "app/monitoring.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -33,6 +34,8 @@ private:
     win32::DialogsWin32 dialogs_;
     settings::LiveSettings live_;
     std::wstring statusText_;
+    monitor::MonitorState monitorState_;
+    Monitoring monitoring_{live_, monitorState_, registry_};
 
     HostWindow host_;
     windows::MainWindow main_;

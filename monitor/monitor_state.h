@@ -1,11 +1,14 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace monitor {
 
 inline const wchar_t* const kLoadingText = L"Now　Loading・・・";
-constexpr int kSlots = 26;  // display item id - 100
+constexpr int kSlots = 26;       // display item id - 100
+constexpr int kDriveSlots = 30;  // rows of the drive list
+constexpr int kProcessors = 4;   // processors with an item of their own
 
 inline std::array<std::wstring, kSlots> loadingTexts() {
     std::array<std::wstring, kSlots> texts;
@@ -20,11 +23,47 @@ struct UpdateInfo {
     std::wstring announcement;
 };
 
+// One direction of an interface's byte counters, tracked across the 32-bit wrap.
+struct ByteCounter {
+    std::int64_t counter = 0;  // last reading, 0 .. 4,294,967,295
+    bool highHalf = false;     // the last reading was at or above 2^31
+    std::int64_t wraps = 0;
+    std::int64_t total = 0;      // wraps * 2^32 + counter
+    std::int64_t prevTotal = 0;  // total at the previous network sample
+    std::int64_t rate = 0;       // whole Kbyte/s or Kbit/s
+    std::int64_t resetBase = 0;  // offset of the shown total, set by the reset buttons
+    std::wstring totalText = L"0";  // total in the form "#,##0"
+};
+
 // Results of the refresh cycle that other features read, and the texts they feed it.
 struct MonitorState {
     std::array<std::wstring, kSlots> valueText = loadingTexts();  // by slot
     std::wstring ipText;  // the public IP text the IP tools maintain (shown by item 104)
     UpdateInfo update;
+
+    std::wstring intervalLabel;       // "500ms": the measured time between the last two ticks
+    std::uint32_t lastTickCount = 0;  // tick count taken at the start of the latest tick
+
+    int cpuTotalPercent = 0;
+    std::array<int, kProcessors> cpuPercent{};
+
+    int memoryPercent = 0;
+    int memoryTotalMB = 0;  // also read by the memory release
+    int memoryFreeMB = 0;
+    std::wstring memoryText;
+
+    ByteCounter in, out;
+    bool baselineTaken = false;
+    std::uint32_t lastNetTick = 0;
+
+    // The graph samples, listHeight and resizePending live with the images (render::RenderState).
+    std::uint32_t lastDiskRefresh = 0;  // tick count of the last drive-capacity refresh
+    bool disksRead = false;             // the first refresh runs at once
+    int marqueeStep = 0;
+    bool newVersionShown = false;  // the new-version row is on the list (VerHp is visible)
+
+    std::array<std::wstring, kDriveSlots> driveValueText = {};  // "57%" per drive row
+    std::wstring lanText;  // what item 105 shows
 };
 
 }  // namespace monitor

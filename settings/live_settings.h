@@ -35,6 +35,9 @@ struct LiveSettings {
     DriveColourTable driveColours;
     std::vector<std::wstring> proxyList;
     std::vector<CloseEntry> closeList;
+    std::vector<std::wstring> adapterChoices;  // the adapter choice's entries (Combo2)
+    std::wstring clipboardText;  // the clipboard text box: the latest clipboard text shown
+    std::wstring memoText;       // the memo text box, lines ended by CR LF
 };
 
 // Up to 30 fields of each packed drive colour string; a missing or empty field is white.

@@ -1,8 +1,11 @@
 // A small helper for the end-to-end tests: finds, inspects and closes windows and reads the
 // clipboard from inside Wine, where the X side cannot see Win32 state.
+#include <winsock2.h>
 #include <windows.h>
+#include <iphlpapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -48,6 +51,44 @@ int clipboardText() {
     return rc;
 }
 
+// Client area origin on the screen and its size: "x y width height".
+int client(HWND w) {
+    if (!w) return 1;
+    POINT origin{0, 0};
+    ClientToScreen(w, &origin);
+    RECT c{};
+    GetClientRect(w, &c);
+    print(std::to_wstring(origin.x) + L" " + std::to_wstring(origin.y) + L" " +
+          std::to_wstring(c.right) + L" " + std::to_wstring(c.bottom) + L"\n");
+    return 0;
+}
+
+// The caption of the first window of a class (windows whose caption changes).
+int classTitle(const wchar_t* className) {
+    HWND w = FindWindowW(className, nullptr);
+    if (!w) return 1;
+    wchar_t text[512] = {};
+    GetWindowTextW(w, text, 512);
+    print(std::wstring(text) + L"\n");
+    return 0;
+}
+
+// The interface table's descriptions in index order, one a line, as the adapter choice lists them.
+int interfaces() {
+    ULONG size = 0;
+    GetIfTable(nullptr, &size, TRUE);
+    std::string buffer(size, '\0');
+    auto* table = reinterpret_cast<MIB_IFTABLE*>(buffer.data());
+    if (GetIfTable(table, &size, TRUE) != NO_ERROR) return 1;
+    for (DWORD i = 0; i < table->dwNumEntries; ++i) {
+        const MIB_IFROW& row = table->table[i];
+        const char* descr = reinterpret_cast<const char*>(row.bDescr);
+        std::string name(descr, strnlen(descr, MAXLEN_IFDESCR));
+        print(std::wstring(name.begin(), name.end()) + L"\n");
+    }
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -67,5 +108,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"clipboard") return clipboardText();
+    if (command == L"client" && argc == 3) return client(findByTitle(argv[2]));
+    if (command == L"classtitle" && argc == 3) return classTitle(argv[2]);
+    if (command == L"interfaces") return interfaces();
     return 64;
 }

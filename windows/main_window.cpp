@@ -18,6 +18,13 @@ void MainWindow::setBackground(COLORREF colour) {
 void MainWindow::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
+    if (onPaint) {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        onPaint(dc, client);
+        EndPaint(hwnd(), &ps);
+        return;
+    }
     HBRUSH brush = CreateSolidBrush(background_);
     FillRect(dc, &ps.rcPaint, brush);
     DeleteObject(brush);

@@ -57,6 +57,30 @@ def find_window(title):
     return WindowInfo(out) if rc == 0 and out.strip() else None
 
 
+def client_area(title):
+    """(x, y, width, height) of a window's client area on the screen, or None."""
+    rc, out = winctl("client", title)
+    return tuple(int(v) for v in out.split()) if rc == 0 and out.strip() else None
+
+
+def class_title(class_name):
+    """The caption of the first window of a class, or None when there is none."""
+    rc, out = winctl("classtitle", class_name)
+    return out.rstrip("\n") if rc == 0 else None
+
+
+def interface_names():
+    """The interface table's descriptions in the adapter choice's order."""
+    rc, out = winctl("interfaces")
+    return out.split("\n")[:-1] if rc == 0 else []
+
+
+def settings_ini(**options):
+    """A KorvaNT.ini of the running version with the given [Options] keys."""
+    lines = ["[Options]", "Ver=336"] + [f"{k}={v}" for k, v in options.items()]
+    return "\r\n".join(lines) + "\r\n"
+
+
 def x_visible_windows(name):
     result = run(["xdotool", "search", "--onlyvisible", "--name", name])
     return [int(w) for w in result.stdout.split()]

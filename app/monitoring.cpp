@@ -1,0 +1,93 @@
+#include "app/monitoring.h"
+
+#include "platform/win32/system_sources_win32.h"
+
+namespace app {
+namespace {
+
+render::Colour systemColour(int index) { return static_cast<render::Colour>(GetSysColor(index)); }
+
+int platformFamily() { return win32::SystemInfoWin32().platformFamily(); }
+
+}  // namespace
+
+Monitoring::Monitoring(settings::LiveSettings& live, monitor::MonitorState& state,
+                       platform::Registry& registry)
+    : live_(live),
+      state_(state),
+      cycle_(monitor::Sources{clock_, processors_, memory_, network_, drives_, power_, locale_,
+                              clipboard_, registry, painter_, systemColour, platformFamily()},
+             live, state_, images_, strips_, *this) {}
+
+void Monitoring::prepare(platform::Dialogs& dialogs) {
+    cycle_.enumerateInterfaces();
+    cycle_.rebuildDriveList();
+    cycle_.paintStrips();
+    cycle_.enumerateAdapters(dialogs);
+}
+
+void Monitoring::attach(windows::MainWindow& main, windows::TaskbarWindow& taskbar) {
+    main_ = &main;
+    taskbar_ = &taskbar;
+}
+
+void Monitoring::startTimers(HWND host) {
+    const settings::Settings& s = live_.settings;
+    SetTimer(host, kRefreshTimer, static_cast<UINT>(s.MainWindowRefreshTime) * 100, nullptr);
+    SetTimer(host, kDriveListTimer, static_cast<UINT>(s.HddRefreshTime) * 1000, nullptr);
+}
+
+bool Monitoring::onTimer(UINT_PTR id) {
+    if (id == kRefreshTimer) {
+        cycle_.refreshTick();
+        return true;
+    }
+    if (id == kDriveListTimer) {
+        cycle_.rebuildDriveList();
+        return true;
+    }
+    return false;
+}
+
+void Monitoring::present(const render::Image&, int y,
+                         const std::optional<render::MainWindowSize>& size, int drawType) {
+    if (!main_ || !main_->hwnd()) return;
+    HWND window = main_->hwnd();
+    if (size) {
+        // The client area takes the list: 158 columns, y rows.
+        RECT wanted{0, 0, render::kListWidth, size->scaleHeight};
+        AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+        int width = wanted.right - wanted.left;
+        int height = wanted.bottom - wanted.top;
+        RECT current{};
+        GetWindowRect(window, &current);
+        // Fixed-size mode asks every tick; only a change reaches the window system.
+        if (current.right - current.left != width || current.bottom - current.top != height)
+            SetWindowPos(window, nullptr, 0, 0, width, height,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    presentedHeight_ = y;
+    presentedDrawType_ = drawType;
+    // One copy (or stretch) straight into the client area; WM_PAINT repeats it after exposure.
+    if (HDC dc = GetDC(window)) {
+        RECT client;
+        GetClientRect(window, &client);
+        paint(dc, client);
+        ReleaseDC(window, dc);
+        ValidateRect(window, nullptr);
+    }
+}
+
+void Monitoring::paint(HDC dc, const RECT& client) {
+    const settings::Settings& s = live_.settings;
+    presenter_.present(dc, images_.list, presentedHeight_, presentedDrawType_ == 0,
+                       client.right - client.left, client.bottom - client.top,
+                       render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour));
+}
+
+void Monitoring::setTaskbarCaption(const std::wstring& caption) {
+    if (taskbar_) taskbar_->setCaption(caption);
+}
+
+}  // namespace app

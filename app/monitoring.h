@@ -1,0 +1,76 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "monitor/monitor_state.h"
+#include "monitor/refresh_cycle.h"
+#include "platform/dialogs.h"
+#include "platform/registry.h"
+#include "platform/win32/drives_win32.h"
+#include "platform/win32/gdi_text_painter.h"
+#include "platform/win32/list_presenter.h"
+#include "platform/win32/network_win32.h"
+#include "platform/win32/system_sources_win32.h"
+#include "render/gradient.h"
+#include "render/render_state.h"
+#include "settings/live_settings.h"
+#include "windows/main_window.h"
+#include "windows/taskbar_window.h"
+
+namespace app {
+
+constexpr UINT_PTR kRefreshTimer = 1;     // Timer1 of the host window
+constexpr UINT_PTR kDriveListTimer = 12;  // the drive list upkeep (the options window's Timer2)
+
+// The live monitoring: the monitor state, the images and the system sources of the refresh
+// cycle, and where each tick's result goes (the main window and the taskbar button).
+class Monitoring : public monitor::Presenter {
+public:
+    // The monitor state is the program's, shared with the features that read the readings.
+    Monitoring(settings::LiveSettings& live, monitor::MonitorState& state,
+               platform::Registry& registry);
+
+    monitor::MonitorState& state() { return state_; }
+    render::RenderState& images() { return images_; }
+
+    // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and
+    // the bar strips, in that order.
+    void prepare(platform::Dialogs& dialogs);
+    // Start-up: the windows the ticks draw into, then the two timers on the host window.
+    void attach(windows::MainWindow& main, windows::TaskbarWindow& taskbar);
+    void startTimers(HWND host);
+    // The host window's timers.
+    bool onTimer(UINT_PTR id);
+    // The main window's WM_PAINT: the last composed list, one copy or stretch.
+    void paint(HDC dc, const RECT& client);
+
+    void present(const render::Image& list, int y,
+                 const std::optional<render::MainWindowSize>& size, int drawType) override;
+    void setTaskbarCaption(const std::wstring& caption) override;
+
+private:
+    settings::LiveSettings& live_;
+    monitor::MonitorState& state_;
+    render::RenderState images_;
+    render::BarStrips strips_;
+
+    win32::ClockWin32 clock_;
+    win32::ProcessorTimesWin32 processors_;
+    win32::MemoryStatusWin32 memory_;
+    win32::NetworkWin32 network_;
+    win32::DrivesWin32 drives_;
+    win32::PowerStatusWin32 power_;
+    win32::LocaleFormatWin32 locale_;
+    win32::ClipboardWin32 clipboard_;
+    win32::GdiTextPainter painter_;
+    win32::ListPresenter presenter_;
+    monitor::RefreshCycle cycle_;
+
+    windows::MainWindow* main_ = nullptr;
+    windows::TaskbarWindow* taskbar_ = nullptr;
+    int presentedHeight_ = 0;
+    int presentedDrawType_ = 1;
+};
+
+}  // namespace app

@@ -1,0 +1,54 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "monitor/monitor_state.h"
+#include "monitor/network_sampler.h"
+#include "platform/drives.h"
+#include "settings/live_settings.h"
+
+namespace monitor {
+
+// The type text of a drive list row; empty for types that get no row.
+std::wstring driveTypeText(int type);
+
+// The drive list as start-up and the options window's drive timer build it: every drive but
+// A: and B: of a listed type, ticked when its letter is in the marks (or all, with auto-check).
+// With auto-check the marks become the concatenation of all letters.
+std::vector<settings::DriveRow> buildDriveRows(platform::Drives& drives, std::wstring& checkMarks,
+                                               bool autoCheck);
+
+// Capacity of one drive in whole megabytes; 0 figures for other types or a failed call.
+struct DriveFigures {
+    int totalMB = 0;
+    int freeMB = 0;
+    int usedMB = 0;
+    std::wstring path;  // "C:"
+};
+DriveFigures readDriveCapacity(platform::Drives& drives, const std::wstring& letter);
+int drivePercent(const DriveFigures& figures);
+
+// What a drive row prints, in order, after its bar.
+struct DriveRowText {
+    int x = 0;
+    std::wstring text;
+};
+std::vector<DriveRowText> driveRowTexts(const DriveFigures& figures, int indication1,
+                                        int indication2, int gbMb, const render::NumberSymbols& symbols);
+// One figure in GB with one decimal: "##,##0.#0" shortened by its last character.
+std::wstring gigabytes(int megabytes, const render::NumberSymbols& symbols);
+
+// The activity lamps of one drive slot: lit when the figure changed since the previous tick.
+struct LampSlot {
+    double lastRead = 0;
+    double lastWrite = 0;
+};
+struct Lamps {
+    bool draw = false;  // the drive has activity data
+    bool readLit = false;
+    bool writeLit = false;
+};
+Lamps updateLamps(LampSlot& slot, platform::Drives& drives, const std::wstring& letter);
+
+}  // namespace monitor

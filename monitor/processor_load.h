@@ -1,0 +1,34 @@
+#pragma once
+#include <array>
+#include <optional>
+
+#include "monitor/monitor_state.h"
+#include "platform/processor_times.h"
+
+namespace monitor {
+
+// Five reading slots (the total and processors 0..3). Each reading covers the time since the
+// same slot's previous reading, so a slot that pauses measures the whole pause; a slot's first
+// reading, and every reading of a processor that does not exist, is 0.
+class ProcessorLoad {
+public:
+    ProcessorLoad(platform::ProcessorTimesSource& source, int platformFamily)
+        : source_(source), family_(platformFamily) {}
+
+    // Whole percentages rounded down; on a platform without a method the last value stays.
+    int readTotal(int last);
+    int readProcessor(int processor, int last);
+
+private:
+    struct Slot {
+        std::optional<platform::ProcessorTimes> previous;
+    };
+    static int measure(Slot& slot, const std::optional<platform::ProcessorTimes>& now);
+
+    platform::ProcessorTimesSource& source_;
+    int family_;
+    Slot total_;
+    std::array<Slot, kProcessors> processors_;
+};
+
+}  // namespace monitor

@@ -1,0 +1,132 @@
+#include "monitor/status_items.h"
+
+#include <cwctype>
+
+#include "render/rounding.h"
+#include "settings/settings.h"
+#include "utilities/registry_routines.h"
+
+namespace monitor {
+
+int ipRightEdge(const std::wstring& ipText) {
+    if (ipText == kNoConnectionText) return 120;
+    if (ipText == kAfterRestartText) return 110;
+    return 158;
+}
+
+std::wstring normalisedSwitch(Switch which, const std::wstring& text) {
+    const wchar_t* kept = which == Switch::ProxyEnable ? L"1" : L"3";
+    return text == kept ? text : L"0";
+}
+
+std::wstring switchText(Switch which, const std::wstring& normalised) {
+    if (which == Switch::ProxyEnable) return normalised == L"1" ? L"ON" : L"OFF";
+    return normalised == L"3" ? L"OFF" : L"ON";
+}
+
+std::wstring readSwitch(platform::Registry& registry, Switch which) {
+    const wchar_t* key = which == Switch::ProxyEnable ? kInternetSettings : kInternetZoneKey;
+    const wchar_t* value = which == Switch::ProxyEnable    ? L"ProxyEnable"
+                           : which == Switch::ActiveScripting ? L"1400"
+                                                               : L"1402";
+    std::wstring text =
+        utilities::readRegistryText(registry, platform::Hive::CurrentUser, key, value);
+    return switchText(which, normalisedSwitch(which, text));
+}
+
+std::wstring readProxyServer(platform::Registry& registry) {
+    return utilities::readRegistryText(registry, platform::Hive::CurrentUser, kInternetSettings,
+                                       L"ProxyServer");
+}
+
+std::wstring dateTimeText(platform::LocaleFormat& locale) {
+    platform::LocalTime now = locale.now();
+    return locale.shortDate(now) + L" " + locale.fullWeekday(now) + L" " + locale.timeText(now);
+}
+
+namespace {
+
+std::wstring twoDigits(std::int64_t n) {
+    std::wstring s = std::to_wstring(n);
+    return s.size() < 2 ? L"0" + s : s;
+}
+
+}  // namespace
+
+UptimeText uptimeText(std::uint32_t ms) {
+    std::int64_t days = ms / 86400000LL;
+    std::int64_t hours = ms / 3600000LL - days * 24;
+    std::int64_t minutes = ms / 60000LL - hours * 60 - days * 1440;
+    std::int64_t seconds = ms / 1000LL - minutes * 60 - hours * 3600 - days * 86400;
+    UptimeText result;
+    if (days > 0) {
+        result.text = std::to_wstring(days) + L"日";
+        result.offset = -6;
+    }
+    if (hours > 0) {
+        result.text += twoDigits(hours) + L"時";
+        result.offset -= 6;
+    }
+    result.text += twoDigits(minutes) + L"分" + twoDigits(seconds) + L"秒";
+    return result;
+}
+
+std::vector<std::wstring> memoLines(const std::wstring& memo) {
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (true) {
+        size_t end = memo.find(L'\n', start);
+        std::wstring line = memo.substr(start, end == std::wstring::npos ? end : end - start);
+        if (!line.empty() && line.back() == L'\r') line.pop_back();
+        if (line.size() > 255) line.resize(255);
+        while (!line.empty() && line.back() == L' ') line.pop_back();
+        for (wchar_t& c : line)
+            if (c == L'\t') c = L' ';
+        lines.push_back(line);
+        if (end == std::wstring::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+PowerRow powerRow(const platform::PowerStatus& power) {
+    PowerRow row;
+    std::wstring text = L"  ";
+    int percent = power.batteryLifePercent;
+    if (percent >= 0 && percent < 101) {
+        text = L"  " + std::to_wstring(percent) + L"%  ";
+        row.barWidth = render::barWidthFor(percent);
+    }
+    row.texts.push_back({122, 0, text});
+    switch (power.acStatus) {
+        case 0: text = L"バッテリー使用中  "; break;
+        case 1: text.clear(); break;
+        case 255: text = L"電源不明 "; break;
+        default: break;
+    }
+    row.texts.push_back({5, 0, text});
+    text.clear();
+    if (power.acStatus == 1) {
+        switch (power.batteryStatus) {
+            case 1: case 2: case 4: text = L"充電完了"; break;
+            case 8: case 9: case 10: case 12: text = L"充電中"; break;
+            case 128: text = L"バッテリがありません"; break;
+            case 255: text = L"不明"; break;
+            default: break;
+        }
+    }
+    row.texts.push_back({5, 0, text});
+    return row;
+}
+
+bool newVersionApplies(const UpdateInfo& update, bool newVersionCheck) {
+    if (!newVersionCheck || update.result != L"ok" || update.newestVersion.size() != 3) return false;
+    int version = 0;
+    for (wchar_t c : update.newestVersion) {
+        if (!std::iswdigit(c)) return false;
+        version = version * 10 + (c - L'0');
+    }
+    return version > settings::kSettingsVersion;
+}
+
+}  // namespace monitor

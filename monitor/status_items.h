@@ -1,0 +1,60 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "monitor/monitor_state.h"
+#include "platform/locale_format.h"
+#include "platform/power_status.h"
+#include "platform/registry.h"
+
+namespace monitor {
+
+inline const wchar_t* const kNoConnectionText = L"接続不能";
+inline const wchar_t* const kAfterRestartText = L"再起動後に表示";
+inline const wchar_t* const kInternetSettings =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+inline const wchar_t* const kInternetZoneKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3";
+
+// Right edge of item 104's text: the two full-width fixed texts need more room.
+int ipRightEdge(const std::wstring& ipText);
+
+// Items 107, 108, 109: the registry text normalised to the one kept value or "0", and "ON" or
+// "OFF" from it (a missing proxy switch is OFF, a missing zone policy is ON).
+enum class Switch { ProxyEnable, ActiveScripting, JavaScripting };
+std::wstring normalisedSwitch(Switch which, const std::wstring& registryText);
+std::wstring switchText(Switch which, const std::wstring& normalised);
+std::wstring readSwitch(platform::Registry& registry, Switch which);  // "ON" / "OFF"
+std::wstring readProxyServer(platform::Registry& registry);
+
+// Item 114: short date, full weekday, time.
+std::wstring dateTimeText(platform::LocaleFormat& locale);
+
+// Item 115: "1日01時01分01秒"; `offset` makes room for the full-width unit characters.
+struct UptimeText {
+    std::wstring text;
+    int offset = 0;
+};
+UptimeText uptimeText(std::uint32_t milliseconds);
+
+// Item 122: the memo's lines as drawn (at most 255 characters, trailing blanks removed, tabs
+// as one blank); at least one line.
+std::vector<std::wstring> memoLines(const std::wstring& memo);
+
+// Item 123: what the power row draws, in order, and its bar.
+struct TextAt {
+    int x = 0, y = 0;
+    std::wstring text;
+};
+struct PowerRow {
+    std::vector<TextAt> texts;
+    int barWidth = 0;
+};
+PowerRow powerRow(const platform::PowerStatus& power);
+
+// The new-version row shows while the check answered, a newer version exists and the check
+// box is on.
+bool newVersionApplies(const UpdateInfo& update, bool newVersionCheck);
+
+}  // namespace monitor

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace platform {
+
+constexpr int kPlatform9x = 1;
+constexpr int kPlatformNT = 2;
+
+class SystemInfo {
+public:
+    virtual ~SystemInfo() = default;
+    // 1 for the Windows 9x family, 2 for the NT family.
+    virtual int platformFamily() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,15 @@
+#pragma once
+#include "platform/network.h"
+
+namespace win32 {
+
+// The IP helper's interface table and rows, adapter information and address table.
+class NetworkWin32 : public platform::Network {
+public:
+    std::optional<std::vector<platform::InterfaceRow>> interfaceTable() override;
+    platform::InterfaceRow interfaceRow(std::uint32_t index) override;
+    platform::AdapterList adapters() override;
+    std::wstring localAddress() override;
+};
+
+}  // namespace win32

@@ -1,0 +1,85 @@
+#pragma once
+#include <vector>
+
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/locale_format.h"
+#include "platform/memory_status.h"
+#include "platform/power_status.h"
+#include "platform/processor_times.h"
+#include "platform/system_info.h"
+
+#include <cstdint>
+
+namespace win32 {
+
+class ClockWin32 : public platform::Clock {
+public:
+    std::uint32_t tickCount() override;
+};
+
+// Total times from GetSystemTimes, per-processor times from the kernel's processor
+// performance information (NtQuerySystemInformation class 8).
+class ProcessorTimesWin32 : public platform::ProcessorTimesSource {
+public:
+    ProcessorTimesWin32();
+    std::optional<platform::ProcessorTimes> totalTimes() override;
+    std::optional<platform::ProcessorTimes> processorTimes(int processor) override;
+
+private:
+    using Query = long(__stdcall*)(int, void*, unsigned long, unsigned long*);
+    Query query_ = nullptr;
+    int processors_ = 0;
+    // One system call serves a tick's four processor readings: a reading of a processor not
+    // above the previous one starts a new snapshot.
+    std::vector<platform::ProcessorTimes> snapshot_;
+    int lastAsked_ = -1;
+};
+
+class MemoryStatusWin32 : public platform::MemoryStatusSource {
+public:
+    std::optional<platform::MemoryStatus> memoryStatus() override;
+};
+
+class PowerStatusWin32 : public platform::PowerStatusSource {
+public:
+    platform::PowerStatus powerStatus() override;
+};
+
+class SystemInfoWin32 : public platform::SystemInfo {
+public:
+    int platformFamily() override;
+};
+
+// The separators are read again at most every few seconds: the locale rarely changes, and each
+// reading costs registry round trips under some systems.
+class LocaleFormatWin32 : public platform::LocaleFormat {
+public:
+    platform::LocalTime now() override;
+    std::wstring thousandsSeparator() override;
+    std::wstring decimalSeparator() override;
+    std::wstring shortDate(const platform::LocalTime& time) override;
+    std::wstring fullWeekday(const platform::LocalTime& time) override;
+    std::wstring timeText(const platform::LocalTime& time) override;
+
+private:
+    void refreshSeparators();
+    std::wstring thousands_ = L",";
+    std::wstring decimal_ = L".";
+    std::uint32_t readAt_ = 0;
+    bool read_ = false;
+};
+
+// Reads the text only when the clipboard's sequence number moved; otherwise the last reading
+// stands, which spares the window system a conversion on every tick.
+class ClipboardWin32 : public platform::Clipboard {
+public:
+    platform::ClipboardRead readText() override;
+
+private:
+    std::uint32_t lastSequence_ = 0;
+    bool haveLast_ = false;
+    platform::ClipboardRead last_;
+};
+
+}  // namespace win32

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_drives.h"
+#include "fakes/fake_memory_status.h"
+#include "fakes/fake_network.h"
+#include "fakes/fake_processor_times.h"
+#include "monitor/drive_items.h"
+#include "monitor/memory_sampler.h"
+#include "monitor/network_sampler.h"
+#include "monitor/processor_load.h"
+
+using namespace monitor;
+
+TEST(ProcessorLoad, EachSlotMeasuresSinceItsOwnPreviousReading) {
+    fakes::FakeProcessorTimes times;
+    times.total = platform::ProcessorTimes{1000, 5000};
+    times.processors[0] = {500, 2500};
+    times.processors[1] = {500, 2500};
+    ProcessorLoad load(times, 2);
+
+    EXPECT_EQ(load.readTotal(0), 0) << "the first reading has nothing to compare with";
+    EXPECT_EQ(load.readProcessor(0, 0), 0);
+    times.run(1000, 37);
+    EXPECT_EQ(load.readTotal(0), 37);
+    EXPECT_EQ(load.readProcessor(0, 0), 37);
+    EXPECT_EQ(load.readProcessor(1, 0), 0) << "processor 1's first reading";
+
+    // Processor 0 pauses over two intervals and then reports their average.
+    times.run(1000, 100);
+    EXPECT_EQ(load.readTotal(0), 100);
+    times.run(1000, 0);
+    EXPECT_EQ(load.readTotal(0), 0);
+    EXPECT_EQ(load.readProcessor(0, 0), 50);
+    EXPECT_EQ(load.readProcessor(1, 0), 50);
+
+    // Whole percentages rounded down: 2/3 busy is 66.
+    times.total = platform::ProcessorTimes{0, 0};
+    load.readTotal(0);
+    times.total = platform::ProcessorTimes{1, 3};
+    EXPECT_EQ(load.readTotal(0), 66);
+}
+
+TEST(ProcessorLoad, MissingProcessorsAndStalledCountersShowZero) {
+    fakes::FakeProcessorTimes times;
+    times.total = platform::ProcessorTimes{0, 0};
+    ProcessorLoad load(times, 2);
+    for (int tick = 0; tick < 3; ++tick) {
+        times.run(1000, 80);
+        EXPECT_EQ(load.readProcessor(2, 99), 0);
+        EXPECT_EQ(load.readProcessor(3, 99), 0);
+    }
+    load.readTotal(0);
+    EXPECT_EQ(load.readTotal(0), 0) << "no time passed: no division by zero";
+    ProcessorLoad unknownPlatform(times, 3);
+    EXPECT_EQ(unknownPlatform.readTotal(42), 42) << "no method: the last value stays";
+}
+
+TEST(Memory, FormatChoicesPercentAndFailures) {
+    fakes::FakeMemoryStatus memory;
+    MonitorState state;
+    sampleMemory(state, memory, 0);
+    EXPECT_EQ(state.memoryPercent, 0) << "no reading yet: total 0 gives 0, not a crash";
+
+    memory.setMegabytes(3000, 1000);
+    sampleMemory(state, memory, 2);
+    EXPECT_EQ(state.memoryText, L"2000MB/1000MB");
+    EXPECT_EQ(state.valueText[1], L"2000MB/1000MB");
+    EXPECT_EQ(state.memoryPercent, 67);
+    sampleMemory(state, memory, 0);
+    EXPECT_EQ(state.memoryText, L"2000MB/3000MB");
+    sampleMemory(state, memory, 1);
+    EXPECT_EQ(state.memoryText, L"1000MB/3000MB");
+
+    // Whole megabytes rounded down; halves of a percent go to even.
+    memory.status = platform::MemoryStatus{200 * 1048576ULL + 1048575, 199 * 1048576ULL};
+    sampleMemory(state, memory, 0);
+    EXPECT_EQ(state.memoryTotalMB, 200);
+    EXPECT_EQ(state.memoryPercent, 0) << "0.5 % rounds to even 0";
+    memory.setMegabytes(200, 197);
+    sampleMemory(state, memory, 0);
+    EXPECT_EQ(state.memoryPercent, 2) << "1.5 % rounds to even 2";
+
+    memory.status.reset();
+    sampleMemory(state, memory, 0);
+    EXPECT_EQ(state.memoryTotalMB, 200) << "a failed reading keeps the figures";
+    EXPECT_EQ(state.memoryFreeMB, 197);
+}
+
+namespace {
+
+struct NetworkRig {
+    fakes::FakeNetwork network;
+    fakes::FakeClock clock;
+    NetworkSampler sampler;
+    MonitorState state;
+    NetworkRig() {
+        network.addInterface(1, 24, L"lo");
+        network.addInterface(2, 6, L"eth0");
+        sampler.enumerateAdapters(network);
+    }
+    void counters(std::uint32_t in, std::uint32_t out = 0) {
+        network.rows[2].inOctets = in;
+        network.rows[2].outOctets = out;
+    }
+    bool sample(int byteBit = 0, int adapter = 1) {
+        return sampler.sample(state, network, clock, adapter, byteBit, {});
+    }
+};
+
+}  // namespace
+
+TEST(Network, EnumerationPicksTheFirstEthernetInterface) {
+    NetworkRig rig;
+    AdapterChoice choice = rig.sampler.enumerateAdapters(rig.network);
+    EXPECT_EQ(choice.entries, (std::vector<std::wstring>{L"lo", L"eth0"}));
+    EXPECT_EQ(choice.selected, 1);
+
+    rig.network.table.reset();  // a failed call keeps the table
+    EXPECT_EQ(rig.sampler.enumerateAdapters(rig.network).entries.size(), 2u);
+
+    fakes::FakeNetwork loopbackOnly;
+    loopbackOnly.addInterface(1, 24, L"lo");
+    NetworkSampler sampler;
+    EXPECT_EQ(sampler.enumerateAdapters(loopbackOnly).selected, -1);
+}
+
+TEST(Network, RatesWrapAndTotals) {
+    NetworkRig rig;
+    rig.clock.now = 10000;
+    rig.counters(4294967000u);
+    ASSERT_TRUE(rig.sample());
+    EXPECT_EQ(rig.state.valueText[2], kLoadingText) << "the first sample is the baseline";
+
+    std::int64_t before = rig.state.in.total;
+    rig.clock.now = 11000;
+    rig.counters(500);
+    rig.sample();
+    EXPECT_EQ(rig.state.in.total - before, 796) << "across the 32-bit wrap, not a negative amount";
+    EXPECT_EQ(rig.state.valueText[2], L"1Kbyte/秒") << "796 bytes in a second shows at least 1";
+
+    rig.clock.now = 12000;
+    rig.counters(500 + 1000);
+    rig.sample();
+    EXPECT_EQ(rig.state.valueText[2], L"1Kbyte/秒") << "0.97 rounds down to 0 and is raised to 1";
+    rig.clock.now = 13000;
+    rig.sample();
+    EXPECT_EQ(rig.state.valueText[2], L"0Kbyte/秒");
+    EXPECT_EQ(rig.state.valueText[3], L"0Kbyte/秒");
+
+    rig.clock.now = 15000;
+    rig.counters(1500 + 20480, 1024 * 1024);
+    rig.sample(1);
+    EXPECT_EQ(rig.state.in.rate, 80) << "20 Kbyte over 2 s is 80 Kbit/s";
+    EXPECT_EQ(rig.state.valueText[2], L"80Kbit/秒");
+    EXPECT_EQ(rig.state.valueText[3], L"4096Kbit/秒");
+    EXPECT_EQ(rig.state.in.totalText, L"4,294,989,276");
+}
+
+TEST(Network, InputsTheFormulasCannotTake) {
+    NetworkRig rig;
+    EXPECT_FALSE(rig.sample(0, -1)) << "no adapter chosen: no reading";
+    EXPECT_FALSE(rig.sample(0, 2)) << "beyond the table: no reading";
+    EXPECT_EQ(rig.network.rowReads, 0);
+    EXPECT_FALSE(rig.state.baselineTaken);
+
+    rig.clock.now = 0xFFFFFC18u;  // 1000 ms before the tick count wraps
+    rig.counters(1000000);
+    rig.sample();
+    rig.clock.now = 1000;  // 2 s later, across the wrap
+    rig.counters(1000000 + 4096);
+    rig.sample();
+    EXPECT_EQ(rig.state.in.rate, 2);
+
+    rig.counters(1000000 + 8192);
+    rig.sample();  // no time passed
+    EXPECT_EQ(rig.state.in.rate, 0);
+
+    rig.clock.now = 2000;
+    rig.counters(10);  // another interface's smaller counter: no negative rate
+    rig.sample();
+    EXPECT_EQ(rig.state.in.rate, 0);
+    EXPECT_EQ(rig.state.valueText[2], L"0Kbyte/秒");
+
+    EXPECT_EQ(rateBarWidth(8, fullScale(1, 0)), 157);
+    EXPECT_EQ(rateBarWidth(64, fullScale(1, 1)), 157);
+    EXPECT_EQ(rateBarWidth(4, fullScale(1, 0)), 78) << "78.5 rounds to even";
+    EXPECT_EQ(rateBarWidth(16, fullScale(1, 0)), 314) << "not clamped; the row clips it";
+    EXPECT_EQ(rateBarWidth(16, fullScale(0, 0)), 0) << "full scale 0 gives no bar";
+}
+
+TEST(Network, ShownTotals) {
+    EXPECT_EQ(totalText(0, {}), L"0");
+    EXPECT_EQ(totalText(12641974LL * 1024 + 500, {}), L"12GB 345.68MB");
+    EXPECT_EQ(totalText(353792LL * 1024, {}), L"GB 345.50MB");
+}
+
+TEST(Drives, ListRowsTypesAndTicks) {
+    fakes::FakeDrives drives;
+    drives.add(L"A", platform::kDriveRemovable, 1, 1);
+    drives.add(L"C", platform::kDriveFixed, 100, 50);
+    drives.add(L"D", platform::kDriveCdRom, 0, 0);
+    drives.add(L"E", platform::kDriveRemovable, 10, 5);
+    drives.add(L"F", platform::kDriveNetwork, 10, 5);
+    drives.add(L"R", platform::kDriveRamDisk, 10, 5);
+    std::wstring marks = L"C0E";
+    auto rows = buildDriveRows(drives, marks, false);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].letter, L"C");
+    EXPECT_EQ(rows[0].typeText, L"ハードディスク");
+    EXPECT_EQ(rows[1].typeText, L"リムーバブル");
+    EXPECT_EQ(rows[2].typeText, L"ネットワークディスク");
+    EXPECT_EQ(rows[3].typeText, L"RAMディスク");
+    EXPECT_TRUE(rows[0].checked);
+    EXPECT_TRUE(rows[1].checked);
+    EXPECT_FALSE(rows[2].checked);
+
+    rows = buildDriveRows(drives, marks, true);
+    EXPECT_EQ(marks, L"CEFR");
+    for (const auto& row : rows) EXPECT_TRUE(row.checked);
+}
+
+TEST(Drives, CapacityFiguresAndTexts) {
+    fakes::FakeDrives drives;
+    drives.add(L"C", platform::kDriveFixed, 20000, 500);
+    drives.add(L"D", platform::kDriveCdRom, 700, 0);
+    drives.add(L"E", platform::kDriveFixed, 0, 0);
+    drives.all[L"E"].capacity.reset();
+
+    DriveFigures c = readDriveCapacity(drives, L"C");
+    EXPECT_EQ(c.usedMB, 19500);
+    EXPECT_EQ(drivePercent(c), 98);  // 97.5 rounds to even
+    auto texts = driveRowTexts(c, 3, 1, 0, {});
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, L"C: ");
+    EXPECT_EQ(texts[1].text, L"0.4GB") << "0.488 formats as 0.49 and loses its last digit";
+    EXPECT_EQ(texts[1].x, 115 - 18);
+    EXPECT_EQ(texts[2].text, L"98%");
+    EXPECT_EQ(texts[2].x, 148 - 18);
+
+    texts = driveRowTexts(c, 0, 2, 0, {});
+    EXPECT_EQ(texts[0].text, L"19.0GB/");
+    EXPECT_EQ(texts[0].x, 55 - 24);
+    EXPECT_EQ(gigabytes(12345, {}), L"12.0");
+
+    texts = driveRowTexts(c, 1, 2, 1, {});
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[1].text, L"20000MB");
+    EXPECT_EQ(texts[1].x, 110 - 30);
+    EXPECT_EQ(texts[2].text, L"500MB/");
+    EXPECT_EQ(texts[2].x, 47 - 18);
+
+    DriveFigures cd = readDriveCapacity(drives, L"D");
+    EXPECT_EQ(cd.totalMB, 0);
+    EXPECT_EQ(drivePercent(cd), 0);
+    EXPECT_EQ(drivePercent(readDriveCapacity(drives, L"E")), 0) << "a failed read: 0%";
+}
+
+TEST(Drives, LampsLightWhenTheFigureChanged) {
+    fakes::FakeDrives drives;
+    drives.add(L"C", platform::kDriveFixed, 1, 1);
+    LampSlot slot;
+    Lamps lamps = updateLamps(slot, drives, L"C");
+    EXPECT_TRUE(lamps.draw);
+    EXPECT_FALSE(lamps.readLit);
+    drives.all[L"C"].activity = platform::DriveActivity{4096, 0};
+    lamps = updateLamps(slot, drives, L"C");
+    EXPECT_TRUE(lamps.readLit);
+    EXPECT_FALSE(lamps.writeLit);
+    lamps = updateLamps(slot, drives, L"C");
+    EXPECT_FALSE(lamps.readLit) << "unchanged since the previous tick";
+    drives.all[L"C"].activity.reset();
+    EXPECT_FALSE(updateLamps(slot, drives, L"C").draw) << "no activity data: no lamps";
+}

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fakes/monitor_rig.h"
+
+using fakes::MonitorRig;
+
+TEST(RefreshCycle, IntervalLabelAndOnePresentationPerTick) {
+    MonitorRig rig;
+    rig.tick();
+    EXPECT_EQ(rig.state.intervalLabel, L"100500ms") << "the first tick shows the raw tick count";
+    rig.tick(500);
+    EXPECT_EQ(rig.state.intervalLabel, L"500ms");
+    rig.tick(730);
+    EXPECT_EQ(rig.state.intervalLabel, L"730ms");
+    EXPECT_EQ(rig.presenter.presents, 3);
+}
+
+TEST(RefreshCycle, NothingShownOrNeededSamplesOnlyTheLamps) {
+    MonitorRig rig;
+    rig.showOnly({});
+    rig.live.settings.SetGraph = 0;
+    rig.live.settings.TaskOnOff = 1;  // the caption is kept, but no reading is chosen for it
+    rig.tick();
+    rig.tick();
+    EXPECT_EQ(rig.processors.totalReads + rig.processors.processorReads, 0);
+    EXPECT_EQ(rig.memory.reads, 0);
+    EXPECT_EQ(rig.network.rowReads, 0);
+    EXPECT_EQ(rig.power.reads + rig.locale.reads + rig.clipboard.reads, 0);
+    EXPECT_EQ(rig.drives.capacityReads, 0);
+    EXPECT_EQ(rig.drives.activityReads, 2 * 4) << "the ticked drives' lamps, every tick";
+    EXPECT_EQ(rig.presenter.lastY, 0);
+    EXPECT_EQ(rig.images.listHeight, 0);
+    EXPECT_EQ(rig.presenter.captions.back(), L"KorvaNT");
+}
+
+TEST(RefreshCycle, GatesFollowTheConsumers) {
+    MonitorRig rig;
+    rig.live.settings.SetGraph = 0;
+    rig.showOnly({L"111"});
+    rig.network.rows[2].outOctets = 1000;
+    rig.tick();
+    rig.network.rows[2].outOctets = 5000;
+    rig.tick();
+    EXPECT_EQ(rig.network.rowReads, 2) << "the sent total alone keeps the counters sampled";
+    EXPECT_EQ(rig.state.out.total, 5000);
+    EXPECT_EQ(rig.memory.reads, 0);
+
+    // The graph needs the total load, and with it the four processors' sections run.
+    rig.showOnly({});
+    rig.live.settings.SetGraph = 1;
+    rig.tick();
+    EXPECT_EQ(rig.processors.totalReads, 1);
+    EXPECT_EQ(rig.processors.processorReads, 4);
+    rig.tick();
+    EXPECT_EQ(rig.state.cpuTotalPercent, 25);
+    EXPECT_EQ(rig.state.valueText[16], L"25%");
+    EXPECT_EQ(rig.state.valueText[18], L"0%") << "a third processor does not exist";
+
+    // Taskbar choices count only while the caption is kept.
+    rig.live.settings.SetGraph = 0;
+    rig.live.settings.TaskMEM = 1;
+    rig.tick();
+    EXPECT_EQ(rig.memory.reads, 0);
+    rig.live.settings.TaskOnOff = 1;
+    rig.tick();
+    EXPECT_EQ(rig.memory.reads, 1);
+    EXPECT_EQ(rig.presenter.captions.back(), L"3072MB/4096MB ");
+}
+
+TEST(RefreshCycle, TaskbarCaptionCarriesTheChosenReadings) {
+    MonitorRig rig;
+    rig.live.settings.TaskOnOff = 1;
+    rig.live.settings.TaskCPU = 1;
+    rig.live.settings.TaskMEM = 1;
+    rig.live.settings.TaskIn = 1;
+    rig.live.settings.TaskOut = 1;
+    rig.live.settings.NetworkAdapter = 1;
+    rig.tick();
+    rig.network.rows[2].inOctets = 12 * 1024 / 2;
+    rig.tick(500);
+    EXPECT_EQ(rig.presenter.captions.back(), L"25% 3072MB/4096MB 12Kbyte/秒受 0Kbyte/秒送 ");
+}
+
+TEST(RefreshCycle, DefaultListComposesInOrderAndFollowsReordering) {
+    MonitorRig rig;
+    rig.tick();
+    // Default: the graph, twelve single rows (the memo has one line) and the four drives.
+    int shownSingles = 0;
+    for (const auto& row : rig.live.displayRows)
+        if (row.shown && row.id != L"113" && row.id != L"112") ++shownSingles;
+    int drives = 0;
+    for (const auto& d : rig.live.drives) drives += d.checked;
+    EXPECT_EQ(rig.presenter.lastY, 30 + 14 * shownSingles + 14 * drives);
+    ASSERT_TRUE(rig.presenter.lastSize.has_value()) << "fixed-size mode sizes the window";
+    EXPECT_EQ(rig.presenter.lastSize->outerHeightTwips, rig.presenter.lastY * 15 + 128);
+
+    EXPECT_EQ(rig.images.list.pixel(0, 0), 12615935u) << "the graph's own background first";
+    EXPECT_EQ(rig.images.list.pixel(0, 29), 0u) << "its separator";
+    // The total load row follows the graph; moving it before the graph moves it to the top.
+    const auto* cpu = rig.painter.find(L"ＣＰＵ使用率");
+    ASSERT_NE(cpu, nullptr);
+    EXPECT_EQ(rig.images.list.pixel(5, 30 + 1), rig.images.rows[0].pixel(5, 1));
+    auto rows = rig.live.displayRows;
+    std::rotate(rows.begin(), rows.begin() + 1, rows.begin() + 2);  // 100 before 113
+    rig.live.displayRows = rows;
+    rig.tick();
+    EXPECT_EQ(rig.images.list.pixel(5, 1), rig.images.rows[0].pixel(5, 1));
+    EXPECT_EQ(rig.images.list.pixel(0, 13), render::rgb(0, 0, 0)) << "separator under the row";
+}
+
+TEST(RefreshCycle, DriveCapacitiesEveryIntervalLampsEveryTick) {
+    MonitorRig rig;
+    rig.showAll();
+    rig.live.settings.HddRefreshTime = 10;
+    rig.tick();
+    EXPECT_EQ(rig.drives.capacityReads, 4);
+    EXPECT_EQ(rig.state.driveValueText[0], L"75%");
+    for (int i = 0; i < 19; ++i) rig.tick(500);  // 9.5 s
+    EXPECT_EQ(rig.drives.capacityReads, 4);
+    EXPECT_EQ(rig.drives.activityReads, 20 * 4);
+    rig.tick(600);
+    EXPECT_EQ(rig.drives.capacityReads, 8);
+
+    // A drive whose read figure changed shows a green read lamp.
+    rig.drives.all[L"D"].activity = platform::DriveActivity{512, 0};
+    rig.tick();
+    EXPECT_EQ(rig.images.driveRows[1].pixel(20, 3), render::rgb(0, 255, 0));
+    EXPECT_EQ(rig.images.driveRows[1].pixel(20, 9), render::rgb(212, 208, 200));
+    rig.tick();
+    EXPECT_EQ(rig.images.driveRows[1].pixel(20, 3), render::rgb(212, 208, 200));
+
+    // Hidden drives item: no capacity refresh, lamps still run.
+    rig.showOnly({});
+    for (auto& d : rig.live.drives) d.checked = true;
+    int reads = rig.drives.capacityReads;
+    rig.tick(20000);
+    EXPECT_EQ(rig.drives.capacityReads, reads);
+}
+
+TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
+    MonitorRig rig;
+    rig.showAll();
+    rig.state.ipText = L"接続不能";
+    rig.live.memoText = L"one\r\ntwo\tx\r\n";
+    rig.clipboard.content = {true, true, L"copied\r\nsecond"};
+    rig.clock.now = 3723000 - 500;
+    rig.tick();
+    EXPECT_EQ(rig.painter.find(L"接続不能")->x, 120 - 24);
+    EXPECT_EQ(rig.painter.find(L"01時02分03秒")->x, 138 - 6 * 9 - 6);
+    EXPECT_EQ(rig.painter.find(L"two x")->y, 13);
+    EXPECT_EQ(rig.live.clipboardText, L"copied\r\nsecond");
+    EXPECT_NE(rig.painter.find(L"copied"), nullptr);
+    EXPECT_EQ(rig.state.valueText[7], L"OFF");
+    EXPECT_EQ(rig.state.valueText[8], L"ON");
+
+    // An unreadable clipboard keeps the text; one without text empties it.
+    rig.clipboard.content = {false, false, L""};
+    rig.tick();
+    EXPECT_EQ(rig.live.clipboardText, L"copied\r\nsecond");
+    rig.clipboard.content = {true, false, L""};
+    rig.tick();
+    EXPECT_EQ(rig.live.clipboardText, L"");
+}
+
+TEST(RefreshCycle, LanAddressFromTheAdaptersOrTheMachine) {
+    MonitorRig rig;
+    rig.showOnly({L"105"});
+    rig.tick();
+    EXPECT_EQ(rig.state.valueText[5], L"192.168.0.10") << "no adapter list: the machine's address";
+
+    rig.network.adapterList = {platform::AdapterResult::Ok,
+                               {{L"idle card", L"0.0.0.0"}, {L"eth0", L"192.0.2.2"}}};
+    rig.cycle.enumerateAdapters(rig.dialogs);
+    rig.tick();
+    EXPECT_EQ(rig.state.valueText[5], L"192.0.2.2") << "the first adapter with an address";
+    EXPECT_TRUE(rig.dialogs.shown.empty());
+
+    rig.network.adapterList = {platform::AdapterResult::NoData, {}};
+    rig.cycle.enumerateAdapters(rig.dialogs);
+    ASSERT_EQ(rig.dialogs.shown.size(), 1u);
+    EXPECT_EQ(rig.dialogs.shown[0], L"このコンピュータにはアダプタ情報が存在しません");
+    rig.network.adapterList = {platform::AdapterResult::NotSupported, {}};
+    rig.cycle.enumerateAdapters(rig.dialogs);
+    EXPECT_EQ(rig.dialogs.shown.back(), L"このバージョンのOSでこの機能はサポートされていません");
+}

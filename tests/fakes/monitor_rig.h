@@ -1,0 +1,77 @@
+#pragma once
+#include "fakes/fake_clock.h"
+#include "fakes/fake_desktop_state.h"
+#include "fakes/fake_drives.h"
+#include "fakes/fake_memory_status.h"
+#include "fakes/fake_network.h"
+#include "fakes/fake_presenter.h"
+#include "fakes/fake_processor_times.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_text_painter.h"
+#include "monitor/refresh_cycle.h"
+#include "settings/display_catalogue.h"
+
+namespace fakes {
+
+// A refresh cycle over fakes: a two-processor machine with one Ethernet interface, four fixed
+// drives and the default settings.
+struct MonitorRig {
+    FakeClock clock;
+    FakeProcessorTimes processors;
+    FakeMemoryStatus memory;
+    FakeNetwork network;
+    FakeDrives drives;
+    FakePowerStatus power;
+    FakeLocale locale;
+    FakeClipboard clipboard;
+    FakeRegistry registry;
+    FakeTextPainter painter;
+    FakePresenter presenter;
+    FakeDialogs dialogs;
+    settings::LiveSettings live;
+    monitor::MonitorState state;
+    render::RenderState images;
+    render::BarStrips strips;
+    monitor::RefreshCycle cycle;
+
+    MonitorRig()
+        : cycle(monitor::Sources{clock, processors, memory, network, drives, power, locale,
+                                 clipboard, registry, painter,
+                                 [](int) { return render::rgb(212, 208, 200); }, 2},
+                live, state, images, strips, presenter) {
+        clock.now = 100000;
+        processors.total = platform::ProcessorTimes{0, 0};
+        processors.processors[0] = {};
+        processors.processors[1] = {};
+        memory.setMegabytes(4096, 1024);
+        network.addInterface(1, 24, L"lo");
+        network.addInterface(2, platform::kEthernetInterface, L"eth0");
+        for (const wchar_t* letter : {L"C", L"D", L"E", L"F"})
+            drives.add(letter, platform::kDriveFixed, 100000, 25000);
+        const settings::Settings& s = live.settings;
+        live.displayRows = settings::buildDisplayRows(s.MainList, s.MainListCheckMark,
+                                                      s.MainListColor1, s.MainListColor2);
+        live.driveColours = settings::parseDriveColours(s.DrivesColor1, s.DrivesColor2);
+        cycle.enumerateInterfaces();
+        cycle.rebuildDriveList();
+        cycle.paintStrips();
+    }
+    void showOnly(std::initializer_list<const wchar_t*> ids) {
+        for (auto& row : live.displayRows) {
+            row.shown = false;
+            for (const wchar_t* id : ids)
+                if (row.id == id) row.shown = true;
+        }
+    }
+    void showAll() {
+        for (auto& row : live.displayRows) row.shown = true;
+        for (auto& drive : live.drives) drive.checked = true;
+    }
+    void tick(std::uint32_t ms = 500) {
+        clock.now += ms;
+        processors.run(ms * 10000, 25);
+        cycle.refreshTick();
+    }
+};
+
+}  // namespace fakes

@@ -1,0 +1,100 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include "platform/win32/drives_win32.h"
+#include "platform/win32/network_win32.h"
+#include "platform/win32/system_sources_win32.h"
+
+TEST(MonitorSourcesWin32, ProcessorAndMemoryFiguresAreTheMachines) {
+    win32::ProcessorTimesWin32 processors;
+    auto first = processors.totalTimes();
+    ASSERT_TRUE(first.has_value());
+    EXPECT_GE(first->total, first->idle);
+    ASSERT_TRUE(processors.processorTimes(0).has_value());
+    EXPECT_FALSE(processors.processorTimes(64).has_value());
+    EXPECT_FALSE(processors.processorTimes(-1).has_value());
+
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+    auto memory = win32::MemoryStatusWin32().memoryStatus();
+    ASSERT_TRUE(memory.has_value());
+    EXPECT_EQ(memory->totalPhysical, status.ullTotalPhys);
+    EXPECT_EQ(win32::SystemInfoWin32().platformFamily(), 2);
+}
+
+TEST(MonitorSourcesWin32, InterfacesRowsAndAddresses) {
+    win32::NetworkWin32 network;
+    auto table = network.interfaceTable();
+    ASSERT_TRUE(table.has_value());
+    ASSERT_FALSE(table->empty());
+    for (size_t i = 1; i < table->size(); ++i)
+        EXPECT_LT((*table)[i - 1].index, (*table)[i].index) << "sorted by index";
+    bool loopback = false;
+    for (const auto& r : *table) loopback = loopback || r.description == L"lo";
+    EXPECT_TRUE(loopback) << "descriptions are the interface names";
+    const auto& last = table->back();
+    platform::InterfaceRow row = network.interfaceRow(last.index);
+    EXPECT_EQ(row.index, last.index);
+    EXPECT_GE(row.inOctets, last.inOctets);
+    EXPECT_EQ(network.interfaceRow(0xFFFFFF).inOctets, 0u) << "no such interface: zero counters";
+    std::wstring address = network.localAddress();
+    EXPECT_NE(address.rfind(L"127.", 0), 0u) << "never the loopback address";
+}
+
+TEST(MonitorSourcesWin32, DrivesAndLocale) {
+    win32::DrivesWin32 drives;
+    auto list = drives.drives();
+    ASSERT_FALSE(list.empty());
+    bool sawC = false;
+    for (const auto& d : list)
+        if (d.letter == L"C") {
+            sawC = true;
+            EXPECT_EQ(d.type, platform::kDriveFixed);
+            auto capacity = drives.capacity(L"C");
+            ASSERT_TRUE(capacity.has_value());
+            EXPECT_GT(capacity->totalBytes, 0u);
+            EXPECT_LE(capacity->availableBytes, capacity->totalBytes);
+        }
+    EXPECT_TRUE(sawC);
+    drives.activity(L"C");  // may have no counters (Wine); must not fail
+
+    win32::LocaleFormatWin32 locale;
+    EXPECT_EQ(locale.thousandsSeparator(), L",");
+    platform::LocalTime monday{2026, 12, 7, 1, 9, 5, 3};
+    EXPECT_EQ(locale.fullWeekday(monday), L"月曜日");
+    EXPECT_NE(locale.shortDate(monday).find(L"2026"), std::wstring::npos);
+}
+
+TEST(MonitorSourcesWin32, ClipboardTextAndPerProcessorSnapshots) {
+    auto put = [](const std::wstring& text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    };
+    win32::ClipboardWin32 clipboard;
+    put(L"first");
+    EXPECT_EQ(clipboard.readText().text, L"first");
+    EXPECT_EQ(clipboard.readText().text, L"first");
+    put(L"second");
+    EXPECT_EQ(clipboard.readText().text, L"second") << "a new clipboard content is read again";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    platform::ClipboardRead empty = clipboard.readText();
+    EXPECT_TRUE(empty.opened);
+    EXPECT_FALSE(empty.hasText);
+
+    // Each round of readings (processor 0 first) sees times that do not go backwards.
+    win32::ProcessorTimesWin32 processors;
+    auto first = processors.processorTimes(0);
+    ASSERT_TRUE(first.has_value());
+    Sleep(30);
+    auto again = processors.processorTimes(0);
+    ASSERT_TRUE(again.has_value());
+    EXPECT_GE(again->total, first->total);
+}
