@@ -1,5 +1,7 @@
 #include "monitor/refresh_cycle.h"
 
+#include <algorithm>
+
 #include "monitor/memory_sampler.h"
 #include "monitor/status_items.h"
 #include "render/draw.h"
@@ -187,8 +189,36 @@ void RefreshCycle::setRowColours() {
     }
 }
 
+std::uint64_t RefreshCycle::stripSignature(int slot, int barWidth) const {
+    // Strips are painted as vertical lines, so their top row tells two paintings apart: FNV-1a
+    // over the columns a bar copies, so a repainted strip shows on the next tick.
+    const render::Image& strip = strips_.items[slot];
+    int width = std::min(std::max(barWidth, 0), strip.width());
+    if (strip.height() == 0) return 0;
+    const std::uint32_t* top = strip.data();
+    std::uint64_t hash = 1469598103934665603ULL;
+    for (int x = 0; x < width; ++x) hash = (hash ^ top[x]) * 1099511628211ULL;
+    return hash;
+}
+
+bool RefreshCycle::needsDrawing(int slot, std::wstring key) {
+    // A row keeps its pixels from tick to tick; drawn again with the same inputs it would come
+    // out the same, so only a change of what it shows or of its colours and size redraws it.
+    const render::Image& row = images_.rows[slot];
+    key += L'\x1f' + std::to_wstring(row.background()) + L'\x1f' +
+           std::to_wstring(row.foreground()) + L'\x1f' + std::to_wstring(row.height());
+    if (drawnWith_[slot] == key) return false;
+    drawnWith_[slot] = std::move(key);
+    return true;
+}
+
 void RefreshCycle::valueRow(int slot, const std::wstring& name, int rightEdge,
                             std::optional<int> bar, int nameY) {
+    std::wstring key = name + L'\x1f' + state_.valueText[slot] + L'\x1f' +
+                       std::to_wstring(rightEdge) + L'\x1f' + std::to_wstring(nameY);
+    if (bar) key += L'\x1f' + std::to_wstring(*bar) + L'\x1f' +
+                    std::to_wstring(stripSignature(slot, *bar));
+    if (!needsDrawing(slot, std::move(key))) return;
     render::ValueRow content{name, state_.valueText[slot], rightEdge, bar, nameY};
     render::drawValueRow(images_.rows[slot], content, bar ? &strips_.items[slot] : nullptr,
                          src_.painter);
@@ -268,6 +298,7 @@ void RefreshCycle::showIpAddress() {
 
 void RefreshCycle::showDateTime() {
     state_.valueText[14] = dateTimeText(src_.locale);
+    if (!needsDrawing(14, state_.valueText[14])) return;
     render::Image& row = images_.rows[14];
     row.clear();
     src_.painter.drawText(row, 5, 1, state_.valueText[14], row.foreground());
@@ -280,13 +311,15 @@ void RefreshCycle::showUptime() {
 }
 
 void RefreshCycle::showClipboard() {
-    render::Image& row = images_.rows[21];
-    row.clear();
     platform::ClipboardRead read = src_.clipboard.readText();
     if (read.opened) live_.clipboardText = read.hasText ? read.text : std::wstring();
     // Only the first line fits the row.
-    std::wstring firstLine = live_.clipboardText.substr(0, live_.clipboardText.find_first_of(L"\r\n"));
+    const std::wstring& text = live_.clipboardText;
+    std::wstring firstLine = text.substr(0, text.find_first_of(L"\r\n"));
     state_.valueText[21] = firstLine;
+    if (!needsDrawing(21, firstLine)) return;
+    render::Image& row = images_.rows[21];
+    row.clear();
     src_.painter.drawText(row, 5, 1, firstLine, row.foreground());
 }
 
@@ -296,6 +329,9 @@ void RefreshCycle::showMemo() {
     render::Image& row = images_.rows[22];
     int height = render::kRowHeight * memoLineCount_;
     if (row.height() < height) row.resize(render::kRowWidth, height);
+    std::wstring key;
+    for (const std::wstring& line : lines) key += line + L'\n';
+    if (!needsDrawing(22, std::move(key))) return;
     row.clear();
     for (size_t i = 0; i < lines.size(); ++i)
         if (!lines[i].empty())
@@ -305,11 +341,17 @@ void RefreshCycle::showMemo() {
 
 void RefreshCycle::showPower() {
     PowerRow power = powerRow(src_.power.powerStatus());
+    std::wstring key = std::to_wstring(power.barWidth) + L'\x1f' +
+                       std::to_wstring(stripSignature(23, power.barWidth));
+    for (const TextAt& text : power.texts) {
+        state_.valueText[23] = text.text;
+        key += L'\x1f' + text.text;
+    }
+    if (!needsDrawing(23, std::move(key))) return;
     render::Image& row = images_.rows[23];
     row.clear();
     render::copyBlock(row, 0, 0, power.barWidth, render::kRowHeight, strips_.items[23], 0, 0);
     for (const TextAt& text : power.texts) {
-        state_.valueText[23] = text.text;
         if (!text.text.empty())
             src_.painter.drawText(row, text.x, text.y, text.text, row.foreground());
     }

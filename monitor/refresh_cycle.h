@@ -99,6 +99,8 @@ private:
     void drawGraph();
     void valueRow(int slot, const std::wstring& name, int rightEdge, std::optional<int> bar,
                   int nameY = 1);
+    bool needsDrawing(int slot, std::wstring key);
+    std::uint64_t stripSignature(int slot, int barWidth) const;
 
     Sources src_;
     settings::LiveSettings& live_;
@@ -116,6 +118,7 @@ private:
     render::Colour text_ = 0;
     render::NumberSymbols symbols_;
     int memoLineCount_ = 1;
+    std::array<std::wstring, kSlots> drawnWith_;  // the inputs each row was last drawn with
 };
 
 }  // namespace monitor

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fakes/monitor_rig.h"
+#include "render/rounding.h"
 
 using fakes::MonitorRig;
 
@@ -184,4 +185,33 @@ TEST(RefreshCycle, LanAddressFromTheAdaptersOrTheMachine) {
     rig.network.adapterList = {platform::AdapterResult::NotSupported, {}};
     rig.cycle.enumerateAdapters(rig.dialogs);
     EXPECT_EQ(rig.dialogs.shown.back(), L"このバージョンのOSでこの機能はサポートされていません");
+}
+
+TEST(RefreshCycle, RowsRedrawOnlyWhenWhatTheyShowChanges) {
+    MonitorRig rig;
+    rig.showOnly({L"100"});
+    auto drawnNames = [&] {
+        int n = 0;
+        for (const auto& call : rig.painter.calls) n += call.text == L"ＣＰＵ使用率";
+        return n;
+    };
+    rig.tick();
+    rig.tick();  // 0% -> 25%
+    rig.tick();  // 25% again: the row already shows it
+    EXPECT_EQ(drawnNames(), 2);
+    EXPECT_EQ(rig.state.valueText[0], L"25%");
+
+    rig.live.settings.BackColor[0] = 255;  // a new row colour redraws
+    rig.tick();
+    EXPECT_EQ(drawnNames(), 3);
+    EXPECT_EQ(rig.images.rows[0].pixel(100, 5), render::rgb(255, 0, 0));
+
+    // A strip painted anew (the options window changed the item's colours) shows at once.
+    std::wstring start = L"65280", end = L"65280";
+    render::Image preview(render::kRowWidth, render::kRowHeight);
+    render::showItemGradient(100, start, end, preview, rig.strips);
+    rig.tick();
+    EXPECT_EQ(drawnNames(), 4);
+    EXPECT_EQ(rig.images.rows[0].pixel(2, 5), render::rgb(0, 255, 0));
+    EXPECT_EQ(rig.images.list.pixel(2, 5), render::rgb(0, 255, 0));
 }
