@@ -38,7 +38,9 @@ struct ByteCounter {
 // Results of the refresh cycle that other features read, and the texts they feed it.
 struct MonitorState {
     std::array<std::wstring, kSlots> valueText = loadingTexts();  // by slot
-    std::wstring ipText;  // the public IP text the IP tools maintain (shown by item 104)
+    // The public IP text the IP tools maintain (shown by item 104); loading until the first
+    // acquisition.
+    std::wstring ipText = kLoadingText;
     UpdateInfo update;
 
     std::wstring intervalLabel;       // "500ms": the measured time between the last two ticks

@@ -141,6 +141,14 @@ TEST(RefreshCycle, DriveCapacitiesEveryIntervalLampsEveryTick) {
 }
 
 TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
+    {
+        MonitorRig fresh;
+        fresh.showOnly({L"104"});
+        fresh.tick();
+        ASSERT_NE(fresh.painter.find(L"Now　Loading・・・"), nullptr)
+            << "before the first acquisition the IP item shows the loading text";
+        EXPECT_EQ(fresh.painter.find(L"Now　Loading・・・")->x, 158 - 6 * 14);
+    }
     MonitorRig rig;
     rig.showAll();
     rig.state.ipText = L"接続不能";
