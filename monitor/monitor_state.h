@@ -10,8 +10,9 @@ constexpr int kSlots = 26;       // display item id - 100
 constexpr int kDriveSlots = 30;  // rows of the drive list
 constexpr int kProcessors = 4;   // processors with an item of their own
 
-inline std::array<std::wstring, kSlots> loadingTexts() {
-    std::array<std::wstring, kSlots> texts;
+template <size_t N = kSlots>
+std::array<std::wstring, N> loadingTexts() {
+    std::array<std::wstring, N> texts;
     texts.fill(kLoadingText);
     return texts;
 }
@@ -64,7 +65,8 @@ struct MonitorState {
     int marqueeStep = 0;
     bool newVersionShown = false;  // the new-version row is on the list (VerHp is visible)
 
-    std::array<std::wstring, kDriveSlots> driveValueText = {};  // "57%" per drive row
+    // "57%" per drive row once its capacity was read.
+    std::array<std::wstring, kDriveSlots> driveValueText = loadingTexts<kDriveSlots>();
     std::wstring lanText;  // what item 105 shows
 };
 
