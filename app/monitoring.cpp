@@ -69,21 +69,24 @@ void Monitoring::present(const render::Image&, int y,
     }
     presentedHeight_ = y;
     presentedDrawType_ = drawType;
-    // One copy (or stretch) straight into the client area; WM_PAINT repeats it after exposure.
+    // Straight into the client area, only what changed since the last tick. Whatever the
+    // window system lays bare (exposure, a new size) stays invalid, and WM_PAINT draws it whole.
     if (HDC dc = GetDC(window)) {
         RECT client;
         GetClientRect(window, &client);
-        paint(dc, client);
+        draw(dc, client, false);
         ReleaseDC(window, dc);
-        ValidateRect(window, nullptr);
     }
 }
 
-void Monitoring::paint(HDC dc, const RECT& client) {
+void Monitoring::paint(HDC dc, const RECT& client) { draw(dc, client, true); }
+
+void Monitoring::draw(HDC dc, const RECT& client, bool whole) {
     const settings::Settings& s = live_.settings;
     presenter_.present(dc, images_.list, presentedHeight_, presentedDrawType_ == 0,
                        client.right - client.left, client.bottom - client.top,
-                       render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour));
+                       render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour),
+                       whole);
 }
 
 void Monitoring::setTaskbarCaption(const std::wstring& caption) {

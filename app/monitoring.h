@@ -50,6 +50,10 @@ public:
     void setTaskbarCaption(const std::wstring& caption) override;
 
 private:
+    // The last composed list into the client area: whole, or only what changed since the last
+    // tick's drawing.
+    void draw(HDC dc, const RECT& client, bool whole);
+
     settings::LiveSettings& live_;
     monitor::MonitorState& state_;
     render::RenderState images_;

@@ -165,6 +165,23 @@ TEST(ListPresenter, FixedModeCopiesOneToOne) {
     EXPECT_EQ(shown.pixel(100, 79), rgb(100, 79, 7));  // 1:1 over the client area
     EXPECT_EQ(shown.pixel(158, 0), rgb(0, 0, 255));    // beyond the list: the background
     EXPECT_EQ(shown.pixel(169, 79), rgb(0, 0, 255));
+
+    // Between ticks only the changed rows reach the target: a row the list did not change keeps
+    // what the target holds, a changed row anywhere (here rows 3 and 60) is copied in full.
+    Image marked(170, 80);
+    marked = target.read(170, 80);
+    marked.setPixel(10, 30, rgb(200, 0, 0));
+    target.surface.load(marked);
+    list.setPixel(5, 3, rgb(0, 255, 0));
+    list.setPixel(150, 60, rgb(0, 0, 254));
+    presenter.present(target.surface.dc(), list, 70, false, 170, 80, RGB(0, 0, 255), false);
+    shown = target.read(170, 80);
+    EXPECT_EQ(shown.pixel(5, 3), rgb(0, 255, 0));
+    EXPECT_EQ(shown.pixel(150, 60), rgb(0, 0, 254));
+    EXPECT_EQ(shown.pixel(10, 30), rgb(200, 0, 0)) << "an unchanged row is not copied again";
+    // Drawing it whole (a paint message) copies everything again.
+    presenter.present(target.surface.dc(), list, 70, false, 170, 80, RGB(0, 0, 255));
+    EXPECT_EQ(target.read(170, 80).pixel(10, 30), rgb(10, 30, 7));
 }
 
 TEST(ListPresenter, VariableModeStretchesTheComposedRows) {
