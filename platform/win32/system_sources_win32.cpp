@@ -53,7 +53,33 @@ ProcessorTimesWin32::ProcessorTimesWin32() {
     processors_ = static_cast<int>(info.dwNumberOfProcessors);
 }
 
+bool ProcessorTimesWin32::takeSnapshot() {
+    snapshot_.clear();
+    if (!query_ || processors_ <= 0) return false;
+    std::vector<ProcessorPerformance> all(static_cast<size_t>(processors_));
+    ULONG size = static_cast<ULONG>(all.size() * sizeof(ProcessorPerformance));
+    ULONG returned = 0;
+    if (query_(kProcessorPerformanceClass, all.data(), size, &returned) < 0) return false;
+    all.resize(returned / sizeof(ProcessorPerformance));
+    for (const ProcessorPerformance& p : all)
+        snapshot_.push_back({static_cast<std::uint64_t>(p.idle.QuadPart),
+                             static_cast<std::uint64_t>(p.kernel.QuadPart) +
+                                 static_cast<std::uint64_t>(p.user.QuadPart)});
+    return !snapshot_.empty();
+}
+
 std::optional<platform::ProcessorTimes> ProcessorTimesWin32::totalTimes() {
+    // The machine's times are the sum of its processors' (as GetSystemTimes adds them up), so
+    // the processors read after the total in the same tick share its snapshot.
+    lastAsked_ = -1;
+    if (takeSnapshot()) {
+        platform::ProcessorTimes sum{0, 0};
+        for (const platform::ProcessorTimes& p : snapshot_) {
+            sum.idle += p.idle;
+            sum.total += p.total;
+        }
+        return sum;
+    }
     FILETIME idle, kernel, user;
     if (!GetSystemTimes(&idle, &kernel, &user)) return std::nullopt;
     return platform::ProcessorTimes{ticks(idle), ticks(kernel) + ticks(user)};
@@ -61,19 +87,7 @@ std::optional<platform::ProcessorTimes> ProcessorTimesWin32::totalTimes() {
 
 std::optional<platform::ProcessorTimes> ProcessorTimesWin32::processorTimes(int processor) {
     if (!query_ || processor < 0 || processor >= processors_) return std::nullopt;
-    if (processor <= lastAsked_ || snapshot_.empty()) {
-        snapshot_.clear();
-        std::vector<ProcessorPerformance> all(static_cast<size_t>(processors_));
-        ULONG size = static_cast<ULONG>(all.size() * sizeof(ProcessorPerformance));
-        ULONG returned = 0;
-        if (query_(kProcessorPerformanceClass, all.data(), size, &returned) >= 0) {
-            all.resize(returned / sizeof(ProcessorPerformance));
-            for (const ProcessorPerformance& p : all)
-                snapshot_.push_back({static_cast<std::uint64_t>(p.idle.QuadPart),
-                                     static_cast<std::uint64_t>(p.kernel.QuadPart) +
-                                         static_cast<std::uint64_t>(p.user.QuadPart)});
-        }
-    }
+    if (processor <= lastAsked_ || snapshot_.empty()) takeSnapshot();
     lastAsked_ = processor;
     if (static_cast<size_t>(processor) >= snapshot_.size()) return std::nullopt;
     return snapshot_[static_cast<size_t>(processor)];

@@ -30,8 +30,9 @@ private:
     using Query = long(__stdcall*)(int, void*, unsigned long, unsigned long*);
     Query query_ = nullptr;
     int processors_ = 0;
-    // One system call serves a tick's four processor readings: a reading of a processor not
-    // above the previous one starts a new snapshot.
+    // One system call serves a tick's total and four processor readings: the total, or a
+    // reading of a processor not above the previous one, starts a new snapshot.
+    bool takeSnapshot();
     std::vector<platform::ProcessorTimes> snapshot_;
     int lastAsked_ = -1;
 };
