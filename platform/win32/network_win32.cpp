@@ -1,8 +1,10 @@
 #include "platform/win32/network_win32.h"
 
 #include <winsock2.h>
+#include <ws2ipdef.h>
 #include <windows.h>
 #include <iphlpapi.h>
+#include <netioapi.h>
 
 #include <cstring>
 #include <string>
@@ -58,15 +60,29 @@ std::optional<std::vector<platform::InterfaceRow>> NetworkWin32::interfaceTable(
 }
 
 platform::InterfaceRow NetworkWin32::interfaceRow(std::uint32_t index) {
+    platform::InterfaceRow result;
+    result.index = index;
+    // The row by its identifier; the counters are the low 32 bits, as the older row gives them.
+    auto luid = luids_.find(index);
+    if (luid == luids_.end()) {
+        NET_LUID found{};
+        if (ConvertInterfaceIndexToLuid(index, &found) == NO_ERROR)
+            luid = luids_.emplace(index, found.Value).first;
+    }
+    if (luid != luids_.end()) {
+        MIB_IF_ROW2 row{};
+        row.InterfaceLuid.Value = luid->second;
+        if (GetIfEntry2(&row) == NO_ERROR && row.InterfaceIndex == index) {
+            result.type = row.Type;
+            result.inOctets = static_cast<std::uint32_t>(row.InOctets);
+            result.outOctets = static_cast<std::uint32_t>(row.OutOctets);
+            return result;
+        }
+        luids_.erase(luid);  // the interface went away or was renumbered: look it up again
+    }
     MIB_IFROW row{};
     row.dwIndex = index;
-    if (GetIfEntry(&row) != NO_ERROR) {
-        // A failed call reads as zero counters.
-        row = MIB_IFROW{};
-        row.dwIndex = index;
-    }
-    platform::InterfaceRow result;
-    result.index = row.dwIndex;
+    if (GetIfEntry(&row) != NO_ERROR) return result;  // a failed call reads as zero counters
     result.type = row.dwType;
     result.inOctets = row.dwInOctets;
     result.outOctets = row.dwOutOctets;

@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <map>
+
 #include "platform/network.h"
 
 namespace win32 {
@@ -10,6 +13,11 @@ public:
     platform::InterfaceRow interfaceRow(std::uint32_t index) override;
     platform::AdapterList adapters() override;
     std::wstring localAddress() override;
+
+private:
+    // Interface index -> the system's interface identifier, so a row is read with one request
+    // instead of two.
+    std::map<std::uint32_t, std::uint64_t> luids_;
 };
 
 }  // namespace win32

@@ -1,4 +1,6 @@
+#include <winsock2.h>
 #include <windows.h>
+#include <iphlpapi.h>
 #include <gtest/gtest.h>
 
 #include "platform/win32/drives_win32.h"
@@ -10,6 +12,13 @@ TEST(MonitorSourcesWin32, ProcessorAndMemoryFiguresAreTheMachines) {
     auto first = processors.totalTimes();
     ASSERT_TRUE(first.has_value());
     EXPECT_GE(first->total, first->idle);
+    // The total is the machine's as the system counts it (kernel + user, idle within kernel).
+    FILETIME idle, kernel, user;
+    ASSERT_TRUE(GetSystemTimes(&idle, &kernel, &user));
+    auto ticks = [](FILETIME t) { return (std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+    std::uint64_t systemTotal = ticks(kernel) + ticks(user);
+    EXPECT_LE(first->total, systemTotal);
+    EXPECT_LT(systemTotal - first->total, 10000000ULL * 64) << "more than a second apart";
     ASSERT_TRUE(processors.processorTimes(0).has_value());
     EXPECT_FALSE(processors.processorTimes(64).has_value());
     EXPECT_FALSE(processors.processorTimes(-1).has_value());
@@ -38,6 +47,18 @@ TEST(MonitorSourcesWin32, InterfacesRowsAndAddresses) {
     EXPECT_EQ(row.index, last.index);
     EXPECT_GE(row.inOctets, last.inOctets);
     EXPECT_EQ(network.interfaceRow(0xFFFFFF).inOctets, 0u) << "no such interface: zero counters";
+    // Every row, read twice (the second time by the remembered identifier), carries what the
+    // system's 32-bit interface row carries.
+    for (int round = 0; round < 2; ++round)
+        for (const auto& r : *table) {
+            MIB_IFROW system{};
+            system.dwIndex = r.index;
+            ASSERT_EQ(GetIfEntry(&system), static_cast<DWORD>(NO_ERROR));
+            platform::InterfaceRow read = network.interfaceRow(r.index);
+            EXPECT_EQ(read.type, system.dwType);
+            EXPECT_LT(read.inOctets - system.dwInOctets, 1u << 30) << "same counter, read later";
+            EXPECT_LT(read.outOctets - system.dwOutOctets, 1u << 30);
+        }
     std::wstring address = network.localAddress();
     EXPECT_NE(address.rfind(L"127.", 0), 0u) << "never the loopback address";
 }
