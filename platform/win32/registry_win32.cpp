@@ -31,18 +31,28 @@ UniqueKey createKey(const std::wstring& keyPath) {
 platform::RegistryRead RegistryWin32::read(platform::Hive hive, const std::wstring& keyPath,
                                            const std::wstring& valueName) {
     platform::RegistryRead result;
-    UniqueKey key;
-    if (RegOpenKeyExA(rootOf(hive), toAnsi(keyPath).c_str(), 0, KEY_READ, key.put()) !=
-        ERROR_SUCCESS) {
-        key.reset();
-        return result;
-    }
     char buffer[kReadBufferBytes] = {};
     DWORD type = 0;
     DWORD size = kReadBufferBytes;
-    if (RegQueryValueExA(key.get(), toAnsi(valueName).c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
-        return result;
+    LSTATUS status = ERROR_KEY_DELETED;
+    const auto id = std::make_pair(hive, keyPath);
+    for (int attempt = 0; attempt < 2 && status == ERROR_KEY_DELETED; ++attempt) {
+        auto found = open_.find(id);
+        if (found == open_.end() || attempt > 0) {
+            UniqueKey key;
+            if (RegOpenKeyExA(rootOf(hive), toAnsi(keyPath).c_str(), 0, KEY_READ, key.put()) !=
+                ERROR_SUCCESS) {
+                key.reset();
+                open_.erase(id);
+                return result;
+            }
+            found = open_.insert_or_assign(id, std::move(key)).first;
+        }
+        size = kReadBufferBytes;
+        status = RegQueryValueExA(found->second.get(), toAnsi(valueName).c_str(), nullptr, &type,
+                                  reinterpret_cast<BYTE*>(buffer), &size);
+    }
+    if (status != ERROR_SUCCESS) return result;
     result.ok = true;
     result.type = type;
     result.text = fromAnsi(std::string(buffer, strnlen(buffer, kReadBufferBytes)));

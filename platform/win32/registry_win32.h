@@ -1,5 +1,9 @@
 #pragma once
+#include <map>
+#include <utility>
+
 #include "platform/registry.h"
+#include "platform/win32/unique_handle.h"
 
 namespace win32 {
 
@@ -11,6 +15,11 @@ public:
                     std::uint32_t value) override;
     bool writeString(const std::wstring& keyPath, const std::wstring& valueName,
                      const std::wstring& value) override;
+
+private:
+    // Keys read from stay open: the refresh cycle reads the same few values on every tick, and
+    // each opening costs a request to the system. A key deleted meanwhile is opened afresh.
+    std::map<std::pair<platform::Hive, std::wstring>, UniqueKey> open_;
 };
 
 }  // namespace win32

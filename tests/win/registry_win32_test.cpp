@@ -28,6 +28,22 @@ TEST_F(RegistryRoutines, DwordWriterCreatesTheKeyAndReaderGivesDecimal) {
     EXPECT_EQ(read(L"Big"), L"256");
     EXPECT_EQ(read(L"Minus"), L"-1");
     EXPECT_TRUE(dialogs.shown.empty());
+
+    // Another program changing, deleting and re-creating the key is seen on the next read.
+    HKEY other = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kKey.c_str(), 0, KEY_SET_VALUE, &other),
+              ERROR_SUCCESS);
+    DWORD three = 3;
+    RegSetValueExW(other, L"Big", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&three), 4);
+    RegCloseKey(other);
+    EXPECT_EQ(read(L"Big"), L"3");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KorvaNTTest");
+    EXPECT_EQ(read(L"Big"), L"") << "deleted key";
+    ASSERT_TRUE(utilities::writeRegistryDword(registry, dialogs, kKey, L"Big", 7));
+    EXPECT_EQ(read(L"Big"), L"7") << "re-created key";
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KorvaNTTest");
+    ASSERT_TRUE(utilities::writeRegistryDword(registry, dialogs, kKey, L"Big", 9));
+    EXPECT_EQ(read(L"Big"), L"9") << "deleted and re-created between two reads";
 }
 
 TEST_F(RegistryRoutines, StringsUpTo1022BytesReadBackLongerOnesAndMissingReadEmpty) {
