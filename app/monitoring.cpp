@@ -71,9 +71,14 @@ void Monitoring::present(const render::Image&, int y,
     presentedDrawType_ = drawType;
     // Straight into the client area, only what changed since the last tick. Whatever the
     // window system lays bare (exposure, a new size) stays invalid, and WM_PAINT draws it whole.
+    RECT client;
+    GetClientRect(window, &client);
+    const settings::Settings& s = live_.settings;
+    if (!presenter_.changed(images_.list, y, drawType == 0, client.right - client.left,
+                            client.bottom - client.top,
+                            render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour)))
+        return;
     if (HDC dc = GetDC(window)) {
-        RECT client;
-        GetClientRect(window, &client);
         draw(dc, client, false);
         ReleaseDC(window, dc);
     }
@@ -90,7 +95,11 @@ void Monitoring::draw(HDC dc, const RECT& client, bool whole) {
 }
 
 void Monitoring::setTaskbarCaption(const std::wstring& caption) {
-    if (taskbar_) taskbar_->setCaption(caption);
+    // Asking the window for its caption costs a request to the window system on every tick;
+    // the caption last set is known here.
+    if (!taskbar_ || caption == lastCaption_) return;
+    taskbar_->setCaption(caption);
+    lastCaption_ = caption;
 }
 
 }  // namespace app

@@ -75,6 +75,7 @@ private:
     windows::TaskbarWindow* taskbar_ = nullptr;
     int presentedHeight_ = 0;
     int presentedDrawType_ = 1;
+    std::wstring lastCaption_;  // the taskbar button's caption as this class last set it
 };
 
 }  // namespace app

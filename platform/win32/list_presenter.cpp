@@ -20,6 +20,24 @@ void fill(HDC dc, const RECT& rect, COLORREF colour) {
 
 }  // namespace
 
+bool ListPresenter::changed(const render::Image& list, int listHeight, bool stretch,
+                            int clientWidth, int clientHeight, COLORREF background) {
+    listHeight = std::clamp(listHeight, 0, list.height());
+    if (clientWidth <= 0 || clientHeight <= 0) return false;
+    const Shown now{stretch, clientWidth, clientHeight, listHeight, background};
+    if (!haveShown_ || !(now == shown_) || list.width() != loadedWidth_) return true;
+    if (list.width() == 0 || listHeight == 0) return false;
+    const int rows = stretch ? listHeight : std::min(clientHeight, list.height());
+    if (rows > loadedRows_ || rows > surface_.height()) return true;
+    const size_t rowBytes = sizeof(std::uint32_t) * static_cast<size_t>(list.width());
+    GdiFlush();
+    for (int y = 0; y < rows; ++y)
+        if (std::memcmp(surface_.row(y), list.data() + static_cast<size_t>(y) * list.width(),
+                        rowBytes) != 0)
+            return true;
+    return false;
+}
+
 void ListPresenter::present(HDC target, const render::Image& list, int listHeight, bool stretch,
                             int clientWidth, int clientHeight, COLORREF background, bool whole) {
     const RECT client = {0, 0, clientWidth, clientHeight};

@@ -18,6 +18,11 @@ public:
     void present(HDC target, const render::Image& list, int listHeight, bool stretch,
                  int clientWidth, int clientHeight, COLORREF background, bool whole = true);
 
+    // Whether a presentation that is not whole would put anything into the target: false when
+    // the target already shows this list, so the caller need not even get a DC.
+    bool changed(const render::Image& list, int listHeight, bool stretch, int clientWidth,
+                 int clientHeight, COLORREF background);
+
 private:
     struct Shown {
         bool stretch = false;

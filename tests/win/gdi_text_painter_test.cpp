@@ -168,12 +168,15 @@ TEST(ListPresenter, FixedModeCopiesOneToOne) {
 
     // Between ticks only the changed rows reach the target: a row the list did not change keeps
     // what the target holds, a changed row anywhere (here rows 3 and 60) is copied in full.
+    EXPECT_FALSE(presenter.changed(list, 70, false, 170, 80, RGB(0, 0, 255)));
+    EXPECT_TRUE(presenter.changed(list, 70, false, 170, 81, RGB(0, 0, 255))) << "new size";
     Image marked(170, 80);
     marked = target.read(170, 80);
     marked.setPixel(10, 30, rgb(200, 0, 0));
     target.surface.load(marked);
     list.setPixel(5, 3, rgb(0, 255, 0));
     list.setPixel(150, 60, rgb(0, 0, 254));
+    EXPECT_TRUE(presenter.changed(list, 70, false, 170, 80, RGB(0, 0, 255)));
     presenter.present(target.surface.dc(), list, 70, false, 170, 80, RGB(0, 0, 255), false);
     shown = target.read(170, 80);
     EXPECT_EQ(shown.pixel(5, 3), rgb(0, 255, 0));
