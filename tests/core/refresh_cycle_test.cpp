@@ -223,3 +223,31 @@ TEST(RefreshCycle, RowsRedrawOnlyWhenWhatTheyShowChanges) {
     EXPECT_EQ(rig.images.rows[0].pixel(2, 5), render::rgb(0, 255, 0));
     EXPECT_EQ(rig.images.list.pixel(2, 5), render::rgb(0, 255, 0));
 }
+
+TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
+    MonitorRig rig;
+    rig.showOnly({L"114"});
+    rig.live.settings.DrawType = 0;  // window size variable: only the notice asks for a resize
+    rig.live.settings.NewVersionCheck = 1;
+    rig.state.update = {L"ok", L"337", L"新版"};
+    auto noticeX = [&] {
+        const fakes::FakeTextPainter::Call* last = nullptr;
+        for (const auto& call : rig.painter.calls)
+            if (call.text == L"新版") last = &call;
+        return last ? last->x : -999;
+    };
+    rig.tick();
+    EXPECT_EQ(noticeX(), 150);
+    EXPECT_EQ(rig.presenter.lastY, 28) << "date row and notice";
+    ASSERT_TRUE(rig.presenter.lastSize.has_value()) << "the notice resizes the window";
+    EXPECT_EQ(rig.images.newVersionRow.pixel(0, 12), render::rgb(128, 255, 255));
+    rig.tick();
+    EXPECT_EQ(noticeX(), 130) << "20 pixels to the left per tick";
+    rig.tick();
+    EXPECT_EQ(noticeX(), 150) << "starts again after as many ticks as it has characters";
+
+    rig.live.settings.NewVersionCheck = 0;
+    rig.tick();
+    EXPECT_FALSE(rig.state.newVersionShown);
+    EXPECT_EQ(rig.presenter.lastY, 14);
+}
