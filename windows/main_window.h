@@ -11,6 +11,7 @@ public:
     bool create(HWND owner, int x, int y, int width, int height);
     void setBackground(COLORREF colour);
     std::function<void()> onClose;
+    std::function<void(WPARAM buttons)> onButtonDown;  // MK_ flags of a left or right press
 
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
