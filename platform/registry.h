@@ -27,7 +27,7 @@ public:
     // Both writers work on HKEY_CURRENT_USER and create a missing key.
     virtual bool writeDword(const std::wstring& keyPath, const std::wstring& valueName,
                             std::uint32_t value) = 0;
-    // REG_SZ holding the ANSI bytes of the text, without a terminating NUL.
+    // REG_SZ holding the text as the ANSI code page carries it, without a terminating NUL.
     virtual StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
                                     const std::wstring& value) = 0;
 };

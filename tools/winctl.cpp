@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -48,6 +49,46 @@ int clipboardText() {
     return rc;
 }
 
+int setClipboardText(const std::wstring& text) {
+    if (!OpenClipboard(nullptr)) return 2;
+    EmptyClipboard();
+    size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    int rc = 1;
+    if (memory) {
+        memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_UNICODETEXT, memory)) rc = 0;
+        else GlobalFree(memory);
+    }
+    CloseClipboard();
+    return rc;
+}
+
+// The open popup menu, if any: its window has the system's menu class.
+HWND openPopupMenu() {
+    HWND menu = nullptr;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)))
+        if (IsWindowVisible(menu)) return menu;
+    return nullptr;
+}
+
+// A value under HKEY_CURRENT_USER as "type text" (reg.exe misprints empty strings).
+int registryValue(const wchar_t* keyPath, const wchar_t* name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return 1;
+    wchar_t data[1024] = {};
+    DWORD type = 0, size = sizeof data - sizeof(wchar_t);
+    LONG rc = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS) return 1;
+    std::wstring text = type == REG_DWORD ? std::to_wstring(*reinterpret_cast<DWORD*>(data))
+                                          : std::wstring(data, size / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    print(std::to_wstring(type) + L" " + text + L"\n");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -67,5 +108,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"clipboard") return clipboardText();
+    if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);
+    if (command == L"menu") return describe(openPopupMenu());
+    if (command == L"regvalue" && argc == 4) return registryValue(argv[2], argv[3]);
     return 64;
 }

@@ -70,11 +70,13 @@ platform::StringWrite RegistryWin32::writeString(const std::wstring& keyPath,
         key.reset();
         return platform::StringWrite::KeyFailed;
     }
-    // The data is the ANSI bytes alone: the length counts bytes, with no terminating NUL.
-    std::string bytes = toAnsi(value);
-    if (RegSetValueExA(key.get(), toAnsi(valueName).c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(bytes.data()),
-                       static_cast<DWORD>(bytes.size())) != ERROR_SUCCESS)
+    // The text as the ANSI code page can carry it, without a terminating NUL (an empty text is
+    // zero bytes). Written through the wide call: the ANSI one mangles zero-length strings
+    // under Wine, and the system stores the converted text either way.
+    std::wstring text = fromAnsi(toAnsi(value));
+    if (RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() * sizeof(wchar_t))) != ERROR_SUCCESS)
         return platform::StringWrite::WriteFailed;
     return disposition == REG_CREATED_NEW_KEY ? platform::StringWrite::WrittenToNewKey
                                               : platform::StringWrite::WrittenToExistingKey;

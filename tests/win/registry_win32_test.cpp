@@ -50,6 +50,8 @@ TEST_F(RegistryRoutines, StringsUpTo1022BytesReadBackLongerOnesAndMissingReadEmp
 TEST_F(RegistryRoutines, StringDataIsTheAnsiTextAndTheWriteTellsWhetherTheKeyExisted) {
     ASSERT_EQ(registry.writeString(kKey, L"Proxy", L"プロキシ:8080"),
               platform::StringWrite::WrittenToNewKey);
+    ASSERT_EQ(registry.writeString(kKey, L"Empty", L"before"),
+              platform::StringWrite::WrittenToExistingKey);
     ASSERT_EQ(registry.writeString(kKey, L"Empty", L""), platform::StringWrite::WrittenToExistingKey);
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kKey.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
@@ -63,7 +65,7 @@ TEST_F(RegistryRoutines, StringDataIsTheAnsiTextAndTheWriteTellsWhetherTheKeyExi
     size = sizeof wide;
     EXPECT_EQ(RegQueryValueExW(key, L"Empty", nullptr, &type, reinterpret_cast<BYTE*>(wide), &size),
               ERROR_SUCCESS);
-    EXPECT_LE(size, sizeof(wchar_t));  // nothing but possibly the terminator
+    EXPECT_EQ(size, 0u);
     RegCloseKey(key);
     EXPECT_EQ(read(L"Empty"), L"");
 }
