@@ -18,7 +18,25 @@ void print(const std::wstring& text) {
               &written, nullptr);
 }
 
-HWND findByTitle(const wchar_t* title) { return FindWindowW(nullptr, title); }
+// Compares captions without messages: FindWindowW asks every window of another process for its
+// text and waits for whichever of them is busy.
+HWND findByTitle(const wchar_t* title) {
+    struct Search {
+        const wchar_t* title;
+        HWND found;
+    } search{title, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            wchar_t text[512] = {};
+            InternalGetWindowText(w, text, 512);
+            if (wcscmp(text, s->title) != 0) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 int describe(HWND w) {
     if (!w) return 1;
@@ -103,7 +121,7 @@ int wmain(int argc, wchar_t** argv) {
         HWND w = findByTitle(argv[2]);
         if (!w) return 1;
         wchar_t text[512] = {};
-        GetWindowTextW(w, text, 512);
+        InternalGetWindowText(w, text, 512);
         print(std::wstring(text) + L"\n");
         return 0;
     }

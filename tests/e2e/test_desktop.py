@@ -207,6 +207,19 @@ def test_proxy_use_and_script_entries_write_their_values(korvant):
         wait_for(lambda: reg_value(key, value) == (4, expected), what=f"{value} = {expected}")
 
 
+def test_window_menu_opens_on_the_right_button_without_the_browser_toggles(korvant):
+    reg_add(INTERNET_SETTINGS, "ProxyServer", "old:1", "REG_SZ")
+    start(korvant, options={"ProxyM": 1, "MainListCheckMark": MARKS_BROWSER_ITEMS},
+          files={"ProxyList.txt": "localhost:8080\r\n"})
+    main = main_window()
+    xdotool("mousemove", main.left + 30, main.top + 30, "click", 3)
+    wait_for(open_menu, what="the window menu")
+    # "PROXY" and the script entries belong to the tray menu: the first entry is "プロキシ".
+    choose("Down", "Right", "Down", "Return")
+    wait_for(lambda: reg_value(INTERNET_SETTINGS, "ProxyServer") == (1, "localhost:8080"),
+             what="the proxy chosen from the window menu")
+
+
 # -- hover ----------------------------------------------------------------------------------------
 
 def test_mouse_over_hides_within_ten_pixels_and_shows_again_outside(korvant):
