@@ -47,12 +47,13 @@ class PageServer:
     """Serves the pages from a thread; `requests` records (monotonic time, path) of each GET.
 
     `stall` lists paths that are answered with nothing at all: the connection stays open until
-    the server stops (a server that never replies)."""
+    the server stops (a server that never replies). `extra` maps further paths to page texts."""
 
     def __init__(self, port=0, host="127.0.0.1", newest="336", announcement="", title=TITLE,
-                 stall=()):
+                 stall=(), extra=None):
         self.update_text = update_page(newest, announcement, title)
         self.stall = set(stall)
+        self.extra = dict(extra or {})
         self.requests = []
         self._lock = threading.Lock()
         self._stopping = threading.Event()
@@ -72,6 +73,8 @@ class PageServer:
                     self._send(ip_page(self.client_address[0]))
                 elif path == "/":
                     self._send(HOME_PAGE)
+                elif path in server.extra:
+                    self._send(server.extra[path])
                 else:
                     self.send_error(404)
 

@@ -112,6 +112,18 @@ def test_immediate_address_is_copied_or_zeros_when_unreachable(korvant, pages, r
     assert app.running()
 
 
+def test_a_page_over_one_mebibyte_counts_as_unreachable(korvant, pages):
+    filler = "<!-- " + "x" * (1 << 20) + " -->"
+    server = pages(extra={"/big": page_server.ip_page("192.0.2.1").replace("<BODY>", filler)})
+    set_clipboard("before")
+    start(korvant, options={"IPMC": 1, "NewVersionCheck": 0}, mem={"Slider6": 0},
+          servers={**servers_of(server), "IpPage": server.url("/big")})
+    assert server.requested("/big")
+    open_tray_menu()
+    choose("Down", "Return")
+    wait_for(lambda: x_clipboard() == "0,0,0,0", what="zeros on the clipboard")
+
+
 def test_a_wait_of_three_fetches_the_address_on_the_fourth_second(korvant, pages):
     server = pages()
     started = time.monotonic()
