@@ -112,6 +112,23 @@ def test_immediate_address_is_copied_or_zeros_when_unreachable(korvant, pages, r
     assert app.running()
 
 
+def test_reacquiring_fetches_the_address_for_the_copy(korvant, pages):
+    server = pages()
+    set_clipboard("before")
+    start(korvant, options={"IPMC": 1, "IPSET": 1, "NewVersionCheck": 0}, mem={"Slider6": 60},
+          servers=servers_of(server))
+    open_tray_menu()
+    choose("Down", "Return")  # "ＩＰアドレスコピー" before any acquisition
+    wait_for(lambda: x_clipboard() == "0,0,0,0", what="zeros on the clipboard")
+    assert not server.requested("/ip")
+    open_tray_menu()
+    choose("Down", "Down", "Return")  # "IP再取得"
+    wait_for(lambda: server.requested("/ip"), what="the IP request")
+    open_tray_menu()
+    choose("Down", "Return")
+    wait_for(lambda: x_clipboard() == "127.0.0.1", what="the address on the clipboard")
+
+
 def test_a_page_over_one_mebibyte_counts_as_unreachable(korvant, pages):
     filler = "<!-- " + "x" * (1 << 20) + " -->"
     server = pages(extra={"/big": page_server.ip_page("192.0.2.1").replace("<BODY>", filler)})
