@@ -46,8 +46,11 @@ def tray_click(button):
 
 
 def open_tray_menu():
-    # The tray window can show a moment before its icon takes clicks: try the press again.
+    # Wine's tray drops the first click after a popup menu has closed; a middle click, which the
+    # icon ignores, takes that place. The tray window can also show a moment before its icon
+    # takes clicks: then the press is tried again.
     for _ in range(4):
+        tray_click(2)
         tray_click(3)
         try:
             return wait_for(open_menu, timeout=3, what="the tray menu")
