@@ -9,8 +9,8 @@ public:
                                 const std::wstring& valueName) override;
     bool writeDword(const std::wstring& keyPath, const std::wstring& valueName,
                     std::uint32_t value) override;
-    bool writeString(const std::wstring& keyPath, const std::wstring& valueName,
-                     const std::wstring& value) override;
+    platform::StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
+                                      const std::wstring& value) override;
 };
 
 }  // namespace win32
