@@ -2,6 +2,7 @@
 
 #include "app/load_settings.h"
 #include "platform/win32/ansi.h"
+#include "windows/popup_menu.h"
 
 namespace app {
 namespace {
@@ -25,6 +26,7 @@ bool KorvaNTApp::startUp() {
 
     live_ = loadLiveSettings(ini_, files_, paths_);
     const settings::Settings& s = live_.settings;
+    desktop_.readProxySetting();
 
     taskbar_.create();
     taskbar_.setVisible(s.TaskOnOff == 1);
@@ -34,15 +36,23 @@ bool KorvaNTApp::startUp() {
         return false;
     main_.onClose = [this] { terminate(); };
     main_.setBackground(static_cast<COLORREF>(s.BackColor[0]));
-    if (s.SetFormTop == 0)
-        SetWindowPos(main_.hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    if (s.SetFormTop == 0) windows::setTopmost(main_.hwnd(), 1);
+    shell_.setOwner(host_.hwnd());
     monitoring_.prepare(dialogs_);
     monitoring_.attach(main_, taskbar_);
     main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
+    desktop_.attach(host_.hwnd(), main_, readServerAddresses(ini_));
+    desktop_.onExit = [this] { exitFromMenu(); };
+    desktop_.setMenuEntries();
+    host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
+    host_.onTimer = [this](UINT_PTR id) {
+        if (!monitoring_.onTimer(id)) desktop_.onTimer(id);
+    };
+    main_.onButtonDown = [this](WPARAM buttons) { desktop_.onMainButtonDown(buttons); };
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
-    host_.onTimer = [this](UINT_PTR id) { monitoring_.onTimer(id); };
     monitoring_.startTimers(host_.hwnd());
+    desktop_.startTimers();
+    desktop_.runNetworkSteps();
     return true;
 }
 
@@ -68,7 +78,7 @@ void KorvaNTApp::storeWindowPositions() {
 void KorvaNTApp::exitFromMenu() {
     if (live_.settings.AutoSET == 1) {
         storeWindowPositions();
-        statusText_ = settings::saveSettings(live_, ini_, files_, paths_);
+        status_.text = settings::saveSettings(live_, ini_, files_, paths_);
     } else {
         settings::WriteCloseList(files_, paths_.closeList, live_.closeList);
     }
@@ -76,8 +86,10 @@ void KorvaNTApp::exitFromMenu() {
 }
 
 void KorvaNTApp::terminate() {
+    if (releaseProcessorLoad) releaseProcessorLoad();
     tray_.remove();
     ShowWindow(main_.hwnd(), SW_HIDE);
+    ShowWindow(taskbar_.hwnd(), SW_HIDE);
     ExitProcess(0);
 }
 

@@ -1,11 +1,19 @@
 #pragma once
+#include <functional>
 #include <memory>
 
+#include "app/desktop.h"
 #include "app/host_window.h"
 #include "app/monitoring.h"
+#include "app/server_addresses.h"
+#include "monitor/monitor_state.h"
+#include "options/status_bar.h"
+#include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/profile_file_win32.h"
+#include "platform/win32/http_client_wininet.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_win32.h"
 #include "platform/win32/text_files_win32.h"
 #include "settings/live_settings.h"
 #include "settings/save_command.h"
@@ -32,10 +40,16 @@ private:
     win32::TextFilesWin32 files_;
     win32::RegistryWin32 registry_;
     win32::DialogsWin32 dialogs_;
+    win32::HttpClientWinInet http_;
+    win32::ClipboardWriterWin32 clipboard_;
+    win32::ShellWin32 shell_;
     settings::LiveSettings live_;
-    std::wstring statusText_;
+    options::StatusBar status_;
     monitor::MonitorState monitorState_;
     Monitoring monitoring_{live_, monitorState_, registry_};
+    Desktop desktop_{live_, monitorState_, status_, {registry_, dialogs_, http_, clipboard_, shell_}};
+    // Closes the processor-load query on every exit path.
+    std::function<void()> releaseProcessorLoad;
 
     HostWindow host_;
     windows::MainWindow main_;

@@ -9,6 +9,9 @@ enum class Hive { CurrentUser, LocalMachine };
 constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegDword = 4;
 
+// How a string write went: the key may have had to be created first.
+enum class StringWrite { KeyFailed, WriteFailed, WrittenToExistingKey, WrittenToNewKey };
+
 struct RegistryRead {
     bool ok = false;         // key opened and value read into the 1023-byte buffer
     std::uint32_t type = 0;  // stays 0 when the read failed
@@ -24,8 +27,9 @@ public:
     // Both writers work on HKEY_CURRENT_USER and create a missing key.
     virtual bool writeDword(const std::wstring& keyPath, const std::wstring& valueName,
                             std::uint32_t value) = 0;
-    virtual bool writeString(const std::wstring& keyPath, const std::wstring& valueName,
-                             const std::wstring& value) = 0;
+    // REG_SZ holding the text as the ANSI code page carries it, without a terminating NUL.
+    virtual StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
+                                    const std::wstring& value) = 0;
 };
 
 }  // namespace platform

@@ -20,7 +20,25 @@ void print(const std::wstring& text) {
               &written, nullptr);
 }
 
-HWND findByTitle(const wchar_t* title) { return FindWindowW(nullptr, title); }
+// Compares captions without messages: FindWindowW asks every window of another process for its
+// text and waits for whichever of them is busy.
+HWND findByTitle(const wchar_t* title) {
+    struct Search {
+        const wchar_t* title;
+        HWND found;
+    } search{title, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            wchar_t text[512] = {};
+            InternalGetWindowText(w, text, 512);
+            if (wcscmp(text, s->title) != 0) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 int describe(HWND w) {
     if (!w) return 1;
@@ -89,6 +107,48 @@ int interfaces() {
     return 0;
 }
 
+int setClipboardText(const std::wstring& text) {
+    if (!OpenClipboard(nullptr)) return 2;
+    EmptyClipboard();
+    size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    int rc = 1;
+    if (memory) {
+        memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_UNICODETEXT, memory)) rc = 0;
+        else GlobalFree(memory);
+    }
+    CloseClipboard();
+    return rc;
+}
+
+// The open popup menu, if any: its window has the system's menu class.
+HWND openPopupMenu() {
+    HWND menu = nullptr;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)))
+        if (IsWindowVisible(menu)) return menu;
+    return nullptr;
+}
+
+// A value under HKEY_CURRENT_USER as "type text" (reg.exe misprints empty strings).
+int registryValue(const wchar_t* keyPath, const wchar_t* name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return 1;
+    wchar_t data[1024] = {};
+    DWORD type = 0, size = sizeof data - sizeof(wchar_t);
+    LONG rc = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS) return 1;
+    DWORD dword = 0;
+    memcpy(&dword, data, sizeof dword);
+    std::wstring text = type == REG_DWORD ? std::to_wstring(dword)
+                                          : std::wstring(data, size / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    print(std::to_wstring(type) + L" " + text + L"\n");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -103,7 +163,7 @@ int wmain(int argc, wchar_t** argv) {
         HWND w = findByTitle(argv[2]);
         if (!w) return 1;
         wchar_t text[512] = {};
-        GetWindowTextW(w, text, 512);
+        InternalGetWindowText(w, text, 512);
         print(std::wstring(text) + L"\n");
         return 0;
     }
@@ -111,5 +171,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"client" && argc == 3) return client(findByTitle(argv[2]));
     if (command == L"classtitle" && argc == 3) return classTitle(argv[2]);
     if (command == L"interfaces") return interfaces();
+    if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);
+    if (command == L"menu") return describe(openPopupMenu());
+    if (command == L"regvalue" && argc == 4) return registryValue(argv[2], argv[3]);
     return 64;
 }

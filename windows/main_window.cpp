@@ -41,6 +41,10 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:
             if (onClose) onClose();
             return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            if (onButtonDown) onButtonDown(wp);
+            return 0;
     }
     return WindowBase::handle(msg, wp, lp);
 }

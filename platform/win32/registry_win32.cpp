@@ -69,13 +69,27 @@ bool RegistryWin32::writeDword(const std::wstring& keyPath, const std::wstring& 
                           reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
 }
 
-bool RegistryWin32::writeString(const std::wstring& keyPath, const std::wstring& valueName,
-                                const std::wstring& value) {
-    UniqueKey key = createKey(keyPath);
-    if (!key) return false;
-    auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    return RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(value.c_str()), bytes) == ERROR_SUCCESS;
+platform::StringWrite RegistryWin32::writeString(const std::wstring& keyPath,
+                                                const std::wstring& valueName,
+                                                const std::wstring& value) {
+    UniqueKey key;
+    DWORD disposition = 0;
+    char noClass[] = "";
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, toAnsi(keyPath).c_str(), 0, noClass, 0, 0x3F, nullptr,
+                        key.put(), &disposition) != ERROR_SUCCESS) {
+        key.reset();
+        return platform::StringWrite::KeyFailed;
+    }
+    // The text as the ANSI code page can carry it, without a terminating NUL (an empty text is
+    // zero bytes). Written through the wide call: the ANSI one mangles zero-length strings
+    // under Wine, and the system stores the converted text either way.
+    std::wstring text = fromAnsi(toAnsi(value));
+    if (RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() * sizeof(wchar_t))) != ERROR_SUCCESS)
+        return platform::StringWrite::WriteFailed;
+    return disposition == REG_CREATED_NEW_KEY ? platform::StringWrite::WrittenToNewKey
+                                              : platform::StringWrite::WrittenToExistingKey;
 }
 
 }  // namespace win32

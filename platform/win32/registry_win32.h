@@ -13,8 +13,8 @@ public:
                                 const std::wstring& valueName) override;
     bool writeDword(const std::wstring& keyPath, const std::wstring& valueName,
                     std::uint32_t value) override;
-    bool writeString(const std::wstring& keyPath, const std::wstring& valueName,
-                     const std::wstring& value) override;
+    platform::StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
+                                      const std::wstring& value) override;
 
 private:
     // Keys read from stay open: the refresh cycle reads the same few values on every tick, and

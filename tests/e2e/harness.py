@@ -4,6 +4,7 @@ import pathlib
 import shutil
 import signal
 import subprocess
+import tempfile
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
@@ -27,7 +28,14 @@ def wait_for(predicate, timeout=20.0, interval=0.1, what="condition"):
 
 
 def run(args, timeout=30, **kwargs):
-    return subprocess.run(args, capture_output=True, timeout=timeout, **kwargs)
+    # Output goes through files, not pipes: a Wine program can start background services that
+    # inherit its output and would keep a pipe open long after the program has ended.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        result = subprocess.run(args, stdout=out, stderr=err, timeout=timeout, **kwargs)
+        out.seek(0)
+        err.seek(0)
+        result.stdout, result.stderr = out.read(), err.read()
+    return result
 
 
 def winctl(*args):

@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 #include <utility>
@@ -13,7 +14,9 @@ class FakeRegistry : public platform::Registry {
 public:
     using Key = std::pair<std::wstring, std::wstring>;  // key path, value name
     std::map<Key, platform::RegistryRead> values;       // current user only
+    std::set<std::wstring> keys;  // key paths that exist before a string write
     bool failWrites = false;
+    bool failKeys = false;
 
     platform::RegistryRead read(platform::Hive, const std::wstring& keyPath,
                                 const std::wstring& valueName) override {
@@ -22,15 +25,20 @@ public:
     }
     bool writeDword(const std::wstring& keyPath, const std::wstring& valueName,
                     std::uint32_t value) override {
-        if (failWrites) return false;
+        if (failWrites || failKeys) return false;
+        keys.insert(keyPath);
         values[{keyPath, valueName}] = {true, platform::kRegDword, L"", value};
         return true;
     }
-    bool writeString(const std::wstring& keyPath, const std::wstring& valueName,
-                     const std::wstring& value) override {
-        if (failWrites) return false;
+    platform::StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
+                                      const std::wstring& value) override {
+        if (failKeys) return platform::StringWrite::KeyFailed;
+        if (failWrites) return platform::StringWrite::WriteFailed;
+        bool existed = keys.count(keyPath) > 0;
+        keys.insert(keyPath);
         values[{keyPath, valueName}] = {true, platform::kRegSz, value, 0};
-        return true;
+        return existed ? platform::StringWrite::WrittenToExistingKey
+                       : platform::StringWrite::WrittenToNewKey;
     }
 };
 

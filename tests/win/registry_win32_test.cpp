@@ -47,9 +47,13 @@ TEST_F(RegistryRoutines, DwordWriterCreatesTheKeyAndReaderGivesDecimal) {
 }
 
 TEST_F(RegistryRoutines, StringsUpTo1022BytesReadBackLongerOnesAndMissingReadEmpty) {
-    ASSERT_TRUE(registry.writeString(kKey, L"Fits", std::wstring(1022, L'a')));
-    ASSERT_TRUE(registry.writeString(kKey, L"TooLong", std::wstring(1023, L'a')));
-    ASSERT_TRUE(registry.writeString(kKey, L"Japanese", L"プロキシ:8080"));
+    using platform::StringWrite;
+    EXPECT_EQ(registry.writeString(kKey, L"Fits", std::wstring(1022, L'a')),
+              StringWrite::WrittenToNewKey);
+    EXPECT_EQ(registry.writeString(kKey, L"TooLong", std::wstring(1023, L'a')),
+              StringWrite::WrittenToExistingKey);
+    EXPECT_EQ(registry.writeString(kKey, L"Japanese", L"プロキシ:8080"),
+              StringWrite::WrittenToExistingKey);
     EXPECT_EQ(read(L"Fits"), std::wstring(1022, L'a'));
     EXPECT_EQ(read(L"TooLong"), L"");
     EXPECT_EQ(read(L"Japanese"), L"プロキシ:8080");
@@ -57,6 +61,29 @@ TEST_F(RegistryRoutines, StringsUpTo1022BytesReadBackLongerOnesAndMissingReadEmp
     EXPECT_EQ(utilities::readRegistryText(registry, platform::Hive::CurrentUser,
                                           L"Software\\KorvaNTTest\\Nowhere", L"X"),
               L"");
+}
+
+TEST_F(RegistryRoutines, StringDataIsTheAnsiTextAndTheWriteTellsWhetherTheKeyExisted) {
+    ASSERT_EQ(registry.writeString(kKey, L"Proxy", L"プロキシ:8080"),
+              platform::StringWrite::WrittenToNewKey);
+    ASSERT_EQ(registry.writeString(kKey, L"Empty", L"before"),
+              platform::StringWrite::WrittenToExistingKey);
+    ASSERT_EQ(registry.writeString(kKey, L"Empty", L""), platform::StringWrite::WrittenToExistingKey);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kKey.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+    char data[64] = {};
+    DWORD type = 0, size = sizeof data;
+    EXPECT_EQ(RegQueryValueExA(key, "Proxy", nullptr, &type, reinterpret_cast<BYTE*>(data), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_STREQ(data, "\x83\x76\x83\x8d\x83\x4c\x83\x56:8080");  // code page 932
+    wchar_t wide[8] = {L'x'};
+    size = sizeof wide;
+    EXPECT_EQ(RegQueryValueExW(key, L"Empty", nullptr, &type, reinterpret_cast<BYTE*>(wide), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(size, 0u);
+    RegCloseKey(key);
+    EXPECT_EQ(read(L"Empty"), L"");
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+#include "app/startup_fetches.h"
+
+#include "utilities/ip_tools.h"
+#include "utilities/update_check.h"
+
+namespace app {
+namespace {
+
+// Access counting is optional and never affects the program.
+void countAccess(platform::HttpClient& http, const std::wstring& address) {
+    if (!address.empty()) http.get(address);
+}
+
+}  // namespace
+
+StartupFetches runStartupFetches(platform::HttpClient& http, const ServerAddresses& servers,
+                                 const settings::LiveSettings& live, monitor::MonitorState& state) {
+    const settings::Settings& s = live.settings;
+    StartupFetches result;
+
+    if (s.NewVersionCheck == 1) {
+        platform::HttpResponse page = http.get(servers.updatePage);
+        if (!page.ok) {
+            state.ipText = utilities::kUnreachableText;
+            return result;
+        }
+        state.update = utilities::parseUpdatePage(page.text, utilities::kUpdatePageTitleNT);
+        result.newerVersion = utilities::newerVersionFound(state.update, s.NewVersionCheck);
+        if (!servers.counterPage.empty()) {
+            countAccess(http, servers.counterPage);
+            countAccess(http, counterQueryAddress(servers.counterPage));
+        }
+    }
+
+    if (s.Slider6 != 0) return result;
+    bool fetched = utilities::acquireIpAddress(http, servers.ipPage, live.displayRows,
+                                               result.pageText, state.ipText);
+    if (!fetched) {
+        state.ipText = utilities::kAfterRestartText;
+    } else if (state.ipText != utilities::kUnreachableText) {
+        countAccess(http, servers.counterPage);
+    }
+    return result;
+}
+
+}  // namespace app

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_registry.h"
+#include "utilities/proxy_switching.h"
+#include "utilities/script_toggles.h"
+
+using namespace utilities;
+
+namespace {
+
+class BrowserSettings : public ::testing::Test {
+protected:
+    BrowserSettings() { registry.keys.insert(kInternetSettingsKey); }
+    platform::RegistryRead value(const std::wstring& key, const std::wstring& name) {
+        return registry.read(platform::Hive::CurrentUser, key, name);
+    }
+    fakes::FakeRegistry registry;
+    fakes::FakeDialogs dialogs;
+    options::StatusBar status;
+    monitor::MonitorState state;
+    std::wstring proxyField;
+};
+
+}  // namespace
+
+TEST_F(BrowserSettings, ChoosingAnEntryWritesItAndReportsTheChange) {
+    registry.writeDword(kInternetSettingsKey, L"ProxyEnable", 1);
+    chooseProxy(1, L"localhost:8080", registry, status, proxyField);
+    EXPECT_EQ(value(kInternetSettingsKey, L"ProxyServer").text, L"localhost:8080");
+    EXPECT_EQ(status.text, L"localhost:8080 プロキシを変更しました");
+    EXPECT_EQ(proxyField, L"localhost:8080");
+
+    chooseProxy(0, L"使用しない", registry, status, proxyField);
+    EXPECT_EQ(value(kInternetSettingsKey, L"ProxyServer").text, L"");
+    EXPECT_EQ(value(kInternetSettingsKey, L"ProxyServer").type, platform::kRegSz);
+    EXPECT_EQ(value(kInternetSettingsKey, L"ProxyEnable").dword, 1u);  // left on
+    EXPECT_EQ(status.text, L"使用しない プロキシを変更しました");
+    EXPECT_EQ(proxyField, L"使用しない");
+}
+
+TEST_F(BrowserSettings, ChoosingReportsErrorsInTheStatusBar) {
+    registry.keys.clear();  // the settings key has to be created: still written
+    chooseProxy(1, L"a:1", registry, status, proxyField);
+    EXPECT_EQ(status.text, L"エラー");
+    EXPECT_EQ(value(kInternetSettingsKey, L"ProxyServer").text, L"a:1");
+
+    registry.failWrites = true;
+    chooseProxy(2, L"b:2", registry, status, proxyField);
+    EXPECT_EQ(status.text, L"エラー");
+    EXPECT_EQ(value(kInternetSettingsKey, L"ProxyServer").text, L"a:1");
+    EXPECT_TRUE(dialogs.shown.empty());  // no message box for the proxy server
+}
+
+TEST_F(BrowserSettings, TogglesWorkFromTheShownText) {
+    EXPECT_EQ(proxyUseAfterToggle(L"OFF"), 1);
+    EXPECT_EQ(proxyUseAfterToggle(L"ON"), 0);
+    EXPECT_EQ(proxyUseAfterToggle(L"off"), 0);
+    EXPECT_EQ(proxyUseAfterToggle(L"Now　Loading・・・"), 0);
+    EXPECT_EQ(scriptPolicyAfterToggle(L"ON"), 3);
+    EXPECT_EQ(scriptPolicyAfterToggle(L"OFF"), 0);
+    EXPECT_EQ(scriptPolicyAfterToggle(L""), 3);
+
+    state.valueText[7] = L"OFF";
+    state.valueText[8] = L"ON";
+    state.valueText[9] = L"OFF";
+    EXPECT_TRUE(toggleProxyUse(registry, dialogs, state));
+    EXPECT_TRUE(toggleActiveScripting(registry, dialogs, state));
+    EXPECT_TRUE(toggleJavaScripting(registry, dialogs, state));
+    EXPECT_EQ(value(kInternetSettingsKey, L"ProxyEnable").dword, 1u);
+    EXPECT_EQ(value(kInternetZoneKey, L"1400").dword, 3u);
+    EXPECT_EQ(value(kInternetZoneKey, L"1402").dword, 0u);
+    EXPECT_EQ(value(kInternetZoneKey, L"1400").type, platform::kRegDword);
+
+    registry.failKeys = true;
+    EXPECT_FALSE(toggleActiveScripting(registry, dialogs, state));
+    EXPECT_EQ(dialogs.shown, std::vector<std::wstring>{L"エラー"});
+}
+
+TEST_F(BrowserSettings, ProxyTextComesFromTheRegistry) {
+    EXPECT_EQ(refreshProxyText(registry, state), L"");
+    registry.values[{kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz, L"p:1", 0};
+    EXPECT_EQ(refreshProxyText(registry, state), L"p:1");
+    EXPECT_EQ(state.valueText[6], L"p:1");
+}

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_http.h"
+#include "settings/display_catalogue.h"
+#include "settings/settings.h"
+#include "utilities/ip_tools.h"
+
+using namespace utilities;
+
+namespace {
+
+std::vector<settings::DisplayRow> rows(bool ipShown) {
+    settings::Settings s;
+    auto list = settings::buildDisplayRows(s.MainList, s.MainListCheckMark, s.MainListColor1,
+                                           s.MainListColor2);
+    for (auto& row : list)
+        if (row.id == L"104") row.shown = ipShown;
+    return list;
+}
+
+}  // namespace
+
+TEST(IpPage, AddressIsCutBetweenTheMarkersInAnyCase) {
+    EXPECT_EQ(cutIpAddress(L"<HTML><BODY><BR></BODY>203.0.113.5</HTML>"), L"203.0.113.5");
+    EXPECT_EQ(cutIpAddress(L"<html><body><br></body>203.0.113.5</html>\r\n"), L"203.0.113.5");
+    EXPECT_EQ(cutIpAddress(L"<Html><Body><p></Body>198.51.100.7</hTmL>"), L"198.51.100.7");
+    // The first body marker counts, and the first end marker after it.
+    EXPECT_EQ(cutIpAddress(L"<a></BODY>1.2.3.4</HTML></BODY>5.6.7.8</HTML>"), L"1.2.3.4");
+}
+
+TEST(IpPage, MissingEndMarkerIsNoAddressAndMissingBodyMarkerStartsAtTheEighthCharacter) {
+    EXPECT_EQ(cutIpAddress(L"<HTML><BODY><BR></BODY>203.0.113.5"), std::nullopt);
+    EXPECT_EQ(cutIpAddress(L""), std::nullopt);
+    EXPECT_EQ(cutIpAddress(L"1234567abc</HTML>"), L"abc");
+    EXPECT_EQ(cutIpAddress(L"short"), std::nullopt);
+}
+
+TEST(IpAcquisition, FetchesOnlyWhileTheItemIsShownAndReportsFailures) {
+    fakes::FakeHttp http;
+    std::wstring page, ip = L"old";
+    EXPECT_FALSE(acquireIpAddress(http, L"http://h/ip", rows(false), page, ip));
+    EXPECT_TRUE(http.requests.empty());
+    EXPECT_EQ(ip, L"old");
+
+    EXPECT_TRUE(acquireIpAddress(http, L"http://h/ip", rows(true), page, ip));
+    EXPECT_EQ(ip, L"接続不能");  // unreachable
+
+    http.pages[L"http://h/ip"] = L"<HTML><BODY></BODY>10.0.0.9";  // cut short
+    acquireIpAddress(http, L"http://h/ip", rows(true), page, ip);
+    EXPECT_EQ(ip, L"接続不能");
+
+    http.pages[L"http://h/ip"] = L"<HTML><BODY></BODY>10.0.0.9</HTML>";
+    acquireIpAddress(http, L"http://h/ip", rows(true), page, ip);
+    EXPECT_EQ(ip, L"10.0.0.9");
+    EXPECT_EQ(page, L"<HTML><BODY></BODY>10.0.0.9</HTML>");
+    EXPECT_EQ(http.requests.size(), 3u);
+}
+
+TEST(IpCopy, StatusTextsCopyAsZeros) {
+    fakes::FakeClipboardWriter clipboard;
+    for (const wchar_t* status : {L"再起動後に表示", L"接続不能", L"Now　Loading・・・", L""})
+        copyIpAddress(clipboard, status);
+    copyIpAddress(clipboard, L"203.0.113.5");
+    EXPECT_EQ(clipboard.written, (std::vector<std::wstring>{L"0,0,0,0", L"0,0,0,0", L"0,0,0,0",
+                                                            L"0,0,0,0", L"203.0.113.5"}));
+}
+
+TEST(StartupIpTimer, AcquiresOnTheTickAfterTheWaitThenStops) {
+    for (int wait : {0, 3}) {
+        StartupIpTimer timer;
+        int fired = 0, firstTick = 0;
+        for (int tick = 1; tick <= 10; ++tick)
+            if (timer.tick(wait) && ++fired == 1) firstTick = tick;
+        EXPECT_EQ(fired, 1) << wait;
+        EXPECT_EQ(firstTick, wait + 1) << wait;
+        EXPECT_TRUE(timer.stopped());
+    }
+}

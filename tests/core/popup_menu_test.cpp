@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_registry.h"
+#include "utilities/proxy_switching.h"
+#include "windows/hover_rule.h"
+#include "windows/popup_menu_model.h"
+
+using namespace windows;
+
+namespace {
+
+class PopupMenus : public ::testing::Test {
+protected:
+    PopupMenus() {
+        settings::Settings& s = live.settings;
+        live.displayRows = settings::buildDisplayRows(s.MainList, s.MainListCheckMark,
+                                                      s.MainListColor1, s.MainListColor2);
+        visibility.prox = true;
+    }
+    void setProxyServer(const std::wstring& text) {
+        registry.values[{utilities::kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz,
+                                                                             text, 0};
+    }
+    void showItem(const wchar_t* id, bool shown) {
+        for (auto& row : live.displayRows)
+            if (row.id == id) row.shown = shown;
+    }
+    PreparedMenu open(MenuKind kind = MenuKind::Window) {
+        return prepareMenu(kind, visibility, live, state, registry);
+    }
+    static const MenuEntry* find(const PreparedMenu& menu, const std::wstring& caption) {
+        for (const auto& e : menu.entries) {
+            if (e.caption == caption) return &e;
+            for (const auto& sub : e.submenu)
+                if (sub.caption == caption) return &sub;
+        }
+        return nullptr;
+    }
+    static std::vector<std::wstring> captions(const PreparedMenu& menu) {
+        std::vector<std::wstring> list;
+        for (const auto& e : menu.entries) list.push_back(e.separator ? L"-" : e.caption);
+        return list;
+    }
+
+    settings::LiveSettings live;
+    monitor::MonitorState state;
+    fakes::FakeRegistry registry;
+    MenuVisibility visibility;
+};
+
+}  // namespace
+
+TEST_F(PopupMenus, ProxyEntriesAreCheckedByCaseInsensitivePrefix) {
+    live.proxyList = {L"localhost:8080", L"localhost:80801", L"proxy.example:3128", L""};
+    setProxyServer(L"LOCALHOST:8080");
+    PreparedMenu menu = open();
+    EXPECT_TRUE(find(menu, L"localhost:8080")->checked);
+    EXPECT_TRUE(find(menu, L"localhost:80801")->checked);
+    EXPECT_FALSE(find(menu, L"proxy.example:3128")->checked);
+    EXPECT_FALSE(find(menu, L"使用しない")->checked);
+    EXPECT_EQ(state.valueText[6], L"LOCALHOST:8080");  // the proxy item shows it at once
+    EXPECT_EQ(menu.proxyCaption(kPro0 + 2), L"localhost:80801");
+    EXPECT_EQ(menu.proxyCaption(kPro0), L"使用しない");
+    EXPECT_EQ(menu.proxyCaption(kPro0 + 9), L"");
+}
+
+TEST_F(PopupMenus, EmptyOrMissingProxyChecksOnlyNoProxy) {
+    PreparedMenu missing = open();
+    ASSERT_EQ(find(missing, L"プロキシ")->submenu.size(), 1u);
+    EXPECT_TRUE(find(missing, L"使用しない")->checked);
+    EXPECT_EQ(state.valueText[6], L"");
+
+    live.proxyList = {L"localhost:8080", L""};
+    setProxyServer(L"");
+    PreparedMenu empty = open();
+    EXPECT_TRUE(find(empty, L"使用しない")->checked);
+    for (const auto& sub : find(empty, L"プロキシ")->submenu)
+        EXPECT_EQ(sub.checked, sub.command == kPro0) << sub.command;
+}
+
+TEST_F(PopupMenus, RemovedListEntryLeavesTheMenuAtItsNextPreparation) {
+    live.proxyList = {L"a:1", L"b:2"};
+    PreparedMenu before = open();
+    live.proxyList.pop_back();
+    EXPECT_EQ(before.proxyCaption(kPro0 + 2), L"b:2");  // the open menu keeps its entries
+    PreparedMenu after = open();
+    EXPECT_EQ(find(after, L"b:2"), nullptr);
+    EXPECT_EQ(after.proxyCaption(kPro0 + 2), L"");
+}
+
+TEST_F(PopupMenus, BrowserTogglesAreInTheTrayMenuOnlyWhileTheirItemsAreShown) {
+    showItem(L"107", true);
+    showItem(L"108", true);
+    state.valueText[7] = L"ON";
+    state.valueText[8] = L"OFF";
+    PreparedMenu tray = open(MenuKind::Tray);
+    ASSERT_NE(find(tray, L"PROXY"), nullptr);
+    EXPECT_TRUE(find(tray, L"PROXY")->checked);
+    ASSERT_NE(find(tray, L"アクティブ スクリプト"), nullptr);
+    EXPECT_FALSE(find(tray, L"アクティブ スクリプト")->checked);
+    EXPECT_EQ(find(tray, L"Javaアプレットのスクリプト"), nullptr);
+
+    PreparedMenu window = open(MenuKind::Window);
+    EXPECT_EQ(find(window, L"PROXY"), nullptr);
+    EXPECT_EQ(find(window, L"アクティブ スクリプト"), nullptr);
+}
+
+TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
+    settings::Settings& s = live.settings;
+    EXPECT_FALSE(menuVisibilityFor(live).ipc);
+    s.IPMC = s.IPSET = s.ProxyM = 1;
+    MenuVisibility v = menuVisibilityFor(live);
+    EXPECT_TRUE(v.ipc && v.ipsai && v.prox);
+    showItem(L"104", false);
+    EXPECT_FALSE(menuVisibilityFor(live).ipc);  // nothing to copy
+
+    showItem(L"109", true);
+    visibility = v;
+    visibility.verHp = true;
+    EXPECT_EQ(captions(open(MenuKind::Tray)),
+              (std::vector<std::wstring>{L"開発元ホームページを開く", L"Javaアプレットのスクリプト",
+                                         L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ", L"-",
+                                         L"終了"}));
+    visibility = {};
+    EXPECT_EQ(captions(open(MenuKind::Window)), (std::vector<std::wstring>{L"-", L"終了"}));
+}
+
+TEST(HoverRule, ZoneReachesTenPixelsBeyondEveryEdge) {
+    ScreenRect w{300, 200, 470, 352};  // right and bottom exclusive
+    EXPECT_TRUE(pointerNear(290, 250, w));
+    EXPECT_FALSE(pointerNear(289, 250, w));
+    EXPECT_TRUE(pointerNear(479, 250, w));  // last pixel 469 + 10
+    EXPECT_FALSE(pointerNear(480, 250, w));
+    EXPECT_TRUE(pointerNear(350, 190, w));
+    EXPECT_FALSE(pointerNear(350, 189, w));
+    EXPECT_TRUE(pointerNear(350, 361, w));
+    EXPECT_FALSE(pointerNear(350, 362, w));
+    EXPECT_FALSE(pointerNear(289, 189, w));
+}
+
+TEST(HoverRule, ThreeStates) {
+    // Mouse-over on, pointer near: hide (nothing to do when already hidden).
+    EXPECT_EQ(hoverAction(true, true, false, false), HoverAction::Hide);
+    EXPECT_EQ(hoverAction(true, true, true, true), HoverAction::None);
+    // Leaving the zone brings back a window hidden by hover, never one the user hid.
+    EXPECT_EQ(hoverAction(true, false, true, false), HoverAction::Show);
+    EXPECT_EQ(hoverAction(true, false, true, true), HoverAction::None);
+    // With mouse-over off a near pointer hides nothing, and whatever hid it, it comes back.
+    EXPECT_EQ(hoverAction(false, true, false, false), HoverAction::None);
+    EXPECT_EQ(hoverAction(false, true, true, false), HoverAction::Show);
+    EXPECT_EQ(hoverAction(false, false, true, true), HoverAction::None);
+    EXPECT_EQ(hoverAction(false, false, false, false), HoverAction::None);
+}

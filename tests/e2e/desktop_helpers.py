@@ -1,0 +1,129 @@
+"""Helpers for driving KorvaNT's desktop side: INI files, the tray icon, popup menus, the
+pointer, the clipboard and the registry, as a user and the system would."""
+import os
+import pathlib
+import sys
+import time
+
+from harness import ROOT, WindowInfo, run, tray_window, wait_for, winctl
+
+sys.path.insert(0, str(ROOT / "tools"))
+import page_server  # noqa: E402,F401  (re-exported for the tests)
+
+INTERNET_SETTINGS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings"
+INTERNET_ZONE = INTERNET_SETTINGS + r"\Zones\3"
+TWIPS = 15
+# Items 104 (public IP) and 106-109 (proxy, proxy use, the two script items) shown as well.
+MARKS_BROWSER_ITEMS = "11111111111111110000110"
+MARKS_WITHOUT_IP = "11111111010000110000110"
+
+
+def ini_text(options=None, mem=None, servers=None):
+    """A KorvaNT.ini of the running version with the given keys (others take defaults)."""
+    lines = ["[Options]", "Ver=336"]
+    lines += [f"{k}={v}" for k, v in (options or {}).items()]
+    if mem:
+        lines += ["[MemOptions]"] + [f"{k}={v}" for k, v in mem.items()]
+    if servers:
+        lines += ["[Servers]"] + [f"{k}={v}" for k, v in servers.items()]
+    return "\r\n".join(lines) + "\r\n"
+
+
+def placed_at(x, y):
+    """Options that put the main window at pixel (x, y), clear of the tray at the top-left."""
+    return {"X_WindowPosition": x * TWIPS, "Y_WindowPosition": y * TWIPS}
+
+
+def xdotool(*args):
+    result = run(["xdotool", *[str(a) for a in args]])
+    assert result.returncode == 0, result.stderr
+    return result.stdout.decode()
+
+
+def tray_click(button):
+    tray = wait_for(tray_window, what="the tray icon")
+    xdotool("mousemove", "--window", tray, 10, 10, "click", button)
+
+
+def open_tray_menu():
+    # Wine's tray drops the first click after a popup menu has closed; a middle click, which the
+    # icon ignores, takes that place. The tray window can also show a moment before its icon
+    # takes clicks: then the press is tried again.
+    for _ in range(4):
+        tray_click(2)
+        tray_click(3)
+        try:
+            return wait_for(open_menu, timeout=3, what="the tray menu")
+        except AssertionError:
+            pass
+    raise AssertionError("the tray menu did not open")
+
+
+def open_menu():
+    rc, out = winctl("menu")
+    return WindowInfo(out) if rc == 0 and out.strip() else None
+
+
+def choose(*keys):
+    """Drives the open popup menu with the keyboard, then waits until it has closed."""
+    xdotool("key", *keys)
+    wait_for(lambda: open_menu() is None, what="the menu to close")
+
+
+def pointer_to(x, y):
+    xdotool("mousemove", x, y)
+
+
+def x_clipboard():
+    result = run(["xclip", "-o", "-selection", "clipboard"])
+    return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+
+
+def set_clipboard(text):
+    assert winctl("setclip", text)[0] == 0
+
+
+def reg_add(key, value, data, kind="REG_DWORD"):
+    result = run(["wine", "reg", "add", key, "/v", value, "/t", kind, "/d", str(data), "/f"])
+    assert result.returncode == 0, result.stderr
+
+
+def reg_value(key, value):
+    """(type, text) of a value under HKCU, None when missing; a DWORD's text is decimal."""
+    rc, out = winctl("regvalue", key.replace("HKCU\\", "", 1), value)
+    if rc != 0:
+        return None
+    kind, text = out.rstrip("\n").split(" ", 1)
+    return int(kind), text
+
+
+def holds(predicate, seconds, interval=0.1, what="condition"):
+    """Polls for `seconds` and fails as soon as predicate() is false."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        assert predicate(), f"{what} stopped holding"
+        time.sleep(interval)
+
+
+def processes_in(folder):
+    """Ids of live processes whose command line names the instance's folder."""
+    found = []
+    needle = str(folder).encode()
+    for entry in pathlib.Path("/proc").iterdir():
+        if not entry.name.isdigit():
+            continue
+        try:
+            cmdline = (entry / "cmdline").read_bytes()
+        except OSError:
+            continue
+        if needle in cmdline or needle.replace(b"/", b"\\") in cmdline:
+            found.append(int(entry.name))
+    return found
+
+
+def assert_gone(app):
+    """After an exit: the process has ended, no tray icon remains and nothing of it runs."""
+    assert app.wait_exit() == 0
+    wait_for(lambda: tray_window() is None, what="the tray icon to go")
+    wait_for(lambda: not processes_in(app.folder), what="every KorvaNT process to end")
+    assert os.path.exists(app.folder)

@@ -1,0 +1,58 @@
+#include <windows.h>
+#include <winsock2.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/clipboard_writer_win32.h"
+#include "platform/win32/http_client_wininet.h"
+
+namespace {
+
+std::wstring clipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"<closed>";
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+            text = p;
+            GlobalUnlock(h);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A loopback port on which nothing listens.
+int closedPort() {
+    WSADATA wsa;
+    WSAStartup(MAKEWORD(2, 2), &wsa);
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    int size = sizeof address;
+    getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
+    closesocket(s);
+    return ntohs(address.sin_port);
+}
+
+}  // namespace
+
+TEST(ClipboardWriter, ReplacesTheClipboardWithPlainText) {
+    win32::ClipboardWriterWin32 writer;
+    ASSERT_TRUE(writer.writeText(L"203.0.113.5"));
+    EXPECT_EQ(clipboardText(), L"203.0.113.5");
+    ASSERT_TRUE(writer.writeText(L"接続不能"));
+    EXPECT_EQ(clipboardText(), L"接続不能");
+}
+
+TEST(HttpClient, RefusedAndMalformedAddressesFailWithoutText) {
+    win32::HttpClientWinInet http;
+    platform::HttpResponse refused =
+        http.get(L"http://127.0.0.1:" + std::to_wstring(closedPort()) + L"/ip");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.text, L"");
+    EXPECT_FALSE(http.get(L"not an address").ok);
+    EXPECT_FALSE(http.get(L"").ok);
+}

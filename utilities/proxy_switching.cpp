@@ -1,0 +1,39 @@
+#include "utilities/proxy_switching.h"
+
+#include "utilities/registry_routines.h"
+
+namespace utilities {
+
+std::wstring refreshProxyText(platform::Registry& registry, monitor::MonitorState& state) {
+    state.valueText[kProxyServerSlot] =
+        readRegistryText(registry, platform::Hive::CurrentUser, kInternetSettingsKey, L"ProxyServer");
+    return state.valueText[kProxyServerSlot];
+}
+
+void chooseProxy(int index, const std::wstring& caption, platform::Registry& registry,
+                 options::StatusBar& status, std::wstring& proxyField) {
+    proxyField = caption;
+    std::wstring server = index == 0 ? std::wstring() : caption;
+    switch (registry.writeString(kInternetSettingsKey, L"ProxyServer", server)) {
+        case platform::StringWrite::WrittenToExistingKey:
+            status.text = caption + kProxyChangedSuffix;
+            break;
+        case platform::StringWrite::WrittenToNewKey:  // written, but the settings key was missing
+        case platform::StringWrite::KeyFailed:
+        case platform::StringWrite::WriteFailed:
+            status.text = kErrorText;
+            break;
+    }
+}
+
+std::int16_t proxyUseAfterToggle(const std::wstring& shownText) {
+    return shownText == L"OFF" ? 1 : 0;
+}
+
+bool toggleProxyUse(platform::Registry& registry, platform::Dialogs& dialogs,
+                    const monitor::MonitorState& state) {
+    return writeRegistryDword(registry, dialogs, kInternetSettingsKey, L"ProxyEnable",
+                              proxyUseAfterToggle(state.valueText[kProxyUseSlot]));
+}
+
+}  // namespace utilities

@@ -1,0 +1,44 @@
+#include "windows/popup_menu.h"
+
+#include "platform/win32/unique_handle.h"
+
+namespace windows {
+namespace {
+
+void append(HMENU menu, const MenuEntry& entry) {
+    if (entry.separator) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        return;
+    }
+    if (!entry.submenu.empty()) {
+        HMENU sub = CreatePopupMenu();
+        if (!sub) return;
+        for (const MenuEntry& item : entry.submenu) append(sub, item);
+        // The parent menu owns the submenu from here and destroys it with itself.
+        if (!AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), entry.caption.c_str()))
+            DestroyMenu(sub);
+        return;
+    }
+    AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED),
+                static_cast<UINT_PTR>(entry.command), entry.caption.c_str());
+}
+
+}  // namespace
+
+int trackPopupMenu(HWND owner, const PreparedMenu& prepared) {
+    win32::UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return 0;
+    for (const MenuEntry& entry : prepared.entries) append(menu.get(), entry);
+    POINT at{};
+    GetCursorPos(&at);
+    return static_cast<int>(TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
+                                           at.x, at.y, 0, owner, nullptr));
+}
+
+void setTopmost(HWND window, int mode) {
+    if (mode != 0 && mode != 1) return;
+    SetWindowPos(window, mode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+}  // namespace windows
