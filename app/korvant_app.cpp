@@ -19,6 +19,7 @@ KorvaNTApp::KorvaNTApp()
 bool KorvaNTApp::startUp() {
     if (!host_.create()) return false;
     host_.onClose = [this] { terminate(); };
+    releaseProcessorLoad = [this] { monitoring_.releaseCounters(); };
 
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
     tray_.add(host_.hwnd(), kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),

@@ -9,7 +9,8 @@ from desktop_helpers import (INTERNET_SETTINGS, INTERNET_ZONE, MARKS_BROWSER_ITE
                              MARKS_WITHOUT_IP, TWIPS, assert_gone, choose, holds, ini_text,
                              open_menu, open_tray_menu, page_server, placed_at, pointer_to,
                              reg_add, reg_value, set_clipboard, tray_click, x_clipboard, xdotool)
-from harness import MAIN_TITLE, find_window, tray_window, wait_for
+from harness import MAIN_TITLE, client_area, find_window, screenshot, tray_window, wait_for
+from PIL import Image
 
 
 @pytest.fixture(autouse=True)
@@ -72,22 +73,47 @@ def exit_from_tray_menu(app):
 
 # -- start-up: update check and public IP -------------------------------------------------------
 
+NOTICE_CYAN = (128, 255, 255)
+
+
+def bottom_row(tmp_path, name):
+    """The pixels of the list's last 13-pixel row (above its closing separator), or None."""
+    area = client_area(MAIN_TITLE)
+    if not area or area[3] < 14:
+        return None
+    shot = Image.open(screenshot(tmp_path / name)).convert("RGB")
+    x0, y0, width, height = area
+    return [shot.getpixel((x0 + x, y0 + y)) for y in range(height - 14, height - 1)
+            for x in range(min(width, 157))]
+
+
 @pytest.mark.parametrize("title", [page_server.TITLE, "別のページ"], ids=["title", "no_title"])
-def test_newer_version_shows_the_home_page_entry_only_on_the_update_page(korvant, pages, title):
-    server = pages(newest="400", announcement="新版です", title=title)
+def test_newer_version_shows_the_home_page_entry_only_on_the_update_page(korvant, pages, title,
+                                                                         tmp_path):
+    server = pages(newest="400", announcement="Ver4.00 新版です", title=title)
     # Wine's shell hands web addresses to the first of these programs it finds: curl fetches
     # the home page from the page server, which shows that the shell was asked to open it.
     reg_add(WINE_BROWSER, "Browsers", "curl", "REG_SZ")
     app = start(korvant, servers=servers_of(server))
     assert server.requested("/update")
-    open_tray_menu()
-    # The first entry is "開発元ホームページを開く" when it is shown, "終了" otherwise.
-    choose("Down", "Return")
     if title == page_server.TITLE:
+        # The notice row closes the list and its text moves on at every tick.
+        first = wait_for(lambda: (lambda r: r if r and NOTICE_CYAN in r else None)(
+            bottom_row(tmp_path, "first.png")), what=f"the notice row (see {tmp_path})")
+        wait_for(lambda: (lambda r: r and NOTICE_CYAN in r and r != first)(
+            bottom_row(tmp_path, "later.png")), what=f"the notice text to move (see {tmp_path})")
+    else:
+        wait_for(lambda: bottom_row(tmp_path, "shot.png"), what="the list")
+        holds(lambda: NOTICE_CYAN not in bottom_row(tmp_path, "shot.png"), 1.5,
+              what="no notice row")
+    open_tray_menu()
+    if title == page_server.TITLE:
+        choose("Down", "Return")  # "開発元ホームページを開く" comes first
         wait_for(lambda: server.requested("/"), what="the home page to be opened")
         assert app.running()
         exit_from_tray_menu(app)
     else:
+        choose("Down", "Down", "Return")  # "オプション", then "終了": nothing above them
         assert_gone(app)
         assert not server.requested("/")
 
