@@ -4,13 +4,14 @@ import socket
 import time
 
 import pytest
+from PIL import Image
 
 from desktop_helpers import (INTERNET_SETTINGS, INTERNET_ZONE, MARKS_BROWSER_ITEMS,
                              MARKS_WITHOUT_IP, TWIPS, assert_gone, choose, holds, ini_text,
                              open_menu, open_tray_menu, page_server, placed_at, pointer_to,
-                             reg_add, reg_value, set_clipboard, tray_click, x_clipboard, xdotool)
+                             reg_add, reg_value, set_clipboard, tray_click, tray_spot,
+                             x_clipboard, xdotool)
 from harness import MAIN_TITLE, client_area, find_window, screenshot, tray_window, wait_for
-from PIL import Image
 
 
 @pytest.fixture(autouse=True)
@@ -218,8 +219,7 @@ def test_tray_left_click_hides_and_shows_and_pointer_never_shows_a_user_hidden_w
 
 def test_right_button_opens_the_tray_menu_on_the_press(korvant):
     app = start(korvant)
-    tray = tray_window()
-    xdotool("mousemove", "--window", tray, 10, 10, "mousedown", 3)
+    xdotool("mousemove", "--window", *tray_spot(), "mousedown", 3)
     try:
         wait_for(open_menu, what="the tray menu while the button is down")
     finally:
