@@ -19,6 +19,7 @@ KorvaNTApp::KorvaNTApp()
 bool KorvaNTApp::startUp() {
     if (!host_.create()) return false;
     host_.onClose = [this] { terminate(); };
+    releaseProcessorLoad = [this] { monitoring_.releaseCounters(); };
 
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
     tray_.add(host_.hwnd(), kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
@@ -38,13 +39,14 @@ bool KorvaNTApp::startUp() {
     main_.setBackground(static_cast<COLORREF>(s.BackColor[0]));
     if (s.SetFormTop == 0) windows::setTopmost(main_.hwnd(), 1);
     shell_.setOwner(host_.hwnd());
-    monitoring_.prepare(dialogs_);
-    monitoring_.attach(main_, taskbar_);
-    main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
+    // The menus work before the adapter enumeration, whose messages wait for the user.
     desktop_.attach(host_.hwnd(), main_, readServerAddresses(ini_));
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
+    monitoring_.prepare(dialogs_);
+    monitoring_.attach(main_, taskbar_);
+    main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
     host_.onTimer = [this](UINT_PTR id) {
         if (!monitoring_.onTimer(id)) desktop_.onTimer(id);
     };

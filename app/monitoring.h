@@ -44,6 +44,8 @@ public:
     bool onTimer(UINT_PTR id);
     // The main window's WM_PAINT: the last composed list, one copy or stretch.
     void paint(HDC dc, const RECT& client);
+    // Exit: the performance-counter queries are closed on every path.
+    void releaseCounters() { drives_.closeCounters(); }
 
     void present(const render::Image& list, int y,
                  const std::optional<render::MainWindowSize>& size, int drawType) override;

@@ -20,8 +20,8 @@ void print(const std::wstring& text) {
               &written, nullptr);
 }
 
-// Compares captions without messages: FindWindowW asks every window of another process for its
-// text and waits for whichever of them is busy.
+// Matches a caption, or a class name for windows without one, without messages: FindWindowW
+// asks every window of another process for its text and waits for whichever of them is busy.
 HWND findByTitle(const wchar_t* title) {
     struct Search {
         const wchar_t* title;
@@ -30,9 +30,10 @@ HWND findByTitle(const wchar_t* title) {
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
             auto* s = reinterpret_cast<Search*>(lp);
-            wchar_t text[512] = {};
+            wchar_t text[512] = {}, className[256] = {};
             InternalGetWindowText(w, text, 512);
-            if (wcscmp(text, s->title) != 0) return TRUE;
+            GetClassNameW(w, className, 256);
+            if (wcscmp(text, s->title) != 0 && wcscmp(className, s->title) != 0) return TRUE;
             s->found = w;
             return FALSE;
         },

@@ -3,7 +3,7 @@
 namespace windows {
 
 bool MainWindow::create(HWND owner, int x, int y, int width, int height) {
-    if (!WindowBase::create(L"KorvaNT.Main", L"コルバ君NT", WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW,
+    if (!WindowBase::create(L"KorvaNT.Main", L"", WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW,
                             x, y, width, height))
         return false;
     SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));

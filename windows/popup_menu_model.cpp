@@ -13,8 +13,18 @@ bool rowShown(const std::vector<settings::DisplayRow>& rows, const wchar_t* id) 
     return false;
 }
 
-MenuEntry command(int id, const wchar_t* caption, bool checked = false) {
+MenuEntry command(int id, const std::wstring& caption, bool checked = false) {
     return MenuEntry{id, caption, checked, false, {}};
+}
+
+MenuEntry separator() { return MenuEntry{0, L"", false, true, {}}; }
+
+// Memory release, the close list and the options window are not in the program yet: their
+// entries show where they belong, greyed.
+MenuEntry unfinished(int id, const std::wstring& caption) {
+    MenuEntry entry = command(id, caption);
+    entry.enabled = false;
+    return entry;
 }
 
 MenuEntry proxySubmenu(const std::vector<std::wstring>& captions, const std::wstring& current) {
@@ -39,6 +49,7 @@ std::wstring PreparedMenu::proxyCaption(int command) const {
 MenuVisibility menuVisibilityFor(const settings::LiveSettings& live) {
     const settings::Settings& s = live.settings;
     MenuVisibility v;
+    v.ieClose = s.AutoClose == 1;
     v.ipc = s.IPMC == 1 && utilities::ipItemShown(live.displayRows);
     v.ipsai = s.IPSET == 1;
     v.prox = s.ProxyM == 1;
@@ -52,7 +63,12 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
     PreparedMenu menu;
     menu.proxyCaptions = live.proxyList;
 
+    const settings::Settings& s = live.settings;
     if (visibility.verHp) menu.entries.push_back(command(kVerHp, L"開発元ホームページを開く"));
+    if (visibility.ieClose) menu.entries.push_back(unfinished(kIeClose, L"クローズリストに追加"));
+    if (s.MemMenu == 1)
+        menu.entries.push_back(
+            unfinished(kMemCl, std::to_wstring(s.MemManualSize) + L"MBメモリ開放"));
     if (kind == MenuKind::Tray) {
         const std::pair<int, const wchar_t*> toggles[] = {
             {kProxy, L"PROXY"}, {kAss, L"アクティブ スクリプト"}, {kJass, L"Javaアプレットのスクリプト"}};
@@ -66,7 +82,9 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
     if (visibility.ipc) menu.entries.push_back(command(kIpc, L"ＩＰアドレスコピー"));
     if (visibility.ipsai) menu.entries.push_back(command(kIpsai, L"IP再取得"));
     if (visibility.prox) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
-    menu.entries.push_back(MenuEntry{0, L"", false, true, {}});
+    if (s.MemMenu == 1) menu.entries.push_back(separator());  // line2 goes with MemCl
+    menu.entries.push_back(unfinished(kOption, L"オプション"));
+    menu.entries.push_back(separator());
     menu.entries.push_back(command(kEn, L"終了"));
     return menu;
 }

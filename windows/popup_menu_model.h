@@ -19,12 +19,16 @@ enum MenuCommand : int {
     kIpc,
     kIpsai,
     kEn,
+    kIeClose,
+    kMemCl,
+    kOption,
     kPro0 = 100,  // pro(i) is kPro0 + i
 };
 
 // Entries whose visibility other features set; each change applies to both menus.
 struct MenuVisibility {
     bool verHp = false;  // the update check found a newer version
+    bool ieClose = false;  // auto-close on
     bool ipc = false;    // IPMC on and item 104 shown
     bool ipsai = false;  // IPSET on
     bool prox = false;   // ProxyM on
@@ -36,6 +40,7 @@ struct MenuEntry {
     bool checked = false;
     bool separator = false;
     std::vector<MenuEntry> submenu;
+    bool enabled = true;  // greyed while the command's feature is not part of the program yet
 };
 
 // A menu as it opens; the proxy captions stay until the menu is prepared again, so a chosen

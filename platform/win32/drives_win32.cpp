@@ -61,6 +61,8 @@ struct DrivesWin32::Counters {
 DrivesWin32::DrivesWin32() = default;
 DrivesWin32::~DrivesWin32() = default;
 
+void DrivesWin32::closeCounters() { counters_.clear(); }
+
 std::vector<platform::DriveEntry> DrivesWin32::drives() {
     std::vector<platform::DriveEntry> list;
     DWORD mask = GetLogicalDrives();

@@ -16,6 +16,8 @@ public:
     int driveType(const std::wstring& letter) override;
     std::optional<platform::DriveCapacity> capacity(const std::wstring& letter) override;
     std::optional<platform::DriveActivity> activity(const std::wstring& letter) override;
+    // Closes every counter query; exit calls it before the process ends.
+    void closeCounters();
 
 private:
     struct Counters;

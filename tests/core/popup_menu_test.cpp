@@ -119,10 +119,26 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     visibility.verHp = true;
     EXPECT_EQ(captions(open(MenuKind::Tray)),
               (std::vector<std::wstring>{L"開発元ホームページを開く", L"Javaアプレットのスクリプト",
-                                         L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ", L"-",
-                                         L"終了"}));
+                                         L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ",
+                                         L"オプション", L"-", L"終了"}));
     visibility = {};
-    EXPECT_EQ(captions(open(MenuKind::Window)), (std::vector<std::wstring>{L"-", L"終了"}));
+    EXPECT_EQ(captions(open(MenuKind::Window)),
+              (std::vector<std::wstring>{L"オプション", L"-", L"終了"}));
+
+    // The memory entry brings its separator; its caption carries the manual amount, 0 too.
+    s.AutoClose = s.MemMenu = 1;
+    s.MemManualSize = 0;
+    showItem(L"104", true);
+    visibility = menuVisibilityFor(live);
+    PreparedMenu full = open(MenuKind::Window);
+    EXPECT_EQ(captions(full),
+              (std::vector<std::wstring>{L"クローズリストに追加", L"0MBメモリ開放",
+                                         L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ", L"-",
+                                         L"オプション", L"-", L"終了"}));
+    // Commands the program does not have yet are greyed, never silently inert.
+    EXPECT_FALSE(find(full, L"オプション")->enabled);
+    EXPECT_FALSE(find(full, L"0MBメモリ開放")->enabled);
+    EXPECT_TRUE(find(full, L"終了")->enabled);
 }
 
 TEST(HoverRule, ZoneReachesTenPixelsBeyondEveryEdge) {

@@ -12,7 +12,8 @@ BUILD = ROOT / "build"
 EXE = BUILD / "win" / "app" / "KorvaNT.exe"
 WINCTL = BUILD / "win" / "winctl.exe"
 RUNS = BUILD / "e2e-runs"
-MAIN_TITLE = "コルバ君NT"
+# The main window has no title text: winctl finds it by its class.
+MAIN_TITLE = "KorvaNT.Main"
 
 
 def wait_for(predicate, timeout=20.0, interval=0.1, what="condition"):

@@ -4,12 +4,14 @@ import socket
 import time
 
 import pytest
+from PIL import Image
 
 from desktop_helpers import (INTERNET_SETTINGS, INTERNET_ZONE, MARKS_BROWSER_ITEMS,
                              MARKS_WITHOUT_IP, TWIPS, assert_gone, choose, holds, ini_text,
                              open_menu, open_tray_menu, page_server, placed_at, pointer_to,
-                             reg_add, reg_value, set_clipboard, tray_click, x_clipboard, xdotool)
-from harness import MAIN_TITLE, find_window, tray_window, wait_for
+                             reg_add, reg_value, set_clipboard, tray_click, tray_spot,
+                             x_clipboard, xdotool)
+from harness import MAIN_TITLE, client_area, find_window, screenshot, tray_window, wait_for
 
 
 @pytest.fixture(autouse=True)
@@ -72,22 +74,47 @@ def exit_from_tray_menu(app):
 
 # -- start-up: update check and public IP -------------------------------------------------------
 
+NOTICE_CYAN = (128, 255, 255)
+
+
+def bottom_row(tmp_path, name):
+    """The pixels of the list's last 13-pixel row (above its closing separator), or None."""
+    area = client_area(MAIN_TITLE)
+    if not area or area[3] < 14:
+        return None
+    shot = Image.open(screenshot(tmp_path / name)).convert("RGB")
+    x0, y0, width, height = area
+    return [shot.getpixel((x0 + x, y0 + y)) for y in range(height - 14, height - 1)
+            for x in range(min(width, 157))]
+
+
 @pytest.mark.parametrize("title", [page_server.TITLE, "別のページ"], ids=["title", "no_title"])
-def test_newer_version_shows_the_home_page_entry_only_on_the_update_page(korvant, pages, title):
-    server = pages(newest="400", announcement="新版です", title=title)
+def test_newer_version_shows_the_home_page_entry_only_on_the_update_page(korvant, pages, title,
+                                                                         tmp_path):
+    server = pages(newest="400", announcement="Ver4.00 新版です", title=title)
     # Wine's shell hands web addresses to the first of these programs it finds: curl fetches
     # the home page from the page server, which shows that the shell was asked to open it.
     reg_add(WINE_BROWSER, "Browsers", "curl", "REG_SZ")
     app = start(korvant, servers=servers_of(server))
     assert server.requested("/update")
-    open_tray_menu()
-    # The first entry is "開発元ホームページを開く" when it is shown, "終了" otherwise.
-    choose("Down", "Return")
     if title == page_server.TITLE:
+        # The notice row closes the list and its text moves on at every tick.
+        first = wait_for(lambda: (lambda r: r if r and NOTICE_CYAN in r else None)(
+            bottom_row(tmp_path, "first.png")), what=f"the notice row (see {tmp_path})")
+        wait_for(lambda: (lambda r: r and NOTICE_CYAN in r and r != first)(
+            bottom_row(tmp_path, "later.png")), what=f"the notice text to move (see {tmp_path})")
+    else:
+        wait_for(lambda: bottom_row(tmp_path, "shot.png"), what="the list")
+        holds(lambda: NOTICE_CYAN not in bottom_row(tmp_path, "shot.png"), 1.5,
+              what="no notice row")
+    open_tray_menu()
+    if title == page_server.TITLE:
+        choose("Down", "Return")  # "開発元ホームページを開く" comes first
         wait_for(lambda: server.requested("/"), what="the home page to be opened")
         assert app.running()
         exit_from_tray_menu(app)
     else:
+        choose("Down", "Down", "Return")  # "オプション", then "終了": nothing above them
         assert_gone(app)
         assert not server.requested("/")
 
@@ -192,8 +219,7 @@ def test_tray_left_click_hides_and_shows_and_pointer_never_shows_a_user_hidden_w
 
 def test_right_button_opens_the_tray_menu_on_the_press(korvant):
     app = start(korvant)
-    tray = tray_window()
-    xdotool("mousemove", "--window", tray, 10, 10, "mousedown", 3)
+    xdotool("mousemove", "--window", *tray_spot(), "mousedown", 3)
     try:
         wait_for(open_menu, what="the tray menu while the button is down")
     finally:
@@ -241,7 +267,11 @@ def test_window_menu_opens_on_the_right_button_without_the_browser_toggles(korva
     start(korvant, options={"ProxyM": 1, "MainListCheckMark": MARKS_BROWSER_ITEMS},
           files={"ProxyList.txt": "localhost:8080\r\n"})
     main = main_window()
-    xdotool("mousemove", main.left + 30, main.top + 30, "click", 3)
+    xdotool("mousemove", main.left + 30, main.top + 30)
+    # Without a window manager the keyboard stays with the window that had it last (the tray,
+    # after an earlier test): the keys must reach KorvaNT's menu, as a window manager sees to.
+    under = dict(line.split("=", 1) for line in xdotool("getmouselocation", "--shell").split())
+    xdotool("windowfocus", "--sync", under["WINDOW"], "click", 3)
     wait_for(open_menu, what="the window menu")
     # "PROXY" and the script entries belong to the tray menu: the first entry is "プロキシ".
     choose("Down", "Right", "Down", "Return")
