@@ -59,7 +59,6 @@ void Desktop::onTray(UINT mouseMessage) {
     SetForegroundWindow(host_);
     if (mouseMessage == WM_RBUTTONDOWN) {
         openMenu(windows::MenuKind::Tray, host_);
-        PostMessageW(host_, WM_NULL, 0, 0);
     } else if (mouseMessage == WM_LBUTTONDOWN && main_) {
         if (IsWindowVisible(main_->hwnd())) {
             hideMain();

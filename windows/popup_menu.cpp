@@ -32,8 +32,13 @@ int trackPopupMenu(HWND owner, const PreparedMenu& prepared) {
     for (const MenuEntry& entry : prepared.entries) append(menu.get(), entry);
     POINT at{};
     GetCursorPos(&at);
-    return static_cast<int>(TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                                           at.x, at.y, 0, owner, nullptr));
+    // A popup menu closes at the first activation change unless its owner is in the foreground;
+    // the posted message lets the menu close properly when the user clicks elsewhere.
+    SetForegroundWindow(owner);
+    int command = static_cast<int>(TrackPopupMenu(
+        menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
+    PostMessageW(owner, WM_NULL, 0, 0);
+    return command;
 }
 
 void setTopmost(HWND window, int mode) {

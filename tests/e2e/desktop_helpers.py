@@ -37,7 +37,7 @@ def placed_at(x, y):
 
 def xdotool(*args):
     result = run(["xdotool", *[str(a) for a in args]])
-    assert result.returncode == 0, result.stderr
+    assert result.returncode == 0, (result.returncode, result.stdout, result.stderr)
     return result.stdout.decode()
 
 
@@ -90,7 +90,7 @@ def set_clipboard(text):
 
 def reg_add(key, value, data, kind="REG_DWORD"):
     result = run(["wine", "reg", "add", key, "/v", value, "/t", kind, "/d", str(data), "/f"])
-    assert result.returncode == 0, result.stderr
+    assert result.returncode == 0, (result.returncode, result.stdout, result.stderr)
 
 
 def reg_value(key, value):

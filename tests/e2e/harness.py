@@ -151,7 +151,16 @@ class Korvant:
         return self.process.returncode
 
     def stop(self):
-        if self.running():
+        """Ends the program as a user would, by closing its window; kills it only if that fails.
+
+        A killed Wine process can leave the server busy for a moment, which made the next
+        registry command of a test fail."""
+        if not self.running():
+            return
+        winctl("close", MAIN_TITLE)
+        try:
+            self.process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait(timeout=10)
 
