@@ -59,6 +59,10 @@ def start(korvant, options=None, mem=None, servers=None, files=None):
     app = korvant(all_files)
     app.wait_main_window()
     wait_for(tray_window, what="the tray icon")
+    if str((options or {}).get("DrawType", 1)) != "0":
+        # The first refresh sizes the window to its list; under Wine a resize closes a popup
+        # menu that is open at that moment, so menus are opened only after it.
+        wait_for(lambda: main_window().client_width == 158, what="the first refresh")
     return app
 
 
