@@ -123,9 +123,9 @@ void Desktop::hoverTick() {
     POINT pointer{};
     RECT rect{};
     if (!GetCursorPos(&pointer) || !GetWindowRect(window, &rect)) return;
-    bool nearby = windows::pointerNear(pointer.x, pointer.y,
-                                     {rect.left, rect.top, rect.right, rect.bottom});
-    switch (windows::hoverAction(live_.settings.MouseOver == 1, nearby, !IsWindowVisible(window),
+    bool nearby =
+        windows::pointerNear(pointer.x, pointer.y, {rect.left, rect.top, rect.right, rect.bottom});
+    switch (windows::hoverAction(live_.settings.hoverChoice == 1, nearby, !IsWindowVisible(window),
                                  userHidden_)) {
         case windows::HoverAction::Hide:
             hideMain();
@@ -139,10 +139,10 @@ void Desktop::hoverTick() {
 }
 
 void Desktop::startupIpTick() {
-    if (!ipTimer_.tick(live_.settings.Slider6)) return;
+    if (!ipTimer_.tick(live_.settings.startupIpWaitSeconds)) return;
     acquireIpAddress();
     KillTimer(host_, kStartupIpTimer);
-    if (live_.settings.AutoClipConnection == 1 && onStartupWaitOver) onStartupWaitOver();
+    if (live_.settings.linkConnectAtStart == 1 && onStartupWaitOver) onStartupWaitOver();
 }
 
 void Desktop::acquireIpAddress() {

@@ -33,8 +33,8 @@ void Monitoring::attach(windows::MainWindow& main, windows::TaskbarWindow& taskb
 
 void Monitoring::startTimers(HWND host) {
     const settings::Settings& s = live_.settings;
-    SetTimer(host, kRefreshTimer, static_cast<UINT>(s.MainWindowRefreshTime) * 100, nullptr);
-    SetTimer(host, kDriveListTimer, static_cast<UINT>(s.HddRefreshTime) * 1000, nullptr);
+    SetTimer(host, kRefreshTimer, static_cast<UINT>(s.refreshIntervalTenths) * 100, nullptr);
+    SetTimer(host, kDriveListTimer, static_cast<UINT>(s.driveRefreshSeconds) * 1000, nullptr);
 }
 
 bool Monitoring::onTimer(UINT_PTR id) {
@@ -74,9 +74,10 @@ void Monitoring::present(const render::Image&, int y,
     RECT client;
     GetClientRect(window, &client);
     const settings::Settings& s = live_.settings;
-    if (!presenter_.changed(images_.list, y, drawType == 0, client.right - client.left,
-                            client.bottom - client.top,
-                            render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour)))
+    if (!presenter_.changed(
+            images_.list, y, drawType == 0, client.right - client.left, client.bottom - client.top,
+            render::colourFromText(std::to_wstring(s.colours[settings::kBackgroundColour]),
+                                   systemColour)))
         return;
     if (HDC dc = GetDC(window)) {
         draw(dc, client, false);
@@ -90,7 +91,8 @@ void Monitoring::draw(HDC dc, const RECT& client, bool whole) {
     const settings::Settings& s = live_.settings;
     presenter_.present(dc, images_.list, presentedHeight_, presentedDrawType_ == 0,
                        client.right - client.left, client.bottom - client.top,
-                       render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour),
+                       render::colourFromText(
+                           std::to_wstring(s.colours[settings::kBackgroundColour]), systemColour),
                        whole);
 }
 

@@ -18,21 +18,21 @@ StartupFetches runStartupFetches(platform::HttpClient& http, const ServerAddress
     const settings::Settings& s = live.settings;
     StartupFetches result;
 
-    if (s.NewVersionCheck == 1) {
+    if (s.checkForUpdates == 1) {
         platform::HttpResponse page = http.get(servers.updatePage);
         if (!page.ok) {
             state.ipText = utilities::kUnreachableText;
             return result;
         }
         state.update = utilities::parseUpdatePage(page.text, utilities::kUpdatePageTitleNT);
-        result.newerVersion = utilities::newerVersionFound(state.update, s.NewVersionCheck);
+        result.newerVersion = utilities::newerVersionFound(state.update, s.checkForUpdates);
         if (!servers.counterPage.empty()) {
             countAccess(http, servers.counterPage);
             countAccess(http, counterQueryAddress(servers.counterPage));
         }
     }
 
-    if (s.Slider6 != 0) return result;
+    if (s.startupIpWaitSeconds != 0) return result;
     bool fetched = utilities::acquireIpAddress(http, servers.ipPage, live.displayRows,
                                                result.pageText, state.ipText);
     if (!fetched) {

@@ -48,9 +48,9 @@ void RefreshCycle::enumerateInterfaces() {
     AdapterChoice choice = network_.enumerateAdapters(src_.network);
     live_.adapterChoices = choice.entries;
     settings::Settings& s = live_.settings;
-    bool keepSaved = s.AInterface == 0 && s.NetworkAdapter >= 0 &&
-                     s.NetworkAdapter < static_cast<int>(choice.entries.size());
-    if (!keepSaved) s.NetworkAdapter = choice.selected;
+    bool keepSaved = s.autoAdapter == 0 && s.adapterIndex >= 0 &&
+                     s.adapterIndex < static_cast<int>(choice.entries.size());
+    if (!keepSaved) s.adapterIndex = choice.selected;
 }
 
 void RefreshCycle::enumerateAdapters(platform::Dialogs& dialogs) {
@@ -74,8 +74,8 @@ void RefreshCycle::enumerateAdapters(platform::Dialogs& dialogs) {
 }
 
 void RefreshCycle::rebuildDriveList() {
-    live_.drives = buildDriveRows(src_.drives, live_.settings.DrivesCheckMark,
-                                  live_.settings.AutoHddCheck == 1);
+    live_.drives =
+        buildDriveRows(src_.drives, live_.settings.driveMarks, live_.settings.tickAllDrives == 1);
 }
 
 void RefreshCycle::paintStrips() {
@@ -86,14 +86,13 @@ void RefreshCycle::paintStrips() {
             render::showItemGradient(id, row.colour1, row.colour2, preview, strips_,
                                      src_.systemColours);
     }
-    render::Colour graph =
-        render::colourFromText(std::to_wstring(live_.settings.BackColor[7]), src_.systemColours);
+    render::Colour graph = render::colourFromText(
+        std::to_wstring(live_.settings.colours[settings::kGraphBackColour]), src_.systemColours);
     images_.graph.setBackground(graph);
     images_.graphScroll.setBackground(graph);
     for (int k = 1; k <= kDriveSlots; ++k)
-        render::showDriveGradient(k, live_.driveColours.start[k - 1],
-                                  live_.driveColours.end[k - 1], preview, strips_,
-                                  src_.systemColours);
+        render::showDriveGradient(k, live_.driveColours.start[k - 1], live_.driveColours.end[k - 1],
+                                  preview, strips_, src_.systemColours);
 }
 
 // ---- one tick
@@ -112,12 +111,12 @@ void RefreshCycle::refreshTick() {
     symbols_ = {src_.locale.thousandsSeparator(), src_.locale.decimalSeparator()};
 
     // 4. The sections, each gated by who needs its reading.
-    bool taskbar = s.TaskOnOff == 1;
-    bool taskCpu = taskbar && s.TaskCPU == 1;
-    bool taskMem = taskbar && s.TaskMEM == 1;
-    bool taskIn = taskbar && s.TaskIn == 1;
-    bool taskOut = taskbar && s.TaskOut == 1;
-    int graph = s.SetGraph;
+    bool taskbar = s.taskbarButtonOn == 1;
+    bool taskCpu = taskbar && s.taskbarShowsCpu == 1;
+    bool taskMem = taskbar && s.taskbarShowsMemory == 1;
+    bool taskIn = taskbar && s.taskbarShowsReceive == 1;
+    bool taskOut = taskbar && s.taskbarShowsSend == 1;
+    int graph = s.graphSource;
     const auto& shown = shown_;
 
     if (shown[0] || taskCpu || graph == 1) sampleProcessorTotal();
@@ -151,19 +150,19 @@ void RefreshCycle::refreshTick() {
                                 state_.newVersionShown);
 
     // 7. Window: one copy or stretch.
-    auto size = render::presentListSizing(y, s.DrawType, images_.resizePending);
-    presenter_.present(images_.list, y, size, s.DrawType);
+    auto size = render::presentListSizing(y, s.drawMode, images_.resizePending);
+    presenter_.present(images_.list, y, size, s.drawMode);
 
     // 8. Carry-over.
     render::finishPresentation(images_, y);
 
     // 9. Taskbar caption.
     if (taskbar) {
-        render::TaskbarChoices choices{s.TaskCPU == 1, s.TaskMEM == 1, s.TaskIn == 1,
-                                       s.TaskOut == 1};
-        presenter_.setTaskbarCaption(render::updateTaskbarCaption(
-            choices, state_.valueText[0], state_.memoryText, state_.valueText[2],
-            state_.valueText[3]));
+        render::TaskbarChoices choices{s.taskbarShowsCpu == 1, s.taskbarShowsMemory == 1,
+                                       s.taskbarShowsReceive == 1, s.taskbarShowsSend == 1};
+        presenter_.setTaskbarCaption(
+            render::updateTaskbarCaption(choices, state_.valueText[0], state_.memoryText,
+                                         state_.valueText[2], state_.valueText[3]));
     }
 }
 
@@ -176,7 +175,7 @@ void RefreshCycle::readShownTable() {
 }
 
 void RefreshCycle::setRowColours() {
-    const auto& colours = live_.settings.BackColor;
+    const auto& colours = live_.settings.colours;
     background_ = render::colourFromText(std::to_wstring(colours[0]), src_.systemColours);
     text_ = render::colourFromText(std::to_wstring(colours[1]), src_.systemColours);
     for (int slot = 0; slot < kSlots; ++slot) {
@@ -216,8 +215,9 @@ void RefreshCycle::valueRow(int slot, const std::wstring& name, int rightEdge,
                             std::optional<int> bar, int nameY) {
     std::wstring key = name + L'\x1f' + state_.valueText[slot] + L'\x1f' +
                        std::to_wstring(rightEdge) + L'\x1f' + std::to_wstring(nameY);
-    if (bar) key += L'\x1f' + std::to_wstring(*bar) + L'\x1f' +
-                    std::to_wstring(stripSignature(slot, *bar));
+    if (bar)
+        key +=
+            L'\x1f' + std::to_wstring(*bar) + L'\x1f' + std::to_wstring(stripSignature(slot, *bar));
     if (!needsDrawing(slot, std::move(key))) return;
     render::ValueRow content{name, state_.valueText[slot], rightEdge, bar, nameY};
     render::drawValueRow(images_.rows[slot], content, bar ? &strips_.items[slot] : nullptr,
@@ -239,15 +239,17 @@ void RefreshCycle::sampleProcessor(int n) {
 }
 
 void RefreshCycle::sampleMemoryRow() {
-    sampleMemory(state_, src_.memory, live_.settings.MemDisplay);
+    sampleMemory(state_, src_.memory, live_.settings.memoryFormat);
     valueRow(1, L"メモリ", 143, render::barWidthFor(state_.memoryPercent));
 }
 
 void RefreshCycle::sampleNetworkRows() {
     const settings::Settings& s = live_.settings;
-    network_.sample(state_, src_.network, src_.clock, s.NetworkAdapter, s.ByteBit, symbols_);
-    valueRow(2, L"受信量", 143, rateBarWidth(state_.in.rate, fullScale(s.InSlider, s.ByteBit)));
-    valueRow(3, L"送信量", 143, rateBarWidth(state_.out.rate, fullScale(s.OutSlider, s.ByteBit)));
+    network_.sample(state_, src_.network, src_.clock, s.adapterIndex, s.rateUnit, symbols_);
+    valueRow(2, L"受信量", 143,
+             rateBarWidth(state_.in.rate, fullScale(s.receiveFullScale, s.rateUnit)));
+    valueRow(3, L"送信量", 143,
+             rateBarWidth(state_.out.rate, fullScale(s.sendFullScale, s.rateUnit)));
 }
 
 void RefreshCycle::showTotal(int slot) {
@@ -358,7 +360,7 @@ void RefreshCycle::showPower() {
 }
 
 void RefreshCycle::showNewVersion() {
-    state_.newVersionShown = newVersionApplies(state_.update, live_.settings.NewVersionCheck == 1);
+    state_.newVersionShown = newVersionApplies(state_.update, live_.settings.checkForUpdates == 1);
     if (!state_.newVersionShown) return;
     render::Image& row = images_.newVersionRow;
     row.setBackground(render::rgb(128, 255, 255));
@@ -373,13 +375,13 @@ void RefreshCycle::showNewVersion() {
 void RefreshCycle::refreshDrives() {
     const settings::Settings& s = live_.settings;
     std::uint32_t now = src_.clock.tickCount();
-    std::uint32_t interval = static_cast<std::uint32_t>(s.HddRefreshTime) * 1000u;
+    std::uint32_t interval = static_cast<std::uint32_t>(s.driveRefreshSeconds) * 1000u;
     // Modulo 2^32: the tick count's wrap does not stop the refreshes.
     if (shown_[12] && (!state_.disksRead || now - state_.lastDiskRefresh > interval))
         refreshDriveCapacities();
 
-    render::Colour unlit = src_.systemColours ? src_.systemColours(kButtonFace)
-                                              : render::rgb(240, 240, 240);
+    render::Colour unlit =
+        src_.systemColours ? src_.systemColours(kButtonFace) : render::rgb(240, 240, 240);
     for (size_t i = 0; i < live_.drives.size() && i < lamps_.size(); ++i) {
         const settings::DriveRow& drive = live_.drives[i];
         if (!drive.checked) continue;
@@ -411,7 +413,7 @@ void RefreshCycle::refreshDriveCapacities() {
         render::copyBlock(row, 0, 0, render::barWidthFor(percent), render::kRowHeight,
                           strips_.drives[i], 0, 0);
         for (const DriveRowText& text :
-             driveRowTexts(figures, s.HddIndicationType1, s.HddIndicationType2, s.GbMb, symbols_))
+             driveRowTexts(figures, s.driveFigure1, s.driveFigure2, s.diskUnit, symbols_))
             src_.painter.drawText(row, text.x, 1, text.text, row.foreground());
         state_.driveValueText[i] = std::to_wstring(percent) + L"%";
     }
@@ -422,15 +424,16 @@ void RefreshCycle::refreshDriveCapacities() {
 void RefreshCycle::drawGraph() {
     const settings::Settings& s = live_.settings;
     render::GraphInputs in;
-    in.source = s.SetGraph;
+    in.source = s.graphSource;
     in.cpuTotalPercent = state_.cpuTotalPercent;
     in.memoryPercent = state_.memoryPercent;
     in.rateIn = state_.in.rate;
     in.rateOut = state_.out.rate;
-    in.inSlider = s.InSlider;
-    in.outSlider = s.OutSlider;
-    in.bitMode = s.ByteBit == 1;
-    in.lineColour = render::colourFromText(std::to_wstring(s.BackColor[6]), src_.systemColours);
+    in.inSlider = s.receiveFullScale;
+    in.outSlider = s.sendFullScale;
+    in.bitMode = s.rateUnit == 1;
+    in.lineColour = render::colourFromText(std::to_wstring(s.colours[settings::kGraphLineColour]),
+                                           src_.systemColours);
     render::updateGraph(images_, in);
 }
 

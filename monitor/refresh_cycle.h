@@ -68,7 +68,7 @@ public:
     // Start-up and the options window's drive timer: the drive list from the system.
     void rebuildDriveList();
     // Start-up: every meter item's and drive row's bar strip from its colours, and the
-    // graph's background (BackColor07).
+    // graph background.
     void paintStrips();
 
     void refreshTick();

@@ -24,7 +24,7 @@ std::span<const CatalogueItem> catalogue();
 const CatalogueItem* catalogueItem(const std::wstring& id);
 bool isMeterItem(int id);
 
-// Rows from the four stored list strings: 24 positions of MainList, check marks and colour
+// Rows from the four stored list strings: 24 positions of the id string, check marks and colour
 // fields by row index; an empty colour of a meter row becomes "0".
 std::vector<DisplayRow> buildDisplayRows(const std::wstring& mainList,
                                          const std::wstring& checkMarks,

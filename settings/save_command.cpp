@@ -18,9 +18,8 @@ SettingsPaths SettingsPaths::inFolder(const std::wstring& exeFolder) {
 void composeListKeys(LiveSettings& live) {
     Settings& s = live.settings;
 
-    s.DrivesCheckMark.clear();
-    for (const DriveRow& drive : live.drives)
-        s.DrivesCheckMark += drive.checked ? drive.letter : L"0";
+    s.driveMarks.clear();
+    for (const DriveRow& drive : live.drives) s.driveMarks += drive.checked ? drive.letter : L"0";
 
     std::wstring drivesStart, drivesEnd;
     for (size_t i = 0; i < kSavedDriveColours; ++i) {
@@ -43,12 +42,12 @@ void composeListKeys(LiveSettings& live) {
         colours2 += row.colour2 + L" ";
     }
 
-    s.MainListCheckMark = marks;
-    s.MainList = ids;
-    s.MainListColor1 = trimBlanks(colours1);
-    s.MainListColor2 = trimBlanks(colours2);
-    s.DrivesColor1 = trimBlanks(drivesEnd);
-    s.DrivesColor2 = trimBlanks(drivesStart);
+    s.displayMarks = marks;
+    s.displayOrder = ids;
+    s.displayColours1 = trimBlanks(colours1);
+    s.displayColours2 = trimBlanks(colours2);
+    s.driveEndColours = trimBlanks(drivesEnd);
+    s.driveStartColours = trimBlanks(drivesStart);
 }
 
 std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,

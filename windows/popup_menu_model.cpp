@@ -49,10 +49,10 @@ std::wstring PreparedMenu::proxyCaption(int command) const {
 MenuVisibility menuVisibilityFor(const settings::LiveSettings& live) {
     const settings::Settings& s = live.settings;
     MenuVisibility v;
-    v.ieClose = s.AutoClose == 1;
-    v.ipc = s.IPMC == 1 && utilities::ipItemShown(live.displayRows);
-    v.ipsai = s.IPSET == 1;
-    v.prox = s.ProxyM == 1;
+    v.ieClose = s.autoCloseOn == 1;
+    v.ipc = s.showIpCopyEntry == 1 && utilities::ipItemShown(live.displayRows);
+    v.ipsai = s.showIpReacquireEntry == 1;
+    v.prox = s.showProxyMenu == 1;
     return v;
 }
 
@@ -66,12 +66,13 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
     const settings::Settings& s = live.settings;
     if (visibility.verHp) menu.entries.push_back(command(kVerHp, L"開発元ホームページを開く"));
     if (visibility.ieClose) menu.entries.push_back(unfinished(kIeClose, L"クローズリストに追加"));
-    if (s.MemMenu == 1)
+    if (s.showMemoryReleaseEntry == 1)
         menu.entries.push_back(
-            unfinished(kMemCl, std::to_wstring(s.MemManualSize) + L"MBメモリ開放"));
+            unfinished(kMemCl, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
     if (kind == MenuKind::Tray) {
-        const std::pair<int, const wchar_t*> toggles[] = {
-            {kProxy, L"PROXY"}, {kAss, L"アクティブ スクリプト"}, {kJass, L"Javaアプレットのスクリプト"}};
+        const std::pair<int, const wchar_t*> toggles[] = {{kProxy, L"PROXY"},
+                                                          {kAss, L"アクティブ スクリプト"},
+                                                          {kJass, L"Javaアプレットのスクリプト"}};
         for (auto [id, caption] : toggles) {
             int slot = id - kProxy + 7;  // items 107, 108, 109
             std::wstring itemId = std::to_wstring(100 + slot);
@@ -82,7 +83,8 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
     if (visibility.ipc) menu.entries.push_back(command(kIpc, L"ＩＰアドレスコピー"));
     if (visibility.ipsai) menu.entries.push_back(command(kIpsai, L"IP再取得"));
     if (visibility.prox) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
-    if (s.MemMenu == 1) menu.entries.push_back(separator());  // line2 goes with MemCl
+    if (s.showMemoryReleaseEntry == 1)
+        menu.entries.push_back(separator());  // line2 goes with MemCl
     menu.entries.push_back(unfinished(kOption, L"オプション"));
     menu.entries.push_back(separator());
     menu.entries.push_back(command(kEn, L"終了"));

@@ -1,6 +1,7 @@
+#include "settings/display_catalogue.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/display_catalogue.h"
 #include "settings/packed_fields.h"
 #include "settings/settings.h"
 
@@ -8,8 +9,8 @@ using namespace settings;
 
 TEST(DisplayRows, DefaultsGiveTheCatalogueInDefaultOrderWithItsColours) {
     Settings s;
-    auto rows = buildDisplayRows(s.MainList, s.MainListCheckMark, s.MainListColor1,
-                                 s.MainListColor2);
+    auto rows =
+        buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1, s.displayColours2);
     ASSERT_EQ(rows.size(), 23u);
     EXPECT_EQ(rows[0].id, L"113");
     EXPECT_EQ(rows[0].label, L"グラフ表示");

@@ -10,16 +10,16 @@ using namespace windows;
 namespace {
 
 class PopupMenus : public ::testing::Test {
-protected:
+  protected:
     PopupMenus() {
         settings::Settings& s = live.settings;
-        live.displayRows = settings::buildDisplayRows(s.MainList, s.MainListCheckMark,
-                                                      s.MainListColor1, s.MainListColor2);
+        live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
+                                                      s.displayColours1, s.displayColours2);
         visibility.prox = true;
     }
     void setProxyServer(const std::wstring& text) {
-        registry.values[{utilities::kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz,
-                                                                             text, 0};
+        registry.values[{utilities::kInternetSettingsKey, L"ProxyServer"}] = {
+            true, platform::kRegSz, text, 0};
     }
     void showItem(const wchar_t* id, bool shown) {
         for (auto& row : live.displayRows)
@@ -108,7 +108,7 @@ TEST_F(PopupMenus, BrowserTogglesAreInTheTrayMenuOnlyWhileTheirItemsAreShown) {
 TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     settings::Settings& s = live.settings;
     EXPECT_FALSE(menuVisibilityFor(live).ipc);
-    s.IPMC = s.IPSET = s.ProxyM = 1;
+    s.showIpCopyEntry = s.showIpReacquireEntry = s.showProxyMenu = 1;
     MenuVisibility v = menuVisibilityFor(live);
     EXPECT_TRUE(v.ipc && v.ipsai && v.prox);
     showItem(L"104", false);
@@ -126,15 +126,14 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
               (std::vector<std::wstring>{L"オプション", L"-", L"終了"}));
 
     // The memory entry brings its separator; its caption carries the manual amount, 0 too.
-    s.AutoClose = s.MemMenu = 1;
-    s.MemManualSize = 0;
+    s.autoCloseOn = s.showMemoryReleaseEntry = 1;
+    s.manualReleaseMegabytes = 0;
     showItem(L"104", true);
     visibility = menuVisibilityFor(live);
     PreparedMenu full = open(MenuKind::Window);
-    EXPECT_EQ(captions(full),
-              (std::vector<std::wstring>{L"クローズリストに追加", L"0MBメモリ開放",
-                                         L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ", L"-",
-                                         L"オプション", L"-", L"終了"}));
+    EXPECT_EQ(captions(full), (std::vector<std::wstring>{
+                                  L"クローズリストに追加", L"0MBメモリ開放", L"ＩＰアドレスコピー",
+                                  L"IP再取得", L"プロキシ", L"-", L"オプション", L"-", L"終了"}));
     // Commands the program does not have yet are greyed, never silently inert.
     EXPECT_FALSE(find(full, L"オプション")->enabled);
     EXPECT_FALSE(find(full, L"0MBメモリ開放")->enabled);

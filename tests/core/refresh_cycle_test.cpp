@@ -21,8 +21,8 @@ TEST(RefreshCycle, IntervalLabelAndOnePresentationPerTick) {
 TEST(RefreshCycle, NothingShownOrNeededSamplesOnlyTheLamps) {
     MonitorRig rig;
     rig.showOnly({});
-    rig.live.settings.SetGraph = 0;
-    rig.live.settings.TaskOnOff = 1;  // the caption is kept, but no reading is chosen for it
+    rig.live.settings.graphSource = 0;
+    rig.live.settings.taskbarButtonOn = 1;  // the caption is kept, but no reading is chosen for it
     rig.tick();
     rig.tick();
     EXPECT_EQ(rig.processors.totalReads + rig.processors.processorReads, 0);
@@ -38,7 +38,7 @@ TEST(RefreshCycle, NothingShownOrNeededSamplesOnlyTheLamps) {
 
 TEST(RefreshCycle, GatesFollowTheConsumers) {
     MonitorRig rig;
-    rig.live.settings.SetGraph = 0;
+    rig.live.settings.graphSource = 0;
     rig.showOnly({L"111"});
     rig.network.rows[2].outOctets = 1000;
     rig.tick();
@@ -50,7 +50,7 @@ TEST(RefreshCycle, GatesFollowTheConsumers) {
 
     // The graph needs the total load, and with it the four processors' sections run.
     rig.showOnly({});
-    rig.live.settings.SetGraph = 1;
+    rig.live.settings.graphSource = 1;
     rig.tick();
     EXPECT_EQ(rig.processors.totalReads, 1);
     EXPECT_EQ(rig.processors.processorReads, 4);
@@ -60,11 +60,11 @@ TEST(RefreshCycle, GatesFollowTheConsumers) {
     EXPECT_EQ(rig.state.valueText[18], L"0%") << "a third processor does not exist";
 
     // Taskbar choices count only while the caption is kept.
-    rig.live.settings.SetGraph = 0;
-    rig.live.settings.TaskMEM = 1;
+    rig.live.settings.graphSource = 0;
+    rig.live.settings.taskbarShowsMemory = 1;
     rig.tick();
     EXPECT_EQ(rig.memory.reads, 0);
-    rig.live.settings.TaskOnOff = 1;
+    rig.live.settings.taskbarButtonOn = 1;
     rig.tick();
     EXPECT_EQ(rig.memory.reads, 1);
     EXPECT_EQ(rig.presenter.captions.back(), L"3072MB/4096MB ");
@@ -72,12 +72,12 @@ TEST(RefreshCycle, GatesFollowTheConsumers) {
 
 TEST(RefreshCycle, TaskbarCaptionCarriesTheChosenReadings) {
     MonitorRig rig;
-    rig.live.settings.TaskOnOff = 1;
-    rig.live.settings.TaskCPU = 1;
-    rig.live.settings.TaskMEM = 1;
-    rig.live.settings.TaskIn = 1;
-    rig.live.settings.TaskOut = 1;
-    rig.live.settings.NetworkAdapter = 1;
+    rig.live.settings.taskbarButtonOn = 1;
+    rig.live.settings.taskbarShowsCpu = 1;
+    rig.live.settings.taskbarShowsMemory = 1;
+    rig.live.settings.taskbarShowsReceive = 1;
+    rig.live.settings.taskbarShowsSend = 1;
+    rig.live.settings.adapterIndex = 1;
     rig.tick();
     rig.network.rows[2].inOctets = 12 * 1024 / 2;
     rig.tick(500);
@@ -114,7 +114,7 @@ TEST(RefreshCycle, DefaultListComposesInOrderAndFollowsReordering) {
 TEST(RefreshCycle, DriveCapacitiesEveryIntervalLampsEveryTick) {
     MonitorRig rig;
     rig.showAll();
-    rig.live.settings.HddRefreshTime = 10;
+    rig.live.settings.driveRefreshSeconds = 10;
     rig.tick();
     EXPECT_EQ(rig.drives.capacityReads, 4);
     EXPECT_EQ(rig.state.driveValueText[0], L"75%");
@@ -209,7 +209,7 @@ TEST(RefreshCycle, RowsRedrawOnlyWhenWhatTheyShowChanges) {
     EXPECT_EQ(drawnNames(), 2);
     EXPECT_EQ(rig.state.valueText[0], L"25%");
 
-    rig.live.settings.BackColor[0] = 255;  // a new row colour redraws
+    rig.live.settings.colours[settings::kBackgroundColour] = 255;  // a new row colour redraws
     rig.tick();
     EXPECT_EQ(drawnNames(), 3);
     EXPECT_EQ(rig.images.rows[0].pixel(100, 5), render::rgb(255, 0, 0));
@@ -227,8 +227,8 @@ TEST(RefreshCycle, RowsRedrawOnlyWhenWhatTheyShowChanges) {
 TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
     MonitorRig rig;
     rig.showOnly({L"114"});
-    rig.live.settings.DrawType = 0;  // window size variable: only the notice asks for a resize
-    rig.live.settings.NewVersionCheck = 1;
+    rig.live.settings.drawMode = 0;  // window size variable: only the notice asks for a resize
+    rig.live.settings.checkForUpdates = 1;
     rig.state.update = {L"ok", L"337", L"新版"};
     auto noticeX = [&] {
         const fakes::FakeTextPainter::Call* last = nullptr;
@@ -246,7 +246,7 @@ TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
     rig.tick();
     EXPECT_EQ(noticeX(), 150) << "starts again after as many ticks as it has characters";
 
-    rig.live.settings.NewVersionCheck = 0;
+    rig.live.settings.checkForUpdates = 0;
     rig.tick();
     EXPECT_FALSE(rig.state.newVersionShown);
     EXPECT_EQ(rig.presenter.lastY, 14);

@@ -1,6 +1,7 @@
+#include "app/startup_fetches.h"
+
 #include <gtest/gtest.h>
 
-#include "app/startup_fetches.h"
 #include "fakes/fake_http.h"
 #include "fakes/fake_profile_file.h"
 
@@ -12,11 +13,11 @@ const std::wstring kNewer =
     L"<title>コルバ君ＮＴ最新版確認ページ</title>----------400++++++++++news**********";
 
 class StartupFetchesTest : public ::testing::Test {
-protected:
+  protected:
     StartupFetchesTest() {
         settings::Settings& s = live.settings;
-        live.displayRows = settings::buildDisplayRows(s.MainList, s.MainListCheckMark,
-                                                      s.MainListColor1, s.MainListColor2);
+        live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
+                                                      s.displayColours1, s.displayColours2);
         servers = {L"http://s/update", L"http://s/ip", L"http://s/", L""};
         state.ipText = monitor::kLoadingText;
     }
@@ -35,7 +36,7 @@ protected:
 }  // namespace
 
 TEST_F(StartupFetchesTest, UpdateCheckThenImmediateAddressWhenTheWaitIsZero) {
-    live.settings.Slider6 = 0;
+    live.settings.startupIpWaitSeconds = 0;
     http.pages[L"http://s/update"] = kNewer;
     http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     StartupFetches result = run();
@@ -46,8 +47,8 @@ TEST_F(StartupFetchesTest, UpdateCheckThenImmediateAddressWhenTheWaitIsZero) {
 }
 
 TEST_F(StartupFetchesTest, WithAWaitNoAddressIsFetchedAndTheTextStays) {
-    live.settings.NewVersionCheck = 0;
-    live.settings.Slider6 = 3;
+    live.settings.checkForUpdates = 0;
+    live.settings.startupIpWaitSeconds = 3;
     StartupFetches result = run();
     EXPECT_FALSE(result.newerVersion);
     EXPECT_TRUE(http.requests.empty());
@@ -55,8 +56,8 @@ TEST_F(StartupFetchesTest, WithAWaitNoAddressIsFetchedAndTheTextStays) {
 }
 
 TEST_F(StartupFetchesTest, HiddenIpItemWithNoWaitShowsAfterRestart) {
-    live.settings.NewVersionCheck = 0;
-    live.settings.Slider6 = 0;
+    live.settings.checkForUpdates = 0;
+    live.settings.startupIpWaitSeconds = 0;
     hideIpItem();
     run();
     EXPECT_TRUE(http.requests.empty());
@@ -64,7 +65,7 @@ TEST_F(StartupFetchesTest, HiddenIpItemWithNoWaitShowsAfterRestart) {
 }
 
 TEST_F(StartupFetchesTest, FailedUpdateCheckEndsTheStepsAsUnreachable) {
-    live.settings.Slider6 = 0;
+    live.settings.startupIpWaitSeconds = 0;
     http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     StartupFetches result = run();
     EXPECT_FALSE(result.newerVersion);
@@ -74,15 +75,14 @@ TEST_F(StartupFetchesTest, FailedUpdateCheckEndsTheStepsAsUnreachable) {
 }
 
 TEST_F(StartupFetchesTest, CountersAreAskedOnlyWhenConfigured) {
-    live.settings.Slider6 = 0;
+    live.settings.startupIpWaitSeconds = 0;
     servers.counterPage = L"http://c/count?id=7";
     http.pages[L"http://s/update"] = L"nothing here";
     http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     run();
-    EXPECT_EQ(http.requests,
-              (std::vector<std::wstring>{L"http://s/update", L"http://c/count?id=7",
-                                         L"http://c/count?id=7&ver=336&type=main", L"http://s/ip",
-                                         L"http://c/count?id=7"}));
+    EXPECT_EQ(http.requests, (std::vector<std::wstring>{L"http://s/update", L"http://c/count?id=7",
+                                                        L"http://c/count?id=7&ver=336&type=main",
+                                                        L"http://s/ip", L"http://c/count?id=7"}));
     EXPECT_EQ(state.ipText, L"192.0.2.1");  // counter failures change nothing
 }
 

@@ -49,9 +49,9 @@ struct MonitorRig {
         for (const wchar_t* letter : {L"C", L"D", L"E", L"F"})
             drives.add(letter, platform::kDriveFixed, 100000, 25000);
         const settings::Settings& s = live.settings;
-        live.displayRows = settings::buildDisplayRows(s.MainList, s.MainListCheckMark,
-                                                      s.MainListColor1, s.MainListColor2);
-        live.driveColours = settings::parseDriveColours(s.DrivesColor1, s.DrivesColor2);
+        live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
+                                                      s.displayColours1, s.displayColours2);
+        live.driveColours = settings::parseDriveColours(s.driveEndColours, s.driveStartColours);
         cycle.enumerateInterfaces();
         cycle.rebuildDriveList();
         cycle.paintStrips();
