@@ -1,8 +1,8 @@
 #include "app/korvant_app.h"
 
-#include "app/load_settings.h"
+#include "settings/load_settings.h"
 #include "platform/win32/ansi.h"
-#include "windows/popup_menu.h"
+#include "ui/popup_menu.h"
 
 namespace app {
 namespace {
@@ -22,10 +22,10 @@ bool KorvaNTApp::startUp() {
     closeCounterQueries = [this] { monitoring_.releaseCounters(); };
 
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
-    tray_.add(host_.hwnd(), kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
+    tray_.add(host_.hwnd(), ui::kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
               L"コルバ君NT");
 
-    live_ = loadLiveSettings(ini_, files_, paths_);
+    live_ = settings::loadLiveSettings(ini_, files_, paths_);
     const settings::Settings& s = live_.settings;
     desktop_.readProxySetting();
 
@@ -37,10 +37,10 @@ bool KorvaNTApp::startUp() {
         return false;
     main_.onClose = [this] { terminate(); };
     main_.setBackground(static_cast<COLORREF>(s.colours[settings::kBackgroundColour]));
-    if (s.topmostChoice == 0) windows::setTopmost(main_.hwnd(), 1);
+    if (s.topmostChoice == 0) ui::setTopmost(main_.hwnd(), 1);
     shell_.setOwner(host_.hwnd());
     // The menus work before the adapter enumeration, whose messages wait for the user.
-    desktop_.attach(host_.hwnd(), main_, readServerAddresses(ini_));
+    desktop_.attach(host_.hwnd(), main_, settings::readServerAddresses(ini_));
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };

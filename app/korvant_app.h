@@ -2,12 +2,12 @@
 #include <functional>
 #include <memory>
 
-#include "app/desktop.h"
-#include "app/host_window.h"
-#include "app/monitoring.h"
-#include "app/server_addresses.h"
+#include "ui/desktop.h"
+#include "ui/host_window.h"
+#include "ui/monitoring.h"
+#include "settings/server_addresses.h"
 #include "monitor/page_texts.h"
-#include "options/status_bar.h"
+#include "features/status_bar.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/http_client_wininet.h"
@@ -17,9 +17,9 @@
 #include "platform/win32/text_files_win32.h"
 #include "settings/live_settings.h"
 #include "settings/save_command.h"
-#include "windows/main_window.h"
-#include "windows/taskbar_window.h"
-#include "windows/tray_icon.h"
+#include "ui/main_window.h"
+#include "ui/taskbar_window.h"
+#include "ui/tray_icon.h"
 
 namespace app {
 
@@ -44,10 +44,10 @@ class KorvaNTApp {
     win32::ClipboardWriterWin32 clipboard_;
     win32::ShellWin32 shell_;
     settings::LiveSettings live_;
-    options::StatusBar status_;
+    features::StatusBar status_;
     monitor::PageTexts pages_;
-    Monitoring monitoring_{live_, pages_, registry_};
-    Desktop desktop_{live_,
+    ui::Monitoring monitoring_{live_, pages_, registry_};
+    ui::Desktop desktop_{live_,
                      pages_,
                      monitoring_.valueTexts(),
                      status_,
@@ -55,10 +55,10 @@ class KorvaNTApp {
     // Closes the performance-counter queries on every exit path.
     std::function<void()> closeCounterQueries;
 
-    HostWindow host_;
-    windows::MainWindow main_;
-    windows::TaskbarWindow taskbar_;
-    windows::TrayIcon tray_;
+    ui::HostWindow host_;
+    ui::MainWindow main_;
+    ui::TaskbarWindow taskbar_;
+    ui::TrayIcon tray_;
 };
 
 }  // namespace app

@@ -1,5 +1,5 @@
 #pragma once
-#include "render/image.h"
+#include "render/render_types.h"
 
 namespace render {
 

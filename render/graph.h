@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "render/image.h"
+#include "render/render_types.h"
 #include "render/render_state.h"
 
 namespace render {

@@ -1,4 +1,4 @@
-#include "utilities/ip_tools.h"
+#include "features/ip_tools.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include "settings/display_catalogue.h"
 #include "settings/settings.h"
 
-using namespace utilities;
+using namespace features;
 
 namespace {
 

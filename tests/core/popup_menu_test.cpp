@@ -2,11 +2,11 @@
 
 #include "fakes/fake_registry.h"
 #include "monitor/browser_registry.h"
-#include "utilities/proxy_switching.h"
-#include "windows/hover_rule.h"
-#include "windows/popup_menu_model.h"
+#include "features/proxy_switching.h"
+#include "ui/hover_rule.h"
+#include "ui/popup_menu_model.h"
 
-using namespace windows;
+using namespace ui;
 
 namespace {
 

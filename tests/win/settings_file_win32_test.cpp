@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/load_settings.h"
+#include "settings/load_settings.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/text_files_win32.h"
 #include "settings/save_command.h"
@@ -62,7 +62,7 @@ TEST(ProfileFileWin32, SaveWriterOutputOnTheRealProfileFunctions) {
     SettingsPaths paths = SettingsPaths::inFolder(folder.path());
     win32::ProfileFileWin32 ini(paths.ini);
     win32::TextFilesWin32 files;
-    LiveSettings live = app::loadLiveSettings(ini, files, paths);
+    LiveSettings live = settings::loadLiveSettings(ini, files, paths);
     live.displayRows[1].colour2 = L"255";
     live.drives = {{L"D", L"", true}, {L"E", L"", false}, {L"F", L"", true}};
     live.settings.linkRemoteHost = L"接続先.example.jp";
@@ -80,7 +80,7 @@ TEST(ProfileFileWin32, SaveWriterOutputOnTheRealProfileFunctions) {
     // Stored in the ANSI code page: "接続先" in code page 932.
     EXPECT_EQ(iniValue(text, "RemoteHostIP"), "\x90\xda\x91\xb1\x90\xe6.example.jp");
 
-    LiveSettings again = app::loadLiveSettings(ini, files, paths);
+    LiveSettings again = settings::loadLiveSettings(ini, files, paths);
     EXPECT_EQ(again.settings.linkRemoteHost, L"接続先.example.jp");
     EXPECT_EQ(again.displayRows.size(), 23u);
     EXPECT_EQ(again.displayRows[1].colour2, L"00000000255");
