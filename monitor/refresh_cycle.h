@@ -59,8 +59,8 @@ public:
     RefreshCycle(Sources sources, settings::LiveSettings& live, MonitorState& state,
                  render::RenderState& images, render::BarStrips& strips, Presenter& presenter);
 
-    // Start-up: the interface table into the adapter choice (NetworkAdapter is kept when
-    // AInterface is off and it is within the list).
+    // Start-up: the interface table into the adapter choice (the stored adapter index is kept
+    // when the automatic choice is off and it is within the list).
     void enumerateInterfaces();
     // Start-up: the host's adapter list for the LAN-side address; reports the two failures
     // that have a message.
