@@ -19,7 +19,7 @@ KorvaNTApp::KorvaNTApp()
 bool KorvaNTApp::startUp() {
     if (!host_.create()) return false;
     host_.onClose = [this] { terminate(); };
-    releaseProcessorLoad = [this] { monitoring_.releaseCounters(); };
+    closeCounterQueries = [this] { monitoring_.releaseCounters(); };
 
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
     tray_.add(host_.hwnd(), kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
@@ -88,7 +88,7 @@ void KorvaNTApp::exitFromMenu() {
 }
 
 void KorvaNTApp::terminate() {
-    if (releaseProcessorLoad) releaseProcessorLoad();
+    if (closeCounterQueries) closeCounterQueries();
     tray_.remove();
     ShowWindow(main_.hwnd(), SW_HIDE);
     ShowWindow(taskbar_.hwnd(), SW_HIDE);

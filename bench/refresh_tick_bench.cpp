@@ -15,7 +15,7 @@ void BM_RefreshTickEverythingShown(benchmark::State& run) {
     rig.live.settings.taskbarShowsReceive = rig.live.settings.taskbarShowsSend = 1;
     rig.live.memoText = L"memo line one\r\nline two";
     rig.clipboard.content = {true, true, L"clipboard text"};
-    rig.state.ipText = L"203.0.113.7";
+    rig.pages.publicAddress = L"203.0.113.7";
     std::uint32_t octets = 0;
     for (auto _ : run) {
         octets += 4096;

@@ -36,7 +36,6 @@ struct LiveSettings {
     std::vector<std::wstring> proxyList;
     std::vector<CloseEntry> closeList;
     std::vector<std::wstring> adapterChoices;  // the adapter choice's entries
-    std::wstring clipboardText;  // the clipboard text box: the latest clipboard text shown
     std::wstring memoText;       // the memo text box, lines ended by CR LF
 };
 

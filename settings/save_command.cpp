@@ -35,7 +35,7 @@ void composeListKeys(LiveSettings& live) {
     std::wstring marks, ids, colours1, colours2;
     for (DisplayRow& row : live.displayRows) {
         marks += row.shown ? L"1" : L"0";
-        ids += row.id;
+        ids += std::to_wstring(idOf(row.id));
         row.colour1 = padColour(row.colour1);
         row.colour2 = padColour(row.colour2);
         colours1 += row.colour1 + L" ";

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "monitor/monitor_state.h"
+#include "monitor/page_texts.h"
 
 namespace utilities {
 
@@ -11,8 +11,5 @@ inline const wchar_t* const kUpdatePageTitle9x = L"コルバ君9x最新版確認
 // Reads the update page: the three digits after "----------", the announcement between
 // "++++++++++" and "**********", and "ok" when the page carries its title and the closing marker.
 monitor::UpdateInfo parseUpdatePage(const std::wstring& page, const std::wstring& title);
-
-// A newer version than the running one was announced, and the user wants to hear of it.
-bool newerVersionFound(const monitor::UpdateInfo& update, int newVersionCheck);
 
 }  // namespace utilities

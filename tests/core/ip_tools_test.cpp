@@ -15,7 +15,7 @@ std::vector<settings::DisplayRow> rows(bool ipShown) {
     auto list = settings::buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1,
                                            s.displayColours2);
     for (auto& row : list)
-        if (row.id == L"104") row.shown = ipShown;
+        if (settings::idOf(row.id) == 104) row.shown = ipShown;
     return list;
 }
 

@@ -19,16 +19,16 @@ class StartupFetchesTest : public ::testing::Test {
         live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
                                                       s.displayColours1, s.displayColours2);
         servers = {L"http://s/update", L"http://s/ip", L"http://s/", L""};
-        state.ipText = monitor::kLoadingText;
+        pages.publicAddress = monitor::kLoadingText;
     }
-    StartupFetches run() { return runStartupFetches(http, servers, live, state); }
+    StartupFetches run() { return runStartupFetches(http, servers, live, pages); }
     void hideIpItem() {
         for (auto& row : live.displayRows)
-            if (row.id == L"104") row.shown = false;
+            if (settings::idOf(row.id) == 104) row.shown = false;
     }
 
     settings::LiveSettings live;
-    monitor::MonitorState state;
+    monitor::PageTexts pages;
     fakes::FakeHttp http;
     ServerAddresses servers;
 };
@@ -41,8 +41,8 @@ TEST_F(StartupFetchesTest, UpdateCheckThenImmediateAddressWhenTheWaitIsZero) {
     http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     StartupFetches result = run();
     EXPECT_TRUE(result.newerVersion);
-    EXPECT_EQ(state.update.announcement, L"news");
-    EXPECT_EQ(state.ipText, L"192.0.2.1");
+    EXPECT_EQ(pages.update.announcement, L"news");
+    EXPECT_EQ(pages.publicAddress, L"192.0.2.1");
     EXPECT_EQ(http.requests, (std::vector<std::wstring>{L"http://s/update", L"http://s/ip"}));
 }
 
@@ -52,7 +52,7 @@ TEST_F(StartupFetchesTest, WithAWaitNoAddressIsFetchedAndTheTextStays) {
     StartupFetches result = run();
     EXPECT_FALSE(result.newerVersion);
     EXPECT_TRUE(http.requests.empty());
-    EXPECT_EQ(state.ipText, monitor::kLoadingText);
+    EXPECT_EQ(pages.publicAddress, monitor::kLoadingText);
 }
 
 TEST_F(StartupFetchesTest, HiddenIpItemWithNoWaitShowsAfterRestart) {
@@ -61,7 +61,7 @@ TEST_F(StartupFetchesTest, HiddenIpItemWithNoWaitShowsAfterRestart) {
     hideIpItem();
     run();
     EXPECT_TRUE(http.requests.empty());
-    EXPECT_EQ(state.ipText, L"再起動後に表示");
+    EXPECT_EQ(pages.publicAddress, L"再起動後に表示");
 }
 
 TEST_F(StartupFetchesTest, FailedUpdateCheckEndsTheStepsAsUnreachable) {
@@ -69,9 +69,9 @@ TEST_F(StartupFetchesTest, FailedUpdateCheckEndsTheStepsAsUnreachable) {
     http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     StartupFetches result = run();
     EXPECT_FALSE(result.newerVersion);
-    EXPECT_EQ(state.ipText, L"接続不能");
+    EXPECT_EQ(pages.publicAddress, L"接続不能");
     EXPECT_EQ(http.requests, std::vector<std::wstring>{L"http://s/update"});  // no address fetch
-    EXPECT_EQ(state.update.result, L"no");
+    EXPECT_EQ(pages.update.result, L"no");
 }
 
 TEST_F(StartupFetchesTest, CountersAreAskedOnlyWhenConfigured) {
@@ -83,7 +83,7 @@ TEST_F(StartupFetchesTest, CountersAreAskedOnlyWhenConfigured) {
     EXPECT_EQ(http.requests, (std::vector<std::wstring>{L"http://s/update", L"http://c/count?id=7",
                                                         L"http://c/count?id=7&ver=336&type=main",
                                                         L"http://s/ip", L"http://c/count?id=7"}));
-    EXPECT_EQ(state.ipText, L"192.0.2.1");  // counter failures change nothing
+    EXPECT_EQ(pages.publicAddress, L"192.0.2.1");  // counter failures change nothing
 }
 
 TEST(ServerAddressesTest, ReadFromTheServersSectionWithDefaults) {
