@@ -14,8 +14,8 @@ inline const wchar_t* const kWhite = L"16777215";
 
 // Gradient colours of the drive rows, by position in the drive list.
 struct DriveColourTable {
-    std::array<std::wstring, kDriveSlots> start;  // left edge, stored in DrivesColor2
-    std::array<std::wstring, kDriveSlots> end;    // right edge, stored in DrivesColor1
+    std::array<std::wstring, kDriveSlots> start;  // left edge
+    std::array<std::wstring, kDriveSlots> end;    // right edge
 };
 
 // One row of the drive list: a drive letter and whether its row is shown.
@@ -35,7 +35,7 @@ struct LiveSettings {
     DriveColourTable driveColours;
     std::vector<std::wstring> proxyList;
     std::vector<CloseEntry> closeList;
-    std::vector<std::wstring> adapterChoices;  // the adapter choice's entries (Combo2)
+    std::vector<std::wstring> adapterChoices;  // the adapter choice's entries
     std::wstring memoText;       // the memo text box, lines ended by CR LF
 };
 

@@ -1,19 +1,14 @@
 #include "settings/server_addresses.h"
 
-#include "settings/settings.h"
+#include "settings/settings_file.h"
 
 namespace settings {
-namespace {
-
-constexpr const wchar_t* kSection = L"Servers";
-
-}  // namespace
 
 ServerAddresses readServerAddresses(platform::ProfileFile& ini) {
-    return {ini.getString(kSection, L"UpdatePage", kDefaultUpdatePage),
-            ini.getString(kSection, L"IpPage", kDefaultIpPage),
-            ini.getString(kSection, L"HomePage", kDefaultHomePage),
-            ini.getString(kSection, L"CounterPage", L"")};
+    return {readTextSetting(ini, &Settings::updatePage),
+            readTextSetting(ini, &Settings::ipPage),
+            readTextSetting(ini, &Settings::homePage),
+            readTextSetting(ini, &Settings::counterPage)};
 }
 
 std::wstring counterQueryAddress(const std::wstring& counterPage) {
