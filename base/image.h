@@ -29,7 +29,7 @@ public:
     void clear() { fill(background_); }
     void fill(Colour colour);
 
-    // The colour text is printed in, as a picture box's fore colour.
+    // The colour text is printed in.
     Colour foreground() const { return foreground_; }
     void setForeground(Colour colour) { foreground_ = colour; }
 

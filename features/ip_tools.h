@@ -38,7 +38,6 @@ class StartupIpTimer {
     static constexpr int kDone = 65530;
     // True on the one tick that must acquire the address (and stop the timer).
     bool tick(int wait);
-    bool stopped() const { return stopped_; }
 
   private:
     int counter_ = 0;

@@ -36,8 +36,8 @@ void paintGradient(Image& preview, Colour start, Colour end);
 
 // Colour button captions after a gradient was shown.
 struct GradientCaptions {
-    std::wstring start;  // Command9(0)
-    std::wstring end;    // Command9(1)
+    std::wstring start;  // the start colour button
+    std::wstring end;    // the end colour button
 };
 
 // The selected display item's gradient: empty colour texts become "16777215" (stored back), the

@@ -26,10 +26,10 @@ int graphSampleHeight(const GraphInputs& in, int previous) {
             height = kGraphHeight * in.memoryPercent / 100.0;
             break;
         case 3:
-            height = in.rateIn * double(kGraphHeight) / fullScale(in.inSlider, in.bitMode);
+            height = in.rateIn * double(kGraphHeight) / fullScale(in.receiveFullScale, in.bitMode);
             break;
         case 4:
-            height = in.rateOut * double(kGraphHeight) / fullScale(in.outSlider, in.bitMode);
+            height = in.rateOut * double(kGraphHeight) / fullScale(in.sendFullScale, in.bitMode);
             break;
         default:
             return previous;

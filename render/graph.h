@@ -13,8 +13,8 @@ struct GraphInputs {
     int memoryPercent = 0;
     std::int64_t rateIn = 0;  // whole Kbyte/s or Kbit/s
     std::int64_t rateOut = 0;
-    int inSlider = 1;
-    int outSlider = 1;
+    int receiveFullScale = 1;  // the speed sliders
+    int sendFullScale = 1;
     bool bitMode = false;   // rates in Kbit/s
     Colour lineColour = 0;
 };

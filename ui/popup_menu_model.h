@@ -8,7 +8,7 @@
 
 namespace ui {
 
-// The window menu mnuPop2 (main window) and the tray menu mnuPop (notification icon).
+// The window menu (main window) and the tray menu (notification icon).
 enum class MenuKind { Window, Tray };
 
 enum MenuCommand : int {

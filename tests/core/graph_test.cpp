@@ -55,17 +55,17 @@ TEST(GraphSample, HeightsBySource) {
 
     in.source = 3;
     in.rateIn = 40;
-    in.inSlider = 5;  // full scale 40 Kbyte/s
+    in.receiveFullScale = 5;  // full scale 40 Kbyte/s
     EXPECT_EQ(graphSampleHeight(in, 7), 29);
     in.bitMode = true;                        // full scale 320 Kbit/s
     EXPECT_EQ(graphSampleHeight(in, 7), 4);   // 3.625
-    in.inSlider = 0;                          // no full scale: taken as one step
+    in.receiveFullScale = 0;                          // no full scale: taken as one step
     EXPECT_EQ(graphSampleHeight(in, 7), 18);  // 40 * 29 / 64
 
     in.source = 4;
     in.bitMode = false;
     in.rateOut = -100;  // a counter that went back
-    in.outSlider = 1;
+    in.sendFullScale = 1;
     EXPECT_EQ(graphSampleHeight(in, 7), 1);
 
     in.source = 0;
