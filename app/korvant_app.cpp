@@ -1,7 +1,8 @@
 #include "app/korvant_app.h"
 
-#include "settings/load_settings.h"
 #include "platform/win32/ansi.h"
+#include "render/gradient.h"
+#include "settings/load_settings.h"
 #include "ui/popup_menu.h"
 
 namespace app {
@@ -36,7 +37,9 @@ bool KorvaNTApp::startUp() {
                       pixels(s.mainHeight)))
         return false;
     main_.onClose = [this] { terminate(); };
-    main_.setBackground(static_cast<COLORREF>(s.colours[settings::kBackgroundColour]));
+    // A system colour reference (top bit set) is resolved, not passed on as a colour.
+    main_.setBackground(render::resolveColour(s.colours[settings::kBackgroundColour],
+                                              [](int index) { return GetSysColor(index); }));
     if (s.topmostChoice == 0) ui::setTopmost(main_.hwnd(), 1);
     shell_.setOwner(host_.hwnd());
     // The menus work before the adapter enumeration, whose messages wait for the user.
