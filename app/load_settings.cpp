@@ -12,8 +12,8 @@ settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::Te
     s = settings::readSettings(ini);
     live.inMultiplier = settings::speedMultiplierFor(s.InSlider);
     live.outMultiplier = settings::speedMultiplierFor(s.OutSlider);
-    live.proxyList = settings::loadProxyList(files, paths.proxyList);
-    live.closeList = settings::loadCloseList(files, paths.closeList);
+    live.proxyList = settings::loadProxyList(files, paths.proxyList, &live.keepProxyListFile);
+    live.closeList = settings::loadCloseList(files, paths.closeList, &live.keepCloseListFile);
     live.driveColours = settings::parseDriveColours(s.DrivesColor1, s.DrivesColor2);
     live.displayRows =
         settings::buildDisplayRows(s.MainList, s.MainListCheckMark, s.MainListColor1,

@@ -32,6 +32,8 @@ monitor::UpdateInfo parseUpdatePage(const std::wstring& page, const std::wstring
     if (start && end && end >= start + kAnnouncementMarker.size())
         info.announcement = page.substr(start - 1 + kAnnouncementMarker.size(),
                                         end - start - kAnnouncementMarker.size());
+    if (info.announcement.size() > kMaxAnnouncementChars)
+        info.announcement.resize(kMaxAnnouncementChars);
 
     if (end && findNoCase(page, title)) info.result = L"ok";
     return info;
