@@ -8,11 +8,10 @@
 
 namespace app {
 
-Desktop::Desktop(settings::LiveSettings& live, monitor::MonitorState& state,
-                 options::StatusBar& status, DesktopServices services)
-    : live_(live), state_(state), status_(status), services_(services) {
-    if (state_.ipText.empty()) state_.ipText = monitor::kLoadingText;
-}
+Desktop::Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
+                 const monitor::ValueTexts& shown, options::StatusBar& status,
+                 DesktopServices services)
+    : live_(live), pages_(pages), shown_(shown), status_(status), services_(services) {}
 
 void Desktop::attach(HWND host, windows::MainWindow& main, const ServerAddresses& servers) {
     host_ = host;
@@ -20,9 +19,7 @@ void Desktop::attach(HWND host, windows::MainWindow& main, const ServerAddresses
     servers_ = servers;
 }
 
-void Desktop::readProxySetting() {
-    proxyField = utilities::refreshProxyText(services_.registry, state_);
-}
+void Desktop::readProxySetting() { proxyField = utilities::readProxyText(services_.registry); }
 
 void Desktop::setMenuEntries() {
     bool verHp = visibility_.verHp;
@@ -38,7 +35,7 @@ void Desktop::startTimers() {
 void Desktop::runNetworkSteps() {
     // The window shows while the fetches block the thread.
     if (main_) UpdateWindow(main_->hwnd());
-    StartupFetches fetched = runStartupFetches(services_.http, servers_, live_, state_);
+    StartupFetches fetched = runStartupFetches(services_.http, servers_, live_, pages_);
     if (fetched.newerVersion) visibility_.verHp = true;
     if (!fetched.pageText.empty()) ipPageText_ = fetched.pageText;
 }
@@ -82,7 +79,7 @@ void Desktop::onMainButtonDown(WPARAM buttons) {
 
 void Desktop::openMenu(windows::MenuKind kind, HWND owner) {
     windows::PreparedMenu& menu = kind == windows::MenuKind::Tray ? trayMenu_ : windowMenu_;
-    menu = windows::prepareMenu(kind, visibility_, live_, state_, services_.registry);
+    menu = windows::prepareMenu(kind, visibility_, live_, shown_, services_.registry);
     int command = windows::trackPopupMenu(owner, menu);
     if (command) runCommand(menu, command);
 }
@@ -94,16 +91,16 @@ void Desktop::runCommand(const windows::PreparedMenu& menu, int command) {
             services_.shell.open(servers_.homePage);
             return;
         case kProxy:
-            utilities::toggleProxyUse(services_.registry, services_.dialogs, state_);
+            utilities::toggleProxyUse(services_.registry, services_.dialogs, shown_);
             return;
         case kAss:
-            utilities::toggleActiveScripting(services_.registry, services_.dialogs, state_);
+            utilities::toggleActiveScripting(services_.registry, services_.dialogs, shown_);
             return;
         case kJass:
-            utilities::toggleJavaScripting(services_.registry, services_.dialogs, state_);
+            utilities::toggleJavaScripting(services_.registry, services_.dialogs, shown_);
             return;
         case kIpc:
-            utilities::copyIpAddress(services_.clipboard, state_.ipText);
+            utilities::copyIpAddress(services_.clipboard, pages_.publicAddress);
             return;
         case kIpsai:
             acquireIpAddress();
@@ -123,9 +120,9 @@ void Desktop::hoverTick() {
     POINT pointer{};
     RECT rect{};
     if (!GetCursorPos(&pointer) || !GetWindowRect(window, &rect)) return;
-    bool nearby = windows::pointerNear(pointer.x, pointer.y,
-                                     {rect.left, rect.top, rect.right, rect.bottom});
-    switch (windows::hoverAction(live_.settings.MouseOver == 1, nearby, !IsWindowVisible(window),
+    bool nearby =
+        windows::pointerNear(pointer.x, pointer.y, {rect.left, rect.top, rect.right, rect.bottom});
+    switch (windows::hoverAction(live_.settings.hoverChoice == 1, nearby, !IsWindowVisible(window),
                                  userHidden_)) {
         case windows::HoverAction::Hide:
             hideMain();
@@ -139,15 +136,15 @@ void Desktop::hoverTick() {
 }
 
 void Desktop::startupIpTick() {
-    if (!ipTimer_.tick(live_.settings.Slider6)) return;
+    if (!ipTimer_.tick(live_.settings.startupIpWaitSeconds)) return;
     acquireIpAddress();
     KillTimer(host_, kStartupIpTimer);
-    if (live_.settings.AutoClipConnection == 1 && onStartupWaitOver) onStartupWaitOver();
+    if (live_.settings.linkConnectAtStart == 1 && onStartupWaitOver) onStartupWaitOver();
 }
 
 void Desktop::acquireIpAddress() {
     utilities::acquireIpAddress(services_.http, servers_.ipPage, live_.displayRows, ipPageText_,
-                                state_.ipText);
+                                pages_.publicAddress);
 }
 
 void Desktop::showMain() { ShowWindow(main_->hwnd(), SW_SHOWNOACTIVATE); }

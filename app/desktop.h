@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/server_addresses.h"
-#include "monitor/monitor_state.h"
+#include "monitor/page_texts.h"
 #include "options/status_bar.h"
 #include "platform/clipboard_writer.h"
 #include "platform/dialogs.h"
@@ -19,8 +19,8 @@
 
 namespace app {
 
-constexpr UINT_PTR kHoverTimer = 2;      // Timer2 of the host window
-constexpr UINT_PTR kStartupIpTimer = 3;  // Timer3 of the host window
+constexpr UINT_PTR kHoverTimer = 2;
+constexpr UINT_PTR kStartupIpTimer = 3;
 
 struct DesktopServices {
     platform::Registry& registry;
@@ -33,9 +33,10 @@ struct DesktopServices {
 // The program on the desktop: the two popup menus and their commands, the notification icon's
 // clicks, hiding the main window near the pointer, and the network steps of start-up.
 class Desktop {
-public:
-    Desktop(settings::LiveSettings& live, monitor::MonitorState& state, options::StatusBar& status,
-            DesktopServices services);
+  public:
+    // The desktop shows the pages' texts through the refresh cycle and reads the items' texts.
+    Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
+            const monitor::ValueTexts& shown, options::StatusBar& status, DesktopServices services);
 
     void attach(HWND host, windows::MainWindow& main, const ServerAddresses& servers);
     // Start-up steps, in the order start-up calls them.
@@ -48,11 +49,11 @@ public:
     void onTray(UINT mouseMessage);
     void onMainButtonDown(WPARAM buttons);
 
-    std::function<void()> onExit;                 // "終了" of either menu
-    std::function<void()> onStartupWaitOver;      // the clipboard link connects here when asked to
-    std::wstring proxyField;                      // what the options window's proxy field shows
+    std::function<void()> onExit;             // "終了" of either menu
+    std::function<void()> onStartupWaitOver;  // the clipboard link connects here when asked to
+    std::wstring proxyField;                  // what the options window's proxy field shows
 
-private:
+  private:
     void openMenu(windows::MenuKind kind, HWND owner);
     void runCommand(const windows::PreparedMenu& menu, int command);
     void hoverTick();
@@ -62,7 +63,8 @@ private:
     void hideMain();
 
     settings::LiveSettings& live_;
-    monitor::MonitorState& state_;
+    monitor::PageTexts& pages_;
+    const monitor::ValueTexts& shown_;
     options::StatusBar& status_;
     DesktopServices services_;
     ServerAddresses servers_;

@@ -19,7 +19,7 @@ KorvaNTApp::KorvaNTApp()
 bool KorvaNTApp::startUp() {
     if (!host_.create()) return false;
     host_.onClose = [this] { terminate(); };
-    releaseProcessorLoad = [this] { monitoring_.releaseCounters(); };
+    closeCounterQueries = [this] { monitoring_.releaseCounters(); };
 
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
     tray_.add(host_.hwnd(), kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
@@ -30,14 +30,14 @@ bool KorvaNTApp::startUp() {
     desktop_.readProxySetting();
 
     taskbar_.create();
-    taskbar_.setVisible(s.TaskOnOff == 1);
+    taskbar_.setVisible(s.taskbarButtonOn == 1);
 
-    if (!main_.create(host_.hwnd(), pixels(s.X_WindowPosition), pixels(s.Y_WindowPosition),
-                      pixels(s.WindowWidth), pixels(s.WindowHeight)))
+    if (!main_.create(host_.hwnd(), pixels(s.mainLeft), pixels(s.mainTop), pixels(s.mainWidth),
+                      pixels(s.mainHeight)))
         return false;
     main_.onClose = [this] { terminate(); };
-    main_.setBackground(static_cast<COLORREF>(s.BackColor[0]));
-    if (s.SetFormTop == 0) windows::setTopmost(main_.hwnd(), 1);
+    main_.setBackground(static_cast<COLORREF>(s.colours[settings::kBackgroundColour]));
+    if (s.topmostChoice == 0) windows::setTopmost(main_.hwnd(), 1);
     shell_.setOwner(host_.hwnd());
     // The menus work before the adapter enumeration, whose messages wait for the user.
     desktop_.attach(host_.hwnd(), main_, readServerAddresses(ini_));
@@ -71,14 +71,14 @@ void KorvaNTApp::storeWindowPositions() {
     RECT r{};
     if (!GetWindowRect(main_.hwnd(), &r)) return;
     settings::Settings& s = live_.settings;
-    s.X_WindowPosition = static_cast<float>(r.left * kTwipsPerPixel);
-    s.Y_WindowPosition = static_cast<float>(r.top * kTwipsPerPixel);
-    s.WindowWidth = static_cast<float>((r.right - r.left) * kTwipsPerPixel);
-    s.WindowHeight = static_cast<float>((r.bottom - r.top) * kTwipsPerPixel);
+    s.mainLeft = static_cast<float>(r.left * kTwipsPerPixel);
+    s.mainTop = static_cast<float>(r.top * kTwipsPerPixel);
+    s.mainWidth = static_cast<float>((r.right - r.left) * kTwipsPerPixel);
+    s.mainHeight = static_cast<float>((r.bottom - r.top) * kTwipsPerPixel);
 }
 
 void KorvaNTApp::exitFromMenu() {
-    if (live_.settings.AutoSET == 1) {
+    if (live_.settings.saveAtExit == 1) {
         storeWindowPositions();
         status_.text = settings::saveSettings(live_, ini_, files_, paths_);
     } else {
@@ -88,7 +88,7 @@ void KorvaNTApp::exitFromMenu() {
 }
 
 void KorvaNTApp::terminate() {
-    if (releaseProcessorLoad) releaseProcessorLoad();
+    if (closeCounterQueries) closeCounterQueries();
     tray_.remove();
     ShowWindow(main_.hwnd(), SW_HIDE);
     ShowWindow(taskbar_.hwnd(), SW_HIDE);

@@ -6,12 +6,12 @@
 #include "app/host_window.h"
 #include "app/monitoring.h"
 #include "app/server_addresses.h"
-#include "monitor/monitor_state.h"
+#include "monitor/page_texts.h"
 #include "options/status_bar.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/dialogs_win32.h"
-#include "platform/win32/profile_file_win32.h"
 #include "platform/win32/http_client_wininet.h"
+#include "platform/win32/profile_file_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/text_files_win32.h"
@@ -25,12 +25,12 @@ namespace app {
 
 // The running program: its services, live settings and windows, from start-up to exit.
 class KorvaNTApp {
-public:
+  public:
     KorvaNTApp();
     bool startUp();
     int run();
 
-private:
+  private:
     void exitFromMenu();
     [[noreturn]] void terminate();
     void storeWindowPositions();
@@ -45,11 +45,15 @@ private:
     win32::ShellWin32 shell_;
     settings::LiveSettings live_;
     options::StatusBar status_;
-    monitor::MonitorState monitorState_;
-    Monitoring monitoring_{live_, monitorState_, registry_};
-    Desktop desktop_{live_, monitorState_, status_, {registry_, dialogs_, http_, clipboard_, shell_}};
-    // Closes the processor-load query on every exit path.
-    std::function<void()> releaseProcessorLoad;
+    monitor::PageTexts pages_;
+    Monitoring monitoring_{live_, pages_, registry_};
+    Desktop desktop_{live_,
+                     pages_,
+                     monitoring_.valueTexts(),
+                     status_,
+                     {registry_, dialogs_, http_, clipboard_, shell_}};
+    // Closes the performance-counter queries on every exit path.
+    std::function<void()> closeCounterQueries;
 
     HostWindow host_;
     windows::MainWindow main_;

@@ -10,14 +10,13 @@ settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::Te
     settings::LiveSettings live;
     settings::Settings& s = live.settings;
     s = settings::readSettings(ini);
-    live.inMultiplier = settings::speedMultiplierFor(s.InSlider);
-    live.outMultiplier = settings::speedMultiplierFor(s.OutSlider);
+    live.inMultiplier = settings::speedMultiplierFor(s.receiveFullScale);
+    live.outMultiplier = settings::speedMultiplierFor(s.sendFullScale);
     live.proxyList = settings::loadProxyList(files, paths.proxyList, &live.keepProxyListFile);
     live.closeList = settings::loadCloseList(files, paths.closeList, &live.keepCloseListFile);
-    live.driveColours = settings::parseDriveColours(s.DrivesColor1, s.DrivesColor2);
-    live.displayRows =
-        settings::buildDisplayRows(s.MainList, s.MainListCheckMark, s.MainListColor1,
-                                   s.MainListColor2);
+    live.driveColours = settings::parseDriveColours(s.driveEndColours, s.driveStartColours);
+    live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1,
+                                                  s.displayColours2);
     return live;
 }
 

@@ -11,19 +11,20 @@ int platformFamily() { return win32::SystemInfoWin32().platformFamily(); }
 
 }  // namespace
 
-Monitoring::Monitoring(settings::LiveSettings& live, monitor::MonitorState& state,
+Monitoring::Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
                        platform::Registry& registry)
     : live_(live),
-      state_(state),
-      cycle_(monitor::Sources{clock_, processors_, memory_, network_, drives_, power_, locale_,
-                              clipboard_, registry, painter_, systemColour, platformFamily()},
-             live, state_, images_, strips_, *this) {}
+      cycle_(monitor::Sources{{clock_, processors_, memory_, network_, drives_, power_, locale_,
+                               clipboard_, registry, platformFamily()},
+                              painter_,
+                              systemColour},
+             live, pages, images_, strips_, *this) {}
 
 void Monitoring::prepare(platform::Dialogs& dialogs) {
-    cycle_.enumerateInterfaces();
+    cycle_.fillAdapterChoice();
     cycle_.rebuildDriveList();
     cycle_.paintStrips();
-    cycle_.enumerateAdapters(dialogs);
+    cycle_.readAdapters(dialogs);
 }
 
 void Monitoring::attach(windows::MainWindow& main, windows::TaskbarWindow& taskbar) {
@@ -33,8 +34,8 @@ void Monitoring::attach(windows::MainWindow& main, windows::TaskbarWindow& taskb
 
 void Monitoring::startTimers(HWND host) {
     const settings::Settings& s = live_.settings;
-    SetTimer(host, kRefreshTimer, static_cast<UINT>(s.MainWindowRefreshTime) * 100, nullptr);
-    SetTimer(host, kDriveListTimer, static_cast<UINT>(s.HddRefreshTime) * 1000, nullptr);
+    SetTimer(host, kRefreshTimer, static_cast<UINT>(s.refreshIntervalTenths) * 100, nullptr);
+    SetTimer(host, kDriveListTimer, static_cast<UINT>(s.driveRefreshSeconds) * 1000, nullptr);
 }
 
 bool Monitoring::onTimer(UINT_PTR id) {
@@ -50,7 +51,7 @@ bool Monitoring::onTimer(UINT_PTR id) {
 }
 
 void Monitoring::present(const render::Image&, int y,
-                         const std::optional<render::MainWindowSize>& size, int drawType) {
+                         const std::optional<render::MainWindowSize>& size, int drawMode) {
     if (!main_ || !main_->hwnd()) return;
     HWND window = main_->hwnd();
     if (size) {
@@ -68,15 +69,15 @@ void Monitoring::present(const render::Image&, int y,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     presentedHeight_ = y;
-    presentedDrawType_ = drawType;
+    presentedDrawMode_ = drawMode;
     // Straight into the client area, only what changed since the last tick. Whatever the
     // window system lays bare (exposure, a new size) stays invalid, and WM_PAINT draws it whole.
     RECT client;
     GetClientRect(window, &client);
     const settings::Settings& s = live_.settings;
-    if (!presenter_.changed(images_.list, y, drawType == 0, client.right - client.left,
-                            client.bottom - client.top,
-                            render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour)))
+    if (!presenter_.changed(
+            images_.list, y, drawMode == 0, client.right - client.left, client.bottom - client.top,
+            render::resolveColour(s.colours[settings::kBackgroundColour], systemColour)))
         return;
     if (HDC dc = GetDC(window)) {
         draw(dc, client, false);
@@ -88,9 +89,9 @@ void Monitoring::paint(HDC dc, const RECT& client) { draw(dc, client, true); }
 
 void Monitoring::draw(HDC dc, const RECT& client, bool whole) {
     const settings::Settings& s = live_.settings;
-    presenter_.present(dc, images_.list, presentedHeight_, presentedDrawType_ == 0,
+    presenter_.present(dc, images_.list, presentedHeight_, presentedDrawMode_ == 0,
                        client.right - client.left, client.bottom - client.top,
-                       render::colourFromText(std::to_wstring(s.BackColor[0]), systemColour),
+                       render::resolveColour(s.colours[settings::kBackgroundColour], systemColour),
                        whole);
 }
 

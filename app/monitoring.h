@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "monitor/monitor_state.h"
+#include "monitor/page_texts.h"
 #include "monitor/refresh_cycle.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
@@ -20,19 +20,19 @@
 
 namespace app {
 
-constexpr UINT_PTR kRefreshTimer = 1;     // Timer1 of the host window
-constexpr UINT_PTR kDriveListTimer = 12;  // the drive list upkeep (the options window's Timer2)
+constexpr UINT_PTR kRefreshTimer = 1;
+constexpr UINT_PTR kDriveListTimer = 12;  // the drive list upkeep
 
 // The live monitoring: the monitor state, the images and the system sources of the refresh
 // cycle, and where each tick's result goes (the main window and the taskbar button).
 class Monitoring : public monitor::Presenter {
-public:
-    // The monitor state is the program's, shared with the features that read the readings.
-    Monitoring(settings::LiveSettings& live, monitor::MonitorState& state,
+  public:
+    // The page texts are the fetches'; the refresh cycle shows them.
+    Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
                platform::Registry& registry);
 
-    monitor::MonitorState& state() { return state_; }
-    render::RenderState& images() { return images_; }
+    const monitor::ValueTexts& valueTexts() const { return cycle_.valueTexts(); }
+    const monitor::Readings& readings() const { return cycle_.readings(); }
 
     // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and
     // the bar strips, in that order.
@@ -48,16 +48,15 @@ public:
     void releaseCounters() { drives_.closeCounters(); }
 
     void present(const render::Image& list, int y,
-                 const std::optional<render::MainWindowSize>& size, int drawType) override;
+                 const std::optional<render::MainWindowSize>& size, int drawMode) override;
     void setTaskbarCaption(const std::wstring& caption) override;
 
-private:
+  private:
     // The last composed list into the client area: whole, or only what changed since the last
     // tick's drawing.
     void draw(HDC dc, const RECT& client, bool whole);
 
     settings::LiveSettings& live_;
-    monitor::MonitorState& state_;
     render::RenderState images_;
     render::BarStrips strips_;
 
@@ -76,7 +75,7 @@ private:
     windows::MainWindow* main_ = nullptr;
     windows::TaskbarWindow* taskbar_ = nullptr;
     int presentedHeight_ = 0;
-    int presentedDrawType_ = 1;
+    int presentedDrawMode_ = 1;
     std::wstring lastCaption_;  // the taskbar button's caption as this class last set it
 };
 

@@ -1,5 +1,6 @@
 #include "app/startup_fetches.h"
 
+#include "monitor/status_items.h"
 #include "utilities/ip_tools.h"
 #include "utilities/update_check.h"
 
@@ -14,30 +15,30 @@ void countAccess(platform::HttpClient& http, const std::wstring& address) {
 }  // namespace
 
 StartupFetches runStartupFetches(platform::HttpClient& http, const ServerAddresses& servers,
-                                 const settings::LiveSettings& live, monitor::MonitorState& state) {
+                                 const settings::LiveSettings& live, monitor::PageTexts& pages) {
     const settings::Settings& s = live.settings;
     StartupFetches result;
 
-    if (s.NewVersionCheck == 1) {
+    if (s.checkForUpdates == 1) {
         platform::HttpResponse page = http.get(servers.updatePage);
         if (!page.ok) {
-            state.ipText = utilities::kUnreachableText;
+            pages.publicAddress = utilities::kUnreachableText;
             return result;
         }
-        state.update = utilities::parseUpdatePage(page.text, utilities::kUpdatePageTitleNT);
-        result.newerVersion = utilities::newerVersionFound(state.update, s.NewVersionCheck);
+        pages.update = utilities::parseUpdatePage(page.text, utilities::kUpdatePageTitleNT);
+        result.newerVersion = monitor::newVersionApplies(pages.update, s.checkForUpdates == 1);
         if (!servers.counterPage.empty()) {
             countAccess(http, servers.counterPage);
             countAccess(http, counterQueryAddress(servers.counterPage));
         }
     }
 
-    if (s.Slider6 != 0) return result;
+    if (s.startupIpWaitSeconds != 0) return result;
     bool fetched = utilities::acquireIpAddress(http, servers.ipPage, live.displayRows,
-                                               result.pageText, state.ipText);
+                                               result.pageText, pages.publicAddress);
     if (!fetched) {
-        state.ipText = utilities::kAfterRestartText;
-    } else if (state.ipText != utilities::kUnreachableText) {
+        pages.publicAddress = utilities::kAfterRestartText;
+    } else if (pages.publicAddress != utilities::kUnreachableText) {
         countAccess(http, servers.counterPage);
     }
     return result;

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/server_addresses.h"
-#include "monitor/monitor_state.h"
+#include "monitor/page_texts.h"
 #include "platform/http_client.h"
 #include "settings/live_settings.h"
 
@@ -17,6 +17,6 @@ struct StartupFetches {
 // 0, the first public-IP acquisition (or "再起動後に表示" when item 104 is not shown). A failed
 // fetch ends the part and shows "接続不能" as the public IP.
 StartupFetches runStartupFetches(platform::HttpClient& http, const ServerAddresses& servers,
-                                 const settings::LiveSettings& live, monitor::MonitorState& state);
+                                 const settings::LiveSettings& live, monitor::PageTexts& pages);
 
 }  // namespace app

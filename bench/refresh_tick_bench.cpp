@@ -9,13 +9,13 @@ void BM_RefreshTickEverythingShown(benchmark::State& run) {
     fakes::MonitorRig rig;
     rig.showAll();
     rig.painter.record = false;
-    rig.live.settings.SetGraph = 1;
-    rig.live.settings.TaskOnOff = 1;
-    rig.live.settings.TaskCPU = rig.live.settings.TaskMEM = 1;
-    rig.live.settings.TaskIn = rig.live.settings.TaskOut = 1;
+    rig.live.settings.graphSource = 1;
+    rig.live.settings.taskbarButtonOn = 1;
+    rig.live.settings.taskbarShowsCpu = rig.live.settings.taskbarShowsMemory = 1;
+    rig.live.settings.taskbarShowsReceive = rig.live.settings.taskbarShowsSend = 1;
     rig.live.memoText = L"memo line one\r\nline two";
     rig.clipboard.content = {true, true, L"clipboard text"};
-    rig.state.ipText = L"203.0.113.7";
+    rig.pages.publicAddress = L"203.0.113.7";
     std::uint32_t octets = 0;
     for (auto _ : run) {
         octets += 4096;

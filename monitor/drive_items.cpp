@@ -6,11 +6,16 @@ namespace monitor {
 
 std::wstring driveTypeText(int type) {
     switch (type) {
-        case platform::kDriveRemovable: return L"リムーバブル";
-        case platform::kDriveFixed: return L"ハードディスク";
-        case platform::kDriveNetwork: return L"ネットワークディスク";
-        case platform::kDriveRamDisk: return L"RAMディスク";
-        default: return L"";
+        case platform::kDriveRemovable:
+            return L"リムーバブル";
+        case platform::kDriveFixed:
+            return L"ハードディスク";
+        case platform::kDriveNetwork:
+            return L"ネットワークディスク";
+        case platform::kDriveRamDisk:
+            return L"RAMディスク";
+        default:
+            return L"";
     }
 }
 
@@ -20,8 +25,9 @@ std::vector<settings::DriveRow> buildDriveRows(platform::Drives& drives, std::ws
     for (const platform::DriveEntry& drive : drives.drives()) {
         if (drive.letter == L"A" || drive.letter == L"B") continue;
         std::wstring type = driveTypeText(drive.type);
-        if (type.empty() || rows.size() >= static_cast<size_t>(kDriveSlots)) continue;
-        rows.push_back({drive.letter, type, settings::driveTickedByMarks(checkMarks, drive.letter)});
+        if (type.empty() || rows.size() >= settings::kDriveSlots) continue;
+        rows.push_back(
+            {drive.letter, type, settings::driveTickedByMarks(checkMarks, drive.letter)});
     }
     if (autoCheck) {
         checkMarks.clear();
@@ -62,9 +68,7 @@ std::wstring gigabytes(int megabytes, const render::NumberSymbols& symbols) {
 
 std::vector<DriveRowText> driveRowTexts(const DriveFigures& f, int indication1, int indication2,
                                         int gbMb, const render::NumberSymbols& symbols) {
-    auto figure = [&](int type) {
-        return type == 0 ? f.usedMB : type == 1 ? f.freeMB : f.totalMB;
-    };
+    auto figure = [&](int type) { return type == 0 ? f.usedMB : type == 1 ? f.freeMB : f.totalMB; };
     auto width = [](const std::wstring& s) { return 6 * static_cast<int>(s.size()); };
     std::vector<DriveRowText> texts;
     if (gbMb == 0) {

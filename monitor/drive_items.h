@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "monitor/monitor_state.h"
-#include "monitor/network_sampler.h"
 #include "platform/drives.h"
+#include "render/number_pattern.h"
 #include "settings/live_settings.h"
 
 namespace monitor {
@@ -35,7 +34,8 @@ struct DriveRowText {
     std::wstring text;
 };
 std::vector<DriveRowText> driveRowTexts(const DriveFigures& figures, int indication1,
-                                        int indication2, int gbMb, const render::NumberSymbols& symbols);
+                                        int indication2, int gbMb,
+                                        const render::NumberSymbols& symbols);
 // One figure in GB with one decimal: "##,##0.#0" shortened by its last character.
 std::wstring gigabytes(int megabytes, const render::NumberSymbols& symbols);
 

@@ -1,11 +1,10 @@
 #pragma once
-#include "monitor/monitor_state.h"
+#include "monitor/readings.h"
 #include "platform/memory_status.h"
 
 namespace monitor {
 
-// Physical memory into the monitor state and item 101's value text. A failed reading keeps
-// the previous figures; an unknown format choice keeps the previous text.
-void sampleMemory(MonitorState& state, platform::MemoryStatusSource& source, int memDisplay);
+// Physical memory in whole megabytes and its load; a failed reading keeps the previous figures.
+void sampleMemory(platform::MemoryStatusSource& source, Readings& readings);
 
 }  // namespace monitor

@@ -7,32 +7,31 @@ namespace {
 
 constexpr std::int64_t kWrap = 4294967296LL;
 
-// Wrap tracking of one counter: the counter is read as a signed 32-bit number; a reading in
-// the low half after one in the high half means the counter passed 2^32.
-void track(ByteCounter& c, std::uint32_t raw) {
-    std::int64_t value = static_cast<std::int32_t>(raw);
-    if (value > 0 && c.highHalf) {
-        c.highHalf = false;
-        ++c.wraps;
-    }
-    if (value < 0) {
-        value += kWrap;
-        c.highHalf = true;
-    }
-    c.counter = value;
-    c.total = c.wraps * kWrap + c.counter;
-}
-
 // Whole units per second, rounded down. A decrease of the counter (another adapter chosen,
 // a driver reset) gives 0 for that sample instead of a negative rate.
-std::int64_t rateOf(std::int64_t deltaBytes, std::uint32_t elapsedMs, int byteBit) {
+std::int64_t rateOf(std::int64_t deltaBytes, std::uint32_t elapsedMs, int rateUnit) {
     if (elapsedMs == 0 || deltaBytes <= 0) return 0;
-    std::int64_t bits = byteBit == 1 ? 8 : 1;
+    std::int64_t bits = rateUnit == 1 ? 8 : 1;
     std::int64_t rate = deltaBytes * bits * 1000 / (1024LL * elapsedMs);
     return rate == 0 ? 1 : rate;  // any traffic shows at least 1
 }
 
 }  // namespace
+
+// The counter is read as a signed 32-bit number; a reading in the low half after one in the
+// high half means the counter passed 2^32.
+std::int64_t NetworkSampler::Counter::track(std::uint32_t raw) {
+    std::int64_t value = static_cast<std::int32_t>(raw);
+    if (value > 0 && highHalf) {
+        highHalf = false;
+        ++wraps;
+    }
+    if (value < 0) {
+        value += kWrap;
+        highHalf = true;
+    }
+    return wraps * kWrap + value;
+}
 
 AdapterChoice NetworkSampler::enumerateAdapters(platform::Network& network) {
     if (auto rows = network.interfaceTable(); rows && !rows->empty()) table_ = std::move(*rows);
@@ -45,48 +44,32 @@ AdapterChoice NetworkSampler::enumerateAdapters(platform::Network& network) {
     return choice;
 }
 
-bool NetworkSampler::sample(MonitorState& state, platform::Network& network,
-                            platform::Clock& clock, int adapterIndex, int byteBit,
-                            const render::NumberSymbols& symbols) {
+bool NetworkSampler::sample(platform::Network& network, platform::Clock& clock, int adapterIndex,
+                            int rateUnit, Readings& readings) {
     if (adapterIndex < 0 || adapterIndex >= static_cast<int>(table_.size())) return false;
     platform::InterfaceRow row = network.interfaceRow(table_[adapterIndex].index);
-    track(state.in, row.inOctets);
-    track(state.out, row.outOctets);
-    state.in.totalText = render::formatNumber(state.in.total, L"#,##0", symbols);
-    state.out.totalText = render::formatNumber(state.out.total, L"#,##0", symbols);
+    readings.in.total = in_.track(row.inOctets);
+    readings.out.total = out_.track(row.outOctets);
 
-    if (state.baselineTaken) {
+    std::uint32_t now = clock.tickCount();
+    if (baselineTaken_) {
         // Modulo 2^32, so the tick count's wrap after 49.7 days costs nothing.
-        std::uint32_t elapsed = clock.tickCount() - state.lastNetTick;
-        state.in.rate = rateOf(state.in.total - state.in.prevTotal, elapsed, byteBit);
-        elapsed = clock.tickCount() - state.lastNetTick;
-        state.out.rate = rateOf(state.out.total - state.out.prevTotal, elapsed, byteBit);
-        state.valueText[2] = std::to_wstring(state.in.rate) + rateUnit(byteBit);
-        state.valueText[3] = std::to_wstring(state.out.rate) + rateUnit(byteBit);
+        std::uint32_t elapsed = now - lastSampleTick_;
+        readings.in.rate = rateOf(readings.in.total - in_.previousTotal, elapsed, rateUnit);
+        readings.out.rate = rateOf(readings.out.total - out_.previousTotal, elapsed, rateUnit);
+        readings.ratesRead = true;
     }
-    state.baselineTaken = true;
-    state.in.prevTotal = state.in.total;
-    state.out.prevTotal = state.out.total;
-    state.lastNetTick = clock.tickCount();
+    baselineTaken_ = true;
+    readings.totalsRead = true;
+    in_.previousTotal = readings.in.total;
+    out_.previousTotal = readings.out.total;
+    lastSampleTick_ = now;
     return true;
-}
-
-std::int64_t fullScale(int slider, int byteBit) {
-    return static_cast<std::int64_t>(slider) * (byteBit == 1 ? 64 : 8);
 }
 
 int rateBarWidth(std::int64_t rate, std::int64_t scale) {
     if (scale <= 0 || rate <= 0) return 0;
     return static_cast<int>(quotientHalfEven(rate * 157, scale));
-}
-
-std::wstring rateUnit(int byteBit) { return byteBit == 1 ? L"Kbit/秒" : L"Kbyte/秒"; }
-
-std::wstring totalText(std::int64_t bytes, const render::NumberSymbols& symbols) {
-    if (bytes == 0) return L"0";
-    // Megabytes with kilobyte resolution.
-    double megabytes = static_cast<double>(bytes / 1024) / 1024.0;
-    return render::formatNumber(megabytes, L"##GB ###.00", symbols) + L"MB";
 }
 
 }  // namespace monitor

@@ -2,10 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "monitor/monitor_state.h"
+#include "monitor/readings.h"
 #include "platform/clock.h"
 #include "platform/network.h"
-#include "render/number_pattern.h"
 
 namespace monitor {
 
@@ -14,29 +13,33 @@ struct AdapterChoice {
     int selected = -1;                  // the first Ethernet interface; -1 when there is none
 };
 
-// The interface table (filled once at start-up) and the per-tick counter sampling.
+// The interface table (filled once at start-up) and the chosen interface's counters, tracked
+// across their 32-bit wrap from sample to sample.
 class NetworkSampler {
-public:
+  public:
     // Fills the table from the system; a failed call keeps the table as it was.
     AdapterChoice enumerateAdapters(platform::Network& network);
-    const std::vector<platform::InterfaceRow>& table() const { return table_; }
 
-    // One sample of the chosen adapter (an index into the table). Without a valid choice no
-    // reading is taken and the texts stay; returns whether a reading was taken.
-    bool sample(MonitorState& state, platform::Network& network, platform::Clock& clock,
-                int adapterIndex, int byteBit, const render::NumberSymbols& symbols);
+    // One sample of the chosen adapter (an index into the table) into the totals, and from the
+    // second sample on into the rates. Without a valid choice nothing is read; returns whether
+    // a reading was taken.
+    bool sample(platform::Network& network, platform::Clock& clock, int adapterIndex, int rateUnit,
+                Readings& readings);
 
-private:
+  private:
+    struct Counter {
+        bool highHalf = false;  // the last reading was at or above 2^31
+        std::int64_t wraps = 0;
+        std::int64_t previousTotal = 0;
+        std::int64_t track(std::uint32_t raw);
+    };
     std::vector<platform::InterfaceRow> table_;
+    Counter in_, out_;
+    bool baselineTaken_ = false;
+    std::uint32_t lastSampleTick_ = 0;
 };
 
-// The full scale of a rate bar: steps of 8 Kbyte/s or 64 Kbit/s.
-std::int64_t fullScale(int slider, int byteBit);
 // Bar width of a rate over a 157-pixel row; 0 when the full scale is 0.
 int rateBarWidth(std::int64_t rate, std::int64_t fullScale);
-std::wstring rateUnit(int byteBit);
-
-// The shown total of items 110 and 111: plain "0", or megabytes as "##GB ###.00" + "MB".
-std::wstring totalText(std::int64_t bytes, const render::NumberSymbols& symbols);
 
 }  // namespace monitor

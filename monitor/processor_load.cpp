@@ -23,7 +23,8 @@ int ProcessorLoad::readTotal(int last) {
 }
 
 int ProcessorLoad::readProcessor(int processor, int last) {
-    if (family_ != platform::kPlatformNT || processor < 0 || processor >= kProcessors) return last;
+    if (family_ != platform::kPlatformNT || processor < 0 || processor >= settings::kProcessorItems)
+        return last;
     return measure(processors_[processor], source_.processorTimes(processor));
 }
 

@@ -2,14 +2,14 @@
 
 #include <cwctype>
 
+#include "monitor/browser_registry.h"
 #include "render/rounding.h"
 #include "settings/settings.h"
-#include "utilities/registry_routines.h"
 
 namespace monitor {
 
 int ipRightEdge(const std::wstring& ipText) {
-    if (ipText == kNoConnectionText) return 120;
+    if (ipText == kUnreachableText) return 120;
     if (ipText == kAfterRestartText) return 110;
     return 158;
 }
@@ -25,18 +25,17 @@ std::wstring switchText(Switch which, const std::wstring& normalised) {
 }
 
 std::wstring readSwitch(platform::Registry& registry, Switch which) {
-    const wchar_t* key = which == Switch::ProxyEnable ? kInternetSettings : kInternetZoneKey;
-    const wchar_t* value = which == Switch::ProxyEnable    ? L"ProxyEnable"
+    const wchar_t* key = which == Switch::ProxyEnable ? kInternetSettingsKey : kInternetZoneKey;
+    const wchar_t* value = which == Switch::ProxyEnable       ? L"ProxyEnable"
                            : which == Switch::ActiveScripting ? L"1400"
-                                                               : L"1402";
-    std::wstring text =
-        utilities::readRegistryText(registry, platform::Hive::CurrentUser, key, value);
+                                                              : L"1402";
+    std::wstring text = readRegistryText(registry, platform::Hive::CurrentUser, key, value);
     return switchText(which, normalisedSwitch(which, text));
 }
 
 std::wstring readProxyServer(platform::Registry& registry) {
-    return utilities::readRegistryText(registry, platform::Hive::CurrentUser, kInternetSettings,
-                                       L"ProxyServer");
+    return readRegistryText(registry, platform::Hive::CurrentUser, kInternetSettingsKey,
+                            L"ProxyServer");
 }
 
 std::wstring dateTimeText(platform::LocaleFormat& locale) {
@@ -99,20 +98,41 @@ PowerRow powerRow(const platform::PowerStatus& power) {
     }
     row.texts.push_back({122, 0, text});
     switch (power.acStatus) {
-        case 0: text = L"バッテリー使用中  "; break;
-        case 1: text.clear(); break;
-        case 255: text = L"電源不明 "; break;
-        default: break;
+        case 0:
+            text = L"バッテリー使用中  ";
+            break;
+        case 1:
+            text.clear();
+            break;
+        case 255:
+            text = L"電源不明 ";
+            break;
+        default:
+            break;
     }
     row.texts.push_back({5, 0, text});
     text.clear();
     if (power.acStatus == 1) {
         switch (power.batteryStatus) {
-            case 1: case 2: case 4: text = L"充電完了"; break;
-            case 8: case 9: case 10: case 12: text = L"充電中"; break;
-            case 128: text = L"バッテリがありません"; break;
-            case 255: text = L"不明"; break;
-            default: break;
+            case 1:
+            case 2:
+            case 4:
+                text = L"充電完了";
+                break;
+            case 8:
+            case 9:
+            case 10:
+            case 12:
+                text = L"充電中";
+                break;
+            case 128:
+                text = L"バッテリがありません";
+                break;
+            case 255:
+                text = L"不明";
+                break;
+            default:
+                break;
         }
     }
     row.texts.push_back({5, 0, text});
@@ -120,7 +140,8 @@ PowerRow powerRow(const platform::PowerStatus& power) {
 }
 
 bool newVersionApplies(const UpdateInfo& update, bool newVersionCheck) {
-    if (!newVersionCheck || update.result != L"ok" || update.newestVersion.size() != 3) return false;
+    if (!newVersionCheck || update.result != L"ok" || update.newestVersion.size() != 3)
+        return false;
     int version = 0;
     for (wchar_t c : update.newestVersion) {
         if (!std::iswdigit(c)) return false;

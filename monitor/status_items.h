@@ -3,19 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "monitor/monitor_state.h"
+#include "monitor/page_texts.h"
 #include "platform/locale_format.h"
 #include "platform/power_status.h"
 #include "platform/registry.h"
 
 namespace monitor {
-
-inline const wchar_t* const kNoConnectionText = L"接続不能";
-inline const wchar_t* const kAfterRestartText = L"再起動後に表示";
-inline const wchar_t* const kInternetSettings =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-inline const wchar_t* const kInternetZoneKey =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3";
 
 // Right edge of item 104's text: the two full-width fixed texts need more room.
 int ipRightEdge(const std::wstring& ipText);

@@ -28,6 +28,11 @@ Colour colourFromText(const std::wstring& text, const SystemColours& system) {
     // Larger texts are held at the 32-bit limits.
     auto value =
         static_cast<std::uint32_t>(negative ? -magnitude : std::min(magnitude, 0x7FFFFFFFLL));
+    return resolveColour(static_cast<std::int32_t>(value), system);
+}
+
+Colour resolveColour(std::int32_t stored, const SystemColours& system) {
+    auto value = static_cast<std::uint32_t>(stored);
     if (value & 0x80000000u) return system ? system(static_cast<int>(value & 0xFF)) : 0;
     return value & 0xFFFFFF;
 }
@@ -70,7 +75,7 @@ void paintInto(Image& strip, std::wstring& startText, std::wstring& endText, Ima
 
 GradientCaptions showItemGradient(int id, std::wstring& startText, std::wstring& endText,
                                   Image& preview, BarStrips& strips, const SystemColours& system) {
-    if (!settings::isMeterItem(id)) {
+    if (!settings::isMeterItem(static_cast<settings::Item>(id))) {
         preview.clear();
         return {L"色変更不可", L"色変更不可"};
     }
@@ -80,7 +85,7 @@ GradientCaptions showItemGradient(int id, std::wstring& startText, std::wstring&
 
 void showDriveGradient(int k, std::wstring& startText, std::wstring& endText, Image& preview,
                        BarStrips& strips, const SystemColours& system) {
-    if (k < 1 || k > 30) return;
+    if (k < 1 || k > static_cast<int>(settings::kDriveSlots)) return;
     paintInto(strips.drives[k - 1], startText, endText, preview, system);
 }
 

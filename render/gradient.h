@@ -1,9 +1,12 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
 #include "render/image.h"
+#include "settings/display_item.h"
+#include "settings/live_settings.h"
 
 namespace render {
 
@@ -11,15 +14,19 @@ namespace render {
 // the button face of -2147483633) to its current RGB value.
 using SystemColours = std::function<Colour(int index)>;
 
+// A stored colour value: RGB, or with the top bit set a system colour reference resolved through
+// `system` (black when none is given).
+Colour resolveColour(std::int32_t stored, const SystemColours& system = {});
+
 // A colour stored as signed decimal text. Empty or unreadable text is 0 (black); a system colour
 // reference is resolved through `system` (black when none is given).
 Colour colourFromText(const std::wstring& text, const SystemColours& system = {});
 
 // The bar strips the refresh cycle copies bars from: one per meter item (by slot, id - 100)
-// and one per drive row position (0 to 30). Each is 157 x 13.
+// and one per drive row position. Each is 157 x 13.
 struct BarStrips {
-    std::array<Image, 26> items;
-    std::array<Image, 31> drives;
+    std::array<Image, settings::kItemSlots> items;
+    std::array<Image, settings::kDriveSlots> drives;
     BarStrips();
 };
 

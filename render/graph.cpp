@@ -3,14 +3,16 @@
 #include <algorithm>
 
 #include "render/draw.h"
+#include "render/rate_scale.h"
 #include "render/rounding.h"
 
 namespace render {
 
 namespace {
 
-// A full scale of 0 would divide by zero; the slider's least step stands in for it.
-double fullScale(int slider, bool bitMode) { return std::max(1, slider) * (bitMode ? 64.0 : 8.0); }
+double fullScale(int slider, bool bitMode) {
+    return static_cast<double>(rateFullScale(slider, bitMode ? 1 : 0));
+}
 
 }  // namespace
 

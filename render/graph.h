@@ -16,7 +16,7 @@ struct GraphInputs {
     int inSlider = 1;
     int outSlider = 1;
     bool bitMode = false;   // ByteBit 1
-    Colour lineColour = 0;  // BackColor06
+    Colour lineColour = 0;
 };
 
 // The new sample height for a source, at least 1; `previous` for source 0.

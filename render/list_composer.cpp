@@ -21,16 +21,6 @@ int place(Image& list, int y, const Image& image, int height) {
     return y + height + 1;
 }
 
-int idOf(const std::wstring& text) {
-    int id = 0;
-    for (wchar_t c : text) {
-        if (c < L'0' || c > L'9') return 0;
-        id = id * 10 + (c - L'0');
-        if (id > 1000) return 0;
-    }
-    return id;
-}
-
 }  // namespace
 
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
@@ -39,17 +29,18 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
     int y = 0;
     for (const settings::DisplayRow& row : rows) {
         if (!row.shown) continue;
-        int id = idOf(row.id);
-        if (id == 113) {
+        using settings::Item;
+        if (row.id == Item::Graph) {
             y = place(list, y, state.graph, kGraphHeight);
-        } else if (id == 122) {
-            y = place(list, y, state.rows[22], kRowHeight * std::max(1, memoLines));
-        } else if (id == 112) {
+        } else if (row.id == Item::Memo) {
+            y = place(list, y, state.rows[settings::slotOf(Item::Memo)],
+                      kRowHeight * std::max(1, memoLines));
+        } else if (row.id == Item::Drives) {
             size_t count = std::min(drives.size(), state.driveRows.size());
             for (size_t i = 0; i < count; ++i)
                 if (drives[i].checked) y = place(list, y, state.driveRows[i], kRowHeight);
-        } else if (id >= 100 && id < 100 + static_cast<int>(state.rows.size())) {
-            y = place(list, y, state.rows[id - 100], kRowHeight);
+        } else {
+            y = place(list, y, state.rows[settings::slotOf(row.id)], kRowHeight);
         }
     }
     if (showNewVersion) {

@@ -13,10 +13,4 @@ RenderState::RenderState() {
     list.resize(kListWidth, kListHeight);
 }
 
-void RenderState::restartGraph() {
-    graphPrevious = 0;
-    graphCurrent = 0;
-    graph.clear();
-}
-
 }  // namespace render

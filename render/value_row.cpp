@@ -10,16 +10,21 @@ int valueTextX(int rightEdge, const std::wstring& value) {
     return rightEdge - 6 * static_cast<int>(value.size());
 }
 
-void drawValueRow(Image& row, const ValueRow& content, const Image* strip,
-                  platform::TextPainter& painter) {
-    row.clear();
-    if (content.barWidth && strip)
-        copyBlock(row, 0, 0, *content.barWidth, kRowHeight, *strip, 0, 0);
-    if (!content.name.empty())
-        painter.drawText(row, 5, content.nameY, content.name, row.foreground());
+RowPicture pictureOf(const ValueRow& content) {
+    RowPicture picture{content.barWidth, {}};
+    if (!content.name.empty()) picture.texts.push_back({5, content.nameY, content.name});
     if (!content.value.empty())
-        painter.drawText(row, valueTextX(content.rightEdge, content.value), 1, content.value,
-                         row.foreground());
+        picture.texts.push_back({valueTextX(content.rightEdge, content.value), 1, content.value});
+    return picture;
+}
+
+void drawRowPicture(Image& row, const RowPicture& picture, const Image* strip,
+                    platform::TextPainter& painter) {
+    row.clear();
+    if (picture.barWidth && strip)
+        copyBlock(row, 0, 0, *picture.barWidth, kRowHeight, *strip, 0, 0);
+    for (const RowText& text : picture.texts)
+        if (!text.text.empty()) painter.drawText(row, text.x, text.y, text.text, row.foreground());
 }
 
 }  // namespace render

@@ -1,25 +1,47 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/text_painter.h"
 #include "render/image.h"
 
 namespace render {
 
-// What one value row shows.
+// One text of a row, at its top-left corner.
+struct RowText {
+    int x = 0;
+    int y = 1;
+    std::wstring text;
+    bool operator==(const RowText&) const = default;
+};
+
+// Everything a row image shows: the filled part of its bar and its texts. Two equal pictures
+// on the same image, colours and strip give the same pixels.
+struct RowPicture {
+    std::optional<int> barWidth;  // columns of the bar strip; none for items without a bar
+    std::vector<RowText> texts;
+    bool operator==(const RowPicture&) const = default;
+};
+
+// What one value row shows: a name and a value text ending near its right edge.
 struct ValueRow {
     std::wstring name;   // printed at (5, nameY); empty for none
     std::wstring value;  // ends near rightEdge: 6 px per character, characters counted
     int rightEdge = 148;
-    std::optional<int> barWidth;  // columns of the bar strip; none for items without a bar
+    std::optional<int> barWidth;
     int nameY = 1;
 };
+RowPicture pictureOf(const ValueRow& content);
 
 // Clears the row to its background, copies the bar from `strip` (clipped, never clamped),
-// prints the name and the value text in the row's foreground colour.
-void drawValueRow(Image& row, const ValueRow& content, const Image* strip,
-                  platform::TextPainter& painter);
+// prints the texts in the row's foreground colour.
+void drawRowPicture(Image& row, const RowPicture& picture, const Image* strip,
+                    platform::TextPainter& painter);
+inline void drawValueRow(Image& row, const ValueRow& content, const Image* strip,
+                         platform::TextPainter& painter) {
+    drawRowPicture(row, pictureOf(content), strip, painter);
+}
 
 // x at which a value text starts so that it ends at rightEdge.
 int valueTextX(int rightEdge, const std::wstring& value);

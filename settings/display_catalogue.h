@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "settings/display_item.h"
+
 namespace settings {
 
 struct CatalogueItem {
-    int id;
+    Item id;
     const wchar_t* label;  // as shown in the list editor
     bool meter;            // draws a gradient bar from colour 1 to colour 2
 };
@@ -14,17 +16,20 @@ struct CatalogueItem {
 // One row of the display item list; its position is its place on the main window.
 struct DisplayRow {
     std::wstring label;
-    std::wstring id;  // three digits
+    Item id = Item::CpuTotal;
     std::wstring colour1;
     std::wstring colour2;
     bool shown = false;
 };
 
 std::span<const CatalogueItem> catalogue();
-const CatalogueItem* catalogueItem(const std::wstring& id);
-bool isMeterItem(int id);
+const CatalogueItem* catalogueItem(Item id);
+bool isMeterItem(Item id);
 
-// Rows from the four stored list strings: 24 positions of MainList, check marks and colour
+// The items the list shows.
+ShownItems shownItems(std::span<const DisplayRow> rows);
+
+// Rows from the four stored list strings: 24 positions of the id string, check marks and colour
 // fields by row index; an empty colour of a meter row becomes "0".
 std::vector<DisplayRow> buildDisplayRows(const std::wstring& mainList,
                                          const std::wstring& checkMarks,

@@ -25,7 +25,7 @@ struct KeyDef {
     Range range = Range::Any;
     int min = 0;
     int max = 0;
-    int colourIndex = -1;  // BackColor00..07
+    int colourIndex = -1;  // position in Settings::colours
 };
 
 // The keys in the order start-up reads them (Ver is handled on its own).

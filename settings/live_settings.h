@@ -28,8 +28,8 @@ struct DriveRow {
 // The live settings: what the options window's controls hold while the program runs.
 struct LiveSettings {
     Settings settings;
-    int inMultiplier = 1;   // Slider6(1); not stored
-    int outMultiplier = 1;  // Slider6(0); not stored
+    int inMultiplier = 1;   // fast-line multiplier of the receive scale; not stored
+    int outMultiplier = 1;  // the same for the send scale; not stored
     std::vector<DisplayRow> displayRows;
     std::vector<DriveRow> drives;
     DriveColourTable driveColours;
@@ -39,7 +39,6 @@ struct LiveSettings {
     bool keepProxyListFile = false;
     bool keepCloseListFile = false;
     std::vector<std::wstring> adapterChoices;  // the adapter choice's entries (Combo2)
-    std::wstring clipboardText;  // the clipboard text box: the latest clipboard text shown
     std::wstring memoText;       // the memo text box, lines ended by CR LF
 };
 

@@ -18,9 +18,8 @@ SettingsPaths SettingsPaths::inFolder(const std::wstring& exeFolder) {
 void composeListKeys(LiveSettings& live) {
     Settings& s = live.settings;
 
-    s.DrivesCheckMark.clear();
-    for (const DriveRow& drive : live.drives)
-        s.DrivesCheckMark += drive.checked ? drive.letter : L"0";
+    s.driveMarks.clear();
+    for (const DriveRow& drive : live.drives) s.driveMarks += drive.checked ? drive.letter : L"0";
 
     std::wstring drivesStart, drivesEnd;
     for (size_t i = 0; i < kSavedDriveColours; ++i) {
@@ -36,19 +35,19 @@ void composeListKeys(LiveSettings& live) {
     std::wstring marks, ids, colours1, colours2;
     for (DisplayRow& row : live.displayRows) {
         marks += row.shown ? L"1" : L"0";
-        ids += row.id;
+        ids += std::to_wstring(idOf(row.id));
         row.colour1 = padColour(row.colour1);
         row.colour2 = padColour(row.colour2);
         colours1 += row.colour1 + L" ";
         colours2 += row.colour2 + L" ";
     }
 
-    s.MainListCheckMark = marks;
-    s.MainList = ids;
-    s.MainListColor1 = trimBlanks(colours1);
-    s.MainListColor2 = trimBlanks(colours2);
-    s.DrivesColor1 = trimBlanks(drivesEnd);
-    s.DrivesColor2 = trimBlanks(drivesStart);
+    s.displayMarks = marks;
+    s.displayOrder = ids;
+    s.displayColours1 = trimBlanks(colours1);
+    s.displayColours2 = trimBlanks(colours2);
+    s.driveEndColours = trimBlanks(drivesEnd);
+    s.driveStartColours = trimBlanks(drivesStart);
 }
 
 bool saveCloseList(LiveSettings& live, platform::TextFiles& files, const SettingsPaths& paths) {

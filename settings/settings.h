@@ -8,89 +8,98 @@ namespace settings {
 constexpr int kSettingsVersion = 336;
 inline const wchar_t* const kVersionText = L"Ver3.36";
 
-// Every key of KorvaNT.ini, named as in the file; the initialisers are the defaults.
-// Window coordinates are twips, kept in single precision as the windows report them.
+// Positions in Settings::colours.
+enum ColourIndex {
+    kBackgroundColour = 0,
+    kTextColour = 1,
+    kStoredColour2 = 2,  // stored and restored only
+    kStoredColour3 = 3,
+    kStoredColour4 = 4,
+    kDriveStartPickColour = 5,  // also the last picked drive start colour
+    kGraphLineColour = 6,
+    kGraphBackColour = 7,
+};
+
+// Every setting of KorvaNT.ini (the key table maps them to their keys); the initialisers are
+// the defaults. Window coordinates are twips, kept in single precision as the windows report them.
 struct Settings {
-    // [Options]
-    int IPMC = 0;
-    int AInterface = 1;
-    int AutoClose = 0;
-    int AutoSET = 1;
-    int IPSET = 0;
-    int ProxyM = 0;
-    int TaskOnOff = 0;
-    int TaskCPU = 0;
-    int TaskMEM = 0;
-    int TaskIn = 0;
-    int TaskOut = 0;
-    int MemMenu = 0;
-    int AutoHddCheck = 1;
-    std::wstring RemoteHostIP = L"192.168.1.3";
-    std::wstring ConnectedIP = L"192.168.1.3";
-    std::wstring ConnectedIP2 = L"192.168.1.4";
-    std::wstring ConnectedIP3 = L"192.168.1.5";
-    std::wstring RemotePort = L"5580";
-    int ClipConnection = 0;
-    int AutoClipConnection = 0;
-    int AutoResumeClipConnection = 0;
-    int ByteBit = 0;
-    int SetFormTop = 1;
-    int SetGraph = 1;
-    int MouseOver = 0;
-    int NetworkAdapter = 0;
-    int GbMb = 0;
-    int DrawType = 1;
-    int NewVersionCheck = 1;
-    // [ColorsOptions] BackColor00..BackColor07
-    std::array<std::int32_t, 8> BackColor = {15771376, 8009094,  8454016,  16777088,
-                                             16777215, 12615935, 16711680, 12615935};
-    // [MemOptions]
-    int MemAuto = 0;
-    int Slider1 = 10;  // automatic release size, MB
-    int Slider2 = 10;  // free memory threshold, MB
-    int Slider3 = 3;   // minutes between automatic releases
-    int Slider4 = 10;  // processor load threshold, percent
-    int Slider5 = 20;  // seconds of low load
-    int Slider6 = 3;   // seconds to wait before the first public-IP fetch
-    int MemManualSize = 10;
-    int MemDisplay = 0;
-    // [WindowResizeOptions]
-    float Width = 700;
-    float Height = 500;
-    // [Options], continued
-    int InSlider = 1;
-    int OutSlider = 1;
-    int MainWindowRefreshTime = 5;
-    int AutoCloseRefreshTime = 5;
-    int HddRefreshTime = 10;
-    float X_WindowPosition = 0;
-    float Y_WindowPosition = 0;
-    float WindowHeight = 2258;
-    float WindowWidth = 2496;
-    float WindowScaleHeight = 142;
-    float X_OptionWindowPosition = 2475;
-    float Y_OptionWindowPosition = 1;
-    std::wstring MainListCheckMark = L"11111111110000110000110";
-    std::wstring MainList = L"113100101102103110111112104105106107108109114115116117118119121122123";
-    // [ColorsOptions]
-    std::wstring MainListColor1 =
+    int showIpCopyEntry = 0;
+    int autoAdapter = 1;
+    int autoCloseOn = 0;
+    int saveAtExit = 1;
+    int showIpReacquireEntry = 0;
+    int showProxyMenu = 0;
+    int taskbarButtonOn = 0;
+    int taskbarShowsCpu = 0;
+    int taskbarShowsMemory = 0;
+    int taskbarShowsReceive = 0;
+    int taskbarShowsSend = 0;
+    int showMemoryReleaseEntry = 0;
+    int tickAllDrives = 1;
+    std::wstring linkRemoteHost = L"192.168.1.3";
+    std::wstring linkAllowed1 = L"192.168.1.3";
+    std::wstring linkAllowed2 = L"192.168.1.4";
+    std::wstring linkAllowed3 = L"192.168.1.5";
+    std::wstring linkPort = L"5580";
+    int clipboardLinkOn = 0;
+    int linkConnectAtStart = 0;
+    int linkReconnect = 0;
+    int rateUnit = 0;       // 0 Kbyte/s, 1 Kbit/s
+    int topmostChoice = 1;  // 0 always on top, 1 not
+    int graphSource = 1;    // 0 none, 1 processor, 2 memory, 3 receive, 4 send
+    int hoverChoice = 0;    // 1 hides the main window near the pointer
+    int adapterIndex = 0;
+    int diskUnit = 0;  // 0 GB, 1 MB
+    int drawMode = 1;  // 0 scalable window, 1 fixed size
+    int checkForUpdates = 1;
+    std::array<std::int32_t, 8> colours = {15771376, 8009094,  8454016,  16777088,
+                                           16777215, 12615935, 16711680, 12615935};
+    int autoReleaseOn = 0;
+    int autoReleaseMegabytes = 10;
+    int freeMemoryThresholdMegabytes = 10;
+    int releaseIntervalMinutes = 3;
+    int idleLoadPercent = 10;
+    int idleSeconds = 20;
+    int startupIpWaitSeconds = 3;
+    int manualReleaseMegabytes = 10;
+    int memoryFormat = 0;  // 0 used/total, 1 free/total, 2 used/free
+    // the window size window
+    float sizeWindowWidth = 700;
+    float sizeWindowHeight = 500;
+    int receiveFullScale = 1;
+    int sendFullScale = 1;
+    int refreshIntervalTenths = 5;
+    int autoCloseIntervalTenths = 5;
+    int driveRefreshSeconds = 10;
+    // the main window, then the options window
+    float mainLeft = 0;
+    float mainTop = 0;
+    float mainHeight = 2258;
+    float mainWidth = 2496;
+    float mainScaleHeight = 142;
+    float optionsLeft = 2475;
+    float optionsTop = 1;
+    // packed list keys
+    std::wstring displayMarks = L"11111111110000110000110";
+    std::wstring displayOrder =
+        L"113100101102103110111112104105106107108109114115116117118119121122123";
+    std::wstring displayColours1 =
         L"-2147483633 00016777215 00016777215 00016777215 00016777215 -2147483633 -2147483633 "
         L"-2147483633 -2147483633 -2147483633 -2147483633 -2147483633 -2147483633 -2147483633 "
         L"-2147483633 -2147483633 00016777215 00016777215 00016777215 00016777215 00016777215 "
         L"00016777215 00016777215";
-    std::wstring MainListColor2 =
+    std::wstring displayColours2 =
         L"00000000000 00000000255 00000065535 00000065280 00016777088 00000000000 00000000000 "
         L"00000000000 00000000000 00000000000 00000000000 00000000000 00000000000 00000000000 "
         L"00000000000 00000000000 00008454143 00008454016 00008454016 00008454016 00008454016 "
         L"00008454016 00008454016";
-    std::wstring DrivesColor1 =
+    std::wstring driveEndColours =
         L"00000065535 00000065280 00016776960 00016744448 00012615935 00016711935 00008421631";
-    std::wstring DrivesColor2 =
+    std::wstring driveStartColours =
         L"00016777215 00016777215 00016777215 00016777215 00016777215 00016777215 00016777215";
-    // [Options], continued
-    std::wstring DrivesCheckMark = L"100000000000";
-    int HddIndicationType1 = 3;
-    int HddIndicationType2 = 1;
+    std::wstring driveMarks = L"100000000000";
+    int driveFigure1 = 3;  // 0 used, 1 free, 2 total, 3 hidden
+    int driveFigure2 = 1;  // 0 used, 1 free, 2 total
 };
 
 }  // namespace settings

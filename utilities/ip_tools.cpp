@@ -1,6 +1,5 @@
 #include "utilities/ip_tools.h"
 
-#include "monitor/monitor_state.h"
 #include "utilities/text_search.h"
 
 namespace utilities {
@@ -12,9 +11,7 @@ const std::wstring kHtmlEnd = L"</HTML>";
 }  // namespace
 
 bool ipItemShown(const std::vector<settings::DisplayRow>& rows) {
-    for (const settings::DisplayRow& row : rows)
-        if (row.id == L"104" && row.shown) return true;
-    return false;
+    return settings::shownItems(rows).isShown(settings::Item::PublicAddress);
 }
 
 std::optional<std::wstring> cutIpAddress(const std::wstring& page) {
@@ -40,7 +37,8 @@ bool acquireIpAddress(platform::HttpClient& http, const std::wstring& pageAddres
 }
 
 std::wstring clipboardTextFor(const std::wstring& ipText) {
-    if (ipText.empty() || ipText == kAfterRestartText || ipText == kUnreachableText || ipText == monitor::kLoadingText)
+    if (ipText.empty() || ipText == kAfterRestartText || ipText == kUnreachableText ||
+        ipText == monitor::kLoadingText)
         return kNoAddressClip;
     return ipText;
 }

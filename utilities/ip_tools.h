@@ -3,14 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "monitor/page_texts.h"
 #include "platform/clipboard_writer.h"
 #include "platform/http_client.h"
 #include "settings/display_catalogue.h"
 
 namespace utilities {
 
-inline const wchar_t* const kUnreachableText = L"接続不能";
-inline const wchar_t* const kAfterRestartText = L"再起動後に表示";
+using monitor::kAfterRestartText;
+using monitor::kUnreachableText;
 inline const wchar_t* const kNoAddressClip = L"0,0,0,0";
 
 // Whether display item 104 (the public IP) is on the list and ticked.
@@ -36,13 +37,13 @@ bool copyIpAddress(platform::ClipboardWriter& clipboard, const std::wstring& ipT
 // The start-up wait: one-second ticks counted from 0; the acquisition runs on the tick at which
 // the count equals the wait, then the timer stops for good.
 class StartupIpTimer {
-public:
+  public:
     static constexpr int kDone = 65530;
     // True on the one tick that must acquire the address (and stop the timer).
     bool tick(int wait);
     bool stopped() const { return stopped_; }
 
-private:
+  private:
     int counter_ = 0;
     bool stopped_ = false;
 };

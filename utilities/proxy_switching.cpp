@@ -1,20 +1,20 @@
 #include "utilities/proxy_switching.h"
 
+#include "monitor/browser_registry.h"
+#include "monitor/status_items.h"
 #include "utilities/registry_routines.h"
 
 namespace utilities {
 
-std::wstring refreshProxyText(platform::Registry& registry, monitor::MonitorState& state) {
-    state.valueText[kProxyServerSlot] =
-        readRegistryText(registry, platform::Hive::CurrentUser, kInternetSettingsKey, L"ProxyServer");
-    return state.valueText[kProxyServerSlot];
+std::wstring readProxyText(platform::Registry& registry) {
+    return monitor::readProxyServer(registry);
 }
 
 void chooseProxy(int index, const std::wstring& caption, platform::Registry& registry,
                  options::StatusBar& status, std::wstring& proxyField) {
     proxyField = caption;
     std::wstring server = index == 0 ? std::wstring() : caption;
-    switch (registry.writeString(kInternetSettingsKey, L"ProxyServer", server)) {
+    switch (registry.writeString(monitor::kInternetSettingsKey, L"ProxyServer", server)) {
         case platform::StringWrite::WrittenToExistingKey:
             status.text = caption + kProxyChangedSuffix;
             break;
@@ -31,9 +31,9 @@ std::int16_t proxyUseAfterToggle(const std::wstring& shownText) {
 }
 
 bool toggleProxyUse(platform::Registry& registry, platform::Dialogs& dialogs,
-                    const monitor::MonitorState& state) {
-    return writeRegistryDword(registry, dialogs, kInternetSettingsKey, L"ProxyEnable",
-                              proxyUseAfterToggle(state.valueText[kProxyUseSlot]));
+                    const monitor::ValueTexts& shown) {
+    return writeRegistryDword(registry, dialogs, monitor::kInternetSettingsKey, L"ProxyEnable",
+                              proxyUseAfterToggle(shown[settings::Item::ProxyEnable]));
 }
 
 }  // namespace utilities

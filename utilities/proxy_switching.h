@@ -2,24 +2,19 @@
 #include <cstdint>
 #include <string>
 
-#include "monitor/monitor_state.h"
+#include "monitor/readings.h"
 #include "options/status_bar.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 
 namespace utilities {
 
-inline const wchar_t* const kInternetSettingsKey =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 inline const wchar_t* const kNoProxyCaption = L"使用しない";
 inline const wchar_t* const kProxyChangedSuffix = L" プロキシを変更しました";
 inline const wchar_t* const kErrorText = L"エラー";
 
-constexpr int kProxyServerSlot = 6;  // display item 106
-constexpr int kProxyUseSlot = 7;     // display item 107
-
-// The current "ProxyServer" text, made the value text of item 106; "" when unreadable.
-std::wstring refreshProxyText(platform::Registry& registry, monitor::MonitorState& state);
+// The current "ProxyServer" text; "" when unreadable.
+std::wstring readProxyText(platform::Registry& registry);
 
 // Writes the chosen entry as the proxy server ("" for entry 0, "使用しない") and reports in the
 // status bar. "ProxyEnable" is left as it is. `proxyField` receives the caption.
@@ -29,6 +24,6 @@ void chooseProxy(int index, const std::wstring& caption, platform::Registry& reg
 // The proxy use that the toggle writes: on only when the item shows exactly "OFF".
 std::int16_t proxyUseAfterToggle(const std::wstring& shownText);
 bool toggleProxyUse(platform::Registry& registry, platform::Dialogs& dialogs,
-                    const monitor::MonitorState& state);
+                    const monitor::ValueTexts& shown);
 
 }  // namespace utilities

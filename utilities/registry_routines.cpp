@@ -2,13 +2,6 @@
 
 namespace utilities {
 
-std::wstring readRegistryText(platform::Registry& registry, platform::Hive hive,
-                              const std::wstring& keyPath, const std::wstring& valueName) {
-    platform::RegistryRead read = registry.read(hive, keyPath, valueName);
-    if (read.ok && read.type == platform::kRegDword) return std::to_wstring(static_cast<std::int32_t>(read.dword));
-    return read.text;
-}
-
 bool writeRegistryDword(platform::Registry& registry, platform::Dialogs& dialogs,
                         const std::wstring& keyPath, const std::wstring& valueName,
                         std::int16_t value) {

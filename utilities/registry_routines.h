@@ -7,10 +7,6 @@
 
 namespace utilities {
 
-// A string value as it is, a DWORD as decimal text, anything unreadable as "".
-std::wstring readRegistryText(platform::Registry& registry, platform::Hive hive,
-                              const std::wstring& keyPath, const std::wstring& valueName);
-
 // Writes under HKEY_CURRENT_USER, sign-extending the 16-bit value; a failure shows "エラー".
 bool writeRegistryDword(platform::Registry& registry, platform::Dialogs& dialogs,
                         const std::wstring& keyPath, const std::wstring& valueName,

@@ -1,14 +1,15 @@
 #include "utilities/script_toggles.h"
 
+#include "monitor/browser_registry.h"
 #include "utilities/registry_routines.h"
 
 namespace utilities {
 namespace {
 
 bool toggle(platform::Registry& registry, platform::Dialogs& dialogs,
-            const monitor::MonitorState& state, int slot, const wchar_t* valueName) {
-    return writeRegistryDword(registry, dialogs, kInternetZoneKey, valueName,
-                              scriptPolicyAfterToggle(state.valueText[slot]));
+            const monitor::ValueTexts& shown, settings::Item item, const wchar_t* valueName) {
+    return writeRegistryDword(registry, dialogs, monitor::kInternetZoneKey, valueName,
+                              scriptPolicyAfterToggle(shown[item]));
 }
 
 }  // namespace
@@ -18,13 +19,13 @@ std::int16_t scriptPolicyAfterToggle(const std::wstring& shownText) {
 }
 
 bool toggleActiveScripting(platform::Registry& registry, platform::Dialogs& dialogs,
-                           const monitor::MonitorState& state) {
-    return toggle(registry, dialogs, state, 8, L"1400");
+                           const monitor::ValueTexts& shown) {
+    return toggle(registry, dialogs, shown, settings::Item::ActiveScripting, L"1400");
 }
 
 bool toggleJavaScripting(platform::Registry& registry, platform::Dialogs& dialogs,
-                         const monitor::MonitorState& state) {
-    return toggle(registry, dialogs, state, 9, L"1402");
+                         const monitor::ValueTexts& shown) {
+    return toggle(registry, dialogs, shown, settings::Item::JavaScripting, L"1402");
 }
 
 }  // namespace utilities

@@ -2,14 +2,11 @@
 #include <cstdint>
 #include <string>
 
-#include "monitor/monitor_state.h"
+#include "monitor/readings.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 
 namespace utilities {
-
-inline const wchar_t* const kInternetZoneKey =
-    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3";
 
 constexpr std::int16_t kPolicyAllow = 0;
 constexpr std::int16_t kPolicyDisallow = 3;
@@ -20,8 +17,8 @@ std::int16_t scriptPolicyAfterToggle(const std::wstring& shownText);
 
 // Active scripting ("1400", item 108) and Java applet scripting ("1402", item 109).
 bool toggleActiveScripting(platform::Registry& registry, platform::Dialogs& dialogs,
-                           const monitor::MonitorState& state);
+                           const monitor::ValueTexts& shown);
 bool toggleJavaScripting(platform::Registry& registry, platform::Dialogs& dialogs,
-                         const monitor::MonitorState& state);
+                         const monitor::ValueTexts& shown);
 
 }  // namespace utilities

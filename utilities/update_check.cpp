@@ -1,6 +1,5 @@
 #include "utilities/update_check.h"
 
-#include "settings/settings.h"
 #include "utilities/text_search.h"
 
 namespace utilities {
@@ -9,15 +8,6 @@ namespace {
 const std::wstring kVersionMarker = L"----------";
 const std::wstring kAnnouncementMarker = L"++++++++++";
 const std::wstring kEndMarker = L"**********";
-
-// The number the digits begin with, as a version is compared; 0 when there is none.
-int leadingNumber(const std::wstring& text) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == L' ') ++i;
-    int n = 0;
-    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) n = n * 10 + (text[i] - L'0');
-    return n;
-}
 
 }  // namespace
 
@@ -37,11 +27,6 @@ monitor::UpdateInfo parseUpdatePage(const std::wstring& page, const std::wstring
 
     if (end && findNoCase(page, title)) info.result = L"ok";
     return info;
-}
-
-bool newerVersionFound(const monitor::UpdateInfo& update, int newVersionCheck) {
-    return update.result == L"ok" && newVersionCheck == 1 &&
-           leadingNumber(update.newestVersion) > settings::kSettingsVersion;
 }
 
 }  // namespace utilities

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "monitor/monitor_state.h"
+#include "monitor/page_texts.h"
 
 namespace utilities {
 
@@ -14,8 +14,5 @@ constexpr size_t kMaxAnnouncementChars = 1000;
 // Reads the update page: the three digits after "----------", the announcement between
 // "++++++++++" and "**********" (cut to its shown length), and "ok" when the page carries its title and the closing marker.
 monitor::UpdateInfo parseUpdatePage(const std::wstring& page, const std::wstring& title);
-
-// A newer version than the running one was announced, and the user wants to hear of it.
-bool newerVersionFound(const monitor::UpdateInfo& update, int newVersionCheck);
 
 }  // namespace utilities

@@ -7,12 +7,6 @@
 namespace windows {
 namespace {
 
-bool rowShown(const std::vector<settings::DisplayRow>& rows, const wchar_t* id) {
-    for (const settings::DisplayRow& row : rows)
-        if (row.id == id && row.shown) return true;
-    return false;
-}
-
 MenuEntry command(int id, const std::wstring& caption, bool checked = false) {
     return MenuEntry{id, caption, checked, false, {}};
 }
@@ -49,40 +43,47 @@ std::wstring PreparedMenu::proxyCaption(int command) const {
 MenuVisibility menuVisibilityFor(const settings::LiveSettings& live) {
     const settings::Settings& s = live.settings;
     MenuVisibility v;
-    v.ieClose = s.AutoClose == 1;
-    v.ipc = s.IPMC == 1 && utilities::ipItemShown(live.displayRows);
-    v.ipsai = s.IPSET == 1;
-    v.prox = s.ProxyM == 1;
+    v.ieClose = s.autoCloseOn == 1;
+    v.ipc = s.showIpCopyEntry == 1 && utilities::ipItemShown(live.displayRows);
+    v.ipsai = s.showIpReacquireEntry == 1;
+    v.prox = s.showProxyMenu == 1;
     return v;
 }
 
 PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
-                         const settings::LiveSettings& live, monitor::MonitorState& state,
+                         const settings::LiveSettings& live, const monitor::ValueTexts& shown,
                          platform::Registry& registry) {
-    std::wstring current = utilities::refreshProxyText(registry, state);
+    std::wstring current = utilities::readProxyText(registry);
     PreparedMenu menu;
     menu.proxyCaptions = live.proxyList;
 
     const settings::Settings& s = live.settings;
     if (visibility.verHp) menu.entries.push_back(command(kVerHp, L"開発元ホームページを開く"));
     if (visibility.ieClose) menu.entries.push_back(unfinished(kIeClose, L"クローズリストに追加"));
-    if (s.MemMenu == 1)
+    if (s.showMemoryReleaseEntry == 1)
         menu.entries.push_back(
-            unfinished(kMemCl, std::to_wstring(s.MemManualSize) + L"MBメモリ開放"));
+            unfinished(kMemCl, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
     if (kind == MenuKind::Tray) {
-        const std::pair<int, const wchar_t*> toggles[] = {
-            {kProxy, L"PROXY"}, {kAss, L"アクティブ スクリプト"}, {kJass, L"Javaアプレットのスクリプト"}};
-        for (auto [id, caption] : toggles) {
-            int slot = id - kProxy + 7;  // items 107, 108, 109
-            std::wstring itemId = std::to_wstring(100 + slot);
-            if (rowShown(live.displayRows, itemId.c_str()))
-                menu.entries.push_back(command(id, caption, state.valueText[slot] == L"ON"));
-        }
+        using settings::Item;
+        struct Toggle {
+            int command;
+            const wchar_t* caption;
+            Item item;
+        };
+        const Toggle toggles[] = {{kProxy, L"PROXY", Item::ProxyEnable},
+                                  {kAss, L"アクティブ スクリプト", Item::ActiveScripting},
+                                  {kJass, L"Javaアプレットのスクリプト", Item::JavaScripting}};
+        settings::ShownItems items = settings::shownItems(live.displayRows);
+        for (const Toggle& toggle : toggles)
+            if (items.isShown(toggle.item))
+                menu.entries.push_back(
+                    command(toggle.command, toggle.caption, shown[toggle.item] == L"ON"));
     }
     if (visibility.ipc) menu.entries.push_back(command(kIpc, L"ＩＰアドレスコピー"));
     if (visibility.ipsai) menu.entries.push_back(command(kIpsai, L"IP再取得"));
     if (visibility.prox) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
-    if (s.MemMenu == 1) menu.entries.push_back(separator());  // line2 goes with MemCl
+    if (s.showMemoryReleaseEntry == 1)
+        menu.entries.push_back(separator());  // line2 goes with MemCl
     menu.entries.push_back(unfinished(kOption, L"オプション"));
     menu.entries.push_back(separator());
     menu.entries.push_back(command(kEn, L"終了"));

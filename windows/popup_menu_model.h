@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/monitor_state.h"
+#include "monitor/readings.h"
 #include "platform/registry.h"
 #include "settings/live_settings.h"
 
@@ -27,11 +27,11 @@ enum MenuCommand : int {
 
 // Entries whose visibility other features set; each change applies to both menus.
 struct MenuVisibility {
-    bool verHp = false;  // the update check found a newer version
+    bool verHp = false;    // the update check found a newer version
     bool ieClose = false;  // auto-close on
-    bool ipc = false;    // IPMC on and item 104 shown
-    bool ipsai = false;  // IPSET on
-    bool prox = false;   // ProxyM on
+    bool ipc = false;      // IPMC on and item 104 shown
+    bool ipsai = false;    // IPSET on
+    bool prox = false;     // ProxyM on
 };
 
 struct MenuEntry {
@@ -57,7 +57,7 @@ MenuVisibility menuVisibilityFor(const settings::LiveSettings& live);
 // Reads the current proxy server (it becomes item 106's text), rebuilds the proxy entries with
 // their check marks and, in the tray menu, the three browser toggles.
 PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
-                         const settings::LiveSettings& live, monitor::MonitorState& state,
+                         const settings::LiveSettings& live, const monitor::ValueTexts& shown,
                          platform::Registry& registry);
 
 }  // namespace windows

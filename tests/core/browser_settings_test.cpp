@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_registry.h"
+#include "monitor/browser_registry.h"
 #include "utilities/proxy_switching.h"
 #include "utilities/script_toggles.h"
 
 using namespace utilities;
+using monitor::kInternetSettingsKey;
+using monitor::kInternetZoneKey;
+using settings::Item;
 
 namespace {
 
 class BrowserSettings : public ::testing::Test {
-protected:
+  protected:
     BrowserSettings() { registry.keys.insert(kInternetSettingsKey); }
     platform::RegistryRead value(const std::wstring& key, const std::wstring& name) {
         return registry.read(platform::Hive::CurrentUser, key, name);
@@ -17,7 +21,7 @@ protected:
     fakes::FakeRegistry registry;
     fakes::FakeDialogs dialogs;
     options::StatusBar status;
-    monitor::MonitorState state;
+    monitor::ValueTexts shown;
     std::wstring proxyField;
 };
 
@@ -60,25 +64,24 @@ TEST_F(BrowserSettings, TogglesWorkFromTheShownText) {
     EXPECT_EQ(scriptPolicyAfterToggle(L"OFF"), 0);
     EXPECT_EQ(scriptPolicyAfterToggle(L""), 3);
 
-    state.valueText[7] = L"OFF";
-    state.valueText[8] = L"ON";
-    state.valueText[9] = L"OFF";
-    EXPECT_TRUE(toggleProxyUse(registry, dialogs, state));
-    EXPECT_TRUE(toggleActiveScripting(registry, dialogs, state));
-    EXPECT_TRUE(toggleJavaScripting(registry, dialogs, state));
+    shown[Item::ProxyEnable] = L"OFF";
+    shown[Item::ActiveScripting] = L"ON";
+    shown[Item::JavaScripting] = L"OFF";
+    EXPECT_TRUE(toggleProxyUse(registry, dialogs, shown));
+    EXPECT_TRUE(toggleActiveScripting(registry, dialogs, shown));
+    EXPECT_TRUE(toggleJavaScripting(registry, dialogs, shown));
     EXPECT_EQ(value(kInternetSettingsKey, L"ProxyEnable").dword, 1u);
     EXPECT_EQ(value(kInternetZoneKey, L"1400").dword, 3u);
     EXPECT_EQ(value(kInternetZoneKey, L"1402").dword, 0u);
     EXPECT_EQ(value(kInternetZoneKey, L"1400").type, platform::kRegDword);
 
     registry.failKeys = true;
-    EXPECT_FALSE(toggleActiveScripting(registry, dialogs, state));
+    EXPECT_FALSE(toggleActiveScripting(registry, dialogs, shown));
     EXPECT_EQ(dialogs.shown, std::vector<std::wstring>{L"エラー"});
 }
 
 TEST_F(BrowserSettings, ProxyTextComesFromTheRegistry) {
-    EXPECT_EQ(refreshProxyText(registry, state), L"");
+    EXPECT_EQ(readProxyText(registry), L"");
     registry.values[{kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz, L"p:1", 0};
-    EXPECT_EQ(refreshProxyText(registry, state), L"p:1");
-    EXPECT_EQ(state.valueText[6], L"p:1");
+    EXPECT_EQ(readProxyText(registry), L"p:1");
 }

@@ -1,6 +1,7 @@
+#include "settings/display_catalogue.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/display_catalogue.h"
 #include "settings/packed_fields.h"
 #include "settings/settings.h"
 
@@ -8,24 +9,26 @@ using namespace settings;
 
 TEST(DisplayRows, DefaultsGiveTheCatalogueInDefaultOrderWithItsColours) {
     Settings s;
-    auto rows = buildDisplayRows(s.MainList, s.MainListCheckMark, s.MainListColor1,
-                                 s.MainListColor2);
+    auto rows =
+        buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1, s.displayColours2);
     ASSERT_EQ(rows.size(), 23u);
-    EXPECT_EQ(rows[0].id, L"113");
+    EXPECT_EQ(settings::idOf(rows[0].id), 113);
     EXPECT_EQ(rows[0].label, L"グラフ表示");
     EXPECT_EQ(rows[1].label, L"ＣＰＵ使用率");
-    EXPECT_EQ(rows[22].id, L"123");
+    EXPECT_EQ(settings::idOf(rows[22].id), 123);
     // Shown by default: the catalogue's flags, whatever the position.
     for (const DisplayRow& row : rows) {
-        bool expected = !(row.id == L"106" || row.id == L"107" || row.id == L"108" ||
-                          row.id == L"109" || row.id == L"116" || row.id == L"117" ||
-                          row.id == L"118" || row.id == L"119" || row.id == L"123");
-        EXPECT_EQ(row.shown, expected) << row.id;
+        bool expected = !(settings::idOf(row.id) == 106 || settings::idOf(row.id) == 107 ||
+                          settings::idOf(row.id) == 108 || settings::idOf(row.id) == 109 ||
+                          settings::idOf(row.id) == 116 || settings::idOf(row.id) == 117 ||
+                          settings::idOf(row.id) == 118 || settings::idOf(row.id) == 119 ||
+                          settings::idOf(row.id) == 123);
+        EXPECT_EQ(row.shown, expected) << settings::idOf(row.id);
     }
     EXPECT_EQ(rows[1].colour1, L"00016777215");
     EXPECT_EQ(rows[1].colour2, L"00000000255");
     EXPECT_EQ(rows[0].colour1, L"-2147483633");
-    EXPECT_EQ(rows[16].id, L"116");
+    EXPECT_EQ(settings::idOf(rows[16].id), 116);
     EXPECT_EQ(rows[16].colour2, L"00008454143");
 }
 
@@ -33,12 +36,12 @@ TEST(DisplayRows, OddListsBuildWhatTheStringSays) {
     // An id twice gives two rows.
     auto twice = buildDisplayRows(L"100100", L"11", L"", L"");
     ASSERT_EQ(twice.size(), 2u);
-    EXPECT_EQ(twice[1].id, L"100");
+    EXPECT_EQ(settings::idOf(twice[1].id), 100);
 
     // An unknown id adds nothing; visibility is by row index, not by position in the string.
     auto unknown = buildDisplayRows(L"999100", L"10", L"", L"");
     ASSERT_EQ(unknown.size(), 1u);
-    EXPECT_EQ(unknown[0].id, L"100");
+    EXPECT_EQ(settings::idOf(unknown[0].id), 100);
     EXPECT_TRUE(unknown[0].shown);
 
     // A short check-mark string leaves the extra rows hidden; other characters too.

@@ -1,9 +1,10 @@
+#include "utilities/ip_tools.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/fake_http.h"
 #include "settings/display_catalogue.h"
 #include "settings/settings.h"
-#include "utilities/ip_tools.h"
 
 using namespace utilities;
 
@@ -11,10 +12,10 @@ namespace {
 
 std::vector<settings::DisplayRow> rows(bool ipShown) {
     settings::Settings s;
-    auto list = settings::buildDisplayRows(s.MainList, s.MainListCheckMark, s.MainListColor1,
-                                           s.MainListColor2);
+    auto list = settings::buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1,
+                                           s.displayColours2);
     for (auto& row : list)
-        if (row.id == L"104") row.shown = ipShown;
+        if (settings::idOf(row.id) == 104) row.shown = ipShown;
     return list;
 }
 

@@ -25,7 +25,7 @@ RenderState stateWithColouredRows() {
 
 std::vector<DisplayRow> rows(std::initializer_list<std::pair<const wchar_t*, bool>> items) {
     std::vector<DisplayRow> out;
-    for (auto [id, shown] : items) out.push_back({L"", id, L"", L"", shown});
+    for (auto [id, shown] : items) out.push_back({L"", *settings::itemOfId(id), L"", L"", shown});
     return out;
 }
 
@@ -133,8 +133,7 @@ TEST(ComposeList, NewVersionRowComesLastAndAsksForAResize) {
 TEST(ComposeList, ListBeyondItsImageIsClipped) {
     RenderState state = stateWithColouredRows();
     std::vector<DisplayRow> many;
-    for (int i = 0; i < 120; ++i) many.push_back({L"", L"100", L"", L"", true});
-    many.push_back({L"", L"abc", L"", L"", true});  // not an id: skipped
+    for (int i = 0; i < 120; ++i) many.push_back({L"", settings::Item::CpuTotal, L"", L"", true});
     EXPECT_EQ(composeList(state, many, {}, 1, false), 120 * 14);
     EXPECT_EQ(state.list.pixel(0, state.list.height() - 1) != kListBack, true);
 }

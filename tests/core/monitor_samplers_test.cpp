@@ -9,6 +9,8 @@
 #include "monitor/memory_sampler.h"
 #include "monitor/network_sampler.h"
 #include "monitor/processor_load.h"
+#include "monitor/row_format.h"
+#include "render/rate_scale.h"
 
 using namespace monitor;
 
@@ -58,33 +60,31 @@ TEST(ProcessorLoad, MissingProcessorsAndStalledCountersShowZero) {
 
 TEST(Memory, FormatChoicesPercentAndFailures) {
     fakes::FakeMemoryStatus memory;
-    MonitorState state;
-    sampleMemory(state, memory, 0);
-    EXPECT_EQ(state.memoryPercent, 0) << "no reading yet: total 0 gives 0, not a crash";
+    Readings r;
+    sampleMemory(memory, r);
+    EXPECT_EQ(r.memoryPercent, 0) << "no reading yet: total 0 gives 0, not a crash";
 
     memory.setMegabytes(3000, 1000);
-    sampleMemory(state, memory, 2);
-    EXPECT_EQ(state.memoryText, L"2000MB/1000MB");
-    EXPECT_EQ(state.valueText[1], L"2000MB/1000MB");
-    EXPECT_EQ(state.memoryPercent, 67);
-    sampleMemory(state, memory, 0);
-    EXPECT_EQ(state.memoryText, L"2000MB/3000MB");
-    sampleMemory(state, memory, 1);
-    EXPECT_EQ(state.memoryText, L"1000MB/3000MB");
+    sampleMemory(memory, r);
+    EXPECT_EQ(memoryText(2, r.memoryTotalMB, r.memoryFreeMB), L"2000MB/1000MB");
+    EXPECT_EQ(r.memoryPercent, 67);
+    EXPECT_EQ(memoryText(0, r.memoryTotalMB, r.memoryFreeMB), L"2000MB/3000MB");
+    EXPECT_EQ(memoryText(1, r.memoryTotalMB, r.memoryFreeMB), L"1000MB/3000MB");
+    EXPECT_EQ(memoryText(3, r.memoryTotalMB, r.memoryFreeMB), std::nullopt);
 
     // Whole megabytes rounded down; halves of a percent go to even.
     memory.status = platform::MemoryStatus{200 * 1048576ULL + 1048575, 199 * 1048576ULL};
-    sampleMemory(state, memory, 0);
-    EXPECT_EQ(state.memoryTotalMB, 200);
-    EXPECT_EQ(state.memoryPercent, 0) << "0.5 % rounds to even 0";
+    sampleMemory(memory, r);
+    EXPECT_EQ(r.memoryTotalMB, 200);
+    EXPECT_EQ(r.memoryPercent, 0) << "0.5 % rounds to even 0";
     memory.setMegabytes(200, 197);
-    sampleMemory(state, memory, 0);
-    EXPECT_EQ(state.memoryPercent, 2) << "1.5 % rounds to even 2";
+    sampleMemory(memory, r);
+    EXPECT_EQ(r.memoryPercent, 2) << "1.5 % rounds to even 2";
 
     memory.status.reset();
-    sampleMemory(state, memory, 0);
-    EXPECT_EQ(state.memoryTotalMB, 200) << "a failed reading keeps the figures";
-    EXPECT_EQ(state.memoryFreeMB, 197);
+    sampleMemory(memory, r);
+    EXPECT_EQ(r.memoryTotalMB, 200) << "a failed reading keeps the figures";
+    EXPECT_EQ(r.memoryFreeMB, 197);
 }
 
 namespace {
@@ -93,7 +93,7 @@ struct NetworkRig {
     fakes::FakeNetwork network;
     fakes::FakeClock clock;
     NetworkSampler sampler;
-    MonitorState state;
+    Readings readings;
     NetworkRig() {
         network.addInterface(1, 24, L"lo");
         network.addInterface(2, 6, L"eth0");
@@ -103,8 +103,8 @@ struct NetworkRig {
         network.rows[2].inOctets = in;
         network.rows[2].outOctets = out;
     }
-    bool sample(int byteBit = 0, int adapter = 1) {
-        return sampler.sample(state, network, clock, adapter, byteBit, {});
+    bool sample(int rateUnit = 0, int adapter = 1) {
+        return sampler.sample(network, clock, adapter, rateUnit, readings);
     }
 };
 
@@ -130,31 +130,33 @@ TEST(Network, RatesWrapAndTotals) {
     rig.clock.now = 10000;
     rig.counters(4294967000u);
     ASSERT_TRUE(rig.sample());
-    EXPECT_EQ(rig.state.valueText[2], kLoadingText) << "the first sample is the baseline";
+    EXPECT_FALSE(rig.readings.ratesRead) << "the first sample is the baseline";
 
-    std::int64_t before = rig.state.in.total;
+    std::int64_t before = rig.readings.in.total;
     rig.clock.now = 11000;
     rig.counters(500);
     rig.sample();
-    EXPECT_EQ(rig.state.in.total - before, 796) << "across the 32-bit wrap, not a negative amount";
-    EXPECT_EQ(rig.state.valueText[2], L"1Kbyte/秒") << "796 bytes in a second shows at least 1";
+    EXPECT_EQ(rig.readings.in.total - before, 796)
+        << "across the 32-bit wrap, not a negative amount";
+    EXPECT_EQ(rig.readings.in.rate, 1) << "796 bytes in a second shows at least 1";
 
     rig.clock.now = 12000;
     rig.counters(500 + 1000);
     rig.sample();
-    EXPECT_EQ(rig.state.valueText[2], L"1Kbyte/秒") << "0.97 rounds down to 0 and is raised to 1";
+    EXPECT_EQ(rig.readings.in.rate, 1) << "0.97 rounds down to 0 and is raised to 1";
     rig.clock.now = 13000;
     rig.sample();
-    EXPECT_EQ(rig.state.valueText[2], L"0Kbyte/秒");
-    EXPECT_EQ(rig.state.valueText[3], L"0Kbyte/秒");
+    EXPECT_EQ(rig.readings.in.rate, 0);
+    EXPECT_EQ(rig.readings.out.rate, 0);
 
     rig.clock.now = 15000;
     rig.counters(1500 + 20480, 1024 * 1024);
     rig.sample(1);
-    EXPECT_EQ(rig.state.in.rate, 80) << "20 Kbyte over 2 s is 80 Kbit/s";
-    EXPECT_EQ(rig.state.valueText[2], L"80Kbit/秒");
-    EXPECT_EQ(rig.state.valueText[3], L"4096Kbit/秒");
-    EXPECT_EQ(rig.state.in.totalText, L"4,294,989,276");
+    EXPECT_EQ(rig.readings.in.rate, 80) << "20 Kbyte over 2 s is 80 Kbit/s";
+    EXPECT_EQ(rateText(rig.readings.in.rate, 1), L"80Kbit/秒");
+    EXPECT_EQ(rateText(rig.readings.out.rate, 1), L"4096Kbit/秒");
+    EXPECT_EQ(rateText(7, 0), L"7Kbyte/秒");
+    EXPECT_EQ(rig.readings.in.total, 4294989276LL);
 }
 
 TEST(Network, InputsTheFormulasCannotTake) {
@@ -162,7 +164,7 @@ TEST(Network, InputsTheFormulasCannotTake) {
     EXPECT_FALSE(rig.sample(0, -1)) << "no adapter chosen: no reading";
     EXPECT_FALSE(rig.sample(0, 2)) << "beyond the table: no reading";
     EXPECT_EQ(rig.network.rowReads, 0);
-    EXPECT_FALSE(rig.state.baselineTaken);
+    EXPECT_FALSE(rig.readings.totalsRead);
 
     rig.clock.now = 0xFFFFFC18u;  // 1000 ms before the tick count wraps
     rig.counters(1000000);
@@ -170,23 +172,24 @@ TEST(Network, InputsTheFormulasCannotTake) {
     rig.clock.now = 1000;  // 2 s later, across the wrap
     rig.counters(1000000 + 4096);
     rig.sample();
-    EXPECT_EQ(rig.state.in.rate, 2);
+    EXPECT_EQ(rig.readings.in.rate, 2);
 
     rig.counters(1000000 + 8192);
     rig.sample();  // no time passed
-    EXPECT_EQ(rig.state.in.rate, 0);
+    EXPECT_EQ(rig.readings.in.rate, 0);
 
     rig.clock.now = 2000;
     rig.counters(10);  // another interface's smaller counter: no negative rate
     rig.sample();
-    EXPECT_EQ(rig.state.in.rate, 0);
-    EXPECT_EQ(rig.state.valueText[2], L"0Kbyte/秒");
+    EXPECT_EQ(rig.readings.in.rate, 0);
 
-    EXPECT_EQ(rateBarWidth(8, fullScale(1, 0)), 157);
-    EXPECT_EQ(rateBarWidth(64, fullScale(1, 1)), 157);
-    EXPECT_EQ(rateBarWidth(4, fullScale(1, 0)), 78) << "78.5 rounds to even";
-    EXPECT_EQ(rateBarWidth(16, fullScale(1, 0)), 314) << "not clamped; the row clips it";
-    EXPECT_EQ(rateBarWidth(16, fullScale(0, 0)), 0) << "full scale 0 gives no bar";
+    EXPECT_EQ(rateBarWidth(8, render::rateFullScale(1, 0)), 157);
+    EXPECT_EQ(rateBarWidth(64, render::rateFullScale(1, 1)), 157);
+    EXPECT_EQ(rateBarWidth(4, render::rateFullScale(1, 0)), 78) << "78.5 rounds to even";
+    EXPECT_EQ(rateBarWidth(16, render::rateFullScale(1, 0)), 314)
+        << "not clamped; the row clips it";
+    EXPECT_EQ(rateBarWidth(16, render::rateFullScale(0, 0)), 314) << "a slider at 0 is one step";
+    EXPECT_EQ(rateBarWidth(16, 0), 0) << "full scale 0 gives no bar";
 }
 
 TEST(Network, ShownTotals) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_registry.h"
+#include "monitor/browser_registry.h"
 #include "utilities/proxy_switching.h"
 #include "windows/hover_rule.h"
 #include "windows/popup_menu_model.h"
@@ -10,23 +11,23 @@ using namespace windows;
 namespace {
 
 class PopupMenus : public ::testing::Test {
-protected:
+  protected:
     PopupMenus() {
         settings::Settings& s = live.settings;
-        live.displayRows = settings::buildDisplayRows(s.MainList, s.MainListCheckMark,
-                                                      s.MainListColor1, s.MainListColor2);
+        live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
+                                                      s.displayColours1, s.displayColours2);
         visibility.prox = true;
     }
     void setProxyServer(const std::wstring& text) {
-        registry.values[{utilities::kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz,
-                                                                             text, 0};
+        registry.values[{monitor::kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz,
+                                                                            text, 0};
     }
     void showItem(const wchar_t* id, bool shown) {
         for (auto& row : live.displayRows)
-            if (row.id == id) row.shown = shown;
+            if (settings::itemOfId(id) == row.id) row.shown = shown;
     }
     PreparedMenu open(MenuKind kind = MenuKind::Window) {
-        return prepareMenu(kind, visibility, live, state, registry);
+        return prepareMenu(kind, visibility, live, shown, registry);
     }
     static const MenuEntry* find(const PreparedMenu& menu, const std::wstring& caption) {
         for (const auto& e : menu.entries) {
@@ -43,7 +44,7 @@ protected:
     }
 
     settings::LiveSettings live;
-    monitor::MonitorState state;
+    monitor::ValueTexts shown;
     fakes::FakeRegistry registry;
     MenuVisibility visibility;
 };
@@ -58,7 +59,6 @@ TEST_F(PopupMenus, ProxyEntriesAreCheckedByCaseInsensitivePrefix) {
     EXPECT_TRUE(find(menu, L"localhost:80801")->checked);
     EXPECT_FALSE(find(menu, L"proxy.example:3128")->checked);
     EXPECT_FALSE(find(menu, L"使用しない")->checked);
-    EXPECT_EQ(state.valueText[6], L"LOCALHOST:8080");  // the proxy item shows it at once
     EXPECT_EQ(menu.proxyCaption(kPro0 + 2), L"localhost:80801");
     EXPECT_EQ(menu.proxyCaption(kPro0), L"使用しない");
     EXPECT_EQ(menu.proxyCaption(kPro0 + 9), L"");
@@ -68,7 +68,6 @@ TEST_F(PopupMenus, EmptyOrMissingProxyChecksOnlyNoProxy) {
     PreparedMenu missing = open();
     ASSERT_EQ(find(missing, L"プロキシ")->submenu.size(), 1u);
     EXPECT_TRUE(find(missing, L"使用しない")->checked);
-    EXPECT_EQ(state.valueText[6], L"");
 
     live.proxyList = {L"localhost:8080", L""};
     setProxyServer(L"");
@@ -91,8 +90,8 @@ TEST_F(PopupMenus, RemovedListEntryLeavesTheMenuAtItsNextPreparation) {
 TEST_F(PopupMenus, BrowserTogglesAreInTheTrayMenuOnlyWhileTheirItemsAreShown) {
     showItem(L"107", true);
     showItem(L"108", true);
-    state.valueText[7] = L"ON";
-    state.valueText[8] = L"OFF";
+    shown[settings::Item::ProxyEnable] = L"ON";
+    shown[settings::Item::ActiveScripting] = L"OFF";
     PreparedMenu tray = open(MenuKind::Tray);
     ASSERT_NE(find(tray, L"PROXY"), nullptr);
     EXPECT_TRUE(find(tray, L"PROXY")->checked);
@@ -108,7 +107,7 @@ TEST_F(PopupMenus, BrowserTogglesAreInTheTrayMenuOnlyWhileTheirItemsAreShown) {
 TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     settings::Settings& s = live.settings;
     EXPECT_FALSE(menuVisibilityFor(live).ipc);
-    s.IPMC = s.IPSET = s.ProxyM = 1;
+    s.showIpCopyEntry = s.showIpReacquireEntry = s.showProxyMenu = 1;
     MenuVisibility v = menuVisibilityFor(live);
     EXPECT_TRUE(v.ipc && v.ipsai && v.prox);
     showItem(L"104", false);
@@ -126,15 +125,14 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
               (std::vector<std::wstring>{L"オプション", L"-", L"終了"}));
 
     // The memory entry brings its separator; its caption carries the manual amount, 0 too.
-    s.AutoClose = s.MemMenu = 1;
-    s.MemManualSize = 0;
+    s.autoCloseOn = s.showMemoryReleaseEntry = 1;
+    s.manualReleaseMegabytes = 0;
     showItem(L"104", true);
     visibility = menuVisibilityFor(live);
     PreparedMenu full = open(MenuKind::Window);
-    EXPECT_EQ(captions(full),
-              (std::vector<std::wstring>{L"クローズリストに追加", L"0MBメモリ開放",
-                                         L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ", L"-",
-                                         L"オプション", L"-", L"終了"}));
+    EXPECT_EQ(captions(full), (std::vector<std::wstring>{
+                                  L"クローズリストに追加", L"0MBメモリ開放", L"ＩＰアドレスコピー",
+                                  L"IP再取得", L"プロキシ", L"-", L"オプション", L"-", L"終了"}));
     // Commands the program does not have yet are greyed, never silently inert.
     EXPECT_FALSE(find(full, L"オプション")->enabled);
     EXPECT_FALSE(find(full, L"0MBメモリ開放")->enabled);

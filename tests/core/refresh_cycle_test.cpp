@@ -10,19 +10,20 @@ using fakes::MonitorRig;
 TEST(RefreshCycle, IntervalLabelAndOnePresentationPerTick) {
     MonitorRig rig;
     rig.tick();
-    EXPECT_EQ(rig.state.intervalLabel, L"100500ms") << "the first tick shows the raw tick count";
+    EXPECT_EQ(rig.readings().intervalLabel, L"100500ms")
+        << "the first tick shows the raw tick count";
     rig.tick(500);
-    EXPECT_EQ(rig.state.intervalLabel, L"500ms");
+    EXPECT_EQ(rig.readings().intervalLabel, L"500ms");
     rig.tick(730);
-    EXPECT_EQ(rig.state.intervalLabel, L"730ms");
+    EXPECT_EQ(rig.readings().intervalLabel, L"730ms");
     EXPECT_EQ(rig.presenter.presents, 3);
 }
 
 TEST(RefreshCycle, NothingShownOrNeededSamplesOnlyTheLamps) {
     MonitorRig rig;
     rig.showOnly({});
-    rig.live.settings.SetGraph = 0;
-    rig.live.settings.TaskOnOff = 1;  // the caption is kept, but no reading is chosen for it
+    rig.live.settings.graphSource = 0;
+    rig.live.settings.taskbarButtonOn = 1;  // the caption is kept, but no reading is chosen for it
     rig.tick();
     rig.tick();
     EXPECT_EQ(rig.processors.totalReads + rig.processors.processorReads, 0);
@@ -38,33 +39,33 @@ TEST(RefreshCycle, NothingShownOrNeededSamplesOnlyTheLamps) {
 
 TEST(RefreshCycle, GatesFollowTheConsumers) {
     MonitorRig rig;
-    rig.live.settings.SetGraph = 0;
+    rig.live.settings.graphSource = 0;
     rig.showOnly({L"111"});
     rig.network.rows[2].outOctets = 1000;
     rig.tick();
     rig.network.rows[2].outOctets = 5000;
     rig.tick();
     EXPECT_EQ(rig.network.rowReads, 2) << "the sent total alone keeps the counters sampled";
-    EXPECT_EQ(rig.state.out.total, 5000);
+    EXPECT_EQ(rig.readings().out.total, 5000);
     EXPECT_EQ(rig.memory.reads, 0);
 
     // The graph needs the total load, and with it the four processors' sections run.
     rig.showOnly({});
-    rig.live.settings.SetGraph = 1;
+    rig.live.settings.graphSource = 1;
     rig.tick();
     EXPECT_EQ(rig.processors.totalReads, 1);
     EXPECT_EQ(rig.processors.processorReads, 4);
     rig.tick();
-    EXPECT_EQ(rig.state.cpuTotalPercent, 25);
-    EXPECT_EQ(rig.state.valueText[16], L"25%");
-    EXPECT_EQ(rig.state.valueText[18], L"0%") << "a third processor does not exist";
+    EXPECT_EQ(rig.readings().cpuTotalPercent, 25);
+    EXPECT_EQ(rig.text(settings::Item::Cpu1), L"25%");
+    EXPECT_EQ(rig.text(settings::Item::Cpu3), L"0%") << "a third processor does not exist";
 
     // Taskbar choices count only while the caption is kept.
-    rig.live.settings.SetGraph = 0;
-    rig.live.settings.TaskMEM = 1;
+    rig.live.settings.graphSource = 0;
+    rig.live.settings.taskbarShowsMemory = 1;
     rig.tick();
     EXPECT_EQ(rig.memory.reads, 0);
-    rig.live.settings.TaskOnOff = 1;
+    rig.live.settings.taskbarButtonOn = 1;
     rig.tick();
     EXPECT_EQ(rig.memory.reads, 1);
     EXPECT_EQ(rig.presenter.captions.back(), L"3072MB/4096MB ");
@@ -72,12 +73,12 @@ TEST(RefreshCycle, GatesFollowTheConsumers) {
 
 TEST(RefreshCycle, TaskbarCaptionCarriesTheChosenReadings) {
     MonitorRig rig;
-    rig.live.settings.TaskOnOff = 1;
-    rig.live.settings.TaskCPU = 1;
-    rig.live.settings.TaskMEM = 1;
-    rig.live.settings.TaskIn = 1;
-    rig.live.settings.TaskOut = 1;
-    rig.live.settings.NetworkAdapter = 1;
+    rig.live.settings.taskbarButtonOn = 1;
+    rig.live.settings.taskbarShowsCpu = 1;
+    rig.live.settings.taskbarShowsMemory = 1;
+    rig.live.settings.taskbarShowsReceive = 1;
+    rig.live.settings.taskbarShowsSend = 1;
+    rig.live.settings.adapterIndex = 1;
     rig.tick();
     rig.network.rows[2].inOctets = 12 * 1024 / 2;
     rig.tick(500);
@@ -90,7 +91,8 @@ TEST(RefreshCycle, DefaultListComposesInOrderAndFollowsReordering) {
     // Default: the graph, twelve single rows (the memo has one line) and the four drives.
     int shownSingles = 0;
     for (const auto& row : rig.live.displayRows)
-        if (row.shown && row.id != L"113" && row.id != L"112") ++shownSingles;
+        if (row.shown && settings::idOf(row.id) != 113 && settings::idOf(row.id) != 112)
+            ++shownSingles;
     int drives = 0;
     for (const auto& d : rig.live.drives) drives += d.checked;
     EXPECT_EQ(rig.presenter.lastY, 30 + 14 * shownSingles + 14 * drives);
@@ -114,10 +116,10 @@ TEST(RefreshCycle, DefaultListComposesInOrderAndFollowsReordering) {
 TEST(RefreshCycle, DriveCapacitiesEveryIntervalLampsEveryTick) {
     MonitorRig rig;
     rig.showAll();
-    rig.live.settings.HddRefreshTime = 10;
+    rig.live.settings.driveRefreshSeconds = 10;
     rig.tick();
     EXPECT_EQ(rig.drives.capacityReads, 4);
-    EXPECT_EQ(rig.state.driveValueText[0], L"75%");
+    EXPECT_EQ(monitor::drivePercent(rig.readings().drives[0].figures), 75);
     for (int i = 0; i < 19; ++i) rig.tick(500);  // 9.5 s
     EXPECT_EQ(rig.drives.capacityReads, 4);
     EXPECT_EQ(rig.drives.activityReads, 20 * 4);
@@ -151,7 +153,7 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     }
     MonitorRig rig;
     rig.showAll();
-    rig.state.ipText = L"接続不能";
+    rig.pages.publicAddress = L"接続不能";
     rig.live.memoText = L"one\r\ntwo\tx\r\n";
     rig.clipboard.content = {true, true, L"copied\r\nsecond"};
     rig.clock.now = 3723000 - 500;
@@ -159,39 +161,41 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     EXPECT_EQ(rig.painter.find(L"接続不能")->x, 120 - 24);
     EXPECT_EQ(rig.painter.find(L"01時02分03秒")->x, 138 - 6 * 9 - 6);
     EXPECT_EQ(rig.painter.find(L"two x")->y, 13);
-    EXPECT_EQ(rig.live.clipboardText, L"copied\r\nsecond");
+    EXPECT_EQ(rig.readings().clipboardText, L"copied\r\nsecond");
     EXPECT_NE(rig.painter.find(L"copied"), nullptr);
-    EXPECT_EQ(rig.state.valueText[7], L"OFF");
-    EXPECT_EQ(rig.state.valueText[8], L"ON");
+    EXPECT_EQ(rig.text(settings::Item::ProxyEnable), L"OFF");
+    EXPECT_EQ(rig.text(settings::Item::ActiveScripting), L"ON");
 
     // An unreadable clipboard keeps the text; one without text empties it.
     rig.clipboard.content = {false, false, L""};
     rig.tick();
-    EXPECT_EQ(rig.live.clipboardText, L"copied\r\nsecond");
+    EXPECT_EQ(rig.readings().clipboardText, L"copied\r\nsecond");
     rig.clipboard.content = {true, false, L""};
     rig.tick();
-    EXPECT_EQ(rig.live.clipboardText, L"");
+    EXPECT_EQ(rig.readings().clipboardText, L"");
 }
 
 TEST(RefreshCycle, LanAddressFromTheAdaptersOrTheMachine) {
     MonitorRig rig;
     rig.showOnly({L"105"});
     rig.tick();
-    EXPECT_EQ(rig.state.valueText[5], L"192.168.0.10") << "no adapter list: the machine's address";
+    EXPECT_EQ(rig.text(settings::Item::LanAddress), L"192.168.0.10")
+        << "no adapter list: the machine's address";
 
     rig.network.adapterList = {platform::AdapterResult::Ok,
                                {{L"idle card", L"0.0.0.0"}, {L"eth0", L"192.0.2.2"}}};
-    rig.cycle.enumerateAdapters(rig.dialogs);
+    rig.cycle.readAdapters(rig.dialogs);
     rig.tick();
-    EXPECT_EQ(rig.state.valueText[5], L"192.0.2.2") << "the first adapter with an address";
+    EXPECT_EQ(rig.text(settings::Item::LanAddress), L"192.0.2.2")
+        << "the first adapter with an address";
     EXPECT_TRUE(rig.dialogs.shown.empty());
 
     rig.network.adapterList = {platform::AdapterResult::NoData, {}};
-    rig.cycle.enumerateAdapters(rig.dialogs);
+    rig.cycle.readAdapters(rig.dialogs);
     ASSERT_EQ(rig.dialogs.shown.size(), 1u);
     EXPECT_EQ(rig.dialogs.shown[0], L"このコンピュータにはアダプタ情報が存在しません");
     rig.network.adapterList = {platform::AdapterResult::NotSupported, {}};
-    rig.cycle.enumerateAdapters(rig.dialogs);
+    rig.cycle.readAdapters(rig.dialogs);
     EXPECT_EQ(rig.dialogs.shown.back(), L"このバージョンのOSでこの機能はサポートされていません");
 }
 
@@ -207,9 +211,9 @@ TEST(RefreshCycle, RowsRedrawOnlyWhenWhatTheyShowChanges) {
     rig.tick();  // 0% -> 25%
     rig.tick();  // 25% again: the row already shows it
     EXPECT_EQ(drawnNames(), 2);
-    EXPECT_EQ(rig.state.valueText[0], L"25%");
+    EXPECT_EQ(rig.text(settings::Item::CpuTotal), L"25%");
 
-    rig.live.settings.BackColor[0] = 255;  // a new row colour redraws
+    rig.live.settings.colours[settings::kBackgroundColour] = 255;  // a new row colour redraws
     rig.tick();
     EXPECT_EQ(drawnNames(), 3);
     EXPECT_EQ(rig.images.rows[0].pixel(100, 5), render::rgb(255, 0, 0));
@@ -227,9 +231,9 @@ TEST(RefreshCycle, RowsRedrawOnlyWhenWhatTheyShowChanges) {
 TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
     MonitorRig rig;
     rig.showOnly({L"114"});
-    rig.live.settings.DrawType = 0;  // window size variable: only the notice asks for a resize
-    rig.live.settings.NewVersionCheck = 1;
-    rig.state.update = {L"ok", L"337", L"新版"};
+    rig.live.settings.drawMode = 0;  // window size variable: only the notice asks for a resize
+    rig.live.settings.checkForUpdates = 1;
+    rig.pages.update = {L"ok", L"337", L"新版"};
     auto noticeX = [&] {
         const fakes::FakeTextPainter::Call* last = nullptr;
         for (const auto& call : rig.painter.calls)
@@ -246,8 +250,8 @@ TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
     rig.tick();
     EXPECT_EQ(noticeX(), 150) << "starts again after as many ticks as it has characters";
 
-    rig.live.settings.NewVersionCheck = 0;
+    rig.live.settings.checkForUpdates = 0;
     rig.tick();
-    EXPECT_FALSE(rig.state.newVersionShown);
+    EXPECT_FALSE(rig.cycle.newVersionShown());
     EXPECT_EQ(rig.presenter.lastY, 14);
 }

@@ -1,9 +1,10 @@
+#include "settings/save_command.h"
+
 #include <gtest/gtest.h>
 
 #include "app/load_settings.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
-#include "settings/save_command.h"
 
 using namespace settings;
 
@@ -26,17 +27,18 @@ TEST_F(SaveFixture, DefaultListSavesToFullLengthStrings) {
     live.displayRows[1].colour2 = L"255";
     EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
     EXPECT_EQ(saved(L"Options", L"MainList").size(), 69u);
-    EXPECT_EQ(saved(L"Options", L"MainList"), Settings{}.MainList);
-    EXPECT_EQ(saved(L"Options", L"MainListCheckMark"), Settings{}.MainListCheckMark);
+    EXPECT_EQ(saved(L"Options", L"MainList"), Settings{}.displayOrder);
+    EXPECT_EQ(saved(L"Options", L"MainListCheckMark"), Settings{}.displayMarks);
     EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor1").size(), 275u);
-    EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor1"), Settings{}.MainListColor1);
+    EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor1"), Settings{}.displayColours1);
     EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor2").substr(12, 11), L"00000000255");
     EXPECT_EQ(live.displayRows[1].colour2, L"00000000255");  // the cell is updated too
 }
 
 TEST_F(SaveFixture, DriveKeysCarryMarksAndFifteenColours) {
     LiveSettings live = load();
-    live.drives = {{L"D", L"ハードディスク", true}, {L"E", L"ハードディスク", false},
+    live.drives = {{L"D", L"ハードディスク", true},
+                   {L"E", L"ハードディスク", false},
                    {L"F", L"リムーバブル", true}};
     live.driveColours.start[2].clear();
     live.driveColours.end[20] = L"255";
@@ -52,18 +54,18 @@ TEST_F(SaveFixture, DriveKeysCarryMarksAndFifteenColours) {
 
     // At the next start D and F are ticked again even though E is gone.
     LiveSettings again = load();
-    EXPECT_TRUE(driveTickedByMarks(again.settings.DrivesCheckMark, L"D"));
-    EXPECT_TRUE(driveTickedByMarks(again.settings.DrivesCheckMark, L"F"));
-    EXPECT_FALSE(driveTickedByMarks(again.settings.DrivesCheckMark, L"E"));
-    EXPECT_FALSE(driveTickedByMarks(Settings{}.DrivesCheckMark, L"C"));
+    EXPECT_TRUE(driveTickedByMarks(again.settings.driveMarks, L"D"));
+    EXPECT_TRUE(driveTickedByMarks(again.settings.driveMarks, L"F"));
+    EXPECT_FALSE(driveTickedByMarks(again.settings.driveMarks, L"E"));
+    EXPECT_FALSE(driveTickedByMarks(Settings{}.driveMarks, L"C"));
 }
 
 TEST_F(SaveFixture, KeysAreWrittenInTheSaveOrderAndReadBackEqual) {
     LiveSettings live = load();
-    live.settings.SetGraph = 4;
-    live.settings.NetworkAdapter = -1;  // nothing selected in the adapter choice
-    live.settings.X_WindowPosition = 1234.5f;
-    live.settings.BackColor[0] = -2147483633;
+    live.settings.graphSource = 4;
+    live.settings.adapterIndex = -1;  // nothing selected in the adapter choice
+    live.settings.mainLeft = 1234.5f;
+    live.settings.colours[settings::kBackgroundColour] = -2147483633;
     live.proxyList = {L"a:1", L""};
     saveSettings(live, ini, files, paths);
 
@@ -84,8 +86,8 @@ TEST_F(SaveFixture, KeysAreWrittenInTheSaveOrderAndReadBackEqual) {
     EXPECT_TRUE(files.files.count(paths.closeList));
 
     LiveSettings again = load();
-    EXPECT_EQ(again.settings.SetGraph, 4);
-    EXPECT_EQ(again.settings.BackColor[0], -2147483633);
+    EXPECT_EQ(again.settings.graphSource, 4);
+    EXPECT_EQ(again.settings.colours[settings::kBackgroundColour], -2147483633);
     EXPECT_EQ(again.displayRows.size(), 23u);
 }
 
@@ -103,5 +105,5 @@ TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
     LiveSettings live = load();
     EXPECT_EQ(live.inMultiplier, 3);
     EXPECT_EQ(live.outMultiplier, 1);
-    EXPECT_EQ(live.settings.InSlider, 400);
+    EXPECT_EQ(live.settings.receiveFullScale, 400);
 }

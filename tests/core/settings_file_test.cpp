@@ -1,7 +1,8 @@
+#include "settings/settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/fake_profile_file.h"
-#include "settings/settings_file.h"
 
 using fakes::FakeProfileFile;
 using namespace settings;
@@ -12,29 +13,32 @@ TEST(VersionStep, NewFileGetsOnlyTheVersion) {
     ASSERT_EQ(ini.values[L"Options"].size(), 1u);
     EXPECT_EQ(ini.values[L"Options"][L"Ver"], L"336");
     Settings s = readSettings(ini);
-    EXPECT_EQ(s.MainList, Settings{}.MainList);
-    EXPECT_EQ(s.MainWindowRefreshTime, 5);
+    EXPECT_EQ(s.displayOrder, Settings{}.displayOrder);
+    EXPECT_EQ(s.refreshIntervalTenths, 5);
 }
 
 TEST(VersionStep, OlderFileLosesTheFiveListKeysOnly) {
     FakeProfileFile ini;
-    ini.values[L"Options"] = {{L"Ver", L"335"},          {L"MainList", L"100"},
-                              {L"MainListCheckMark", L"1"}, {L"MainWindowRefreshTime", L"9"},
-                              {L"IPMC", L"1"},            {L"X_WindowPosition", L"1500"}};
+    ini.values[L"Options"] = {{L"Ver", L"335"},
+                              {L"MainList", L"100"},
+                              {L"MainListCheckMark", L"1"},
+                              {L"MainWindowRefreshTime", L"9"},
+                              {L"IPMC", L"1"},
+                              {L"X_WindowPosition", L"1500"}};
     ini.values[L"ColorsOptions"] = {{L"MainListColor1", L"00000000001"},
                                     {L"MainListColor2", L"00000000002"},
                                     {L"BackColor00", L"123"}};
     applyVersionStep(ini);
     Settings s = readSettings(ini);
     EXPECT_EQ(ini.values[L"Options"][L"Ver"], L"336");
-    EXPECT_EQ(s.MainList, Settings{}.MainList);
-    EXPECT_EQ(s.MainListCheckMark, Settings{}.MainListCheckMark);
-    EXPECT_EQ(s.MainListColor1, Settings{}.MainListColor1);
-    EXPECT_EQ(s.MainListColor2, Settings{}.MainListColor2);
-    EXPECT_EQ(s.MainWindowRefreshTime, 5);
-    EXPECT_EQ(s.IPMC, 1);
-    EXPECT_EQ(s.X_WindowPosition, 1500.0f);
-    EXPECT_EQ(s.BackColor[0], 123);
+    EXPECT_EQ(s.displayOrder, Settings{}.displayOrder);
+    EXPECT_EQ(s.displayMarks, Settings{}.displayMarks);
+    EXPECT_EQ(s.displayColours1, Settings{}.displayColours1);
+    EXPECT_EQ(s.displayColours2, Settings{}.displayColours2);
+    EXPECT_EQ(s.refreshIntervalTenths, 5);
+    EXPECT_EQ(s.showIpCopyEntry, 1);
+    EXPECT_EQ(s.mainLeft, 1500.0f);
+    EXPECT_EQ(s.colours[settings::kBackgroundColour], 123);
 }
 
 TEST(VersionStep, NewerFileIsLeftAlone) {
@@ -42,33 +46,37 @@ TEST(VersionStep, NewerFileIsLeftAlone) {
     ini.values[L"Options"] = {{L"Ver", L"400"}, {L"MainList", L"100"}};
     applyVersionStep(ini);
     EXPECT_TRUE(ini.writes.empty());
-    EXPECT_EQ(readSettings(ini).MainList, L"100");
+    EXPECT_EQ(readSettings(ini).displayOrder, L"100");
 }
 
 TEST(ReadSettings, HandEditedValuesComeBackIntoRange) {
     FakeProfileFile ini;
-    ini.values[L"Options"] = {{L"IPMC", L"7"},          {L"SetGraph", L"9"},
-                              {L"ByteBit", L"-1"},      {L"MainWindowRefreshTime", L"0"},
-                              {L"HddRefreshTime", L"999"}, {L"HddIndicationType1", L"12"},
-                              {L"AutoSET", L"abc"},     {L"InSlider", L"5000"}};
+    ini.values[L"Options"] = {{L"IPMC", L"7"},
+                              {L"SetGraph", L"9"},
+                              {L"ByteBit", L"-1"},
+                              {L"MainWindowRefreshTime", L"0"},
+                              {L"HddRefreshTime", L"999"},
+                              {L"HddIndicationType1", L"12"},
+                              {L"AutoSET", L"abc"},
+                              {L"InSlider", L"5000"}};
     ini.values[L"MemOptions"] = {{L"Slider6", L"-3"}, {L"MemDisplay", L"-1"}};
     Settings s = readSettings(ini);
-    EXPECT_EQ(s.IPMC, 1);
-    EXPECT_EQ(s.SetGraph, 1);  // no such button: default
-    EXPECT_EQ(s.ByteBit, 0);
-    EXPECT_EQ(s.MainWindowRefreshTime, 1);
-    EXPECT_EQ(s.HddRefreshTime, 60);
-    EXPECT_EQ(s.HddIndicationType1, 3);
-    EXPECT_EQ(s.AutoSET, 0);  // not numeric reads as 0
-    EXPECT_EQ(s.InSlider, 1600);
-    EXPECT_EQ(s.Slider6, 0);
-    EXPECT_EQ(s.MemDisplay, -1);
+    EXPECT_EQ(s.showIpCopyEntry, 1);
+    EXPECT_EQ(s.graphSource, 1);  // no such button: default
+    EXPECT_EQ(s.rateUnit, 0);
+    EXPECT_EQ(s.refreshIntervalTenths, 1);
+    EXPECT_EQ(s.driveRefreshSeconds, 60);
+    EXPECT_EQ(s.driveFigure1, 3);
+    EXPECT_EQ(s.saveAtExit, 0);  // not numeric reads as 0
+    EXPECT_EQ(s.receiveFullScale, 1600);
+    EXPECT_EQ(s.startupIpWaitSeconds, 0);
+    EXPECT_EQ(s.memoryFormat, -1);
 }
 
 TEST(ReadSettings, LongStringsAreCutTo499Characters) {
     FakeProfileFile ini;
     ini.values[L"Options"][L"RemoteHostIP"] = std::wstring(600, L'x');
-    EXPECT_EQ(readSettings(ini).RemoteHostIP.size(), 499u);
+    EXPECT_EQ(readSettings(ini).linkRemoteHost.size(), 499u);
 }
 
 TEST(SpeedMultiplier, DerivedFromStoredSpeed) {

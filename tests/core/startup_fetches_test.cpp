@@ -1,6 +1,7 @@
+#include "app/startup_fetches.h"
+
 #include <gtest/gtest.h>
 
-#include "app/startup_fetches.h"
 #include "fakes/fake_http.h"
 #include "fakes/fake_profile_file.h"
 
@@ -12,22 +13,22 @@ const std::wstring kNewer =
     L"<title>コルバ君ＮＴ最新版確認ページ</title>----------400++++++++++news**********";
 
 class StartupFetchesTest : public ::testing::Test {
-protected:
+  protected:
     StartupFetchesTest() {
         settings::Settings& s = live.settings;
-        live.displayRows = settings::buildDisplayRows(s.MainList, s.MainListCheckMark,
-                                                      s.MainListColor1, s.MainListColor2);
+        live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
+                                                      s.displayColours1, s.displayColours2);
         servers = {L"http://s/update", L"http://s/ip", L"http://s/", L""};
-        state.ipText = monitor::kLoadingText;
+        pages.publicAddress = monitor::kLoadingText;
     }
-    StartupFetches run() { return runStartupFetches(http, servers, live, state); }
+    StartupFetches run() { return runStartupFetches(http, servers, live, pages); }
     void hideIpItem() {
         for (auto& row : live.displayRows)
-            if (row.id == L"104") row.shown = false;
+            if (settings::idOf(row.id) == 104) row.shown = false;
     }
 
     settings::LiveSettings live;
-    monitor::MonitorState state;
+    monitor::PageTexts pages;
     fakes::FakeHttp http;
     ServerAddresses servers;
 };
@@ -35,55 +36,54 @@ protected:
 }  // namespace
 
 TEST_F(StartupFetchesTest, UpdateCheckThenImmediateAddressWhenTheWaitIsZero) {
-    live.settings.Slider6 = 0;
+    live.settings.startupIpWaitSeconds = 0;
     http.pages[L"http://s/update"] = kNewer;
     http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     StartupFetches result = run();
     EXPECT_TRUE(result.newerVersion);
-    EXPECT_EQ(state.update.announcement, L"news");
-    EXPECT_EQ(state.ipText, L"192.0.2.1");
+    EXPECT_EQ(pages.update.announcement, L"news");
+    EXPECT_EQ(pages.publicAddress, L"192.0.2.1");
     EXPECT_EQ(http.requests, (std::vector<std::wstring>{L"http://s/update", L"http://s/ip"}));
 }
 
 TEST_F(StartupFetchesTest, WithAWaitNoAddressIsFetchedAndTheTextStays) {
-    live.settings.NewVersionCheck = 0;
-    live.settings.Slider6 = 3;
+    live.settings.checkForUpdates = 0;
+    live.settings.startupIpWaitSeconds = 3;
     StartupFetches result = run();
     EXPECT_FALSE(result.newerVersion);
     EXPECT_TRUE(http.requests.empty());
-    EXPECT_EQ(state.ipText, monitor::kLoadingText);
+    EXPECT_EQ(pages.publicAddress, monitor::kLoadingText);
 }
 
 TEST_F(StartupFetchesTest, HiddenIpItemWithNoWaitShowsAfterRestart) {
-    live.settings.NewVersionCheck = 0;
-    live.settings.Slider6 = 0;
+    live.settings.checkForUpdates = 0;
+    live.settings.startupIpWaitSeconds = 0;
     hideIpItem();
     run();
     EXPECT_TRUE(http.requests.empty());
-    EXPECT_EQ(state.ipText, L"再起動後に表示");
+    EXPECT_EQ(pages.publicAddress, L"再起動後に表示");
 }
 
 TEST_F(StartupFetchesTest, FailedUpdateCheckEndsTheStepsAsUnreachable) {
-    live.settings.Slider6 = 0;
+    live.settings.startupIpWaitSeconds = 0;
     http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     StartupFetches result = run();
     EXPECT_FALSE(result.newerVersion);
-    EXPECT_EQ(state.ipText, L"接続不能");
+    EXPECT_EQ(pages.publicAddress, L"接続不能");
     EXPECT_EQ(http.requests, std::vector<std::wstring>{L"http://s/update"});  // no address fetch
-    EXPECT_EQ(state.update.result, L"no");
+    EXPECT_EQ(pages.update.result, L"no");
 }
 
 TEST_F(StartupFetchesTest, CountersAreAskedOnlyWhenConfigured) {
-    live.settings.Slider6 = 0;
+    live.settings.startupIpWaitSeconds = 0;
     servers.counterPage = L"http://c/count?id=7";
     http.pages[L"http://s/update"] = L"nothing here";
     http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     run();
-    EXPECT_EQ(http.requests,
-              (std::vector<std::wstring>{L"http://s/update", L"http://c/count?id=7",
-                                         L"http://c/count?id=7&ver=336&type=main", L"http://s/ip",
-                                         L"http://c/count?id=7"}));
-    EXPECT_EQ(state.ipText, L"192.0.2.1");  // counter failures change nothing
+    EXPECT_EQ(http.requests, (std::vector<std::wstring>{L"http://s/update", L"http://c/count?id=7",
+                                                        L"http://c/count?id=7&ver=336&type=main",
+                                                        L"http://s/ip", L"http://c/count?id=7"}));
+    EXPECT_EQ(pages.publicAddress, L"192.0.2.1");  // counter failures change nothing
 }
 
 TEST(ServerAddressesTest, ReadFromTheServersSectionWithDefaults) {

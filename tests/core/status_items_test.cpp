@@ -2,6 +2,7 @@
 
 #include "fakes/fake_desktop_state.h"
 #include "fakes/fake_registry.h"
+#include "monitor/browser_registry.h"
 #include "monitor/status_items.h"
 
 using namespace monitor;
@@ -29,14 +30,14 @@ TEST(StatusSwitches, OnOffFromTheRegistry) {
     EXPECT_EQ(readSwitch(registry, Switch::ActiveScripting), L"ON");
     EXPECT_EQ(readSwitch(registry, Switch::JavaScripting), L"ON");
 
-    set(kInternetSettings, L"ProxyEnable", 1);
+    set(kInternetSettingsKey, L"ProxyEnable", 1);
     set(kInternetZoneKey, L"1400", 3);
     set(kInternetZoneKey, L"1402", 1);
     EXPECT_EQ(readSwitch(registry, Switch::ProxyEnable), L"ON");
     EXPECT_EQ(readSwitch(registry, Switch::ActiveScripting), L"OFF");
     EXPECT_EQ(readSwitch(registry, Switch::JavaScripting), L"ON");
 
-    set(kInternetSettings, L"ProxyEnable", 0);
+    set(kInternetSettingsKey, L"ProxyEnable", 0);
     set(kInternetZoneKey, L"1400", 0);
     set(kInternetZoneKey, L"1402", 3);
     EXPECT_EQ(readSwitch(registry, Switch::ProxyEnable), L"OFF");
@@ -45,7 +46,7 @@ TEST(StatusSwitches, OnOffFromTheRegistry) {
     EXPECT_EQ(normalisedSwitch(Switch::ProxyEnable, L"7"), L"0");
     EXPECT_EQ(normalisedSwitch(Switch::ActiveScripting, L"1"), L"0");
 
-    registry.values[{kInternetSettings, L"ProxyServer"}] = {true, platform::kRegSz,
+    registry.values[{kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz,
                                                             L"proxy:8080", 0};
     EXPECT_EQ(readProxyServer(registry), L"proxy:8080");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "monitor/status_items.h"
 #include "utilities/update_check.h"
 
 using namespace utilities;
@@ -20,15 +21,15 @@ TEST(UpdateCheck, PageWithTitleAndMarkersAnnouncesItsVersion) {
     EXPECT_EQ(info.result, L"ok");
     EXPECT_EQ(info.newestVersion, L"400");
     EXPECT_EQ(info.announcement, L"新しい版が出ました");
-    EXPECT_TRUE(newerVersionFound(info, 1));
-    EXPECT_FALSE(newerVersionFound(info, 0));  // the user does not want to hear of it
+    EXPECT_TRUE(monitor::newVersionApplies(info, true));
+    EXPECT_FALSE(monitor::newVersionApplies(info, false));  // the user does not want to hear of it
 }
 
 TEST(UpdateCheck, OnlyAVersionAboveTheRunningOneIsNewer) {
-    EXPECT_FALSE(newerVersionFound(parseUpdatePage(page(L"336"), kTitle), 1));
-    EXPECT_TRUE(newerVersionFound(parseUpdatePage(page(L"337"), kTitle), 1));
-    EXPECT_FALSE(newerVersionFound(parseUpdatePage(page(L"099"), kTitle), 1));
-    EXPECT_FALSE(newerVersionFound(parseUpdatePage(page(L"abc"), kTitle), 1));
+    EXPECT_FALSE(monitor::newVersionApplies(parseUpdatePage(page(L"336"), kTitle), true));
+    EXPECT_TRUE(monitor::newVersionApplies(parseUpdatePage(page(L"337"), kTitle), true));
+    EXPECT_FALSE(monitor::newVersionApplies(parseUpdatePage(page(L"099"), kTitle), true));
+    EXPECT_FALSE(monitor::newVersionApplies(parseUpdatePage(page(L"abc"), kTitle), true));
     // Only three characters count: "3370" is version 337.
     monitor::UpdateInfo four = parseUpdatePage(page(L"3370"), kTitle);
     EXPECT_EQ(four.newestVersion, L"337");
@@ -38,7 +39,7 @@ TEST(UpdateCheck, WithoutTitleOrClosingMarkerTheResultStaysNo) {
     monitor::UpdateInfo noTitle = parseUpdatePage(page(L"400", L"別のページ"), kTitle);
     EXPECT_EQ(noTitle.result, L"no");
     EXPECT_EQ(noTitle.newestVersion, L"400");
-    EXPECT_FALSE(newerVersionFound(noTitle, 1));
+    EXPECT_FALSE(monitor::newVersionApplies(noTitle, true));
 
     std::wstring open = L"<title>" + kTitle + L"</title>----------400++++++++++text";
     monitor::UpdateInfo noEnd = parseUpdatePage(open, kTitle);

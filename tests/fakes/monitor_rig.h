@@ -29,16 +29,17 @@ struct MonitorRig {
     FakePresenter presenter;
     FakeDialogs dialogs;
     settings::LiveSettings live;
-    monitor::MonitorState state;
+    monitor::PageTexts pages;
     render::RenderState images;
     render::BarStrips strips;
     monitor::RefreshCycle cycle;
 
     MonitorRig()
-        : cycle(monitor::Sources{clock, processors, memory, network, drives, power, locale,
-                                 clipboard, registry, painter,
-                                 [](int) { return render::rgb(212, 208, 200); }, 2},
-                live, state, images, strips, presenter) {
+        : cycle(monitor::Sources{{clock, processors, memory, network, drives, power, locale,
+                                  clipboard, registry, 2},
+                                 painter,
+                                 [](int) { return render::rgb(212, 208, 200); }},
+                live, pages, images, strips, presenter) {
         clock.now = 100000;
         processors.total = platform::ProcessorTimes{0, 0};
         processors.processors[0] = {};
@@ -49,10 +50,10 @@ struct MonitorRig {
         for (const wchar_t* letter : {L"C", L"D", L"E", L"F"})
             drives.add(letter, platform::kDriveFixed, 100000, 25000);
         const settings::Settings& s = live.settings;
-        live.displayRows = settings::buildDisplayRows(s.MainList, s.MainListCheckMark,
-                                                      s.MainListColor1, s.MainListColor2);
-        live.driveColours = settings::parseDriveColours(s.DrivesColor1, s.DrivesColor2);
-        cycle.enumerateInterfaces();
+        live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
+                                                      s.displayColours1, s.displayColours2);
+        live.driveColours = settings::parseDriveColours(s.driveEndColours, s.driveStartColours);
+        cycle.fillAdapterChoice();
         cycle.rebuildDriveList();
         cycle.paintStrips();
     }
@@ -60,13 +61,15 @@ struct MonitorRig {
         for (auto& row : live.displayRows) {
             row.shown = false;
             for (const wchar_t* id : ids)
-                if (row.id == id) row.shown = true;
+                if (settings::itemOfId(id) == row.id) row.shown = true;
         }
     }
     void showAll() {
         for (auto& row : live.displayRows) row.shown = true;
         for (auto& drive : live.drives) drive.checked = true;
     }
+    const monitor::Readings& readings() const { return cycle.readings(); }
+    const std::wstring& text(settings::Item item) const { return cycle.valueTexts()[item]; }
     void tick(std::uint32_t ms = 500) {
         clock.now += ms;
         processors.run(ms * 10000, 25);

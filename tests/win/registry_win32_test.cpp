@@ -3,6 +3,7 @@
 
 #include "fakes/fake_registry.h"
 #include "platform/win32/registry_win32.h"
+#include "monitor/browser_registry.h"
 #include "utilities/registry_routines.h"
 
 namespace {
@@ -14,7 +15,7 @@ protected:
     void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KorvaNTTest"); }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KorvaNTTest"); }
     std::wstring read(const std::wstring& name) {
-        return utilities::readRegistryText(registry, platform::Hive::CurrentUser, kKey, name);
+        return monitor::readRegistryText(registry, platform::Hive::CurrentUser, kKey, name);
     }
     win32::RegistryWin32 registry;
     fakes::FakeDialogs dialogs;
@@ -58,7 +59,7 @@ TEST_F(RegistryRoutines, StringsUpTo1022BytesReadBackLongerOnesAndMissingReadEmp
     EXPECT_EQ(read(L"TooLong"), L"");
     EXPECT_EQ(read(L"Japanese"), L"プロキシ:8080");
     EXPECT_EQ(read(L"Missing"), L"");
-    EXPECT_EQ(utilities::readRegistryText(registry, platform::Hive::CurrentUser,
+    EXPECT_EQ(monitor::readRegistryText(registry, platform::Hive::CurrentUser,
                                           L"Software\\KorvaNTTest\\Nowhere", L"X"),
               L"");
 }

@@ -46,16 +46,16 @@ TEST(ProfileFileWin32, OlderVersionLosesTheListKeysNewerIsUntouched) {
     EXPECT_EQ(iniValue(text, "MainList"), "<missing>");
     EXPECT_EQ(iniValue(text, "MainListColor2"), "<missing>");
     EXPECT_EQ(iniValue(text, "MainWindowRefreshTime"), "<missing>");
-    EXPECT_EQ(s.MainList, Settings{}.MainList);
-    EXPECT_EQ(s.MainWindowRefreshTime, 5);
-    EXPECT_EQ(s.IPMC, 1);
-    EXPECT_EQ(s.BackColor[0], 255);
+    EXPECT_EQ(s.displayOrder, Settings{}.displayOrder);
+    EXPECT_EQ(s.refreshIntervalTenths, 5);
+    EXPECT_EQ(s.showIpCopyEntry, 1);
+    EXPECT_EQ(s.colours[settings::kBackgroundColour], 255);
 
     const std::string newer = "[Options]\r\nVer=400\r\nMainList=100\r\n";
     folder.writeBytes(L"new.ini", newer);
     win32::ProfileFileWin32 newIni(folder.file(L"new.ini"));
     applyVersionStep(newIni);
-    EXPECT_EQ(readSettings(newIni).MainList, L"100");
+    EXPECT_EQ(readSettings(newIni).displayOrder, L"100");
     EXPECT_EQ(folder.readBytes(L"new.ini"), newer);
 }
 
@@ -75,10 +75,10 @@ TEST(ProfileFileWin32, NumbersBeyond32BitsClampInsteadOfWrapping) {
     applyVersionStep(ini);
     EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), text);
     Settings s = readSettings(ini);
-    EXPECT_EQ(s.MainList, L"100");
-    EXPECT_EQ(s.SetGraph, 1);  // out of range: the default
-    EXPECT_EQ(s.BackColor[0], INT_MIN);
-    EXPECT_EQ(s.BackColor[1], INT_MAX);
+    EXPECT_EQ(s.displayOrder, L"100");
+    EXPECT_EQ(s.graphSource, 1);  // out of range: the default
+    EXPECT_EQ(s.colours[settings::kBackgroundColour], INT_MIN);
+    EXPECT_EQ(s.colours[settings::kTextColour], INT_MAX);
 }
 
 TEST(ProfileFileWin32, SaveWriterOutputOnTheRealProfileFunctions) {
@@ -89,7 +89,7 @@ TEST(ProfileFileWin32, SaveWriterOutputOnTheRealProfileFunctions) {
     LiveSettings live = app::loadLiveSettings(ini, files, paths);
     live.displayRows[1].colour2 = L"255";
     live.drives = {{L"D", L"", true}, {L"E", L"", false}, {L"F", L"", true}};
-    live.settings.RemoteHostIP = L"接続先.example.jp";
+    live.settings.linkRemoteHost = L"接続先.example.jp";
     ASSERT_EQ(saveSettings(live, ini, files, paths), kSavedText);
 
     std::string text = folder.readBytes(L"KorvaNT.ini");
@@ -105,7 +105,7 @@ TEST(ProfileFileWin32, SaveWriterOutputOnTheRealProfileFunctions) {
     EXPECT_EQ(iniValue(text, "RemoteHostIP"), "\x90\xda\x91\xb1\x90\xe6.example.jp");
 
     LiveSettings again = app::loadLiveSettings(ini, files, paths);
-    EXPECT_EQ(again.settings.RemoteHostIP, L"接続先.example.jp");
+    EXPECT_EQ(again.settings.linkRemoteHost, L"接続先.example.jp");
     EXPECT_EQ(again.displayRows.size(), 23u);
     EXPECT_EQ(again.displayRows[1].colour2, L"00000000255");
 }

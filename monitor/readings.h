@@ -1,0 +1,68 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "monitor/drive_items.h"
+#include "platform/power_status.h"
+#include "settings/display_item.h"
+
+namespace monitor {
+
+inline const wchar_t* const kLoadingText = L"Now　Loading・・・";
+
+// One direction of the chosen interface's traffic.
+struct Traffic {
+    std::int64_t total = 0;  // bytes since the interface started, across the 32-bit wraps
+    std::int64_t rate = 0;   // whole Kbyte/s or Kbit/s over the last interval
+};
+
+// One drive row's figures: capacity when the refresh was due, lamps on every tick.
+struct DriveReading {
+    bool capacityRead = false;
+    DriveFigures figures;
+    Lamps lamps;
+};
+
+// What each item's row shows, by item: the loading text until its section first ran.
+class ValueTexts {
+  public:
+    ValueTexts() { texts_.fill(kLoadingText); }
+    const std::wstring& operator[](settings::Item item) const {
+        return texts_[settings::slotOf(item)];
+    }
+    std::wstring& operator[](settings::Item item) { return texts_[settings::slotOf(item)]; }
+
+  private:
+    std::array<std::wstring, settings::kItemSlots> texts_;
+};
+
+// What the latest tick sampled. A section that did not run leaves its fields as they were, so
+// this is also what the other features read: memory release, menus, options window.
+struct Readings {
+    std::uint32_t tickCount = 0;  // at the start of the latest tick
+    std::wstring intervalLabel;   // "500ms": the time between the last two ticks
+
+    int cpuTotalPercent = 0;
+    std::array<int, settings::kProcessorItems> cpuPercent{};
+
+    int memoryPercent = 0;
+    int memoryTotalMB = 0;
+    int memoryFreeMB = 0;
+
+    bool totalsRead = false;  // the interface was sampled
+    bool ratesRead = false;   // a second sample gave rates
+    Traffic in, out;
+
+    std::wstring lanAddress;
+    std::wstring proxyServer;
+    std::array<std::wstring, 3> switches;  // proxy in use, active scripting, Java scripting
+    std::wstring dateTime;
+    std::wstring clipboardText;  // the latest text on the clipboard
+    platform::PowerStatus power;
+    std::vector<DriveReading> drives;  // by drive list position
+    bool drivesRefreshed = false;      // this tick refreshed the capacities
+};
+
+}  // namespace monitor

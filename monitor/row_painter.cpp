@@ -1,0 +1,85 @@
+#include "monitor/row_painter.h"
+
+#include <algorithm>
+
+#include "render/draw.h"
+#include "render/rounding.h"
+
+namespace monitor {
+
+void RowPainter::setColours(render::Colour background, render::Colour text) {
+    background_ = background;
+    text_ = text;
+    for (int slot = 0; slot < settings::kItemSlots; ++slot) {
+        if (slot == settings::slotOf(settings::Item::Graph)) continue;
+        render::Image& row = images_.rows[slot];
+        // Every shown row is painted again by its own section, so a row whose colour stays
+        // needs no clearing here.
+        if (row.background() != background) row.setBackground(background);
+        row.setForeground(text);
+    }
+}
+
+std::uint64_t RowPainter::stripSignature(int slot, std::optional<int> barWidth) const {
+    // Strips are painted as vertical lines, so their top row tells two paintings apart: FNV-1a
+    // over the columns a bar copies, so a repainted strip shows on the next tick.
+    const render::Image& strip = strips_.items[slot];
+    if (!barWidth || strip.height() == 0) return 0;
+    int width = std::min(std::max(*barWidth, 0), strip.width());
+    const std::uint32_t* top = strip.data();
+    std::uint64_t hash = 1469598103934665603ULL;
+    for (int x = 0; x < width; ++x) hash = (hash ^ top[x]) * 1099511628211ULL;
+    return hash;
+}
+
+void RowPainter::paint(settings::Item item, const render::RowPicture& picture, int lines) {
+    int slot = settings::slotOf(item);
+    render::Image& row = images_.rows[slot];
+    int height = render::kRowHeight * std::max(1, lines);
+    if (row.height() < height) row.resize(render::kRowWidth, height);
+    Painted now{picture, row.background(), row.foreground(), row.height(),
+                stripSignature(slot, picture.barWidth)};
+    if (painted_[slot] == now) return;
+    painted_[slot] = std::move(now);
+    render::drawRowPicture(row, picture, picture.barWidth ? &strips_.items[slot] : nullptr,
+                           painter_);
+}
+
+void RowPainter::paintDrives(const Readings& readings, std::span<const settings::DriveRow> drives,
+                             const settings::Settings& s, const render::NumberSymbols& symbols,
+                             render::Colour unlitLamp) {
+    size_t count = std::min({drives.size(), readings.drives.size(), images_.driveRows.size()});
+    if (readings.drivesRefreshed) {
+        for (size_t i = 0; i < count; ++i) {
+            images_.driveRows[i].setBackground(background_);
+            images_.driveRows[i].setForeground(text_);
+        }
+        for (size_t i = 0; i < count; ++i) {
+            const DriveReading& reading = readings.drives[i];
+            if (!reading.capacityRead) continue;
+            render::Image& row = images_.driveRows[i];
+            render::copyBlock(row, 0, 0, render::barWidthFor(drivePercent(reading.figures)),
+                              render::kRowHeight, strips_.drives[i], 0, 0);
+            for (const DriveRowText& text : driveRowTexts(reading.figures, s.driveFigure1,
+                                                          s.driveFigure2, s.diskUnit, symbols))
+                painter_.drawText(row, text.x, 1, text.text, row.foreground());
+        }
+    }
+    for (size_t i = 0; i < count; ++i) {
+        const Lamps& lamps = readings.drives[i].lamps;
+        if (!lamps.draw) continue;
+        render::Image& row = images_.driveRows[i];
+        render::fillBox(row, 15, 1, 25, 5, lamps.readLit ? render::rgb(0, 255, 0) : unlitLamp);
+        render::fillBox(row, 15, 7, 25, 11, lamps.writeLit ? render::rgb(255, 0, 0) : unlitLamp);
+    }
+}
+
+void RowPainter::paintNewVersion(const std::wstring& announcement) {
+    render::Image& row = images_.newVersionRow;
+    row.setBackground(render::rgb(128, 255, 255));
+    row.setForeground(text_);
+    painter_.drawText(row, 150 - 20 * marqueeStep_, 1, announcement, row.foreground());
+    if (++marqueeStep_ >= static_cast<int>(announcement.size())) marqueeStep_ = 0;
+}
+
+}  // namespace monitor
