@@ -1,19 +1,15 @@
 #include "app/server_addresses.h"
 
-#include "settings/settings.h"
+#include "settings/settings_file.h"
 
 namespace app {
-namespace {
-
-constexpr const wchar_t* kSection = L"Servers";
-
-}  // namespace
 
 ServerAddresses readServerAddresses(platform::ProfileFile& ini) {
-    return {ini.getString(kSection, L"UpdatePage", kDefaultUpdatePage),
-            ini.getString(kSection, L"IpPage", kDefaultIpPage),
-            ini.getString(kSection, L"HomePage", kDefaultHomePage),
-            ini.getString(kSection, L"CounterPage", L"")};
+    using settings::Settings;
+    return {settings::readTextSetting(ini, &Settings::updatePage),
+            settings::readTextSetting(ini, &Settings::ipPage),
+            settings::readTextSetting(ini, &Settings::homePage),
+            settings::readTextSetting(ini, &Settings::counterPage)};
 }
 
 std::wstring counterQueryAddress(const std::wstring& counterPage) {

@@ -5,17 +5,13 @@
 
 namespace app {
 
-// Where the maker's pages are: section Servers of KorvaNT.ini, never written by the program.
+// Where the maker's pages are: keys of KorvaNT.ini that the program never writes.
 struct ServerAddresses {
     std::wstring updatePage;
     std::wstring ipPage;
     std::wstring homePage;
     std::wstring counterPage;  // empty: no access counting
 };
-
-inline const wchar_t* const kDefaultUpdatePage = L"http://127.0.0.1:8336/update";
-inline const wchar_t* const kDefaultIpPage = L"http://127.0.0.1:8336/ip";
-inline const wchar_t* const kDefaultHomePage = L"http://127.0.0.1:8336/";
 
 ServerAddresses readServerAddresses(platform::ProfileFile& ini);
 

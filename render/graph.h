@@ -8,14 +8,14 @@ namespace render {
 
 // What the graph reads on a tick.
 struct GraphInputs {
-    int source = 0;  // SetGraph: 0 none, 1 processor, 2 memory, 3 received, 4 sent
+    int source = 0;  // 0 none, 1 processor, 2 memory, 3 received, 4 sent
     int cpuTotalPercent = 0;
     int memoryPercent = 0;
     std::int64_t rateIn = 0;  // whole Kbyte/s or Kbit/s
     std::int64_t rateOut = 0;
     int inSlider = 1;
     int outSlider = 1;
-    bool bitMode = false;   // ByteBit 1
+    bool bitMode = false;   // rates in Kbit/s
     Colour lineColour = 0;
 };
 

@@ -22,7 +22,7 @@ struct MainWindowSize {
     int outerWidthTwips;
 };
 
-// In fixed-size mode (DrawType 1) or when a resize is pending, the window is sized to the list
+// In fixed-size mode (drawMode 1) or when a resize is pending, the window is sized to the list
 // and the pending flag is cleared; otherwise the window keeps its size.
 std::optional<MainWindowSize> presentListSizing(int y, int drawType, bool& resizePending);
 

@@ -4,10 +4,10 @@
 namespace render {
 
 struct TaskbarChoices {
-    bool cpu = false;  // TaskCPU
-    bool mem = false;  // TaskMEM
-    bool in = false;   // TaskIn
-    bool out = false;  // TaskOut
+    bool cpu = false;  // processor load
+    bool mem = false;  // memory use
+    bool in = false;   // receive rate
+    bool out = false;  // send rate
 };
 
 // The taskbar button's caption from the chosen readings, "KorvaNT" when none is chosen.

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <variant>
@@ -18,6 +19,7 @@ enum class Range {
 using Field = std::variant<int Settings::*, float Settings::*, std::wstring Settings::*,
                            std::array<std::int32_t, 8> Settings::*>;
 
+// One key of KorvaNT.ini. Its default is the initialiser of its field in Settings.
 struct KeyDef {
     const wchar_t* section;
     const wchar_t* key;
@@ -26,10 +28,16 @@ struct KeyDef {
     int min = 0;
     int max = 0;
     int colourIndex = -1;  // position in Settings::colours
+    int savePosition = 0;  // place in the save command's order, from 1; 0: never saved
 };
 
-// The keys in the order start-up reads them (Ver is handled on its own).
+// Every key, in the order start-up reads them.
 std::span<const KeyDef> keyTable();
-const KeyDef* findKey(const std::wstring& key);
+
+// The keys the save command writes, in its order.
+std::span<const KeyDef* const> saveOrder();
+
+// The key that stores `field` (not for the colours, which share one field).
+const KeyDef& keyOf(const Field& field);
 
 }  // namespace settings

@@ -14,8 +14,8 @@ inline const wchar_t* const kWhite = L"16777215";
 
 // Gradient colours of the drive rows, by position in the drive list.
 struct DriveColourTable {
-    std::array<std::wstring, kDriveSlots> start;  // left edge, stored in DrivesColor2
-    std::array<std::wstring, kDriveSlots> end;    // right edge, stored in DrivesColor1
+    std::array<std::wstring, kDriveSlots> start;  // left edge
+    std::array<std::wstring, kDriveSlots> end;    // right edge
 };
 
 // One row of the drive list: a drive letter and whether its row is shown.
@@ -38,7 +38,7 @@ struct LiveSettings {
     // Set when the list's file is there but could not be read whole: it is never written back.
     bool keepProxyListFile = false;
     bool keepCloseListFile = false;
-    std::vector<std::wstring> adapterChoices;  // the adapter choice's entries (Combo2)
+    std::vector<std::wstring> adapterChoices;  // the adapter choice's entries
     std::wstring memoText;       // the memo text box, lines ended by CR LF
 };
 

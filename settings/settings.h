@@ -21,8 +21,10 @@ enum ColourIndex {
 };
 
 // Every setting of KorvaNT.ini (the key table maps them to their keys); the initialisers are
-// the defaults. Window coordinates are twips, kept in single precision as the windows report them.
+// the defaults, and the only place they are written. Window coordinates are twips, kept in single
+// precision as the windows report them.
 struct Settings {
+    int fileVersion = 1;  // the settings version the file was written for; 1 when it names none
     int showIpCopyEntry = 0;
     int autoAdapter = 1;
     int autoCloseOn = 0;
@@ -100,6 +102,11 @@ struct Settings {
     std::wstring driveMarks = L"100000000000";
     int driveFigure1 = 3;  // 0 used, 1 free, 2 total, 3 hidden
     int driveFigure2 = 1;  // 0 used, 1 free, 2 total
+    // the maker's pages, set by hand and never saved
+    std::wstring updatePage = L"http://127.0.0.1:8336/update";
+    std::wstring ipPage = L"http://127.0.0.1:8336/ip";
+    std::wstring homePage = L"http://127.0.0.1:8336/";
+    std::wstring counterPage;  // empty: no access counting
 };
 
 }  // namespace settings

@@ -10,13 +10,16 @@ namespace settings {
 std::wstring ReadIniString(platform::ProfileFile& file, const std::wstring& section,
                            const std::wstring& key, const std::wstring& def);
 
-// The version step: a file older than this program's settings version gets Ver=336 and loses
-// the display list keys and the refresh period, so they come back at their defaults.
+// The version step: a file older than this program's settings version is marked with it and
+// loses the display list keys and the refresh period, so they come back at their defaults.
 void applyVersionStep(platform::ProfileFile& file);
 
 // Reads every key in table order, taking defaults for missing keys and bringing hand-edited
 // values back into their control's range.
 Settings readSettings(platform::ProfileFile& file);
+
+// One text key by its field, with its default; for keys read apart from start-up's pass.
+std::wstring readTextSetting(platform::ProfileFile& file, std::wstring Settings::*field);
 
 // Writes every key in the save command's order; true when every write succeeded.
 bool writeSettings(platform::ProfileFile& file, const Settings& s);

@@ -29,9 +29,9 @@ enum MenuCommand : int {
 struct MenuVisibility {
     bool verHp = false;    // the update check found a newer version
     bool ieClose = false;  // auto-close on
-    bool ipc = false;      // IPMC on and item 104 shown
-    bool ipsai = false;    // IPSET on
-    bool prox = false;     // ProxyM on
+    bool ipc = false;      // IP copy entry chosen and item 104 shown
+    bool ipsai = false;    // IP re-acquire entry chosen
+    bool prox = false;     // proxy menu chosen
 };
 
 struct MenuEntry {

@@ -50,31 +50,31 @@ TEST(VersionStep, NewerFileIsLeftAlone) {
 }
 
 TEST(ReadSettings, HandEditedValuesComeBackIntoRange) {
+    struct Case {
+        const wchar_t* section;
+        const wchar_t* key;
+        const wchar_t* text;
+        int Settings::*field;
+        int expected;
+    };
+    const Case cases[] = {
+        {L"Options", L"IPMC", L"7", &Settings::showIpCopyEntry, 1},
+        {L"Options", L"SetGraph", L"9", &Settings::graphSource, 1},  // no such button: default
+        {L"Options", L"ByteBit", L"-1", &Settings::rateUnit, 0},
+        {L"Options", L"MainWindowRefreshTime", L"0", &Settings::refreshIntervalTenths, 1},
+        {L"Options", L"HddRefreshTime", L"999", &Settings::driveRefreshSeconds, 60},
+        {L"Options", L"HddIndicationType1", L"12", &Settings::driveFigure1, 3},
+        {L"Options", L"AutoSET", L"abc", &Settings::saveAtExit, 0},  // not numeric reads as 0
+        {L"Options", L"InSlider", L"5000", &Settings::receiveFullScale, 1600},
+        {L"Options", L"NetworkAdapter", L"-7", &Settings::adapterIndex, -7},  // checked later
+        {L"MemOptions", L"Slider6", L"-3", &Settings::startupIpWaitSeconds, 0},
+        {L"MemOptions", L"MemDisplay", L"-1", &Settings::memoryFormat, -1},  // nothing selected
+    };
     FakeProfileFile ini;
-    ini.values[L"Options"] = {{L"IPMC", L"7"},
-                              {L"SetGraph", L"9"},
-                              {L"ByteBit", L"-1"},
-                              {L"MainWindowRefreshTime", L"0"},
-                              {L"HddRefreshTime", L"999"},
-                              {L"HddIndicationType1", L"12"},
-                              {L"AutoSET", L"abc"},
-                              {L"InSlider", L"5000"}};
-    ini.values[L"MemOptions"] = {{L"Slider6", L"-3"}, {L"MemDisplay", L"-1"}};
+    for (const Case& c : cases) ini.values[c.section][c.key] = c.text;
     Settings s = readSettings(ini);
-    EXPECT_EQ(s.showIpCopyEntry, 1);
-    EXPECT_EQ(s.graphSource, 1);  // no such button: default
-    EXPECT_EQ(s.rateUnit, 0);
-    EXPECT_EQ(s.refreshIntervalTenths, 1);
-    EXPECT_EQ(s.driveRefreshSeconds, 60);
-    EXPECT_EQ(s.driveFigure1, 3);
-    EXPECT_EQ(s.saveAtExit, 0);  // not numeric reads as 0
-    EXPECT_EQ(s.receiveFullScale, 1600);
-    EXPECT_EQ(s.startupIpWaitSeconds, 0);
-    EXPECT_EQ(s.memoryFormat, -1);
-}
+    for (const Case& c : cases) EXPECT_EQ(s.*c.field, c.expected) << c.key;
 
-TEST(ReadSettings, LongStringsAreCutTo499Characters) {
-    FakeProfileFile ini;
     ini.values[L"Options"][L"RemoteHostIP"] = std::wstring(600, L'x');
     EXPECT_EQ(readSettings(ini).linkRemoteHost.size(), 499u);
 }
@@ -91,4 +91,5 @@ TEST(SingleText, WindowCoordinatesAsSinglePrecisionText) {
     EXPECT_EQ(singleText(1234.5f), L"1234.5");
     EXPECT_EQ(singleText(-150), L"-150");
     EXPECT_EQ(singleText(0), L"0");
+    EXPECT_EQ(singleText(-0.0f), L"0");
 }

@@ -89,12 +89,12 @@ TEST_F(StartupFetchesTest, CountersAreAskedOnlyWhenConfigured) {
 TEST(ServerAddressesTest, ReadFromTheServersSectionWithDefaults) {
     fakes::FakeProfileFile ini;
     ServerAddresses defaults = readServerAddresses(ini);
-    EXPECT_EQ(defaults.updatePage, kDefaultUpdatePage);
+    EXPECT_EQ(defaults.updatePage, settings::Settings{}.updatePage);
     EXPECT_EQ(defaults.counterPage, L"");
     ini.values[L"Servers"] = {{L"IpPage", L"http://x/ip"}, {L"CounterPage", L"http://x/c"}};
     ServerAddresses set = readServerAddresses(ini);
     EXPECT_EQ(set.ipPage, L"http://x/ip");
-    EXPECT_EQ(set.homePage, kDefaultHomePage);
+    EXPECT_EQ(set.homePage, settings::Settings{}.homePage);
     EXPECT_EQ(counterQueryAddress(set.counterPage), L"http://x/c?ver=336&type=main");
     EXPECT_TRUE(ini.writes.empty());
 }
