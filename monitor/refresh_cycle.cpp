@@ -63,7 +63,7 @@ void RefreshCycle::rebuildDriveList() {
 
 void RefreshCycle::paintStrips() {
     render::Image preview(render::kRowWidth, render::kRowHeight);
-    for (settings::DisplayRow& row : live_.displayRows)
+    for (const settings::DisplayRow& row : live_.displayRows)
         if (settings::isMeterItem(row.id))
             render::showItemGradient(settings::idOf(row.id), row.colour1, row.colour2, preview,
                                      strips_, systemColours_);

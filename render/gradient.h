@@ -18,10 +18,6 @@ using SystemColours = std::function<Colour(int index)>;
 // `system` (black when none is given).
 Colour resolveColour(std::int32_t stored, const SystemColours& system = {});
 
-// A colour stored as signed decimal text. Empty or unreadable text is 0 (black); a system colour
-// reference is resolved through `system` (black when none is given).
-Colour colourFromText(const std::wstring& text, const SystemColours& system = {});
-
 // The bar strips the refresh cycle copies bars from: one per meter item (by slot, id - 100)
 // and one per drive row position. Each is 157 x 13.
 struct BarStrips {
@@ -36,20 +32,19 @@ void paintGradient(Image& preview, Colour start, Colour end);
 
 // Colour button captions after a gradient was shown.
 struct GradientCaptions {
-    std::wstring start;  // Command9(0)
-    std::wstring end;    // Command9(1)
+    std::wstring start;  // the start colour's button
+    std::wstring end;    // the end colour's button
 };
 
-// The selected display item's gradient: empty colour texts become "16777215" (stored back), the
-// gradient is painted into the preview and copied into the item's strip. A non-meter item
-// clears the preview and leaves the strips alone; the captions then read "色変更不可".
-GradientCaptions showItemGradient(int id, std::wstring& startText, std::wstring& endText,
-                                  Image& preview, BarStrips& strips,
-                                  const SystemColours& system = {});
+// The selected display item's gradient, painted into the preview and copied into the item's
+// strip. A non-meter item clears the preview and leaves the strips alone; the captions then read
+// "色変更不可".
+GradientCaptions showItemGradient(int id, std::int32_t start, std::int32_t end, Image& preview,
+                                  BarStrips& strips, const SystemColours& system = {});
 
 // The selected drive row's (1-based position k, at most 30) gradient, likewise, into drive strip
 // k - 1. Out-of-range positions do nothing.
-void showDriveGradient(int k, std::wstring& startText, std::wstring& endText, Image& preview,
+void showDriveGradient(int k, std::int32_t start, std::int32_t end, Image& preview,
                        BarStrips& strips, const SystemColours& system = {});
 
 }  // namespace render

@@ -81,12 +81,8 @@ std::vector<DisplayRow> buildDisplayRows(const std::wstring& mainList,
     for (size_t i = 0; i < rows.size(); ++i) {
         DisplayRow& row = rows[i];
         row.shown = i < checkMarks.size() && checkMarks[i] == L'1';
-        row.colour1 = colourField(colours1, i);
-        row.colour2 = colourField(colours2, i);
-        if (isMeterItem(row.id)) {
-            if (row.colour1.empty()) row.colour1 = L"0";
-            if (row.colour2.empty()) row.colour2 = L"0";
-        }
+        row.colour1 = parseColour(colourField(colours1, i));
+        row.colour2 = parseColour(colourField(colours2, i));
     }
     return rows;
 }

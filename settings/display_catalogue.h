@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,8 +18,8 @@ struct CatalogueItem {
 struct DisplayRow {
     std::wstring label;
     Item id = Item::CpuTotal;
-    std::wstring colour1;
-    std::wstring colour2;
+    std::int32_t colour1 = 0;  // the bar's start colour, on meter items
+    std::int32_t colour2 = 0;  // its end colour
     bool shown = false;
 };
 
@@ -30,7 +31,7 @@ bool isMeterItem(Item id);
 ShownItems shownItems(std::span<const DisplayRow> rows);
 
 // Rows from the four stored list strings: 24 positions of the id string, check marks and colour
-// fields by row index; an empty colour of a meter row becomes "0".
+// fields by row index; an empty colour field is 0 (black).
 std::vector<DisplayRow> buildDisplayRows(const std::wstring& mainList,
                                          const std::wstring& checkMarks,
                                          const std::wstring& colours1,

@@ -4,14 +4,20 @@
 
 namespace settings {
 
+namespace {
+
+std::int32_t driveColour(const std::wstring& field) {
+    return trimBlanks(field).empty() ? kWhite : parseColour(field);
+}
+
+}  // namespace
+
 DriveColourTable parseDriveColours(const std::wstring& drivesColor1,
                                    const std::wstring& drivesColor2) {
     DriveColourTable table;
     for (size_t i = 0; i < kDriveSlots; ++i) {
-        table.start[i] = trimBlanks(colourField(drivesColor2, i));
-        table.end[i] = trimBlanks(colourField(drivesColor1, i));
-        if (table.start[i].empty()) table.start[i] = kWhite;
-        if (table.end[i].empty()) table.end[i] = kWhite;
+        table.start[i] = driveColour(colourField(drivesColor2, i));
+        table.end[i] = driveColour(colourField(drivesColor1, i));
     }
     return table;
 }

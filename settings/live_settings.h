@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,17 @@
 namespace settings {
 
 constexpr size_t kDriveSlots = 30;
-inline const wchar_t* const kWhite = L"16777215";
+constexpr std::int32_t kWhite = 16777215;
+constexpr std::array<std::int32_t, kDriveSlots> kAllWhite = [] {
+    std::array<std::int32_t, kDriveSlots> colours{};
+    colours.fill(kWhite);
+    return colours;
+}();
 
 // Gradient colours of the drive rows, by position in the drive list.
 struct DriveColourTable {
-    std::array<std::wstring, kDriveSlots> start;  // left edge
-    std::array<std::wstring, kDriveSlots> end;    // right edge
+    std::array<std::int32_t, kDriveSlots> start = kAllWhite;  // left edge
+    std::array<std::int32_t, kDriveSlots> end = kAllWhite;    // right edge
 };
 
 // One row of the drive list: a drive letter and whether its row is shown.
@@ -39,7 +45,7 @@ struct LiveSettings {
     bool keepProxyListFile = false;
     bool keepCloseListFile = false;
     std::vector<std::wstring> adapterChoices;  // the adapter choice's entries
-    std::wstring memoText;       // the memo text box, lines ended by CR LF
+    std::wstring memoText;                     // the memo text box, lines ended by CR LF
 };
 
 // Up to 30 fields of each packed drive colour string; a missing or empty field is white.

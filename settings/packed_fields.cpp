@@ -1,11 +1,25 @@
 #include "settings/packed_fields.h"
 
+#include <algorithm>
+#include <cwctype>
+
 namespace settings {
 
 std::wstring colourField(const std::wstring& packed, size_t i) {
     size_t start = i * (kColourFieldChars + 1);
     if (start >= packed.size()) return {};
     return packed.substr(start, kColourFieldChars);
+}
+
+std::int32_t parseColour(const std::wstring& text) {
+    size_t i = 0;
+    while (i < text.size() && std::iswspace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) negative = text[i++] == L'-';
+    long long magnitude = 0;
+    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i)
+        magnitude = std::min(magnitude * 10 + (text[i] - L'0'), 0x80000000LL);
+    return static_cast<std::int32_t>(negative ? -magnitude : std::min(magnitude, 0x7FFFFFFFLL));
 }
 
 std::wstring trimBlanks(const std::wstring& text) {
@@ -15,10 +29,10 @@ std::wstring trimBlanks(const std::wstring& text) {
     return text.substr(first, last - first + 1);
 }
 
-std::wstring padColour(const std::wstring& cell) {
-    std::wstring trimmed = trimBlanks(cell);
-    if (trimmed.size() >= kColourFieldChars) return trimmed;
-    return std::wstring(kColourFieldChars - trimmed.size(), L'0') + trimmed;
+std::wstring colourCell(std::int32_t colour) {
+    std::wstring digits = std::to_wstring(colour);
+    if (digits.size() >= kColourFieldChars) return digits;
+    return std::wstring(kColourFieldChars - digits.size(), L'0') + digits;
 }
 
 }  // namespace settings

@@ -23,23 +23,16 @@ void composeListKeys(LiveSettings& live) {
 
     std::wstring drivesStart, drivesEnd;
     for (size_t i = 0; i < kSavedDriveColours; ++i) {
-        std::wstring& start = live.driveColours.start[i];
-        std::wstring& end = live.driveColours.end[i];
-        if (start.empty()) start = kWhite;
-        start = padColour(start);
-        end = padColour(end);
-        drivesStart += start + L" ";
-        drivesEnd += end + L" ";
+        drivesStart += colourCell(live.driveColours.start[i]) + L" ";
+        drivesEnd += colourCell(live.driveColours.end[i]) + L" ";
     }
 
     std::wstring marks, ids, colours1, colours2;
-    for (DisplayRow& row : live.displayRows) {
+    for (const DisplayRow& row : live.displayRows) {
         marks += row.shown ? L"1" : L"0";
         ids += std::to_wstring(idOf(row.id));
-        row.colour1 = padColour(row.colour1);
-        row.colour2 = padColour(row.colour2);
-        colours1 += row.colour1 + L" ";
-        colours2 += row.colour2 + L" ";
+        colours1 += colourCell(row.colour1) + L" ";
+        colours2 += colourCell(row.colour2) + L" ";
     }
 
     s.displayMarks = marks;

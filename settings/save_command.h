@@ -17,7 +17,7 @@ struct SettingsPaths {
 inline const wchar_t* const kSavedText = L"設定を保存しました";
 inline const wchar_t* const kSaveFailedText = L"設定の保存に失敗しました";
 
-// Composes the packed list keys from the live lists, padding the colour cells in place.
+// Composes the packed list keys from the live lists.
 void composeListKeys(LiveSettings& live);
 
 // The list writers as saving uses them: a list whose file could not be read whole is left alone.

@@ -25,11 +25,11 @@ TEST(DisplayRows, DefaultsGiveTheCatalogueInDefaultOrderWithItsColours) {
                           settings::idOf(row.id) == 123);
         EXPECT_EQ(row.shown, expected) << settings::idOf(row.id);
     }
-    EXPECT_EQ(rows[1].colour1, L"00016777215");
-    EXPECT_EQ(rows[1].colour2, L"00000000255");
-    EXPECT_EQ(rows[0].colour1, L"-2147483633");
+    EXPECT_EQ(rows[1].colour1, 16777215);
+    EXPECT_EQ(rows[1].colour2, 255);
+    EXPECT_EQ(rows[0].colour1, -2147483633);
     EXPECT_EQ(settings::idOf(rows[16].id), 116);
-    EXPECT_EQ(rows[16].colour2, L"00008454143");
+    EXPECT_EQ(rows[16].colour2, 8454143);
 }
 
 TEST(DisplayRows, OddListsBuildWhatTheStringSays) {
@@ -59,19 +59,29 @@ TEST(DisplayRows, OddListsBuildWhatTheStringSays) {
     EXPECT_TRUE(buildDisplayRows(L"120", L"1", L"", L"").empty());  // there is no 120
 }
 
-TEST(DisplayRows, EmptyColoursBecomeBlackOnMeterRowsOnly) {
+TEST(DisplayRows, EmptyColoursAreBlack) {
     auto rows = buildDisplayRows(L"100104", L"11", L"00000000255", L"");
-    EXPECT_EQ(rows[0].colour1, L"00000000255");
-    EXPECT_EQ(rows[0].colour2, L"0");
-    EXPECT_EQ(rows[1].colour1, L"");
-    EXPECT_EQ(rows[1].colour2, L"");
+    EXPECT_EQ(rows[0].colour1, 255);
+    EXPECT_EQ(rows[0].colour2, 0);
+    EXPECT_EQ(rows[1].colour1, 0);
 }
 
 TEST(PackedFields, FieldsByPositionAndPadding) {
     EXPECT_EQ(colourField(L"00000000001 00000000002", 1), L"00000000002");
     EXPECT_EQ(colourField(L"00000000001", 1), L"");
     EXPECT_EQ(colourField(L"0000000000", 0), L"0000000000");
-    EXPECT_EQ(padColour(L"255"), L"00000000255");
-    EXPECT_EQ(padColour(L" -2147483633 "), L"-2147483633");
-    EXPECT_EQ(padColour(L""), L"00000000000");
+    EXPECT_EQ(colourCell(255), L"00000000255");
+    EXPECT_EQ(colourCell(-2147483633), L"-2147483633");
+    EXPECT_EQ(colourCell(0), L"00000000000");
+}
+
+TEST(PackedFields, ColourTextReadsAsA32BitValue) {
+    EXPECT_EQ(parseColour(L"00016777215"), 16777215);
+    EXPECT_EQ(parseColour(L" 65280 "), 65280);
+    EXPECT_EQ(parseColour(L"-2147483633"), -2147483633);
+    EXPECT_EQ(parseColour(L""), 0);
+    EXPECT_EQ(parseColour(L"abc"), 0);
+    EXPECT_EQ(parseColour(L"12x4"), 12);
+    EXPECT_EQ(parseColour(L"99999999999"), 2147483647);  // held at the 32-bit limits
+    EXPECT_EQ(parseColour(L"-99999999999"), -2147483647 - 1);
 }

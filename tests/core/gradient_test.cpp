@@ -45,87 +45,65 @@ TEST(PaintGradient, EachChannelByItself) {
     EXPECT_EQ(image.pixel(156, 12), rgb(156, 100, 20));
 }
 
-TEST(ColourText, DecimalTextAndSystemColours) {
-    EXPECT_EQ(colourFromText(L"16777215"), kWhite);
-    EXPECT_EQ(colourFromText(L"00000000255"), kRed);
-    EXPECT_EQ(colourFromText(L" 65280 "), rgb(0, 255, 0));
-    EXPECT_EQ(colourFromText(L""), 0u);
-    EXPECT_EQ(colourFromText(L"abc"), 0u);
-    EXPECT_EQ(colourFromText(L"99999999999"), kWhite);  // held at the 32-bit limit
+TEST(ResolveColour, RgbValuesAndSystemColours) {
+    EXPECT_EQ(resolveColour(16777215), kWhite);
+    EXPECT_EQ(resolveColour(255), kRed);
+    EXPECT_EQ(resolveColour(2147483647), kWhite);  // only the low 24 bits are the colour
 
     int asked = -1;
     SystemColours system = [&](int index) {
         asked = index;
         return rgb(212, 208, 200);
     };
-    EXPECT_EQ(colourFromText(L"-2147483633", system), rgb(212, 208, 200));
+    EXPECT_EQ(resolveColour(-2147483633, system), rgb(212, 208, 200));
     EXPECT_EQ(asked, 15);  // the button face
-    EXPECT_EQ(colourFromText(L"-2147483643", system), rgb(212, 208, 200));
+    EXPECT_EQ(resolveColour(-2147483643, system), rgb(212, 208, 200));
     EXPECT_EQ(asked, 5);
-    EXPECT_EQ(colourFromText(L"-2147483633"), 0u);  // nothing to resolve it with
-    EXPECT_EQ(colourFromText(L"-99999999999", system), rgb(212, 208, 200));
+    EXPECT_EQ(resolveColour(-2147483633), 0u);  // nothing to resolve it with
+    EXPECT_EQ(resolveColour(-2147483647 - 1, system), rgb(212, 208, 200));
     EXPECT_EQ(asked, 0);
 }
 
 TEST(ShowItemGradient, MeterItemPaintsPreviewAndItsStrip) {
     BarStrips strips;
     Image image = preview();
-    std::wstring start = L"16777215", end = L"00000000255";
-    GradientCaptions captions = showItemGradient(101, start, end, image, strips);
+    GradientCaptions captions = showItemGradient(101, 16777215, 255, image, strips);
     EXPECT_EQ(captions.start, L"開始色");
     EXPECT_EQ(captions.end, L"終点色");
     EXPECT_TRUE(columnIs(image, 156, rgb(255, 20, 20)));
     EXPECT_TRUE(columnIs(strips.items[1], 0, kWhite));
     EXPECT_TRUE(columnIs(strips.items[1], 156, rgb(255, 20, 20)));
     EXPECT_TRUE(columnIs(strips.items[0], 0, 0));  // other strips untouched
-    EXPECT_EQ(start, L"16777215");
 
     // The power item (123) has a bar too.
-    showItemGradient(123, start, end, image, strips);
+    showItemGradient(123, 16777215, 255, image, strips);
     EXPECT_TRUE(columnIs(strips.items[23], 0, kWhite));
-}
-
-TEST(ShowItemGradient, EmptyColoursBecomeWhiteAndAreKept) {
-    BarStrips strips;
-    Image image = preview();
-    std::wstring start, end;
-    showItemGradient(100, start, end, image, strips);
-    EXPECT_EQ(start, L"16777215");
-    EXPECT_EQ(end, L"16777215");
-    for (int x = 0; x < 157; ++x) ASSERT_TRUE(columnIs(strips.items[0], x, kWhite));
 }
 
 TEST(ShowItemGradient, ItemWithoutBarClearsPreviewAndKeepsStrips) {
     BarStrips strips;
     Image image = preview();
-    std::wstring start = L"16777215", end = L"255";
-    showItemGradient(100, start, end, image, strips);
+    showItemGradient(100, 16777215, 255, image, strips);
 
-    std::wstring ipStart = L"-2147483633", ipEnd;
-    GradientCaptions captions = showItemGradient(104, ipStart, ipEnd, image, strips);
+    GradientCaptions captions = showItemGradient(104, -2147483633, 0, image, strips);
     EXPECT_EQ(captions.start, L"色変更不可");
     EXPECT_EQ(captions.end, L"色変更不可");
     for (int x = 0; x < 157; ++x) ASSERT_TRUE(columnIs(image, x, rgb(1, 2, 3))) << x;
     EXPECT_TRUE(columnIs(strips.items[0], 156, rgb(255, 20, 20)));
     EXPECT_TRUE(columnIs(strips.items[4], 0, 0));
-    EXPECT_EQ(ipStart, L"-2147483633");
-    EXPECT_EQ(ipEnd, L"");
 }
 
 TEST(ShowDriveGradient, PositionPicksTheStrip) {
     BarStrips strips;
     Image image = preview();
-    std::wstring start, end = L"65280";
-    showDriveGradient(3, start, end, image, strips);
-    EXPECT_EQ(start, L"16777215");
+    showDriveGradient(3, 16777215, 65280, image, strips);
     EXPECT_TRUE(columnIs(strips.drives[2], 0, kWhite));
     EXPECT_TRUE(columnIs(strips.drives[1], 0, 0));
     EXPECT_TRUE(columnIs(strips.drives[3], 0, 0));
 
-    showDriveGradient(30, start, end, image, strips);
+    showDriveGradient(30, 16777215, 65280, image, strips);
     EXPECT_TRUE(columnIs(strips.drives[29], 0, kWhite));
-    std::wstring untouched;
-    showDriveGradient(31, untouched, end, image, strips);  // beyond the list: nothing happens
-    showDriveGradient(0, untouched, end, image, strips);
-    EXPECT_EQ(untouched, L"");
+    showDriveGradient(31, 255, 255, image, strips);  // beyond the list: nothing happens
+    showDriveGradient(0, 255, 255, image, strips);
+    EXPECT_TRUE(columnIs(image, 0, kWhite));  // the preview still shows drive 30
 }

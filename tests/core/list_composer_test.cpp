@@ -25,7 +25,7 @@ RenderState stateWithColouredRows() {
 
 std::vector<DisplayRow> rows(std::initializer_list<std::pair<const wchar_t*, bool>> items) {
     std::vector<DisplayRow> out;
-    for (auto [id, shown] : items) out.push_back({L"", *settings::itemOfId(id), L"", L"", shown});
+    for (auto [id, shown] : items) out.push_back({L"", *settings::itemOfId(id), 0, 0, shown});
     return out;
 }
 
@@ -133,7 +133,7 @@ TEST(ComposeList, NewVersionRowComesLastAndAsksForAResize) {
 TEST(ComposeList, ListBeyondItsImageIsClipped) {
     RenderState state = stateWithColouredRows();
     std::vector<DisplayRow> many;
-    for (int i = 0; i < 120; ++i) many.push_back({L"", settings::Item::CpuTotal, L"", L"", true});
+    for (int i = 0; i < 120; ++i) many.push_back({L"", settings::Item::CpuTotal, 0, 0, true});
     EXPECT_EQ(composeList(state, many, {}, 1, false), 120 * 14);
     EXPECT_EQ(state.list.pixel(0, state.list.height() - 1) != kListBack, true);
 }

@@ -219,9 +219,8 @@ TEST(RefreshCycle, RowsRedrawOnlyWhenWhatTheyShowChanges) {
     EXPECT_EQ(rig.images.rows[0].pixel(100, 5), render::rgb(255, 0, 0));
 
     // A strip painted anew (the options window changed the item's colours) shows at once.
-    std::wstring start = L"65280", end = L"65280";
     render::Image preview(render::kRowWidth, render::kRowHeight);
-    render::showItemGradient(100, start, end, preview, rig.strips);
+    render::showItemGradient(100, 65280, 65280, preview, rig.strips);
     rig.tick();
     EXPECT_EQ(drawnNames(), 4);
     EXPECT_EQ(rig.images.rows[0].pixel(2, 5), render::rgb(0, 255, 0));

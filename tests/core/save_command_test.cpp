@@ -24,7 +24,7 @@ struct SaveFixture : ::testing::Test {
 
 TEST_F(SaveFixture, DefaultListSavesToFullLengthStrings) {
     LiveSettings live = load();
-    live.displayRows[1].colour2 = L"255";
+    live.displayRows[1].colour2 = 255;
     EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
     EXPECT_EQ(saved(L"Options", L"MainList").size(), 69u);
     EXPECT_EQ(saved(L"Options", L"MainList"), Settings{}.displayOrder);
@@ -32,7 +32,6 @@ TEST_F(SaveFixture, DefaultListSavesToFullLengthStrings) {
     EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor1").size(), 275u);
     EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor1"), Settings{}.displayColours1);
     EXPECT_EQ(saved(L"ColorsOptions", L"MainListColor2").substr(12, 11), L"00000000255");
-    EXPECT_EQ(live.displayRows[1].colour2, L"00000000255");  // the cell is updated too
 }
 
 TEST_F(SaveFixture, DriveKeysCarryMarksAndFifteenColours) {
@@ -40,15 +39,15 @@ TEST_F(SaveFixture, DriveKeysCarryMarksAndFifteenColours) {
     live.drives = {{L"D", L"ハードディスク", true},
                    {L"E", L"ハードディスク", false},
                    {L"F", L"リムーバブル", true}};
-    live.driveColours.start[2].clear();
-    live.driveColours.end[20] = L"255";
+    live.driveColours.start[2] = -2147483633;
+    live.driveColours.end[20] = 255;  // past the fifteen saved
     saveSettings(live, ini, files, paths);
     EXPECT_EQ(saved(L"Options", L"DrivesCheckMark"), L"D0F");
     std::wstring start = saved(L"ColorsOptions", L"DrivesColor2");
     std::wstring end = saved(L"ColorsOptions", L"DrivesColor1");
     EXPECT_EQ(start.size(), 15u * 12 - 1);
     EXPECT_EQ(end.size(), 15u * 12 - 1);
-    EXPECT_EQ(start.substr(24, 11), L"00016777215");  // empty start colour becomes white
+    EXPECT_EQ(start.substr(24, 11), L"-2147483633");
     EXPECT_EQ(end.substr(0, 11), L"00000065535");
     EXPECT_EQ(end.substr(7 * 12, 11), L"00016777215");  // past the stored seven: white
 
