@@ -85,7 +85,7 @@ void KorvaNTApp::exitFromMenu() {
         storeWindowPositions();
         status_.text = settings::saveSettings(live_, ini_, files_, paths_);
     } else {
-        settings::WriteCloseList(files_, paths_.closeList, live_.closeList);
+        settings::saveCloseList(live_, files_, paths_);
     }
     terminate();
 }

@@ -20,7 +20,7 @@ std::optional<std::wstring> cutIpAddress(const std::wstring& page) {
     size_t from = p + kBodyEnd.size() - 1;
     std::wstring rest = from < page.size() ? page.substr(from) : std::wstring();
     size_t q = base::findNoCase(rest, kHtmlEnd);
-    if (q == 0) return std::nullopt;
+    if (q == 0 || q - 1 > kMaxAddressChars) return std::nullopt;
     return rest.substr(0, q - 1);
 }
 

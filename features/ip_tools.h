@@ -17,8 +17,11 @@ inline const wchar_t* const kNoAddressClip = L"0,0,0,0";
 // Whether display item 104 (the public IP) is on the list and ticked.
 bool ipItemShown(const std::vector<settings::DisplayRow>& rows);
 
+// The longest text an address can be (an IPv6 address with an IPv4 tail).
+constexpr size_t kMaxAddressChars = 45;
+
 // The address in an IP page: after the first "></BODY>", before the next "</HTML>" (markers in
-// any case). Without "</HTML>" there is no address.
+// any case). Without "</HTML>", or when the text is longer than any address, there is none.
 std::optional<std::wstring> cutIpAddress(const std::wstring& page);
 
 // Fetches the IP page into `pageText` and the address (or "接続不能") into `ipText`; does nothing

@@ -22,6 +22,8 @@ monitor::UpdateInfo parseUpdatePage(const std::wstring& page, const std::wstring
     if (start && end && end >= start + kAnnouncementMarker.size())
         info.announcement = page.substr(start - 1 + kAnnouncementMarker.size(),
                                         end - start - kAnnouncementMarker.size());
+    if (info.announcement.size() > kMaxAnnouncementChars)
+        info.announcement.resize(kMaxAnnouncementChars);
 
     if (end && base::findNoCase(page, title)) info.result = L"ok";
     return info;

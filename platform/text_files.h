@@ -9,8 +9,10 @@ namespace platform {
 class TextFiles {
 public:
     virtual ~TextFiles() = default;
-    // The lines without their ends; nullopt when the file cannot be opened.
+    // The lines without their ends; nullopt when the file cannot be opened or read whole.
     virtual std::optional<std::vector<std::wstring>> readLines(const std::wstring& path) = 0;
+    // Whether something is at the path, readable or not.
+    virtual bool exists(const std::wstring& path) = 0;
     // Creates or truncates the file; every line gets CR LF.
     virtual bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) = 0;
 };

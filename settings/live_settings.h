@@ -41,6 +41,9 @@ struct LiveSettings {
     DriveColourTable driveColours;
     std::vector<std::wstring> proxyList;
     std::vector<CloseEntry> closeList;
+    // Set when the list's file is there but could not be read whole: it is never written back.
+    bool keepProxyListFile = false;
+    bool keepCloseListFile = false;
     std::vector<std::wstring> adapterChoices;  // the adapter choice's entries
     std::wstring memoText;                     // the memo text box, lines ended by CR LF
 };

@@ -12,8 +12,8 @@ settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::Te
     s = settings::readSettings(ini);
     live.inMultiplier = settings::speedMultiplierFor(s.receiveFullScale);
     live.outMultiplier = settings::speedMultiplierFor(s.sendFullScale);
-    live.proxyList = settings::loadProxyList(files, paths.proxyList);
-    live.closeList = settings::loadCloseList(files, paths.closeList);
+    live.proxyList = settings::loadProxyList(files, paths.proxyList, &live.keepProxyListFile);
+    live.closeList = settings::loadCloseList(files, paths.closeList, &live.keepCloseListFile);
     live.driveColours = settings::parseDriveColours(s.driveEndColours, s.driveStartColours);
     live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1,
                                                   s.displayColours2);

@@ -43,12 +43,21 @@ void composeListKeys(LiveSettings& live) {
     s.driveStartColours = trimBlanks(drivesStart);
 }
 
+bool saveCloseList(LiveSettings& live, platform::TextFiles& files, const SettingsPaths& paths) {
+    return live.keepCloseListFile || WriteCloseList(files, paths.closeList, live.closeList);
+}
+
+bool saveProxyList(const LiveSettings& live, platform::TextFiles& files,
+                   const SettingsPaths& paths) {
+    return live.keepProxyListFile || WriteProxyList(files, paths.proxyList, live.proxyList);
+}
+
 std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,
                           platform::TextFiles& files, const SettingsPaths& paths) {
     composeListKeys(live);
     bool ok = writeSettings(ini, live.settings);
-    ok = WriteCloseList(files, paths.closeList, live.closeList) && ok;
-    ok = WriteProxyList(files, paths.proxyList, live.proxyList) && ok;
+    ok = saveCloseList(live, files, paths) && ok;
+    ok = saveProxyList(live, files, paths) && ok;
     return ok ? kSavedText : kSaveFailedText;
 }
 

@@ -1,6 +1,7 @@
 #include "settings/side_lists.h"
 
 #include <cwctype>
+#include <optional>
 
 namespace settings {
 namespace {
@@ -21,6 +22,13 @@ std::wstring cappedCount(const std::wstring& count) {
     std::wstring digits = count.substr(std::min(count.find_first_not_of(L' '), count.size()));
     if (digits.size() > kCloseCountChars) return std::to_wstring(kMaxCloseCount);
     return count;
+}
+
+std::optional<std::vector<std::wstring>> readListFile(platform::TextFiles& files,
+                                                      const std::wstring& path, bool* keepFile) {
+    auto lines = files.readLines(path);
+    if (keepFile) *keepFile = !lines && files.exists(path);
+    return lines;
 }
 
 }  // namespace
@@ -49,13 +57,15 @@ void increaseCloseCount(CloseEntry& entry) {
     entry.sortKey = closeSortKey(entry.count);
 }
 
-std::vector<std::wstring> loadProxyList(platform::TextFiles& files, const std::wstring& path) {
-    return files.readLines(path).value_or(std::vector<std::wstring>{});
+std::vector<std::wstring> loadProxyList(platform::TextFiles& files, const std::wstring& path,
+                                        bool* keepFile) {
+    return readListFile(files, path, keepFile).value_or(std::vector<std::wstring>{});
 }
 
-std::vector<CloseEntry> loadCloseList(platform::TextFiles& files, const std::wstring& path) {
+std::vector<CloseEntry> loadCloseList(platform::TextFiles& files, const std::wstring& path,
+                                      bool* keepFile) {
     std::vector<CloseEntry> entries;
-    if (auto lines = files.readLines(path))
+    if (auto lines = readListFile(files, path, keepFile))
         for (const std::wstring& line : *lines) entries.push_back(closeEntryFromLine(line));
     return entries;
 }

@@ -22,9 +22,12 @@ std::wstring closeSortKey(const std::wstring& count);
 // Counts one more close; stays at the largest count the file can hold.
 void increaseCloseCount(CloseEntry& entry);
 
-// Missing files give empty lists.
-std::vector<std::wstring> loadProxyList(platform::TextFiles& files, const std::wstring& path);
-std::vector<CloseEntry> loadCloseList(platform::TextFiles& files, const std::wstring& path);
+// Missing files give empty lists. A file that is there but cannot be read whole gives an empty
+// list too, and `keepFile` tells that the file must not be written back: that would cut it.
+std::vector<std::wstring> loadProxyList(platform::TextFiles& files, const std::wstring& path,
+                                        bool* keepFile = nullptr);
+std::vector<CloseEntry> loadCloseList(platform::TextFiles& files, const std::wstring& path,
+                                      bool* keepFile = nullptr);
 
 // The counts are padded in place, as the list shows them afterwards.
 bool WriteCloseList(platform::TextFiles& files, const std::wstring& path,

@@ -2,11 +2,17 @@
 
 #include <windows.h>
 
+#include "platform/profile_number.h"
+
 namespace win32 {
 
 int ProfileFileWin32::getInt(const std::wstring& section, const std::wstring& key, int def) {
-    return static_cast<int>(
-        GetPrivateProfileIntW(section.c_str(), key.c_str(), def, path_.c_str()));
+    // Parsed here rather than by GetPrivateProfileIntW, which wraps numbers beyond 32 bits.
+    wchar_t buffer[512] = {};
+    DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer,
+                                       static_cast<DWORD>(std::size(buffer)), path_.c_str());
+    if (n == 0) return def;  // missing or empty, as the integer read has it
+    return platform::leadingInt32(std::wstring_view(buffer, n));
 }
 
 std::wstring ProfileFileWin32::getString(const std::wstring& section, const std::wstring& key,

@@ -32,15 +32,21 @@ std::optional<std::vector<std::wstring>> TextFilesWin32::readLines(const std::ws
     if (!file) return std::nullopt;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
-    std::string bytes(static_cast<size_t>(std::min<LONGLONG>(size.QuadPart, kMaxFileBytes)), '\0');
+    // A file read only in part must not pass for the whole list: it would be written back cut.
+    if (size.QuadPart > kMaxFileBytes) return std::nullopt;
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() &&
-        !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+         read != bytes.size()))
         return std::nullopt;
-    bytes.resize(read);
     std::vector<std::wstring> lines;
     for (const std::string& line : splitLines(bytes)) lines.push_back(fromAnsi(line));
     return lines;
+}
+
+bool TextFilesWin32::exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool TextFilesWin32::writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) {

@@ -13,6 +13,7 @@ class TextFilesWin32 : public platform::TextFiles {
 public:
     std::optional<std::vector<std::wstring>> readLines(const std::wstring& path) override;
     bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) override;
+    bool exists(const std::wstring& path) override;
 };
 
 }  // namespace win32

@@ -36,6 +36,17 @@ TEST(IpPage, MissingEndMarkerIsNoAddressAndMissingBodyMarkerStartsAtTheEighthCha
     EXPECT_EQ(cutIpAddress(L"short"), std::nullopt);
 }
 
+TEST(IpPage, TextLongerThanAnyAddressIsNoAddress) {
+    const std::wstring longest = L"ffff:ffff:ffff:ffff:ffff:ffff:255.255.255.255";
+    EXPECT_EQ(cutIpAddress(L"></BODY>" + longest + L"</HTML>"), longest);
+    EXPECT_EQ(cutIpAddress(L"></BODY>" + longest + L"0</HTML>"), std::nullopt);
+    fakes::FakeHttp http;
+    http.pages[L"http://h/ip"] = L"></BODY>" + std::wstring(800000, L'9') + L"</HTML>";
+    std::wstring page, ip;
+    acquireIpAddress(http, L"http://h/ip", rows(true), page, ip);
+    EXPECT_EQ(ip, L"接続不能");
+}
+
 TEST(IpAcquisition, FetchesOnlyWhileTheItemIsShownAndReportsFailures) {
     fakes::FakeHttp http;
     std::wstring page, ip = L"old";

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "settings/load_settings.h"
+#include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
+#include "settings/save_command.h"
 #include "settings/side_lists.h"
 
 using namespace settings;
@@ -50,6 +53,31 @@ TEST(CloseList, NewEntriesAndCountsStayWithinTheField) {
     // Counting on from the padded text the writer leaves behind.
     increaseCloseCount(huge[1]);
     EXPECT_EQ(huge[1].count, L"3");
+}
+
+TEST(SideLists, ListsWhoseFilesCannotBeReadWholeAreNeverWrittenBack) {
+    fakes::FakeTextFiles files;
+    SettingsPaths paths = SettingsPaths::inFolder(L"C:\\k");
+    files.files[paths.closeList] = {L"Kept page       3"};
+    files.files[paths.proxyList] = {L"proxy.example.jp:8080"};
+    files.unreadable = {paths.closeList, paths.proxyList};
+    fakes::FakeProfileFile ini;
+    LiveSettings live = settings::loadLiveSettings(ini, files, paths);
+    EXPECT_TRUE(live.closeList.empty());
+    EXPECT_TRUE(live.keepCloseListFile && live.keepProxyListFile);
+
+    live.closeList.push_back(newCloseEntry(L"New"));
+    EXPECT_TRUE(saveCloseList(live, files, paths));  // the exit path without auto-save
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(files.files[paths.closeList], std::vector<std::wstring>{L"Kept page       3"});
+    EXPECT_EQ(files.files[paths.proxyList], std::vector<std::wstring>{L"proxy.example.jp:8080"});
+
+    // A missing file is no reason to keep anything: the lists are written.
+    fakes::FakeTextFiles fresh;
+    LiveSettings first = settings::loadLiveSettings(ini, fresh, paths);
+    EXPECT_FALSE(first.keepCloseListFile || first.keepProxyListFile);
+    saveSettings(first, ini, fresh, paths);
+    EXPECT_TRUE(fresh.files.count(paths.closeList) && fresh.files.count(paths.proxyList));
 }
 
 TEST(SideLists, MissingFilesGiveEmptyListsAndEmptyListsEmptyFiles) {

@@ -50,6 +50,14 @@ TEST(UpdateCheck, WithoutTitleOrClosingMarkerTheResultStaysNo) {
     EXPECT_EQ(parseUpdatePage(page(L"400", kUpdatePageTitle9x), kTitle).result, L"no");
 }
 
+TEST(UpdateCheck, AnnouncementIsCutToItsShownLength) {
+    std::wstring text =
+        kTitle + L"----------400++++++++++" + std::wstring(1000000, L'新') + L"**********";
+    monitor::UpdateInfo info = parseUpdatePage(text, kTitle);
+    EXPECT_EQ(info.result, L"ok");
+    EXPECT_EQ(info.announcement, std::wstring(kMaxAnnouncementChars, L'新'));
+}
+
 TEST(UpdateCheck, MarkersOutOfOrderGiveNoAnnouncementButNoFailure) {
     std::wstring text = kTitle + L"----------401**********bad++++++++++";
     monitor::UpdateInfo info = parseUpdatePage(text, kTitle);

@@ -1,10 +1,10 @@
 #pragma once
-#include <cwctype>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/profile_file.h"
+#include "platform/profile_number.h"
 
 namespace fakes {
 
@@ -21,14 +21,8 @@ public:
 
     int getInt(const std::wstring& section, const std::wstring& key, int def) override {
         auto v = find(section, key);
-        if (!v) return def;
-        const wchar_t* p = v->c_str();
-        while (*p == L' ') ++p;
-        bool negative = *p == L'-';
-        if (*p == L'-' || *p == L'+') ++p;
-        long long n = 0;
-        while (std::iswdigit(*p)) n = n * 10 + (*p++ - L'0');
-        return static_cast<int>(negative ? -n : n);
+        if (!v || v->empty()) return def;
+        return platform::leadingInt32(*v);
     }
     std::wstring getString(const std::wstring& section, const std::wstring& key,
                            const std::wstring& def) override {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "settings/load_settings.h"
+
+#include <climits>
+
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/text_files_win32.h"
+#include "settings/load_settings.h"
 #include "settings/save_command.h"
 #include "settings/settings_file.h"
 #include "temp_folder.h"
@@ -55,6 +58,28 @@ TEST(ProfileFileWin32, OlderVersionLosesTheListKeysNewerIsUntouched) {
     applyVersionStep(newIni);
     EXPECT_EQ(readSettings(newIni).displayOrder, L"100");
     EXPECT_EQ(folder.readBytes(L"new.ini"), newer);
+}
+
+TEST(ProfileFileWin32, NumbersBeyond32BitsClampInsteadOfWrapping) {
+    TempFolder folder(L"numbers");
+    const std::string text =
+        "[Options]\r\nVer=99999999999\r\nMainList=100\r\nSetGraph=" + std::string(10000, '7') +
+        "\r\nEmpty=\r\nPlain= -7 \r\n[ColorsOptions]\r\nBackColor00=-99999999999\r\n"
+        "BackColor01=99999999999\r\n";
+    folder.writeBytes(L"KorvaNT.ini", text);
+    win32::ProfileFileWin32 ini(folder.file(L"KorvaNT.ini"));
+    EXPECT_EQ(ini.getInt(L"Options", L"SetGraph", 1), INT_MAX);
+    EXPECT_EQ(ini.getInt(L"Options", L"Empty", 5), 5);
+    EXPECT_EQ(ini.getInt(L"Options", L"Plain", 5), -7);
+    EXPECT_EQ(ini.getInt(L"Options", L"Missing", 5), 5);
+    // A version far beyond this one is a newer file, not a wrapped-around older one.
+    applyVersionStep(ini);
+    EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), text);
+    Settings s = readSettings(ini);
+    EXPECT_EQ(s.displayOrder, L"100");
+    EXPECT_EQ(s.graphSource, 1);  // out of range: the default
+    EXPECT_EQ(s.colours[settings::kBackgroundColour], INT_MIN);
+    EXPECT_EQ(s.colours[settings::kTextColour], INT_MAX);
 }
 
 // Every key away from its default, in the order a save writes them into a new file.
@@ -164,4 +189,30 @@ TEST(TextFilesWin32, MalformedFilesLoadWithoutHarm) {
     EXPECT_FALSE(loadProxyList(files, folder.file(L"missing.txt")).size());
     EXPECT_EQ(win32::splitLines("x\r\n\r\ny").size(), 3u);
     EXPECT_TRUE(win32::splitLines("").empty());
+}
+
+TEST(TextFilesWin32, AListTooLargeToReadWholeIsLeftAsItIs) {
+    TempFolder folder(L"huge");
+    SettingsPaths paths = SettingsPaths::inFolder(folder.path());
+    const std::string head = "Some page       3\r\n";
+    folder.writeBytes(L"CloseList.txt", head);
+    {  // 65 MiB without writing them: the end of the file is set past them
+        HANDLE h = CreateFileW(paths.closeList.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                               nullptr);
+        LARGE_INTEGER size{};
+        size.QuadPart = 65LL << 20;
+        ASSERT_TRUE(SetFilePointerEx(h, size, nullptr, FILE_BEGIN) && SetEndOfFile(h));
+        CloseHandle(h);
+    }
+    win32::TextFilesWin32 files;
+    win32::ProfileFileWin32 ini(paths.ini);
+    LiveSettings live = settings::loadLiveSettings(ini, files, paths);
+    EXPECT_TRUE(live.closeList.empty());
+    EXPECT_TRUE(live.keepCloseListFile);
+    EXPECT_FALSE(live.keepProxyListFile);  // missing, not unreadable
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    std::string after = folder.readBytes(L"CloseList.txt");
+    EXPECT_EQ(after.size(), size_t{65} << 20);
+    EXPECT_EQ(after.substr(0, head.size()), head);
+    EXPECT_NE(GetFileAttributesW(paths.proxyList.c_str()), INVALID_FILE_ATTRIBUTES);
 }
