@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/text_lines.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/unique_handle.h"
 
@@ -12,19 +13,6 @@ namespace {
 constexpr DWORD kMaxFileBytes = 64u << 20;
 
 }  // namespace
-
-std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        lines.push_back(bytes.substr(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size()) lines.push_back(bytes.substr(start));
-    return lines;
-}
 
 std::optional<std::vector<std::wstring>> TextFilesWin32::readLines(const std::wstring& path) {
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -41,7 +29,7 @@ std::optional<std::vector<std::wstring>> TextFilesWin32::readLines(const std::ws
          read != bytes.size()))
         return std::nullopt;
     std::vector<std::wstring> lines;
-    for (const std::string& line : splitLines(bytes)) lines.push_back(fromAnsi(line));
+    for (const std::string& line : platform::splitLines(bytes)) lines.push_back(fromAnsi(line));
     return lines;
 }
 

@@ -6,9 +6,6 @@
 
 namespace win32 {
 
-// Splits like a line-by-line reader: CR LF, a lone CR or a lone LF ends a line.
-std::vector<std::string> splitLines(const std::string& bytes);
-
 class TextFilesWin32 : public platform::TextFiles {
 public:
     std::optional<std::vector<std::wstring>> readLines(const std::wstring& path) override;

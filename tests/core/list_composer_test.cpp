@@ -16,8 +16,10 @@ RenderState stateWithColouredRows() {
     RenderState state;
     state.list.setBackground(kListBack);
     // Every image a colour of its own: rows by slot, drives, the graph, the notice.
-    for (int slot = 0; slot < 26; ++slot) state.rows[slot].setBackground(rgb(100 + slot, 0, 0));
-    for (int i = 0; i < 30; ++i) state.driveRows[i].setBackground(rgb(0, 100 + i, 0));
+    for (size_t slot = 0; slot < state.rows.size(); ++slot)
+        state.rows[slot].setBackground(rgb(100 + slot, 0, 0));
+    for (size_t i = 0; i < state.driveRows.size(); ++i)
+        state.driveRows[i].setBackground(rgb(0, 100 + i, 0));
     state.graph.setBackground(rgb(0, 0, 200));
     state.newVersionRow.setBackground(rgb(128, 255, 255));
     return state;

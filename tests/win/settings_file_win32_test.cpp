@@ -3,6 +3,7 @@
 
 #include <climits>
 
+#include "platform/text_lines.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/text_files_win32.h"
 #include "settings/load_settings.h"
@@ -187,8 +188,8 @@ TEST(TextFilesWin32, MalformedFilesLoadWithoutHarm) {
     EXPECT_EQ(entries[0].title, L"a");
     EXPECT_EQ(entries[2].title, L"c");
     EXPECT_FALSE(loadProxyList(files, folder.file(L"missing.txt")).size());
-    EXPECT_EQ(win32::splitLines("x\r\n\r\ny").size(), 3u);
-    EXPECT_TRUE(win32::splitLines("").empty());
+    EXPECT_EQ(platform::splitLines("x\r\n\r\ny").size(), 3u);
+    EXPECT_TRUE(platform::splitLines("").empty());
 }
 
 TEST(TextFilesWin32, AListTooLargeToReadWholeIsLeftAsItIs) {

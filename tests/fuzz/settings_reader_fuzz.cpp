@@ -1,0 +1,47 @@
+// Every key of KorvaNT.ini with any text (or missing): start-up takes it, every ranged value
+// lands in its range, and saving what was read then reading it back saves the same file.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "fakes/fake_profile_file.h"
+#include "fakes/fake_text_files.h"
+#include "fuzz_input.h"
+#include "settings/key_table.h"
+#include "settings/load_settings.h"
+
+using namespace settings;
+
+namespace {
+
+void requireInRange(const Settings& s) {
+    for (const KeyDef& def : keyTable()) {
+        auto field = std::get_if<int Settings::*>(&def.field);
+        if (!field || def.range == Range::Any) continue;
+        int value = s.**field;
+        fuzz::require(value >= def.min && value <= def.max, "a ranged setting is out of range");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    fakes::FakeProfileFile ini;
+    for (const KeyDef& def : keyTable())
+        if (input.ConsumeBool())
+            ini.values[def.section][def.key] = fuzz::wideText(input.ConsumeRandomLengthString(600));
+    fakes::FakeTextFiles files;
+    const SettingsPaths paths = SettingsPaths::inFolder(L"C:\\KorvaNT");
+
+    LiveSettings first = loadLiveSettings(ini, files, paths);
+    requireInRange(first.settings);
+    fuzz::require(first.displayRows.size() <= 24, "more display rows than the list holds");
+    saveSettings(first, ini, files, paths);
+    const auto savedIni = ini.values;
+    const auto savedFiles = files.files;
+
+    LiveSettings second = loadLiveSettings(ini, files, paths);
+    saveSettings(second, ini, files, paths);
+    fuzz::require(ini.values == savedIni, "the settings change between two starts");
+    fuzz::require(files.files == savedFiles, "the side lists change between two starts");
+    return 0;
+}
