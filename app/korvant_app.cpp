@@ -2,6 +2,7 @@
 
 #include "platform/win32/ansi.h"
 #include "render/gradient.h"
+#include "settings/copy_lock_name.h"
 #include "settings/load_settings.h"
 #include "ui/popup_menu.h"
 
@@ -15,10 +16,24 @@ int pixels(float twips) { return static_cast<int>(twips) / kTwipsPerPixel; }
 }  // namespace
 
 KorvaNTApp::KorvaNTApp()
-    : paths_(settings::SettingsPaths::inFolder(win32::exeFolder())), ini_(paths_.ini) {}
+    : paths_(settings::SettingsPaths::inFolder(win32::exeFolder())),
+      copyLock_(settings::copyLockName(paths_.ini)),
+      ini_(paths_.ini) {}
+
+bool KorvaNTApp::handOverToRunningCopy() {
+    if (copyLock_.first()) return false;
+    if (HWND running = copyLock_.runningCopyWindow(5000)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(running, &process);
+        AllowSetForegroundWindow(process);  // the user started us, so we may pass the focus on
+        PostMessageW(running, ui::comeForwardMessage(), 0, 0);
+    }
+    return true;
+}
 
 bool KorvaNTApp::startUp() {
     if (!host_.create()) return false;
+    copyLock_.publish(host_.hwnd());
     host_.onClose = [this] { terminate(); };
     closeCounterQueries = [this] { monitoring_.releaseCounters(); };
 
@@ -47,6 +62,11 @@ bool KorvaNTApp::startUp() {
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
+    host_.onShellRestart = [this] { tray_.restore(); };
+    host_.onComeForward = [this] {
+        ShowWindow(main_.hwnd(), SW_SHOW);
+        SetForegroundWindow(main_.hwnd());
+    };
     monitoring_.prepare(dialogs_);
     monitoring_.attach(main_, taskbar_);
     main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };

@@ -9,6 +9,7 @@
 #include "monitor/page_texts.h"
 #include "features/status_bar.h"
 #include "platform/win32/clipboard_writer_win32.h"
+#include "platform/win32/copy_lock_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/http_client_wininet.h"
 #include "platform/win32/profile_file_win32.h"
@@ -27,6 +28,9 @@ namespace app {
 class KorvaNTApp {
   public:
     KorvaNTApp();
+    // When a copy started from this folder already runs, asks it to show its main window and
+    // returns true: this copy must end without touching the settings.
+    bool handOverToRunningCopy();
     bool startUp();
     int run();
 
@@ -36,6 +40,7 @@ class KorvaNTApp {
     void storeWindowPositions();
 
     settings::SettingsPaths paths_;
+    win32::CopyLock copyLock_;
     win32::ProfileFileWin32 ini_;
     win32::TextFilesWin32 files_;
     win32::RegistryWin32 registry_;

@@ -9,6 +9,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     controls.dwICC = ICC_WIN95_CLASSES | ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
     static app::KorvaNTApp program;  // lives until the process ends
+    if (program.handOverToRunningCopy()) return 0;
     if (!program.startUp()) return 1;
     return program.run();
 }

@@ -3,6 +3,7 @@
 #include <winsock2.h>
 #include <windows.h>
 #include <iphlpapi.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -175,5 +176,16 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);
     if (command == L"menu") return describe(openPopupMenu());
     if (command == L"regvalue" && argc == 4) return registryValue(argv[2], argv[3]);
+    // Takes a window's notification icon (id 1) away, as a shell that ends loses every icon.
+    if (command == L"dropicon" && argc == 3) {
+        NOTIFYICONDATAW icon{};
+        icon.cbSize = sizeof icon;
+        icon.hWnd = FindWindowW(argv[2], nullptr);
+        icon.uID = 1;
+        return icon.hWnd && Shell_NotifyIconW(NIM_DELETE, &icon) ? 0 : 1;
+    }
+    // A registered message to every top-level window, as the shell sends "TaskbarCreated".
+    if (command == L"broadcast" && argc == 3)
+        return PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(argv[2]), 0, 0) ? 0 : 1;
     return 64;
 }

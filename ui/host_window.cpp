@@ -2,12 +2,31 @@
 
 namespace ui {
 
+UINT comeForwardMessage() {
+    static const UINT message = RegisterWindowMessageW(L"KorvaNT.ComeForward");
+    return message;
+}
+
+UINT taskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
 bool HostWindow::create() {
     return WindowBase::create(L"KorvaNT.Host", L"KorvaNT.Host", WS_OVERLAPPED, WS_EX_TOOLWINDOW,
                               0, 0, 0, 0);
 }
 
 LRESULT HostWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    // Registered messages have no fixed number to switch on.
+    if (msg == comeForwardMessage() && msg != 0) {
+        if (onComeForward) onComeForward();
+        return 0;
+    }
+    if (msg == taskbarCreatedMessage() && msg != 0) {
+        if (onShellRestart) onShellRestart();
+        return 0;
+    }
     switch (msg) {
         case kTrayMessage:
             if (onTray) onTray(static_cast<UINT>(lp));

@@ -7,6 +7,11 @@ namespace ui {
 
 constexpr UINT kTrayMessage = WM_APP + 1;
 
+// Sent by a later copy started for the same settings file: show the main window.
+UINT comeForwardMessage();
+// Broadcast by a shell that has (re)started: the notification icons must be added again.
+UINT taskbarCreatedMessage();
+
 // The never-shown host window: target of the tray icon, owner of the main side's timers.
 class HostWindow : public WindowBase {
 public:
@@ -14,6 +19,8 @@ public:
     std::function<void()> onClose;                // closed, logged off or shut down
     std::function<void(UINT mouseMessage)> onTray;
     std::function<void(UINT_PTR id)> onTimer;
+    std::function<void()> onComeForward;
+    std::function<void()> onShellRestart;
 
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -18,10 +18,18 @@ bool TrayIcon::add(HWND target, UINT callbackMessage, HICON icon, const std::wst
     return added_;
 }
 
+bool TrayIcon::restore() {
+    if (!record_.hWnd) return false;
+    // An icon the shell still has (a broadcast without a restart) takes the record again.
+    added_ = Shell_NotifyIconW(NIM_ADD, &record_) || Shell_NotifyIconW(NIM_MODIFY, &record_);
+    return added_;
+}
+
 void TrayIcon::remove() {
     if (!added_) return;
     Shell_NotifyIconW(NIM_DELETE, &record_);
     added_ = false;
+    record_.hWnd = nullptr;  // taken away on purpose: a shell restart must not bring it back
 }
 
 }  // namespace ui

@@ -16,6 +16,9 @@ public:
 
     bool add(HWND target, UINT callbackMessage, HICON icon, const std::wstring& tip);
     void remove();
+    // Adds the icon again, as it was, after the shell restarted without it (or was not there yet
+    // when the icon was first added).
+    bool restore();
     bool added() const { return added_; }
 
 private:

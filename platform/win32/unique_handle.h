@@ -46,6 +46,17 @@ struct FileTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
     static void close(HANDLE h) { CloseHandle(h); }
 };
+// Kernel objects that report failure as null: mappings, events, mutexes.
+struct KernelObjectTraits {
+    using Handle = HANDLE;
+    static HANDLE invalid() { return nullptr; }
+    static void close(HANDLE h) { CloseHandle(h); }
+};
+struct ViewTraits {
+    using Handle = void*;
+    static void* invalid() { return nullptr; }
+    static void close(void* view) { UnmapViewOfFile(view); }
+};
 struct GdiTraits {
     using Handle = HGDIOBJ;
     static HGDIOBJ invalid() { return nullptr; }
@@ -69,6 +80,8 @@ struct MenuTraits {
 
 using UniqueKey = UniqueHandle<KeyTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
+using UniqueKernelObject = UniqueHandle<KernelObjectTraits>;
+using UniqueView = UniqueHandle<ViewTraits>;
 using UniqueGdiObject = UniqueHandle<GdiTraits>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_profile_file.h"
+#include "settings/copy_lock_name.h"
 
 using fakes::FakeProfileFile;
 using namespace settings;
@@ -92,4 +93,11 @@ TEST(SingleText, WindowCoordinatesAsSinglePrecisionText) {
     EXPECT_EQ(singleText(-150), L"-150");
     EXPECT_EQ(singleText(0), L"0");
     EXPECT_EQ(singleText(-0.0f), L"0");
+}
+
+TEST(CopyLockName, OneNamePerSettingsFile) {
+    const std::wstring name = copyLockName(L"C:\\Tools\\KorvaNT\\KorvaNT.ini");
+    EXPECT_EQ(copyLockName(L"c:/tools/korvant/KORVANT.INI"), name);
+    EXPECT_NE(copyLockName(L"C:\\Tools\\KorvaNT2\\KorvaNT.ini"), name);
+    EXPECT_EQ(name.find(L'\\'), std::wstring::npos);  // a backslash would name a namespace
 }

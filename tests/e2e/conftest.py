@@ -19,8 +19,10 @@ def korvant(request):
     """Makes KorvaNT instances in fresh folders and ends every one the test started."""
     started = []
 
-    def make(files=None, start=True):
-        instance = harness.Korvant(request.node.name, files)
+    def make(files=None, start=True, beside=None):
+        """`beside`: another start of that instance's exe, in its folder."""
+        name = request.node.name + (f"-{len(started) + 1}" if started else "")
+        instance = harness.Korvant(name, files, beside.folder if beside else None)
         started.append(instance)
         return instance.start() if start else instance
 

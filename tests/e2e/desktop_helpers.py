@@ -1,10 +1,13 @@
 """Helpers for driving KorvaNT's desktop side: INI files, the tray icon, popup menus, the
 pointer, the clipboard and the registry, as a user and the system would."""
+import io
 import itertools
 import os
 import pathlib
 import sys
 import time
+
+from PIL import Image
 
 from harness import ROOT, WindowInfo, run, tray_window, wait_for, winctl
 
@@ -56,6 +59,22 @@ def tray_spot():
 
 def tray_click(button):
     xdotool("mousemove", "--window", *tray_spot(), "click", button)
+
+
+def tray_icons():
+    """How many icons the tray shows: they sit in 20-pixel slots from its left edge."""
+    tray = tray_window()
+    if tray is None:
+        return 0
+    geometry = dict(line.split("=") for line in
+                    xdotool("getwindowgeometry", "--shell", tray).split())
+    x, y, width = int(geometry["X"]), int(geometry["Y"]), int(geometry["WIDTH"])
+    shot = run(["import", "-window", "root", "-crop", f"{width}x20+{x}+{y}", "png:-"]).stdout
+    image = Image.open(io.BytesIO(shot)).convert("RGB")
+    background = image.getpixel((image.width - 1, image.height // 2))
+    slots = {px // 20 for px in range(image.width) for py in range(image.height)
+             if image.getpixel((px, py)) != background}
+    return len(slots)
 
 
 def open_tray_menu(timeout=20):

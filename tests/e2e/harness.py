@@ -120,7 +120,11 @@ def reg_query(key, value):
 class Korvant:
     """One KorvaNT.exe in a fresh folder of its own."""
 
-    def __init__(self, name, files=None):
+    def __init__(self, name, files=None, folder=None):
+        self.process = None
+        if folder:  # a second start of an existing instance's exe
+            self.folder = folder
+            return
         self.folder = RUNS / name
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
@@ -128,7 +132,6 @@ class Korvant:
         for file_name, content in (files or {}).items():
             data = content.encode("cp932") if isinstance(content, str) else content
             (self.folder / file_name).write_bytes(data)
-        self.process = None
 
     def start(self):
         self.process = subprocess.Popen(
