@@ -10,6 +10,9 @@ namespace settings {
 namespace {
 
 constexpr size_t kIniBufferChars = 500;
+// Window coordinates are written as single-precision text, which takes an exponent from eight
+// digits on ("1E+08") that the integer read would take as 1; hand-edited values stop short of it.
+constexpr int kMaxCoordinateTwips = 9'999'999;
 
 int bringIntoRange(const KeyDef& def, int value, int fallback) {
     switch (def.range) {
@@ -33,8 +36,9 @@ void readKey(platform::ProfileFile& file, const KeyDef& def, Settings& s) {
                 s.*member =
                     bringIntoRange(def, file.getInt(def.section, def.key, fallback), fallback);
             } else if constexpr (std::is_same_v<M, float Settings::*>) {
+                int twips = file.getInt(def.section, def.key, static_cast<int>(s.*member));
                 s.*member = static_cast<float>(
-                    file.getInt(def.section, def.key, static_cast<int>(s.*member)));
+                    std::clamp(twips, -kMaxCoordinateTwips, kMaxCoordinateTwips));
             } else if constexpr (std::is_same_v<M, std::wstring Settings::*>) {
                 s.*member = ReadIniString(file, def.section, def.key, s.*member);
             } else {

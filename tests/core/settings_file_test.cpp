@@ -95,6 +95,18 @@ TEST(SingleText, WindowCoordinatesAsSinglePrecisionText) {
     EXPECT_EQ(singleText(-0.0f), L"0");
 }
 
+TEST(SingleText, HandEditedHugeCoordinateSurvivesASave) {
+    // Written as single-precision text, eight digits would come back as "1E+08", read as 1.
+    FakeProfileFile ini;
+    ini.values[L"Options"] = {{L"X_WindowPosition", L"99999999"}, {L"Y_WindowPosition", L"-2000000000"}};
+    Settings first = readSettings(ini);
+    writeSettings(ini, first);
+    Settings second = readSettings(ini);
+    EXPECT_EQ(second.mainLeft, first.mainLeft);
+    EXPECT_GT(second.mainLeft, 1e6f);
+    EXPECT_EQ(second.mainTop, first.mainTop);
+}
+
 TEST(CopyLockName, OneNamePerSettingsFile) {
     const std::wstring name = copyLockName(L"C:\\Tools\\KorvaNT\\KorvaNT.ini");
     EXPECT_EQ(copyLockName(L"c:/tools/korvant/KORVANT.INI"), name);
