@@ -56,7 +56,7 @@ bool wellFormed(const std::wstring& text) {
 bool isPercent(int value) { return value >= 0 && value <= 100; }
 
 class Machine {
-public:
+  public:
     explicit Machine(fakes::MonitorRig& rig) : rig_(rig) {}
 
     // Everything that happens to the machine in one interval of `ms`.
@@ -79,7 +79,7 @@ public:
 
     std::uint64_t time() const { return time_; }
 
-private:
+  private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
@@ -95,8 +95,8 @@ private:
             case 2: {  // text of any length, with line breaks, tabs and characters beyond 16 bits
                 std::wstring text;
                 for (int n = pick(0, kMaxClipboardParts); n > 0; --n) {
-                    static const std::wstring parts[] = {L"a", L"日本", L"\r\n", L"\t", L"\U0001F600",
-                                                         L" ", L"12,345"};
+                    static const std::wstring parts[] = {L"a",          L"日本", L"\r\n",  L"\t",
+                                                         L"\U0001F600", L" ",    L"12,345"};
                     text += parts[pick(0, 6)];
                 }
                 clip = {true, true, text};
