@@ -1,9 +1,11 @@
 // A small helper for the end-to-end tests: finds, inspects and closes windows and reads the
 // clipboard from inside Wine, where the X side cannot see Win32 state.
+// clang-format off: winsock2.h must come before windows.h
+#include <winsock2.h>
+#include <windows.h>
 #include <commctrl.h>
 #include <iphlpapi.h>
-#include <windows.h>
-#include <winsock2.h>
+// clang-format on
 
 #include <cstdio>
 #include <cstring>
