@@ -2,12 +2,8 @@
 #include <functional>
 #include <memory>
 
-#include "ui/desktop.h"
-#include "ui/host_window.h"
-#include "ui/monitoring.h"
-#include "settings/server_addresses.h"
-#include "monitor/page_texts.h"
 #include "features/status_bar.h"
+#include "monitor/page_texts.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/http_client_wininet.h"
@@ -17,7 +13,11 @@
 #include "platform/win32/text_files_win32.h"
 #include "settings/live_settings.h"
 #include "settings/save_command.h"
+#include "settings/server_addresses.h"
+#include "ui/desktop.h"
+#include "ui/host_window.h"
 #include "ui/main_window.h"
+#include "ui/monitoring.h"
 #include "ui/taskbar_window.h"
 #include "ui/tray_icon.h"
 
@@ -25,12 +25,12 @@ namespace app {
 
 // The running program: its services, live settings and windows, from start-up to exit.
 class KorvaNTApp {
-  public:
+public:
     KorvaNTApp();
     bool startUp();
     int run();
 
-  private:
+private:
     void exitFromMenu();
     [[noreturn]] void terminate();
     void storeWindowPositions();
@@ -48,10 +48,10 @@ class KorvaNTApp {
     monitor::PageTexts pages_;
     ui::Monitoring monitoring_{live_, pages_, registry_};
     ui::Desktop desktop_{live_,
-                     pages_,
-                     monitoring_.valueTexts(),
-                     status_,
-                     {registry_, dialogs_, http_, clipboard_, shell_}};
+                         pages_,
+                         monitoring_.valueTexts(),
+                         status_,
+                         {registry_, dialogs_, http_, clipboard_, shell_}};
     // Closes the performance-counter queries on every exit path.
     std::function<void()> closeCounterQueries;
 

@@ -1,8 +1,8 @@
 #include "features/proxy_switching.h"
 
+#include "features/registry_routines.h"
 #include "monitor/browser_registry.h"
 #include "monitor/status_items.h"
-#include "features/registry_routines.h"
 
 namespace features {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "render/render_types.h"
 #include "render/render_state.h"
+#include "render/render_types.h"
 
 namespace render {
 
@@ -15,7 +15,7 @@ struct GraphInputs {
     std::int64_t rateOut = 0;
     int receiveFullScale = 1;  // the speed sliders
     int sendFullScale = 1;
-    bool bitMode = false;   // rates in Kbit/s
+    bool bitMode = false;  // rates in Kbit/s
     Colour lineColour = 0;
 };
 

@@ -1,8 +1,11 @@
 // A small helper for the end-to-end tests: finds, inspects and closes windows and reads the
 // clipboard from inside Wine, where the X side cannot see Win32 state.
+// Windows headers in the order they need.
+// clang-format off
 #include <winsock2.h>
 #include <windows.h>
 #include <iphlpapi.h>
+// clang-format on
 
 #include <cstdio>
 #include <cstring>
@@ -117,8 +120,10 @@ int setClipboardText(const std::wstring& text) {
     if (memory) {
         memcpy(GlobalLock(memory), text.c_str(), bytes);
         GlobalUnlock(memory);
-        if (SetClipboardData(CF_UNICODETEXT, memory)) rc = 0;
-        else GlobalFree(memory);
+        if (SetClipboardData(CF_UNICODETEXT, memory))
+            rc = 0;
+        else
+            GlobalFree(memory);
     }
     CloseClipboard();
     return rc;
@@ -143,8 +148,8 @@ int registryValue(const wchar_t* keyPath, const wchar_t* name) {
     if (rc != ERROR_SUCCESS) return 1;
     DWORD dword = 0;
     memcpy(&dword, data, sizeof dword);
-    std::wstring text = type == REG_DWORD ? std::to_wstring(dword)
-                                          : std::wstring(data, size / sizeof(wchar_t));
+    std::wstring text =
+        type == REG_DWORD ? std::to_wstring(dword) : std::wstring(data, size / sizeof(wchar_t));
     while (!text.empty() && text.back() == L'\0') text.pop_back();
     print(std::to_wstring(type) + L" " + text + L"\n");
     return 0;

@@ -4,16 +4,16 @@
 #include <functional>
 #include <string>
 
-#include "settings/server_addresses.h"
-#include "monitor/page_texts.h"
+#include "features/ip_tools.h"
 #include "features/status_bar.h"
+#include "monitor/page_texts.h"
 #include "platform/clipboard_writer.h"
 #include "platform/dialogs.h"
 #include "platform/http_client.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "settings/live_settings.h"
-#include "features/ip_tools.h"
+#include "settings/server_addresses.h"
 #include "ui/main_window.h"
 #include "ui/popup_menu_model.h"
 
@@ -33,10 +33,11 @@ struct DesktopServices {
 // The program on the desktop: the two popup menus and their commands, the notification icon's
 // clicks, hiding the main window near the pointer, and the network steps of start-up.
 class Desktop {
-  public:
+public:
     // The desktop shows the pages' texts through the refresh cycle and reads the items' texts.
     Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
-            const monitor::ValueTexts& shown, features::StatusBar& status, DesktopServices services);
+            const monitor::ValueTexts& shown, features::StatusBar& status,
+            DesktopServices services);
 
     void attach(HWND host, MainWindow& main, const settings::ServerAddresses& servers);
     // Start-up steps, in the order start-up calls them.
@@ -53,7 +54,7 @@ class Desktop {
     std::function<void()> onStartupWaitOver;  // the clipboard link connects here when asked to
     std::wstring proxyField;                  // what the options window's proxy field shows
 
-  private:
+private:
     void openMenu(MenuKind kind, HWND owner);
     void runCommand(const PreparedMenu& menu, int command);
     void hoverTick();

@@ -19,8 +19,9 @@ void append(HMENU menu, const MenuEntry& entry) {
             DestroyMenu(sub);
         return;
     }
-    AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED) |
-                          (entry.enabled ? MF_ENABLED : MF_GRAYED),
+    AppendMenuW(menu,
+                MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED) |
+                    (entry.enabled ? MF_ENABLED : MF_GRAYED),
                 static_cast<UINT_PTR>(entry.command), entry.caption.c_str());
 }
 

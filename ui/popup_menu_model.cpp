@@ -1,8 +1,8 @@
 #include "ui/popup_menu_model.h"
 
+#include "base/text_search.h"
 #include "features/ip_tools.h"
 #include "features/proxy_switching.h"
-#include "base/text_search.h"
 
 namespace ui {
 namespace {

@@ -59,7 +59,7 @@ TEST(GraphSample, HeightsBySource) {
     EXPECT_EQ(graphSampleHeight(in, 7), 29);
     in.bitMode = true;                        // full scale 320 Kbit/s
     EXPECT_EQ(graphSampleHeight(in, 7), 4);   // 3.625
-    in.receiveFullScale = 0;                          // no full scale: taken as one step
+    in.receiveFullScale = 0;                  // no full scale: taken as one step
     EXPECT_EQ(graphSampleHeight(in, 7), 18);  // 40 * 29 / 64
 
     in.source = 4;

@@ -62,7 +62,8 @@ def start(korvant, options=None, mem=None, servers=None, files=None):
     if str((options or {}).get("DrawType", 1)) != "0":
         # The first refresh sizes the window to its list; under Wine a resize closes a popup
         # menu that is open at that moment, so menus are opened only after it.
-        wait_for(lambda: main_window().client_width == 158, what="the first refresh")
+        wait_for(lambda: (lambda w: w is not None and w.client_width == 158)(main_window()),
+                 what="the first refresh")
     return app
 
 
