@@ -16,8 +16,11 @@
 #include "settings/server_addresses.h"
 #include "ui/desktop.h"
 #include "ui/host_window.h"
+#include "ui/live_program.h"
 #include "ui/main_window.h"
 #include "ui/monitoring.h"
+#include "ui/options/colour_dialog.h"
+#include "ui/options/options_window.h"
 #include "ui/taskbar_window.h"
 #include "ui/tray_icon.h"
 
@@ -32,6 +35,7 @@ public:
 
 private:
     void exitFromMenu();
+    void saveCommand();
     [[noreturn]] void terminate();
     void storeWindowPositions();
 
@@ -59,6 +63,9 @@ private:
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
+    ui::LiveProgram program_{monitoring_, desktop_, main_, taskbar_};
+    ui::options::OptionsWindow options_{
+        {live_, program_, status_, ui::options::chooseColour, {}, {}}};
 };
 
 }  // namespace app

@@ -25,4 +25,11 @@ int graphSampleHeight(const GraphInputs& in, int previous);
 // Sets graphCurrent, draws the new sample at the right edge and scrolls the graph one column.
 void updateGraph(RenderState& state, const GraphInputs& in);
 
+// A new graph source: both samples back to 0, the picture cleared, and the window sized to the
+// list at the next tick.
+void restartGraph(RenderState& state);
+
+// The graph's background colour, taking effect at once (the picture starts afresh).
+void setGraphBackground(RenderState& state, Colour colour);
+
 }  // namespace render

@@ -109,6 +109,9 @@ void Desktop::runCommand(const PreparedMenu& menu, int command) {
         case kEn:
             if (onExit) onExit();
             return;
+        case kOption:
+            if (onOpenOptions) onOpenOptions();
+            return;
     }
     if (command >= kPro0 && command <= kPro0 + static_cast<int>(menu.proxyCaptions.size()))
         features::chooseProxy(command - kPro0, menu.proxyCaption(command), services_.registry,

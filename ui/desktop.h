@@ -51,6 +51,7 @@ public:
     void onMainButtonDown(WPARAM buttons);
 
     std::function<void()> onExit;             // "終了" of either menu
+    std::function<void()> onOpenOptions;      // "オプション" of either menu
     std::function<void()> onStartupWaitOver;  // the clipboard link connects here when asked to
     std::wstring proxyField;                  // what the options window's proxy field shows
 
