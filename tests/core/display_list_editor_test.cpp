@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace ui;
+using namespace ui::options;
 using settings::Item;
 
 namespace {

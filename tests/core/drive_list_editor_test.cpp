@@ -6,6 +6,7 @@
 #include "monitor/drive_items.h"
 
 using namespace ui;
+using namespace ui::options;
 
 namespace {
 

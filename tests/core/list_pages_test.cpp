@@ -9,18 +9,18 @@ TEST(ProxyList, EntriesLoseLeadingBlanksOnly) {
     std::vector<std::wstring> list = {L"old:80"};
     features::StatusBar status;
     std::wstring box = L"  proxy.example:8080 ";
-    EXPECT_TRUE(ui::addProxyEntry(list, box, status));
+    EXPECT_TRUE(ui::options::addProxyEntry(list, box, status));
     EXPECT_EQ(list.back(), L"proxy.example:8080 ");
     EXPECT_EQ(status.text, L"proxy.example:8080 をプロキシリストに追加しました");
     EXPECT_EQ(box, L"");
 
     // Duplicates are kept; blanks alone add nothing and say nothing.
     box = L"old:80";
-    ui::addProxyEntry(list, box, status);
+    ui::options::addProxyEntry(list, box, status);
     EXPECT_EQ(list.size(), 3u);
     status.text.clear();
     box = L"   ";
-    EXPECT_FALSE(ui::addProxyEntry(list, box, status));
+    EXPECT_FALSE(ui::options::addProxyEntry(list, box, status));
     EXPECT_EQ(list.size(), 3u);
     EXPECT_EQ(box, L"");
     EXPECT_EQ(status.text, L"");
@@ -29,10 +29,10 @@ TEST(ProxyList, EntriesLoseLeadingBlanksOnly) {
 TEST(ProxyList, DeleteNeedsASelection) {
     std::vector<std::wstring> list = {L"a:1", L"b:2"};
     features::StatusBar status;
-    EXPECT_FALSE(ui::deleteProxyEntry(list, std::nullopt, status));
-    EXPECT_FALSE(ui::deleteProxyEntry(list, 2, status));
+    EXPECT_FALSE(ui::options::deleteProxyEntry(list, std::nullopt, status));
+    EXPECT_FALSE(ui::options::deleteProxyEntry(list, 2, status));
     EXPECT_EQ(list.size(), 2u);
-    EXPECT_TRUE(ui::deleteProxyEntry(list, 0, status));
+    EXPECT_TRUE(ui::options::deleteProxyEntry(list, 0, status));
     EXPECT_EQ(list, (std::vector<std::wstring>{L"b:2"}));
     EXPECT_EQ(status.text, L"a:1をプロキシリストから削除しました");
 }

@@ -3,7 +3,7 @@
 #include <functional>
 #include <optional>
 
-namespace ui {
+namespace ui::options {
 
 // Which colour of a row a colour button sets: "開始色", "終点色", or "単色" (both, a bar of one
 // colour).
@@ -18,4 +18,4 @@ inline void setColours(ColourTarget target, std::int32_t chosen, std::int32_t& s
     if (target != ColourTarget::Start) end = chosen;
 }
 
-}  // namespace ui
+}  // namespace ui::options

@@ -5,7 +5,7 @@
 
 #include "render/rounding.h"
 
-namespace ui {
+namespace ui::options {
 
 DisplayListEditor::DisplayListEditor(Targets targets)
     : t_(std::move(targets)), preview_(render::kRowWidth, render::kRowHeight) {}
@@ -60,4 +60,4 @@ bool DisplayListEditor::pickColour(ColourTarget target, const ColourPicker& pick
     return chosen.has_value();
 }
 
-}  // namespace ui
+}  // namespace ui::options

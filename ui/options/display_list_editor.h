@@ -8,7 +8,7 @@
 #include "ui/options/colour_target.h"
 #include "ui/popup_menu_model.h"
 
-namespace ui {
+namespace ui::options {
 
 // The list editor of the display items: which items the main window shows, in which order and
 // colours. Its rows are the live display rows the refresh cycle walks every tick, so each edit
@@ -53,4 +53,4 @@ class DisplayListEditor {
     render::GradientCaptions captions_{L"開始色", L"終点色"};
 };
 
-}  // namespace ui
+}  // namespace ui::options

@@ -5,7 +5,7 @@
 #include "render/rounding.h"
 #include "settings/drive_ticks.h"
 
-namespace ui {
+namespace ui::options {
 
 DriveListEditor::DriveListEditor(Targets targets)
     : t_(std::move(targets)), preview_(render::kRowWidth, render::kRowHeight) {}
@@ -45,4 +45,4 @@ bool DriveListEditor::pickColour(ColourTarget target, const ColourPicker& pick) 
     return true;
 }
 
-}  // namespace ui
+}  // namespace ui::options

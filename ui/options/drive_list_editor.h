@@ -6,7 +6,7 @@
 #include "settings/live_settings.h"
 #include "ui/options/colour_target.h"
 
-namespace ui {
+namespace ui::options {
 
 // The drive page's list: which drives get a row on the main window and the colours of each row
 // position. The rows are the live drive list, which the drive timer rebuilds from the system.
@@ -44,4 +44,4 @@ class DriveListEditor {
     render::Image preview_;
 };
 
-}  // namespace ui
+}  // namespace ui::options

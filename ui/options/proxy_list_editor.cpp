@@ -1,6 +1,6 @@
 #include "ui/options/proxy_list_editor.h"
 
-namespace ui {
+namespace ui::options {
 
 bool addProxyEntry(std::vector<std::wstring>& list, std::wstring& box,
                    features::StatusBar& status) {
@@ -20,4 +20,4 @@ bool deleteProxyEntry(std::vector<std::wstring>& list, std::optional<size_t> sel
     return true;
 }
 
-}  // namespace ui
+}  // namespace ui::options

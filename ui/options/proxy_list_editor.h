@@ -5,7 +5,7 @@
 
 #include "features/status_bar.h"
 
-namespace ui {
+namespace ui::options {
 
 // "追加": the entry box loses its leading blanks; a text left over is appended to the proxy
 // list as typed (no check for duplicates or form), reported in the status bar, and the box is
@@ -16,4 +16,4 @@ bool addProxyEntry(std::vector<std::wstring>& list, std::wstring& box, features:
 bool deleteProxyEntry(std::vector<std::wstring>& list, std::optional<size_t> selected,
                       features::StatusBar& status);
 
-}  // namespace ui
+}  // namespace ui::options
