@@ -1,5 +1,6 @@
 #include "app/korvant_app.h"
 
+#include "base/twips.h"
 #include "platform/win32/ansi.h"
 #include "render/gradient.h"
 #include "settings/load_settings.h"
@@ -8,9 +9,7 @@
 namespace app {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-int pixels(float twips) { return static_cast<int>(twips) / kTwipsPerPixel; }
+int pixels(float twips) { return base::pixelsFromTwips(twips); }
 
 }  // namespace
 
@@ -46,6 +45,12 @@ bool KorvaNTApp::startUp() {
     desktop_.attach(host_.hwnd(), main_, settings::readServerAddresses(ini_));
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
+    // The options window exists, hidden, from here on; its status bar carries every message.
+    if (!options_.create(host_.hwnd(), pixels(s.optionsLeft), pixels(s.optionsTop))) return false;
+    program_.attach(host_.hwnd(), options_.hwnd());
+    status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
+    desktop_.onOpenOptions = [this] { options_.open(); };
+    options_.onSave = [this] { saveCommand(); };
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
     monitoring_.prepare(dialogs_);
     monitoring_.attach(main_, taskbar_);
@@ -64,26 +69,38 @@ bool KorvaNTApp::startUp() {
 int KorvaNTApp::run() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // The options window's keyboard: tab order, buttons and arrow keys.
+        if (options_.hwnd() && IsDialogMessageW(options_.hwnd(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }
 
+// A window that has not moved keeps its stored twips: a position saved again stays exact.
 void KorvaNTApp::storeWindowPositions() {
-    RECT r{};
-    if (!GetWindowRect(main_.hwnd(), &r)) return;
     settings::Settings& s = live_.settings;
-    s.mainLeft = static_cast<float>(r.left * kTwipsPerPixel);
-    s.mainTop = static_cast<float>(r.top * kTwipsPerPixel);
-    s.mainWidth = static_cast<float>((r.right - r.left) * kTwipsPerPixel);
-    s.mainHeight = static_cast<float>((r.bottom - r.top) * kTwipsPerPixel);
+    RECT r{};
+    if (GetWindowRect(main_.hwnd(), &r)) {
+        s.mainLeft = base::twipsFor(s.mainLeft, r.left);
+        s.mainTop = base::twipsFor(s.mainTop, r.top);
+        s.mainWidth = base::twipsFor(s.mainWidth, r.right - r.left);
+        s.mainHeight = base::twipsFor(s.mainHeight, r.bottom - r.top);
+    }
+    if (GetWindowRect(options_.hwnd(), &r)) {
+        s.optionsLeft = base::twipsFor(s.optionsLeft, r.left);
+        s.optionsTop = base::twipsFor(s.optionsTop, r.top);
+    }
+}
+
+void KorvaNTApp::saveCommand() {
+    storeWindowPositions();
+    status_.show(settings::saveSettings(live_, ini_, files_, paths_));
 }
 
 void KorvaNTApp::exitFromMenu() {
     if (live_.settings.saveAtExit == 1) {
-        storeWindowPositions();
-        status_.text = settings::saveSettings(live_, ini_, files_, paths_);
+        saveCommand();
     } else {
         settings::saveCloseList(live_, files_, paths_);
     }

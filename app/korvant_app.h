@@ -2,12 +2,8 @@
 #include <functional>
 #include <memory>
 
-#include "ui/desktop.h"
-#include "ui/host_window.h"
-#include "ui/monitoring.h"
-#include "settings/server_addresses.h"
-#include "monitor/page_texts.h"
 #include "features/status_bar.h"
+#include "monitor/page_texts.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/http_client_wininet.h"
@@ -17,7 +13,14 @@
 #include "platform/win32/text_files_win32.h"
 #include "settings/live_settings.h"
 #include "settings/save_command.h"
+#include "settings/server_addresses.h"
+#include "ui/desktop.h"
+#include "ui/host_window.h"
+#include "ui/live_program.h"
 #include "ui/main_window.h"
+#include "ui/monitoring.h"
+#include "ui/options/colour_dialog.h"
+#include "ui/options/options_window.h"
 #include "ui/taskbar_window.h"
 #include "ui/tray_icon.h"
 
@@ -32,6 +35,7 @@ class KorvaNTApp {
 
   private:
     void exitFromMenu();
+    void saveCommand();
     [[noreturn]] void terminate();
     void storeWindowPositions();
 
@@ -48,10 +52,10 @@ class KorvaNTApp {
     monitor::PageTexts pages_;
     ui::Monitoring monitoring_{live_, pages_, registry_};
     ui::Desktop desktop_{live_,
-                     pages_,
-                     monitoring_.valueTexts(),
-                     status_,
-                     {registry_, dialogs_, http_, clipboard_, shell_}};
+                         pages_,
+                         monitoring_.valueTexts(),
+                         status_,
+                         {registry_, dialogs_, http_, clipboard_, shell_}};
     // Closes the performance-counter queries on every exit path.
     std::function<void()> closeCounterQueries;
 
@@ -59,6 +63,9 @@ class KorvaNTApp {
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
+    ui::LiveProgram program_{monitoring_, desktop_, main_, taskbar_};
+    ui::options::OptionsWindow options_{
+        {live_, program_, status_, ui::options::chooseColour, {}, {}}};
 };
 
 }  // namespace app

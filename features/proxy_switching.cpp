@@ -1,8 +1,8 @@
 #include "features/proxy_switching.h"
 
+#include "features/registry_routines.h"
 #include "monitor/browser_registry.h"
 #include "monitor/status_items.h"
-#include "features/registry_routines.h"
 
 namespace features {
 
@@ -16,12 +16,12 @@ void chooseProxy(int index, const std::wstring& caption, platform::Registry& reg
     std::wstring server = index == 0 ? std::wstring() : caption;
     switch (registry.writeString(monitor::kInternetSettingsKey, L"ProxyServer", server)) {
         case platform::StringWrite::WrittenToExistingKey:
-            status.text = caption + kProxyChangedSuffix;
+            status.show(caption + kProxyChangedSuffix);
             break;
         case platform::StringWrite::WrittenToNewKey:  // written, but the settings key was missing
         case platform::StringWrite::KeyFailed:
         case platform::StringWrite::WriteFailed:
-            status.text = kErrorText;
+            status.show(kErrorText);
             break;
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -15,6 +16,10 @@ public:
     virtual bool write(const std::wstring& section, const std::wstring& key,
                        const std::wstring& value) = 0;
     virtual bool remove(const std::wstring& section, const std::wstring& key) = 0;
+    // Applies `writes` to a copy beside the file and puts the copy in the file's place only when
+    // every write succeeded and the copy holds what was written; otherwise the file stays as it
+    // was, byte for byte. Returns whether the file holds the writes now.
+    virtual bool update(const std::function<bool(ProfileFile& copy)>& writes) = 0;
 };
 
 }  // namespace platform

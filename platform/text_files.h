@@ -13,7 +13,7 @@ public:
     virtual std::optional<std::vector<std::wstring>> readLines(const std::wstring& path) = 0;
     // Whether something is at the path, readable or not.
     virtual bool exists(const std::wstring& path) = 0;
-    // Creates or truncates the file; every line gets CR LF.
+    // Replaces the file whole, every line ended by CR LF; on failure the file stays as it was.
     virtual bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) = 0;
 };
 

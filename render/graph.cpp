@@ -51,4 +51,17 @@ void updateGraph(RenderState& state, const GraphInputs& in) {
     copyBlock(graph, 0, 0, kGraphWidth, kGraphHeight, state.graphScroll, 1, 0);
 }
 
+void restartGraph(RenderState& state) {
+    state.resizePending = true;
+    state.graphPrevious = 0;
+    state.graphCurrent = 0;
+    state.graph.clear();
+    state.graphScroll.clear();
+}
+
+void setGraphBackground(RenderState& state, Colour colour) {
+    state.graph.setBackground(colour);
+    state.graphScroll.setBackground(colour);
+}
+
 }  // namespace render

@@ -6,7 +6,11 @@ namespace settings {
 
 settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::TextFiles& files,
                                         const settings::SettingsPaths& paths) {
-    settings::applyVersionStep(ini);
+    // Through a copy, so that a full disk cannot cut the file at start-up either.
+    ini.update([](platform::ProfileFile& copy) {
+        settings::applyVersionStep(copy);
+        return true;
+    });
     settings::LiveSettings live;
     settings::Settings& s = live.settings;
     s = settings::readSettings(ini);

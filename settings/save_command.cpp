@@ -55,7 +55,8 @@ bool saveProxyList(const LiveSettings& live, platform::TextFiles& files,
 std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,
                           platform::TextFiles& files, const SettingsPaths& paths) {
     composeListKeys(live);
-    bool ok = writeSettings(ini, live.settings);
+    bool ok =
+        ini.update([&](platform::ProfileFile& copy) { return writeSettings(copy, live.settings); });
     ok = saveCloseList(live, files, paths) && ok;
     ok = saveProxyList(live, files, paths) && ok;
     return ok ? kSavedText : kSaveFailedText;

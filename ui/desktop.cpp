@@ -1,8 +1,8 @@
 #include "ui/desktop.h"
 
-#include "features/startup_fetches.h"
 #include "features/proxy_switching.h"
 #include "features/script_toggles.h"
+#include "features/startup_fetches.h"
 #include "ui/hover_rule.h"
 #include "ui/popup_menu.h"
 
@@ -35,7 +35,8 @@ void Desktop::startTimers() {
 void Desktop::runNetworkSteps() {
     // The window shows while the fetches block the thread.
     if (main_) UpdateWindow(main_->hwnd());
-    features::StartupFetches fetched = features::runStartupFetches(services_.http, servers_, live_, pages_);
+    features::StartupFetches fetched =
+        features::runStartupFetches(services_.http, servers_, live_, pages_);
     if (fetched.newerVersion) visibility_.verHp = true;
     if (!fetched.pageText.empty()) ipPageText_ = fetched.pageText;
 }
@@ -108,10 +109,13 @@ void Desktop::runCommand(const PreparedMenu& menu, int command) {
         case kEn:
             if (onExit) onExit();
             return;
+        case kOption:
+            if (onOpenOptions) onOpenOptions();
+            return;
     }
     if (command >= kPro0 && command <= kPro0 + static_cast<int>(menu.proxyCaptions.size()))
         features::chooseProxy(command - kPro0, menu.proxyCaption(command), services_.registry,
-                               status_, proxyField);
+                              status_, proxyField);
 }
 
 void Desktop::hoverTick() {
@@ -123,7 +127,7 @@ void Desktop::hoverTick() {
     bool nearby =
         ui::pointerNear(pointer.x, pointer.y, {rect.left, rect.top, rect.right, rect.bottom});
     switch (ui::hoverAction(live_.settings.hoverChoice == 1, nearby, !IsWindowVisible(window),
-                                 userHidden_)) {
+                            userHidden_)) {
         case ui::HoverAction::Hide:
             hideMain();
             break;
@@ -144,7 +148,7 @@ void Desktop::startupIpTick() {
 
 void Desktop::acquireIpAddress() {
     features::acquireIpAddress(services_.http, servers_.ipPage, live_.displayRows, ipPageText_,
-                                pages_.publicAddress);
+                               pages_.publicAddress);
 }
 
 void Desktop::showMain() { ShowWindow(main_->hwnd(), SW_SHOWNOACTIVATE); }

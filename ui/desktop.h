@@ -4,16 +4,16 @@
 #include <functional>
 #include <string>
 
-#include "settings/server_addresses.h"
-#include "monitor/page_texts.h"
+#include "features/ip_tools.h"
 #include "features/status_bar.h"
+#include "monitor/page_texts.h"
 #include "platform/clipboard_writer.h"
 #include "platform/dialogs.h"
 #include "platform/http_client.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "settings/live_settings.h"
-#include "features/ip_tools.h"
+#include "settings/server_addresses.h"
 #include "ui/main_window.h"
 #include "ui/popup_menu_model.h"
 
@@ -36,7 +36,8 @@ class Desktop {
   public:
     // The desktop shows the pages' texts through the refresh cycle and reads the items' texts.
     Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
-            const monitor::ValueTexts& shown, features::StatusBar& status, DesktopServices services);
+            const monitor::ValueTexts& shown, features::StatusBar& status,
+            DesktopServices services);
 
     void attach(HWND host, MainWindow& main, const settings::ServerAddresses& servers);
     // Start-up steps, in the order start-up calls them.
@@ -50,6 +51,7 @@ class Desktop {
     void onMainButtonDown(WPARAM buttons);
 
     std::function<void()> onExit;             // "終了" of either menu
+    std::function<void()> onOpenOptions;      // "オプション" of either menu
     std::function<void()> onStartupWaitOver;  // the clipboard link connects here when asked to
     std::wstring proxyField;                  // what the options window's proxy field shows
 

@@ -85,6 +85,10 @@ void Monitoring::present(const render::Image&, int y,
     }
 }
 
+void Monitoring::setGraphBackground(std::int32_t colour) {
+    render::setGraphBackground(images_, render::resolveColour(colour, systemColour));
+}
+
 void Monitoring::paint(HDC dc, const RECT& client) { draw(dc, client, true); }
 
 void Monitoring::draw(HDC dc, const RECT& client, bool whole) {

@@ -13,6 +13,7 @@
 #include "platform/win32/network_win32.h"
 #include "platform/win32/system_sources_win32.h"
 #include "render/gradient.h"
+#include "render/graph.h"
 #include "render/render_state.h"
 #include "settings/live_settings.h"
 #include "ui/main_window.h"
@@ -44,6 +45,13 @@ class Monitoring : public monitor::Presenter {
     bool onTimer(UINT_PTR id);
     // The main window's WM_PAINT: the last composed list, one copy or stretch.
     void paint(HDC dc, const RECT& client);
+    // Setting changes that act on the images at once.
+    void restartGraph() { render::restartGraph(images_); }
+    void requestResize() { images_.resizePending = true; }
+    void setGraphBackground(std::int32_t colour);
+    // The height in pixels of the last composed list.
+    int listHeight() const { return images_.listHeight; }
+
     // Exit: the performance-counter queries are closed on every path.
     void releaseCounters() { drives_.closeCounters(); }
 

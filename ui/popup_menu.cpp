@@ -19,8 +19,9 @@ void append(HMENU menu, const MenuEntry& entry) {
             DestroyMenu(sub);
         return;
     }
-    AppendMenuW(menu, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED) |
-                          (entry.enabled ? MF_ENABLED : MF_GRAYED),
+    AppendMenuW(menu,
+                MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED) |
+                    (entry.enabled ? MF_ENABLED : MF_GRAYED),
                 static_cast<UINT_PTR>(entry.command), entry.caption.c_str());
 }
 
@@ -35,8 +36,10 @@ int trackPopupMenu(HWND owner, const PreparedMenu& prepared) {
     // A popup menu closes at the first activation change unless its owner is in the foreground;
     // the posted message lets the menu close properly when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    int command = static_cast<int>(TrackPopupMenu(
-        menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
+    // Both menus open on a right press: releasing that button over an entry chooses it.
+    int command = static_cast<int>(
+        TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                       at.x, at.y, 0, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);
     return command;
 }

@@ -13,8 +13,8 @@ MenuEntry command(int id, const std::wstring& caption, bool checked = false) {
 
 MenuEntry separator() { return MenuEntry{0, L"", false, true, {}}; }
 
-// Memory release, the close list and the options window are not in the program yet: their
-// entries show where they belong, greyed.
+// Memory release and the close list are not in the program yet: their entries show where they
+// belong, greyed.
 MenuEntry unfinished(int id, const std::wstring& caption) {
     MenuEntry entry = command(id, caption);
     entry.enabled = false;
@@ -88,7 +88,7 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
     if (visibility.prox) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
     if (s.showMemoryReleaseEntry == 1)
         menu.entries.push_back(separator());  // line2 goes with MemCl
-    menu.entries.push_back(unfinished(kOption, L"オプション"));
+    menu.entries.push_back(command(kOption, L"オプション"));
     menu.entries.push_back(separator());
     menu.entries.push_back(command(kEn, L"終了"));
     return menu;

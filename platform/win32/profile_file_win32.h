@@ -12,6 +12,7 @@ public:
     bool write(const std::wstring& section, const std::wstring& key,
                const std::wstring& value) override;
     bool remove(const std::wstring& section, const std::wstring& key) override;
+    bool update(const std::function<bool(platform::ProfileFile& copy)>& writes) override;
 
 private:
     std::wstring path_;

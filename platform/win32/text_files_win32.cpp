@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/ansi.h"
+#include "platform/win32/file_replace.h"
 #include "platform/win32/unique_handle.h"
 
 namespace win32 {
@@ -52,13 +53,7 @@ bool TextFilesWin32::exists(const std::wstring& path) {
 bool TextFilesWin32::writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) {
     std::string bytes;
     for (const std::wstring& line : lines) bytes += toAnsi(line) + "\r\n";
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    DWORD written = 0;
-    return bytes.empty() || (WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()),
-                                       &written, nullptr) &&
-                             written == bytes.size());
+    return replaceFile(path, bytes);
 }
 
 }  // namespace win32

@@ -41,6 +41,16 @@ public:
         values[section].erase(key);
         return !failWrites;
     }
+    // The copy takes the writes; the values change only when all of them succeeded.
+    bool update(const std::function<bool(platform::ProfileFile&)>& apply) override {
+        FakeProfileFile copy;
+        copy.values = values;
+        copy.failWrites = failWrites;
+        bool ok = apply(copy) && !failWrites;
+        writes.insert(writes.end(), copy.writes.begin(), copy.writes.end());
+        if (ok) values = copy.values;
+        return ok;
+    }
 
 private:
     const std::wstring* find(const std::wstring& section, const std::wstring& key) {

@@ -216,3 +216,35 @@ TEST(TextFilesWin32, AListTooLargeToReadWholeIsLeftAsItIs) {
     EXPECT_EQ(after.substr(0, head.size()), head);
     EXPECT_NE(GetFileAttributesW(paths.proxyList.c_str()), INVALID_FILE_ATTRIBUTES);
 }
+
+TEST(ProfileFileWin32, ASaveThatCannotWriteLeavesEveryFileAsItWas) {
+    TempFolder folder(L"failed");
+    SettingsPaths paths = SettingsPaths::inFolder(folder.path());
+    const std::string ini = "[Options]\r\nVer=336\r\nIPMC=1\r\n[Servers]\r\nIpPage=http://h/ip\r\n";
+    const std::string close = "Some page       3\r\n", proxy = "proxy.example.jp:8080\r\n";
+    folder.writeBytes(L"KorvaNT.ini", ini);
+    folder.writeBytes(L"CloseList.txt", close);
+    folder.writeBytes(L"ProxyList.txt", proxy);
+    win32::ProfileFileWin32 file(paths.ini);
+    win32::TextFilesWin32 files;
+    LiveSettings live = app::loadLiveSettings(file, files, paths);
+    live.closeList.push_back(newCloseEntry(L"New"));
+    live.proxyList.push_back(L"127.0.0.1:3128");
+
+    // Folders where the copies would go: no copy can be written.
+    const std::wstring blocked[] = {paths.ini + L".tmp", paths.closeList + L".tmp",
+                                    paths.proxyList + L".tmp"};
+    for (const std::wstring& path : blocked) CreateDirectoryW(path.c_str(), nullptr);
+    EXPECT_EQ(saveSettings(live, file, files, paths), kSaveFailedText);
+    EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), ini);
+    EXPECT_EQ(folder.readBytes(L"CloseList.txt"), close);
+    EXPECT_EQ(folder.readBytes(L"ProxyList.txt"), proxy);
+
+    for (const std::wstring& path : blocked) RemoveDirectoryW(path.c_str());
+    EXPECT_EQ(saveSettings(live, file, files, paths), kSavedText);
+    std::string saved = folder.readBytes(L"KorvaNT.ini");
+    EXPECT_NE(saved.find("[Servers]\r\nIpPage=http://h/ip\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("IPMC=1\r\n"), std::string::npos);
+    EXPECT_EQ(folder.readBytes(L"CloseList.txt"), close + "New       0\r\n");
+    EXPECT_EQ(GetFileAttributesW(blocked[0].c_str()), INVALID_FILE_ATTRIBUTES);
+}
