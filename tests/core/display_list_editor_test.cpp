@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_running_program.h"
+#include "ui/popup_menu_model.h"
+
 using namespace ui;
 using namespace ui::options;
 using settings::Item;
@@ -30,10 +33,9 @@ class DisplayEditor : public ::testing::Test {
     }
 
     settings::LiveSettings live;
-    MenuVisibility menus;
-    render::RenderState images;
-    render::BarStrips strips;
-    DisplayListEditor editor{{live, menus, images, strips, [](int) { return kButtonFace; }}};
+    fakes::FakeRunningProgram program;
+    render::BarStrips& strips = program.strips;
+    DisplayListEditor editor{{live, program, [](int) { return kButtonFace; }}};
     int dialogs = 0;
 };
 
@@ -42,10 +44,10 @@ class DisplayEditor : public ::testing::Test {
 TEST_F(DisplayEditor, TheLastShownItemCannotBeHidden) {
     auto& rows = live.displayRows;
     for (size_t i = 1; i < rows.size(); ++i) EXPECT_FALSE(editor.setShown(i, false));
-    images.resizePending = false;
+    program.resizeRequests = 0;
     EXPECT_TRUE(editor.setShown(0, false));
     EXPECT_TRUE(rows[0].shown);
-    EXPECT_TRUE(images.resizePending);  // the window fits the list at the next tick
+    EXPECT_EQ(program.resizeRequests, 1);  // the window fits the list at the next tick
 
     EXPECT_TRUE(editor.setShown(5, true));
     EXPECT_FALSE(editor.setShown(0, false));
@@ -56,16 +58,18 @@ TEST_F(DisplayEditor, TheIpCopyEntryFollowsTheAddressItemAndItsChoice) {
     const size_t ip = rowOf(Item::PublicAddress);
     live.settings.showIpCopyEntry = 0;
     editor.setShown(ip, true);
-    EXPECT_FALSE(menus.ipc);
+    EXPECT_EQ(program.menuUpdates, 1);
+    EXPECT_FALSE(ipCopyEntryVisible(live));
 
     live.settings.showIpCopyEntry = 1;
     editor.setShown(ip, true);
-    EXPECT_TRUE(menus.ipc);
-    // Any other row's change applies the rule too.
+    EXPECT_TRUE(ipCopyEntryVisible(live));
+    // Any other row's change updates the menus too.
     editor.setShown(rowOf(Item::Graph), false);
-    EXPECT_TRUE(menus.ipc);
+    EXPECT_EQ(program.menuUpdates, 3);
     editor.setShown(ip, false);
-    EXPECT_FALSE(menus.ipc);
+    EXPECT_FALSE(ipCopyEntryVisible(live));
+    EXPECT_FALSE(menuVisibilityFor(live).ipc);
 }
 
 TEST_F(DisplayEditor, MovesCarryTheWholeRowAndStopAtTheEnds) {

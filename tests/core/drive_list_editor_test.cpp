@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_drives.h"
+#include "fakes/fake_running_program.h"
 #include "monitor/drive_items.h"
 
 using namespace ui;
@@ -32,9 +33,9 @@ class DriveEditor : public ::testing::Test {
 
     fakes::FakeDrives drives;
     settings::LiveSettings live;
-    render::RenderState images;
-    render::BarStrips strips;
-    DriveListEditor editor{{live, images, strips, {}}};
+    fakes::FakeRunningProgram program;
+    render::BarStrips& strips = program.strips;
+    DriveListEditor editor{{live, program, {}}};
 };
 
 }  // namespace
@@ -43,7 +44,7 @@ TEST_F(DriveEditor, TicksBecomeTheCheckStringAndSurviveARebuild) {
     ASSERT_EQ(ticks(), (std::vector<bool>{true, false, true}));
     EXPECT_FALSE(editor.setTicked(1, false));
     EXPECT_EQ(live.settings.driveMarks, L"C0E");
-    EXPECT_TRUE(images.resizePending);
+    EXPECT_EQ(program.resizeRequests, 1);
     rebuild();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
 
@@ -70,6 +71,13 @@ TEST_F(DriveEditor, TickAllTicksEveryDriveAndLaterOnes) {
     editor.setTicked(0, false);
     rebuild();
     EXPECT_EQ(ticks(), (std::vector<bool>{false, true, true, true}));
+}
+
+TEST_F(DriveEditor, TheRefreshSliderSetsTheDriveTimerAtOnce) {
+    editor.setRefreshSeconds(5);
+    EXPECT_EQ(live.settings.driveRefreshSeconds, 5);
+    EXPECT_EQ(program.intervals[ProgramTimer::DriveList], 5000u);
+    EXPECT_EQ(driveIntervalCaption(60), L"HDD内容更新間隔  60秒");
 }
 
 TEST_F(DriveEditor, ColoursBelongToTheSelectedRowPosition) {

@@ -7,8 +7,15 @@
 
 namespace ui::options {
 
+namespace {
+constexpr int kButtonFace = 15;  // system colour index
+}  // namespace
+
 DisplayListEditor::DisplayListEditor(Targets targets)
-    : t_(std::move(targets)), preview_(render::kRowWidth, render::kRowHeight) {}
+    : t_(std::move(targets)), preview_(render::kRowWidth, render::kRowHeight) {
+    // An empty preview shows the window's face.
+    if (t_.systemColours) preview_.setBackground(t_.systemColours(kButtonFace));
+}
 
 void DisplayListEditor::select(size_t row) {
     if (row >= t_.live.displayRows.size()) return;
@@ -19,7 +26,7 @@ void DisplayListEditor::select(size_t row) {
 void DisplayListEditor::showGradient() {
     const settings::DisplayRow& row = t_.live.displayRows[*selected_];
     captions_ = render::showItemGradient(settings::idOf(row.id), row.colour1, row.colour2, preview_,
-                                         t_.strips, t_.systemColours);
+                                         t_.program.barStrips(), t_.systemColours);
 }
 
 bool DisplayListEditor::moveUp() { return move(-1); }
@@ -42,8 +49,8 @@ bool DisplayListEditor::setShown(size_t row, bool shown) {
     rows[row].shown = shown;
     if (std::none_of(rows.begin(), rows.end(), [](const auto& r) { return r.shown; }))
         rows[row].shown = true;
-    t_.menus.ipc = ipCopyEntryVisible(t_.live);
-    t_.images.resizePending = true;
+    t_.program.updateMenus();
+    t_.program.requestResize();
     return rows[row].shown;
 }
 

@@ -3,10 +3,9 @@
 #include <string>
 
 #include "render/gradient.h"
-#include "render/render_state.h"
 #include "settings/live_settings.h"
 #include "ui/options/colour_target.h"
-#include "ui/popup_menu_model.h"
+#include "ui/options/running_program.h"
 
 namespace ui::options {
 
@@ -17,9 +16,7 @@ class DisplayListEditor {
   public:
     struct Targets {
         settings::LiveSettings& live;
-        MenuVisibility& menus;        // the IP-copy entry follows item 104's tick
-        render::RenderState& images;  // resizePending
-        render::BarStrips& strips;    // the meter items' bars
+        RunningProgram& program;  // the menus and the main window's size follow the ticks
         render::SystemColours systemColours;
     };
     explicit DisplayListEditor(Targets targets);
@@ -36,8 +33,8 @@ class DisplayListEditor {
     // and stays selected. False at the ends of the list.
     bool moveUp();
     bool moveDown();
-    // The user ticked or unticked a row. The last shown item cannot be hidden; the main window
-    // is resized at the next tick. Returns the row's tick after the rule.
+    // The user ticked or unticked a row. The last shown item cannot be hidden; the IP-copy entry
+    // follows item 104 and the main window is resized at the next tick. Returns the row's tick.
     bool setShown(size_t row, bool shown);
     // A colour button: for a meter item the dialog opens and the chosen colour goes into the
     // row; a cancel changes nothing. Other items open no dialog. Returns whether a colour changed.

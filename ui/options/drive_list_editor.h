@@ -1,21 +1,24 @@
 #pragma once
 #include <optional>
+#include <string>
 
 #include "render/gradient.h"
-#include "render/render_state.h"
 #include "settings/live_settings.h"
 #include "ui/options/colour_target.h"
+#include "ui/options/running_program.h"
 
 namespace ui::options {
 
 // The drive page's list: which drives get a row on the main window and the colours of each row
 // position. The rows are the live drive list, which the drive timer rebuilds from the system.
+// The caption of the drive refresh frame for an interval in seconds.
+std::wstring driveIntervalCaption(int seconds);
+
 class DriveListEditor {
   public:
     struct Targets {
         settings::LiveSettings& live;
-        render::RenderState& images;  // resizePending
-        render::BarStrips& strips;    // the drive rows' bars, by position
+        RunningProgram& program;  // the main window's size follows the ticks
         render::SystemColours systemColours;
     };
     explicit DriveListEditor(Targets targets);
@@ -33,6 +36,8 @@ class DriveListEditor {
     bool setTicked(size_t row, bool ticked);
     // "自動で全てにチェック": checking it ticks every drive; unchecking leaves the ticks.
     void setTickAll(bool on);
+    // The refresh slider: the drive timer runs at the new interval at once.
+    void setRefreshSeconds(int seconds);
     // A colour button for the selected row's position; a cancel changes nothing.
     bool pickColour(ColourTarget target, const ColourPicker& pick);
 

@@ -7,7 +7,7 @@ bool addProxyEntry(std::vector<std::wstring>& list, std::wstring& box,
     box.erase(0, std::min(box.find_first_not_of(L' '), box.size()));
     if (box.empty()) return false;
     list.push_back(box);
-    status.text = box + L"をプロキシリストに追加しました";
+    status.show(box + L"をプロキシリストに追加しました");
     box.clear();
     return true;
 }
@@ -15,7 +15,7 @@ bool addProxyEntry(std::vector<std::wstring>& list, std::wstring& box,
 bool deleteProxyEntry(std::vector<std::wstring>& list, std::optional<size_t> selected,
                       features::StatusBar& status) {
     if (!selected || *selected >= list.size()) return false;
-    status.text = list[*selected] + L"をプロキシリストから削除しました";
+    status.show(list[*selected] + L"をプロキシリストから削除しました");
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(*selected));
     return true;
 }
