@@ -227,7 +227,7 @@ TEST(ProfileFileWin32, ASaveThatCannotWriteLeavesEveryFileAsItWas) {
     folder.writeBytes(L"ProxyList.txt", proxy);
     win32::ProfileFileWin32 file(paths.ini);
     win32::TextFilesWin32 files;
-    LiveSettings live = settings::loadLiveSettings(file, files, paths);
+    LiveSettings live = loadLiveSettings(file, files, paths);
     live.closeList.push_back(newCloseEntry(L"New"));
     live.proxyList.push_back(L"127.0.0.1:3128");
 
