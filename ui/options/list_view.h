@@ -1,6 +1,9 @@
 #pragma once
-#include <commctrl.h>
+// commctrl.h needs windows.h first.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <initializer_list>
 #include <optional>
