@@ -308,7 +308,7 @@ int listViewState(HWND w, int row, UINT mask, UINT state) {
     item.state = state;
     remote.write(&item, sizeof item);
     return SendMessageW(w, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote.address())) ? 0
-                                                                                             : 1;
+                                                                                              : 1;
 }
 
 // The screen rectangle of a list view's column header: "left top right bottom".
@@ -318,8 +318,7 @@ int headerRect(HWND w, int column) {
     RECT r{};
     RemoteBuffer remote(header, sizeof r);
     if (!header || !remote.address()) return 2;
-    if (!SendMessageW(header, HDM_GETITEMRECT, column,
-                      reinterpret_cast<LPARAM>(remote.address())))
+    if (!SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(remote.address())))
         return 1;
     remote.read(&r);
     MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&r), 2);
