@@ -29,7 +29,7 @@ namespace app {
 
 // The running program: its services, live settings and windows, from start-up to exit.
 class KorvaNTApp {
-  public:
+public:
     KorvaNTApp();
     // When a copy started from this folder already runs, asks it to show its main window and
     // returns true: this copy must end without touching the settings.
@@ -37,7 +37,7 @@ class KorvaNTApp {
     bool startUp();
     int run();
 
-  private:
+private:
     void exitFromMenu();
     void saveCommand();
     [[noreturn]] void terminate();

@@ -16,7 +16,7 @@ UINT taskbarCreatedMessage();
 class HostWindow : public WindowBase {
 public:
     bool create();
-    std::function<void()> onClose;                // closed, logged off or shut down
+    std::function<void()> onClose;  // closed, logged off or shut down
     std::function<void(UINT mouseMessage)> onTray;
     std::function<void(UINT_PTR id)> onTimer;
     std::function<void()> onComeForward;

@@ -12,7 +12,7 @@ namespace ui {
 // The running program as the options window's controls reach it: the host's timers, the
 // windows, the menus and the refresh cycle's images.
 class LiveProgram : public options::RunningProgram {
-  public:
+public:
     LiveProgram(Monitoring& monitoring, Desktop& desktop, MainWindow& main, TaskbarWindow& taskbar)
         : monitoring_(monitoring), desktop_(desktop), main_(main), taskbar_(taskbar) {}
 
@@ -32,8 +32,12 @@ class LiveProgram : public options::RunningProgram {
         monitoring_.setGraphBackground(colour);
     }
     void setMainBackground(std::int32_t colour) override;
+    render::BarStrips& barStrips() override { return monitoring_.strips(); }
+    void watchDriveList(std::function<void()> listener) override {
+        monitoring_.onDriveListRebuilt = std::move(listener);
+    }
 
-  private:
+private:
     Monitoring& monitoring_;
     Desktop& desktop_;
     MainWindow& main_;

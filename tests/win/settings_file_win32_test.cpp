@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include <climits>
 
 #include "platform/text_lines.h"

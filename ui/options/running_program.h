@@ -1,5 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+
+#include "render/gradient.h"
 
 namespace ui::options {
 
@@ -9,7 +12,7 @@ enum class ProgramTimer { Refresh, AutoClose, DriveList, FolderSizing };
 // The running program as the options window's controls act on it. The setting rules call it;
 // the program implements it over its windows and timers, the tests over a fake.
 class RunningProgram {
-  public:
+public:
     virtual ~RunningProgram() = default;
     // 0 stops the timer.
     virtual void setTimerInterval(ProgramTimer timer, unsigned milliseconds) = 0;
@@ -25,6 +28,10 @@ class RunningProgram {
     virtual void requestResize() = 0;
     virtual void setGraphBackground(std::int32_t colour) = 0;
     virtual void setMainBackground(std::int32_t colour) = 0;
+    // The bar strips the refresh cycle copies bars from; the colour choices paint them.
+    virtual render::BarStrips& barStrips() = 0;
+    // `listener` runs after each rebuild of the drive list from the system.
+    virtual void watchDriveList(std::function<void()> listener) = 0;
 };
 
 }  // namespace ui::options
