@@ -98,7 +98,8 @@ TEST(SingleText, WindowCoordinatesAsSinglePrecisionText) {
 TEST(SingleText, HandEditedHugeCoordinateSurvivesASave) {
     // Written as single-precision text, eight digits would come back as "1E+08", read as 1.
     FakeProfileFile ini;
-    ini.values[L"Options"] = {{L"X_WindowPosition", L"99999999"}, {L"Y_WindowPosition", L"-2000000000"}};
+    ini.values[L"Options"] = {{L"X_WindowPosition", L"99999999"},
+                              {L"Y_WindowPosition", L"-2000000000"}};
     Settings first = readSettings(ini);
     writeSettings(ini, first);
     Settings second = readSettings(ini);

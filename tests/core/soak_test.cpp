@@ -56,7 +56,7 @@ bool wellFormed(const std::wstring& text) {
 bool isPercent(int value) { return value >= 0 && value <= 100; }
 
 class Machine {
-  public:
+public:
     explicit Machine(fakes::MonitorRig& rig) : rig_(rig) {}
 
     // Everything that happens to the machine in one interval of `ms`.
@@ -79,7 +79,7 @@ class Machine {
 
     std::uint64_t time() const { return time_; }
 
-  private:
+private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
