@@ -33,11 +33,11 @@ void Desktop::startTimers() {
 }
 
 void Desktop::runNetworkSteps() {
-    // The window shows while the fetches block the thread.
-    if (main_) UpdateWindow(main_->hwnd());
-    StartupFetches fetched = runStartupFetches(services_.http, servers_, live_, pages_);
-    if (fetched.newerVersion) visibility_.verHp = true;
-    if (!fetched.pageText.empty()) ipPageText_ = fetched.pageText;
+    startupFetches_ =
+        std::make_unique<StartupFetches>(services_.fetcher, servers_, live_, pages_);
+    startupFetches_->onNewerVersion = [this] { visibility_.verHp = true; };
+    startupFetches_->onIpPage = [this](const std::wstring& page) { ipPageText_ = page; };
+    startupFetches_->start();
 }
 
 bool Desktop::onTimer(UINT_PTR id) {
@@ -143,8 +143,11 @@ void Desktop::startupIpTick() {
 }
 
 void Desktop::acquireIpAddress() {
-    utilities::acquireIpAddress(services_.http, servers_.ipPage, live_.displayRows, ipPageText_,
-                                pages_.publicAddress);
+    utilities::acquireIpAddress(services_.fetcher, servers_.ipPage, live_.displayRows,
+                                [this](const std::wstring& address, const std::wstring& page) {
+                                    pages_.publicAddress = address;
+                                    ipPageText_ = page;
+                                });
 }
 
 void Desktop::showMain() { ShowWindow(main_->hwnd(), SW_SHOWNOACTIVATE); }

@@ -2,14 +2,16 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/server_addresses.h"
+#include "app/startup_fetches.h"
 #include "monitor/page_texts.h"
 #include "options/status_bar.h"
 #include "platform/clipboard_writer.h"
 #include "platform/dialogs.h"
-#include "platform/http_client.h"
+#include "platform/page_fetcher.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "settings/live_settings.h"
@@ -25,7 +27,7 @@ constexpr UINT_PTR kStartupIpTimer = 3;
 struct DesktopServices {
     platform::Registry& registry;
     platform::Dialogs& dialogs;
-    platform::HttpClient& http;
+    platform::PageFetcher& fetcher;
     platform::ClipboardWriter& clipboard;
     platform::Shell& shell;
 };
@@ -76,6 +78,7 @@ class Desktop {
     utilities::StartupIpTimer ipTimer_;
     bool userHidden_ = false;
     std::wstring ipPageText_;
+    std::unique_ptr<StartupFetches> startupFetches_;
 };
 
 }  // namespace app

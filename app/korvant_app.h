@@ -10,7 +10,7 @@
 #include "options/status_bar.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/dialogs_win32.h"
-#include "platform/win32/http_client_wininet.h"
+#include "platform/win32/page_fetcher_win32.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
@@ -40,7 +40,7 @@ class KorvaNTApp {
     win32::TextFilesWin32 files_;
     win32::RegistryWin32 registry_;
     win32::DialogsWin32 dialogs_;
-    win32::HttpClientWinInet http_;
+    win32::PageFetcherWin32 fetcher_;
     win32::ClipboardWriterWin32 clipboard_;
     win32::ShellWin32 shell_;
     settings::LiveSettings live_;
@@ -51,7 +51,7 @@ class KorvaNTApp {
                      pages_,
                      monitoring_.valueTexts(),
                      status_,
-                     {registry_, dialogs_, http_, clipboard_, shell_}};
+                     {registry_, dialogs_, fetcher_, clipboard_, shell_}};
     // Closes the performance-counter queries on every exit path.
     std::function<void()> closeCounterQueries;
 
