@@ -1,15 +1,15 @@
 #include "app/korvant_app.h"
 
-#include "app/load_settings.h"
+#include "base/twips.h"
 #include "platform/win32/ansi.h"
-#include "windows/popup_menu.h"
+#include "render/gradient.h"
+#include "settings/load_settings.h"
+#include "ui/popup_menu.h"
 
 namespace app {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-int pixels(float twips) { return static_cast<int>(twips) / kTwipsPerPixel; }
+int pixels(float twips) { return base::pixelsFromTwips(twips); }
 
 }  // namespace
 
@@ -22,10 +22,10 @@ bool KorvaNTApp::startUp() {
     closeCounterQueries = [this] { monitoring_.releaseCounters(); };
 
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
-    tray_.add(host_.hwnd(), kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
+    tray_.add(host_.hwnd(), ui::kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
               L"コルバ君NT");
 
-    live_ = loadLiveSettings(ini_, files_, paths_);
+    live_ = settings::loadLiveSettings(ini_, files_, paths_);
     const settings::Settings& s = live_.settings;
     desktop_.readProxySetting();
 
@@ -36,13 +36,21 @@ bool KorvaNTApp::startUp() {
                       pixels(s.mainHeight)))
         return false;
     main_.onClose = [this] { terminate(); };
-    main_.setBackground(static_cast<COLORREF>(s.colours[settings::kBackgroundColour]));
-    if (s.topmostChoice == 0) windows::setTopmost(main_.hwnd(), 1);
+    // A system colour reference (top bit set) is resolved, not passed on as a colour.
+    main_.setBackground(render::resolveColour(s.colours[settings::kBackgroundColour],
+                                              [](int index) { return GetSysColor(index); }));
+    if (s.topmostChoice == 0) ui::setTopmost(main_.hwnd(), 1);
     shell_.setOwner(host_.hwnd());
     // The menus work before the adapter enumeration, whose messages wait for the user.
-    desktop_.attach(host_.hwnd(), main_, readServerAddresses(ini_));
+    desktop_.attach(host_.hwnd(), main_, settings::readServerAddresses(ini_));
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
+    // The options window exists, hidden, from here on; its status bar carries every message.
+    if (!options_.create(host_.hwnd(), pixels(s.optionsLeft), pixels(s.optionsTop))) return false;
+    program_.attach(host_.hwnd(), options_.hwnd());
+    status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
+    desktop_.onOpenOptions = [this] { options_.open(); };
+    options_.onSave = [this] { saveCommand(); };
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
     monitoring_.prepare(dialogs_);
     monitoring_.attach(main_, taskbar_);
@@ -61,26 +69,38 @@ bool KorvaNTApp::startUp() {
 int KorvaNTApp::run() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // The options window's keyboard: tab order, buttons and arrow keys.
+        if (options_.hwnd() && IsDialogMessageW(options_.hwnd(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
 }
 
+// A window that has not moved keeps its stored twips: a position saved again stays exact.
 void KorvaNTApp::storeWindowPositions() {
-    RECT r{};
-    if (!GetWindowRect(main_.hwnd(), &r)) return;
     settings::Settings& s = live_.settings;
-    s.mainLeft = static_cast<float>(r.left * kTwipsPerPixel);
-    s.mainTop = static_cast<float>(r.top * kTwipsPerPixel);
-    s.mainWidth = static_cast<float>((r.right - r.left) * kTwipsPerPixel);
-    s.mainHeight = static_cast<float>((r.bottom - r.top) * kTwipsPerPixel);
+    RECT r{};
+    if (GetWindowRect(main_.hwnd(), &r)) {
+        s.mainLeft = base::twipsFor(s.mainLeft, r.left);
+        s.mainTop = base::twipsFor(s.mainTop, r.top);
+        s.mainWidth = base::twipsFor(s.mainWidth, r.right - r.left);
+        s.mainHeight = base::twipsFor(s.mainHeight, r.bottom - r.top);
+    }
+    if (GetWindowRect(options_.hwnd(), &r)) {
+        s.optionsLeft = base::twipsFor(s.optionsLeft, r.left);
+        s.optionsTop = base::twipsFor(s.optionsTop, r.top);
+    }
+}
+
+void KorvaNTApp::saveCommand() {
+    storeWindowPositions();
+    status_.show(settings::saveSettings(live_, ini_, files_, paths_));
 }
 
 void KorvaNTApp::exitFromMenu() {
     if (live_.settings.saveAtExit == 1) {
-        storeWindowPositions();
-        status_.text = settings::saveSettings(live_, ini_, files_, paths_);
+        saveCommand();
     } else {
         settings::saveCloseList(live_, files_, paths_);
     }

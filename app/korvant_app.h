@@ -2,12 +2,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/desktop.h"
-#include "app/host_window.h"
-#include "app/monitoring.h"
-#include "app/server_addresses.h"
+#include "features/status_bar.h"
 #include "monitor/page_texts.h"
-#include "options/status_bar.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/page_fetcher_win32.h"
@@ -17,9 +13,16 @@
 #include "platform/win32/text_files_win32.h"
 #include "settings/live_settings.h"
 #include "settings/save_command.h"
-#include "windows/main_window.h"
-#include "windows/taskbar_window.h"
-#include "windows/tray_icon.h"
+#include "settings/server_addresses.h"
+#include "ui/desktop.h"
+#include "ui/host_window.h"
+#include "ui/live_program.h"
+#include "ui/main_window.h"
+#include "ui/monitoring.h"
+#include "ui/options/colour_dialog.h"
+#include "ui/options/options_window.h"
+#include "ui/taskbar_window.h"
+#include "ui/tray_icon.h"
 
 namespace app {
 
@@ -32,6 +35,7 @@ class KorvaNTApp {
 
   private:
     void exitFromMenu();
+    void saveCommand();
     [[noreturn]] void terminate();
     void storeWindowPositions();
 
@@ -44,21 +48,24 @@ class KorvaNTApp {
     win32::ClipboardWriterWin32 clipboard_;
     win32::ShellWin32 shell_;
     settings::LiveSettings live_;
-    options::StatusBar status_;
+    features::StatusBar status_;
     monitor::PageTexts pages_;
-    Monitoring monitoring_{live_, pages_, registry_};
-    Desktop desktop_{live_,
-                     pages_,
-                     monitoring_.valueTexts(),
-                     status_,
-                     {registry_, dialogs_, fetcher_, clipboard_, shell_}};
+    ui::Monitoring monitoring_{live_, pages_, registry_};
+    ui::Desktop desktop_{live_,
+                         pages_,
+                         monitoring_.valueTexts(),
+                         status_,
+                         {registry_, dialogs_, fetcher_, clipboard_, shell_}};
     // Closes the performance-counter queries on every exit path.
     std::function<void()> closeCounterQueries;
 
-    HostWindow host_;
-    windows::MainWindow main_;
-    windows::TaskbarWindow taskbar_;
-    windows::TrayIcon tray_;
+    ui::HostWindow host_;
+    ui::MainWindow main_;
+    ui::TaskbarWindow taskbar_;
+    ui::TrayIcon tray_;
+    ui::LiveProgram program_{monitoring_, desktop_, main_, taskbar_};
+    ui::options::OptionsWindow options_{
+        {live_, program_, status_, ui::options::chooseColour, {}, {}}};
 };
 
 }  // namespace app

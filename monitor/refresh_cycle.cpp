@@ -126,8 +126,8 @@ void RefreshCycle::drawGraph() {
     in.memoryPercent = readings_.memoryPercent;
     in.rateIn = readings_.in.rate;
     in.rateOut = readings_.out.rate;
-    in.inSlider = s.receiveFullScale;
-    in.outSlider = s.sendFullScale;
+    in.receiveFullScale = s.receiveFullScale;
+    in.sendFullScale = s.sendFullScale;
     in.bitMode = s.rateUnit == 1;
     in.lineColour = resolve(s.colours[settings::kGraphLineColour]);
     render::updateGraph(images_, in);

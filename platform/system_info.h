@@ -2,7 +2,6 @@
 
 namespace platform {
 
-constexpr int kPlatform9x = 1;
 constexpr int kPlatformNT = 2;
 
 class SystemInfo {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "render/image.h"
+#include "base/image.h"
 
 namespace platform {
 
@@ -10,8 +10,8 @@ namespace platform {
 class TextPainter {
 public:
     virtual ~TextPainter() = default;
-    virtual void drawText(render::Image& image, int x, int y, const std::wstring& text,
-                          render::Colour colour) = 0;
+    virtual void drawText(base::Image& image, int x, int y, const std::wstring& text,
+                          base::Colour colour) = 0;
 };
 
 }  // namespace platform

@@ -29,25 +29,6 @@ void copyBlock(Image& dst, int dstX, int dstY, int width, int height, const Imag
     }
 }
 
-void stretchBlock(Image& dst, int dstX, int dstY, int dstWidth, int dstHeight, const Image& src,
-                  int srcX, int srcY, int srcWidth, int srcHeight) {
-    if (dstWidth <= 0 || dstHeight <= 0 || srcWidth <= 0 || srcHeight <= 0) return;
-    Image copy;
-    const Image& source = &dst == &src ? (copy = src) : src;  // the destination may be the source
-    int x0 = std::max(0, dstX), x1 = std::min(dst.width(), dstX + dstWidth);
-    int y0 = std::max(0, dstY), y1 = std::min(dst.height(), dstY + dstHeight);
-    for (int y = y0; y < y1; ++y) {
-        // Each destination pixel takes the source pixel under its centre.
-        long long sy = srcY + (2LL * (y - dstY) + 1) * srcHeight / (2LL * dstHeight);
-        for (int x = x0; x < x1; ++x) {
-            long long sx = srcX + (2LL * (x - dstX) + 1) * srcWidth / (2LL * dstWidth);
-            std::uint32_t p = 0;
-            if (sx >= 0 && sy >= 0 && sx < source.width() && sy < source.height())
-                p = source.data()[static_cast<size_t>(sy) * source.width() + sx];
-            dst.data()[static_cast<size_t>(y) * dst.width() + x] = p;
-        }
-    }
-}
 
 void drawLine(Image& image, int x0, int y0, int x1, int y1, Colour colour) {
     int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);

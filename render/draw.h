@@ -1,5 +1,5 @@
 #pragma once
-#include "render/image.h"
+#include "render/render_types.h"
 
 namespace render {
 
@@ -11,15 +11,10 @@ namespace render {
 void copyBlock(Image& dst, int dstX, int dstY, int width, int height, const Image& src, int srcX,
                int srcY);
 
-// StretchBlt with SRCCOPY, nearest neighbour: the source rectangle (srcX, srcY, srcWidth,
-// srcHeight) scaled onto the destination rectangle. Source pixels outside src read as black.
-void stretchBlock(Image& dst, int dstX, int dstY, int dstWidth, int dstHeight, const Image& src,
-                  int srcX, int srcY, int srcWidth, int srcHeight);
-
 // MoveTo(x0, y0) + LineTo(x1, y1): a one-pixel line whose end point is not drawn.
 void drawLine(Image& image, int x0, int y0, int x1, int y1, Colour colour);
 
-// A filled box from (x0, y0) to (x1, y1), both corners included (as a picture box's Line ... BF).
+// A filled box from (x0, y0) to (x1, y1), both corners included.
 void fillBox(Image& image, int x0, int y0, int x1, int y1, Colour colour);
 
 }  // namespace render

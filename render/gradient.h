@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "render/image.h"
+#include "render/render_types.h"
 #include "settings/display_item.h"
 #include "settings/live_settings.h"
 

@@ -26,10 +26,10 @@ int graphSampleHeight(const GraphInputs& in, int previous) {
             height = kGraphHeight * in.memoryPercent / 100.0;
             break;
         case 3:
-            height = in.rateIn * double(kGraphHeight) / fullScale(in.inSlider, in.bitMode);
+            height = in.rateIn * double(kGraphHeight) / fullScale(in.receiveFullScale, in.bitMode);
             break;
         case 4:
-            height = in.rateOut * double(kGraphHeight) / fullScale(in.outSlider, in.bitMode);
+            height = in.rateOut * double(kGraphHeight) / fullScale(in.sendFullScale, in.bitMode);
             break;
         default:
             return previous;
@@ -49,6 +49,19 @@ void updateGraph(RenderState& state, const GraphInputs& in) {
              in.lineColour);
     copyBlock(state.graphScroll, 0, 0, kGraphWidth, kGraphHeight, graph, 0, 0);
     copyBlock(graph, 0, 0, kGraphWidth, kGraphHeight, state.graphScroll, 1, 0);
+}
+
+void restartGraph(RenderState& state) {
+    state.resizePending = true;
+    state.graphPrevious = 0;
+    state.graphCurrent = 0;
+    state.graph.clear();
+    state.graphScroll.clear();
+}
+
+void setGraphBackground(RenderState& state, Colour colour) {
+    state.graph.setBackground(colour);
+    state.graphScroll.setBackground(colour);
 }
 
 }  // namespace render

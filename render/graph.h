@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "render/image.h"
 #include "render/render_state.h"
+#include "render/render_types.h"
 
 namespace render {
 
@@ -13,9 +13,9 @@ struct GraphInputs {
     int memoryPercent = 0;
     std::int64_t rateIn = 0;  // whole Kbyte/s or Kbit/s
     std::int64_t rateOut = 0;
-    int inSlider = 1;
-    int outSlider = 1;
-    bool bitMode = false;   // rates in Kbit/s
+    int receiveFullScale = 1;  // the speed sliders
+    int sendFullScale = 1;
+    bool bitMode = false;  // rates in Kbit/s
     Colour lineColour = 0;
 };
 
@@ -24,5 +24,12 @@ int graphSampleHeight(const GraphInputs& in, int previous);
 
 // Sets graphCurrent, draws the new sample at the right edge and scrolls the graph one column.
 void updateGraph(RenderState& state, const GraphInputs& in);
+
+// A new graph source: both samples back to 0, the picture cleared, and the window sized to the
+// list at the next tick.
+void restartGraph(RenderState& state);
+
+// The graph's background colour, taking effect at once (the picture starts afresh).
+void setGraphBackground(RenderState& state, Colour colour);
 
 }  // namespace render

@@ -57,7 +57,7 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
 std::optional<MainWindowSize> presentListSizing(int y, int drawType, bool& resizePending) {
     if (drawType != 1 && !resizePending) return std::nullopt;
     resizePending = false;
-    return MainWindowSize{y * 15 + 128, y, 2496};
+    return MainWindowSize{y};
 }
 
 void finishPresentation(RenderState& state, int y) {

@@ -15,11 +15,9 @@ namespace render {
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
                 std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion);
 
-// The main window's outer size for a list of y pixels.
+// The main window's size for a list of y pixels.
 struct MainWindowSize {
-    int outerHeightTwips;
     int scaleHeight;  // client height in list pixels
-    int outerWidthTwips;
 };
 
 // In fixed-size mode (drawMode 1) or when a resize is pending, the window is sized to the list

@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "render/image.h"
+#include "render/render_types.h"
 #include "settings/display_item.h"
 #include "settings/live_settings.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/text_painter.h"
-#include "render/image.h"
+#include "render/render_types.h"
 
 namespace render {
 

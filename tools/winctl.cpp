@@ -1,8 +1,11 @@
 // A small helper for the end-to-end tests: finds, inspects and closes windows and reads the
 // clipboard from inside Wine, where the X side cannot see Win32 state.
+// clang-format off: winsock2.h must come before windows.h
 #include <winsock2.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <iphlpapi.h>
+// clang-format on
 
 #include <cstdio>
 #include <cstring>
@@ -117,8 +120,10 @@ int setClipboardText(const std::wstring& text) {
     if (memory) {
         memcpy(GlobalLock(memory), text.c_str(), bytes);
         GlobalUnlock(memory);
-        if (SetClipboardData(CF_UNICODETEXT, memory)) rc = 0;
-        else GlobalFree(memory);
+        if (SetClipboardData(CF_UNICODETEXT, memory))
+            rc = 0;
+        else
+            GlobalFree(memory);
     }
     CloseClipboard();
     return rc;
@@ -143,10 +148,113 @@ int registryValue(const wchar_t* keyPath, const wchar_t* name) {
     if (rc != ERROR_SUCCESS) return 1;
     DWORD dword = 0;
     memcpy(&dword, data, sizeof dword);
-    std::wstring text = type == REG_DWORD ? std::to_wstring(dword)
-                                          : std::wstring(data, size / sizeof(wchar_t));
+    std::wstring text =
+        type == REG_DWORD ? std::to_wstring(dword) : std::wstring(data, size / sizeof(wchar_t));
     while (!text.empty() && text.back() == L'\0') text.pop_back();
     print(std::to_wstring(type) + L" " + text + L"\n");
+    return 0;
+}
+
+// A control of a window by its id, at any depth (the options window's pages are child dialogs).
+HWND control(const wchar_t* title, int id) {
+    HWND top = findByTitle(title);
+    if (!top) return nullptr;
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        top,
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            if (GetDlgCtrlID(w) != s->id) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Memory in the process that owns `w`, for the messages whose structures cross processes.
+class RemoteBuffer {
+  public:
+    RemoteBuffer(HWND w, size_t size) : size_(size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        process_ =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_) memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    void* address() const { return memory_; }
+    bool read(void* out) const { return ReadProcessMemory(process_, memory_, out, size_, nullptr); }
+
+  private:
+    HANDLE process_ = nullptr;
+    void* memory_ = nullptr;
+    size_t size_;
+};
+
+// A control's state: "visible enabled checked position text".
+int controlState(HWND w) {
+    if (!w) return 1;
+    wchar_t className[64] = {};
+    GetClassNameW(w, className, 64);
+    std::wstring text;
+    LRESULT value = 0;
+    if (_wcsicmp(className, TRACKBAR_CLASSW) == 0) {
+        value = SendMessageW(w, TBM_GETPOS, 0, 0);
+        text = std::to_wstring(SendMessageW(w, TBM_GETRANGEMIN, 0, 0)) + L"-" +
+               std::to_wstring(SendMessageW(w, TBM_GETRANGEMAX, 0, 0));
+    } else if (_wcsicmp(className, L"ComboBox") == 0) {
+        value = SendMessageW(w, CB_GETCURSEL, 0, 0);
+    } else if (_wcsicmp(className, STATUSCLASSNAMEW) == 0) {
+        wchar_t buffer[512] = {};
+        RemoteBuffer remote(w, sizeof buffer);
+        if (!remote.address()) return 2;
+        SendMessageW(w, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote.address()));
+        remote.read(buffer);
+        text = buffer;
+    } else {
+        value = SendMessageW(w, BM_GETCHECK, 0, 0);
+    }
+    if (text.empty()) {
+        wchar_t buffer[512] = {};
+        GetWindowTextW(w, buffer, 512);
+        text = buffer;
+    }
+    print(std::to_wstring(IsWindowVisible(w) ? 1 : 0) + L" " +
+          std::to_wstring(IsWindowEnabled(w) ? 1 : 0) + L" " + std::to_wstring(value) + L" " +
+          text + L"\n");
+    return 0;
+}
+
+// Moves a slider as the user would: the position, then the notifications its parent gets.
+int slide(HWND w, int position) {
+    if (!w) return 1;
+    SendMessageW(w, TBM_SETPOS, TRUE, position);
+    HWND parent = GetParent(w);
+    SendMessageW(parent, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                 reinterpret_cast<LPARAM>(w));
+    SendMessageW(parent, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(w));
+    return 0;
+}
+
+// The screen rectangle of a tab of a tab control: "left top right bottom".
+int tabRect(HWND w, int index) {
+    if (!w) return 1;
+    RECT r{};
+    RemoteBuffer remote(w, sizeof r);
+    if (!remote.address()) return 2;
+    if (!SendMessageW(w, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote.address())))
+        return 1;
+    remote.read(&r);
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+          std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
     return 0;
 }
 
@@ -175,5 +283,20 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);
     if (command == L"menu") return describe(openPopupMenu());
     if (command == L"regvalue" && argc == 4) return registryValue(argv[2], argv[3]);
+    // Controls of a window, by the window's title and the control's id.
+    if (command == L"control" && argc == 4) return controlState(control(argv[2], _wtoi(argv[3])));
+    if (command == L"click" && argc == 4) {
+        // Posted: a button that opens a modal dialog would keep a sent message waiting.
+        HWND w = control(argv[2], _wtoi(argv[3]));
+        return w && PostMessageW(w, BM_CLICK, 0, 0) ? 0 : 1;
+    }
+    if (command == L"slide" && argc == 5)
+        return slide(control(argv[2], _wtoi(argv[3])), _wtoi(argv[4]));
+    if (command == L"settext" && argc == 5) {
+        HWND w = control(argv[2], _wtoi(argv[3]));
+        return w && SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4])) ? 0 : 1;
+    }
+    if (command == L"tabrect" && argc == 5)
+        return tabRect(control(argv[2], _wtoi(argv[3])), _wtoi(argv[4]));
     return 64;
 }

@@ -26,7 +26,7 @@ bool DibSurface::reserve(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down, as render::Image
+    info.bmiHeader.biHeight = -height;  // top-down, as base::Image
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -43,14 +43,14 @@ bool DibSurface::reserve(int width, int height) {
     return true;
 }
 
-void DibSurface::load(const render::Image& image) {
+void DibSurface::load(const base::Image& image) {
     GdiFlush();
     for (int y = 0; y < image.height(); ++y)
         std::memcpy(row(y), image.data() + static_cast<size_t>(y) * image.width(),
                     sizeof(std::uint32_t) * image.width());
 }
 
-void DibSurface::store(render::Image& image) {
+void DibSurface::store(base::Image& image) {
     GdiFlush();
     for (int y = 0; y < image.height(); ++y) {
         const std::uint32_t* from = row(y);

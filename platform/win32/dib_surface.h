@@ -4,12 +4,12 @@
 #include <cstdint>
 
 #include "platform/win32/unique_handle.h"
-#include "render/image.h"
+#include "base/image.h"
 
 namespace win32 {
 
 // A memory DC with a 32-bit top-down DIB section selected into it, whose pixels have the layout
-// of render::Image. Grows to the largest size asked for; objects are deselected before deletion.
+// of base::Image. Grows to the largest size asked for; objects are deselected before deletion.
 class DibSurface {
 public:
     DibSurface();
@@ -26,8 +26,8 @@ public:
     int height() const { return height_; }
 
     // The image's pixels into the surface's top-left corner, and back.
-    void load(const render::Image& image);
-    void store(render::Image& image);
+    void load(const base::Image& image);
+    void store(base::Image& image);
 
 private:
     UniqueMemoryDc dc_;

@@ -15,8 +15,8 @@ GdiTextPainter::~GdiTextPainter() {
     if (oldFont_) SelectObject(surface_.dc(), oldFont_);
 }
 
-void GdiTextPainter::drawText(render::Image& image, int x, int y, const std::wstring& text,
-                              render::Colour colour) {
+void GdiTextPainter::drawText(base::Image& image, int x, int y, const std::wstring& text,
+                              base::Colour colour) {
     if (text.empty() || image.width() == 0 || image.height() == 0) return;
     if (!surface_.reserve(image.width(), image.height())) return;
     // Text running past the image lands in the surface's spare part and is not copied back.

@@ -14,8 +14,8 @@ public:
     GdiTextPainter();
     ~GdiTextPainter() override;
 
-    void drawText(render::Image& image, int x, int y, const std::wstring& text,
-                  render::Colour colour) override;
+    void drawText(base::Image& image, int x, int y, const std::wstring& text,
+                  base::Colour colour) override;
 
     // Width and height in pixels of a text in the row font.
     SIZE measure(const std::wstring& text);

@@ -20,7 +20,7 @@ void fill(HDC dc, const RECT& rect, COLORREF colour) {
 
 }  // namespace
 
-bool ListPresenter::changed(const render::Image& list, int listHeight, bool stretch,
+bool ListPresenter::changed(const base::Image& list, int listHeight, bool stretch,
                             int clientWidth, int clientHeight, COLORREF background) {
     listHeight = std::clamp(listHeight, 0, list.height());
     if (clientWidth <= 0 || clientHeight <= 0) return false;
@@ -38,7 +38,7 @@ bool ListPresenter::changed(const render::Image& list, int listHeight, bool stre
     return false;
 }
 
-void ListPresenter::present(HDC target, const render::Image& list, int listHeight, bool stretch,
+void ListPresenter::present(HDC target, const base::Image& list, int listHeight, bool stretch,
                             int clientWidth, int clientHeight, COLORREF background, bool whole) {
     const RECT client = {0, 0, clientWidth, clientHeight};
     listHeight = std::clamp(listHeight, 0, list.height());

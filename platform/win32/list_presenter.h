@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "platform/win32/dib_surface.h"
-#include "render/image.h"
+#include "base/image.h"
 
 namespace win32 {
 
@@ -15,12 +15,12 @@ public:
     // whole: the target may show anything (a paint message, another target), so all of it is
     // drawn. Otherwise the target still shows the last presentation and only what changed since
     // is drawn: a list that did not change costs no copy to the target at all.
-    void present(HDC target, const render::Image& list, int listHeight, bool stretch,
+    void present(HDC target, const base::Image& list, int listHeight, bool stretch,
                  int clientWidth, int clientHeight, COLORREF background, bool whole = true);
 
     // Whether a presentation that is not whole would put anything into the target: false when
     // the target already shows this list, so the caller need not even get a DC.
-    bool changed(const render::Image& list, int listHeight, bool stretch, int clientWidth,
+    bool changed(const base::Image& list, int listHeight, bool stretch, int clientWidth,
                  int clientHeight, COLORREF background);
 
 private:

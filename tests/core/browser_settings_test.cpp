@@ -2,10 +2,10 @@
 
 #include "fakes/fake_registry.h"
 #include "monitor/browser_registry.h"
-#include "utilities/proxy_switching.h"
-#include "utilities/script_toggles.h"
+#include "features/proxy_switching.h"
+#include "features/script_toggles.h"
 
-using namespace utilities;
+using namespace features;
 using monitor::kInternetSettingsKey;
 using monitor::kInternetZoneKey;
 using settings::Item;
@@ -20,7 +20,7 @@ class BrowserSettings : public ::testing::Test {
     }
     fakes::FakeRegistry registry;
     fakes::FakeDialogs dialogs;
-    options::StatusBar status;
+    features::StatusBar status;
     monitor::ValueTexts shown;
     std::wstring proxyField;
 };

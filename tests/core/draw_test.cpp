@@ -64,33 +64,6 @@ TEST(CopyBlock, CopyWithinOneImageReadsTheOldPicture) {
     EXPECT_EQ(image.pixel(4, 0), rgb(3, 0, 1));
 }
 
-TEST(StretchBlock, NearestNeighbourBothWays) {
-    Image src = numbered(4, 2);
-    Image big(8, 4);
-    stretchBlock(big, 0, 0, 8, 4, src, 0, 0, 4, 2);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 8; ++x)
-            EXPECT_EQ(big.pixel(x, y), rgb(x / 2, y / 2, 1)) << x << "," << y;
-
-    Image small(2, 1);
-    stretchBlock(small, 0, 0, 2, 1, src, 0, 0, 4, 2);
-    EXPECT_EQ(small.pixel(0, 0), rgb(1, 1, 1));
-    EXPECT_EQ(small.pixel(1, 0), rgb(3, 1, 1));
-
-    // Same size is a plain copy; source columns beyond the source read black.
-    Image same(5, 2, kBlue);
-    stretchBlock(same, 0, 0, 5, 2, src, 0, 0, 5, 2);
-    EXPECT_EQ(same.pixel(3, 1), rgb(3, 1, 1));
-    EXPECT_EQ(same.pixel(4, 1), 0u);
-
-    // The destination clips.
-    Image clip(3, 3, kBlue);
-    stretchBlock(clip, 1, 1, 8, 4, src, 0, 0, 4, 2);
-    EXPECT_EQ(clip.pixel(0, 0), kBlue);
-    EXPECT_EQ(clip.pixel(1, 1), rgb(0, 0, 1));
-    EXPECT_EQ(clip.pixel(2, 2), rgb(0, 0, 1));
-}
-
 TEST(DrawLine, LeavesOutTheEndPointLikeLineTo) {
     Image image(10, 10, kBlue);
     drawLine(image, 1, 2, 6, 2, kRed);

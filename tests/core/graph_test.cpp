@@ -55,17 +55,17 @@ TEST(GraphSample, HeightsBySource) {
 
     in.source = 3;
     in.rateIn = 40;
-    in.inSlider = 5;  // full scale 40 Kbyte/s
+    in.receiveFullScale = 5;  // full scale 40 Kbyte/s
     EXPECT_EQ(graphSampleHeight(in, 7), 29);
     in.bitMode = true;                        // full scale 320 Kbit/s
     EXPECT_EQ(graphSampleHeight(in, 7), 4);   // 3.625
-    in.inSlider = 0;                          // no full scale: taken as one step
+    in.receiveFullScale = 0;                  // no full scale: taken as one step
     EXPECT_EQ(graphSampleHeight(in, 7), 18);  // 40 * 29 / 64
 
     in.source = 4;
     in.bitMode = false;
     in.rateOut = -100;  // a counter that went back
-    in.outSlider = 1;
+    in.sendFullScale = 1;
     EXPECT_EQ(graphSampleHeight(in, 7), 1);
 
     in.source = 0;
@@ -113,4 +113,21 @@ TEST(Graph, NoSourceLeavesThePictureAlone) {
     EXPECT_EQ(state.graphCurrent, 12);
     for (int y = 0; y < 29; ++y)
         for (int x = 0; x < 157; ++x) ASSERT_EQ(state.graph.pixel(x, y), before.pixel(x, y));
+}
+
+// A new source starts from the bottom line on a clean picture and sizes the window once.
+TEST(Graph, RestartClearsThePictureAndStartsFromTheBottom) {
+    RenderState state = freshState();
+    for (int i = 0; i < 5; ++i) tick(state, cpu(90));
+    restartGraph(state);
+    EXPECT_TRUE(state.resizePending);
+    EXPECT_TRUE(linePixelsInColumn(state.graph, 154).empty());
+    EXPECT_EQ(state.graph.pixel(155, 15), kBack);
+
+    GraphInputs memory = cpu(0);
+    memory.source = 2;
+    memory.memoryPercent = 0;
+    tick(state, memory);
+    // The first sample joins the bottom line, not the old 90 %.
+    for (int y : linePixelsInColumn(state.graph, 153)) EXPECT_GE(y, 27);
 }

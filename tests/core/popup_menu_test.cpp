@@ -2,11 +2,11 @@
 
 #include "fakes/fake_registry.h"
 #include "monitor/browser_registry.h"
-#include "utilities/proxy_switching.h"
-#include "windows/hover_rule.h"
-#include "windows/popup_menu_model.h"
+#include "features/proxy_switching.h"
+#include "ui/hover_rule.h"
+#include "ui/popup_menu_model.h"
 
-using namespace windows;
+using namespace ui;
 
 namespace {
 
@@ -134,8 +134,9 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
                                   L"クローズリストに追加", L"0MBメモリ開放", L"ＩＰアドレスコピー",
                                   L"IP再取得", L"プロキシ", L"-", L"オプション", L"-", L"終了"}));
     // Commands the program does not have yet are greyed, never silently inert.
-    EXPECT_FALSE(find(full, L"オプション")->enabled);
+    EXPECT_TRUE(find(full, L"オプション")->enabled);
     EXPECT_FALSE(find(full, L"0MBメモリ開放")->enabled);
+    EXPECT_FALSE(find(full, L"クローズリストに追加")->enabled);
     EXPECT_TRUE(find(full, L"終了")->enabled);
 }
 

@@ -97,7 +97,7 @@ TEST(RefreshCycle, DefaultListComposesInOrderAndFollowsReordering) {
     for (const auto& d : rig.live.drives) drives += d.checked;
     EXPECT_EQ(rig.presenter.lastY, 30 + 14 * shownSingles + 14 * drives);
     ASSERT_TRUE(rig.presenter.lastSize.has_value()) << "fixed-size mode sizes the window";
-    EXPECT_EQ(rig.presenter.lastSize->outerHeightTwips, rig.presenter.lastY * 15 + 128);
+    EXPECT_EQ(rig.presenter.lastSize->scaleHeight, rig.presenter.lastY);
 
     EXPECT_EQ(rig.images.list.pixel(0, 0), 12615935u) << "the graph's own background first";
     EXPECT_EQ(rig.images.list.pixel(0, 29), 0u) << "its separator";

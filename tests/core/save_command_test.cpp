@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/load_settings.h"
+#include "settings/load_settings.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
 
@@ -14,7 +14,7 @@ struct SaveFixture : ::testing::Test {
     fakes::FakeProfileFile ini;
     fakes::FakeTextFiles files;
     SettingsPaths paths = SettingsPaths::inFolder(L"C:\\k");
-    LiveSettings load() { return app::loadLiveSettings(ini, files, paths); }
+    LiveSettings load() { return settings::loadLiveSettings(ini, files, paths); }
     std::wstring saved(const wchar_t* section, const wchar_t* key) {
         return ini.values[section][key];
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/load_settings.h"
+#include "settings/load_settings.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
 #include "settings/save_command.h"
@@ -62,7 +62,7 @@ TEST(SideLists, ListsWhoseFilesCannotBeReadWholeAreNeverWrittenBack) {
     files.files[paths.proxyList] = {L"proxy.example.jp:8080"};
     files.unreadable = {paths.closeList, paths.proxyList};
     fakes::FakeProfileFile ini;
-    LiveSettings live = app::loadLiveSettings(ini, files, paths);
+    LiveSettings live = settings::loadLiveSettings(ini, files, paths);
     EXPECT_TRUE(live.closeList.empty());
     EXPECT_TRUE(live.keepCloseListFile && live.keepProxyListFile);
 
@@ -74,7 +74,7 @@ TEST(SideLists, ListsWhoseFilesCannotBeReadWholeAreNeverWrittenBack) {
 
     // A missing file is no reason to keep anything: the lists are written.
     fakes::FakeTextFiles fresh;
-    LiveSettings first = app::loadLiveSettings(ini, fresh, paths);
+    LiveSettings first = settings::loadLiveSettings(ini, fresh, paths);
     EXPECT_FALSE(first.keepCloseListFile || first.keepProxyListFile);
     saveSettings(first, ini, fresh, paths);
     EXPECT_TRUE(fresh.files.count(paths.closeList) && fresh.files.count(paths.proxyList));

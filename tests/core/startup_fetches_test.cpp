@@ -1,4 +1,4 @@
-#include "app/startup_fetches.h"
+#include "features/startup_fetches.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,8 @@
 #include "fakes/fake_http.h"
 #include "fakes/fake_profile_file.h"
 
-using namespace app;
+using namespace features;
+using namespace settings;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "monitor/status_items.h"
-#include "utilities/update_check.h"
+#include "features/update_check.h"
 
-using namespace utilities;
+using namespace features;
 
 namespace {
 

@@ -9,7 +9,7 @@ import time
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 BUILD = ROOT / "build"
-EXE = BUILD / "win" / "app" / "KorvaNT.exe"
+EXE = BUILD / "release" / "app" / "KorvaNT.exe"
 WINCTL = BUILD / "win" / "winctl.exe"
 RUNS = BUILD / "e2e-runs"
 # The main window has no title text: winctl finds it by its class.

@@ -4,7 +4,7 @@
 #include "fakes/fake_registry.h"
 #include "platform/win32/registry_win32.h"
 #include "monitor/browser_registry.h"
-#include "utilities/registry_routines.h"
+#include "features/registry_routines.h"
 
 namespace {
 
@@ -22,9 +22,9 @@ protected:
 };
 
 TEST_F(RegistryRoutines, DwordWriterCreatesTheKeyAndReaderGivesDecimal) {
-    ASSERT_TRUE(utilities::writeRegistryDword(registry, dialogs, kKey, L"Zero", 0));
-    ASSERT_TRUE(utilities::writeRegistryDword(registry, dialogs, kKey, L"Big", 256));
-    ASSERT_TRUE(utilities::writeRegistryDword(registry, dialogs, kKey, L"Minus", -1));
+    ASSERT_TRUE(features::writeRegistryDword(registry, dialogs, kKey, L"Zero", 0));
+    ASSERT_TRUE(features::writeRegistryDword(registry, dialogs, kKey, L"Big", 256));
+    ASSERT_TRUE(features::writeRegistryDword(registry, dialogs, kKey, L"Minus", -1));
     EXPECT_EQ(read(L"Zero"), L"0");
     EXPECT_EQ(read(L"Big"), L"256");
     EXPECT_EQ(read(L"Minus"), L"-1");
@@ -40,10 +40,10 @@ TEST_F(RegistryRoutines, DwordWriterCreatesTheKeyAndReaderGivesDecimal) {
     EXPECT_EQ(read(L"Big"), L"3");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KorvaNTTest");
     EXPECT_EQ(read(L"Big"), L"") << "deleted key";
-    ASSERT_TRUE(utilities::writeRegistryDword(registry, dialogs, kKey, L"Big", 7));
+    ASSERT_TRUE(features::writeRegistryDword(registry, dialogs, kKey, L"Big", 7));
     EXPECT_EQ(read(L"Big"), L"7") << "re-created key";
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KorvaNTTest");
-    ASSERT_TRUE(utilities::writeRegistryDword(registry, dialogs, kKey, L"Big", 9));
+    ASSERT_TRUE(features::writeRegistryDword(registry, dialogs, kKey, L"Big", 9));
     EXPECT_EQ(read(L"Big"), L"9") << "deleted and re-created between two reads";
 }
 

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+
 #include <climits>
 
-#include "app/load_settings.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/text_files_win32.h"
+#include "settings/load_settings.h"
 #include "settings/save_command.h"
 #include "settings/settings_file.h"
 #include "temp_folder.h"
@@ -129,7 +130,7 @@ TEST(ProfileFileWin32, EveryKeyComesBackByteForByte) {
     folder.writeBytes(L"KorvaNT.ini", kEveryKey + servers);
     win32::ProfileFileWin32 ini(paths.ini);
     win32::TextFilesWin32 files;
-    LiveSettings live = app::loadLiveSettings(ini, files, paths);
+    LiveSettings live = settings::loadLiveSettings(ini, files, paths);
     // The drives the machine has now: D is unticked, as its mark says.
     for (const wchar_t* letter : {L"C", L"D", L"E"})
         live.drives.push_back({letter, L"", driveTickedByMarks(live.settings.driveMarks, letter)});
@@ -205,7 +206,7 @@ TEST(TextFilesWin32, AListTooLargeToReadWholeIsLeftAsItIs) {
     }
     win32::TextFilesWin32 files;
     win32::ProfileFileWin32 ini(paths.ini);
-    LiveSettings live = app::loadLiveSettings(ini, files, paths);
+    LiveSettings live = settings::loadLiveSettings(ini, files, paths);
     EXPECT_TRUE(live.closeList.empty());
     EXPECT_TRUE(live.keepCloseListFile);
     EXPECT_FALSE(live.keepProxyListFile);  // missing, not unreadable
@@ -226,7 +227,7 @@ TEST(ProfileFileWin32, ASaveThatCannotWriteLeavesEveryFileAsItWas) {
     folder.writeBytes(L"ProxyList.txt", proxy);
     win32::ProfileFileWin32 file(paths.ini);
     win32::TextFilesWin32 files;
-    LiveSettings live = app::loadLiveSettings(file, files, paths);
+    LiveSettings live = loadLiveSettings(file, files, paths);
     live.closeList.push_back(newCloseEntry(L"New"));
     live.proxyList.push_back(L"127.0.0.1:3128");
 

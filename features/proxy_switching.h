@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "monitor/readings.h"
+#include "features/status_bar.h"
+#include "platform/dialogs.h"
+#include "platform/registry.h"
+
+namespace features {
+
+inline const wchar_t* const kNoProxyCaption = L"使用しない";
+inline const wchar_t* const kProxyChangedSuffix = L" プロキシを変更しました";
+inline const wchar_t* const kErrorText = L"エラー";
+
+// The current "ProxyServer" text; "" when unreadable.
+std::wstring readProxyText(platform::Registry& registry);
+
+// Writes the chosen entry as the proxy server ("" for entry 0, "使用しない") and reports in the
+// status bar. "ProxyEnable" is left as it is. `proxyField` receives the caption.
+void chooseProxy(int index, const std::wstring& caption, platform::Registry& registry,
+                 features::StatusBar& status, std::wstring& proxyField);
+
+// The proxy use that the toggle writes: on only when the item shows exactly "OFF".
+std::int16_t proxyUseAfterToggle(const std::wstring& shownText);
+bool toggleProxyUse(platform::Registry& registry, platform::Dialogs& dialogs,
+                    const monitor::ValueTexts& shown);
+
+}  // namespace features

@@ -1,0 +1,27 @@
+#include "settings/load_settings.h"
+
+#include "settings/settings_file.h"
+
+namespace settings {
+
+settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::TextFiles& files,
+                                        const settings::SettingsPaths& paths) {
+    // Through a copy, so that a full disk cannot cut the file at start-up either.
+    ini.update([](platform::ProfileFile& copy) {
+        settings::applyVersionStep(copy);
+        return true;
+    });
+    settings::LiveSettings live;
+    settings::Settings& s = live.settings;
+    s = settings::readSettings(ini);
+    live.inMultiplier = settings::speedMultiplierFor(s.receiveFullScale);
+    live.outMultiplier = settings::speedMultiplierFor(s.sendFullScale);
+    live.proxyList = settings::loadProxyList(files, paths.proxyList, &live.keepProxyListFile);
+    live.closeList = settings::loadCloseList(files, paths.closeList, &live.keepCloseListFile);
+    live.driveColours = settings::parseDriveColours(s.driveEndColours, s.driveStartColours);
+    live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1,
+                                                  s.displayColours2);
+    return live;
+}
+
+}  // namespace settings

@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+#include "platform/profile_file.h"
+
+namespace settings {
+
+// Where the maker's pages are: keys of KorvaNT.ini that the program never writes.
+struct ServerAddresses {
+    std::wstring updatePage;
+    std::wstring ipPage;
+    std::wstring homePage;
+    std::wstring counterPage;  // empty: no access counting
+};
+
+ServerAddresses readServerAddresses(platform::ProfileFile& ini);
+
+// The counter page's address for one program start: version and kind in the query.
+std::wstring counterQueryAddress(const std::wstring& counterPage);
+
+}  // namespace settings

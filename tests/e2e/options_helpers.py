@@ -1,0 +1,71 @@
+"""Driving the options window from outside: its controls are found by their ids."""
+from desktop_helpers import choose, ini_text, open_tray_menu, placed_at, xdotool
+from harness import find_window, wait_for, winctl
+
+OPTIONS_TITLE = "コルバ君NT"
+ROOT = __import__("pathlib").Path(__file__).resolve().parents[2]
+
+
+def _ids():
+    """The control ids, read from the header the program is built with."""
+    ids = {}
+    for line in (ROOT / "ui" / "options").glob("*_ids.h"):
+        for text in line.read_text(encoding="utf-8").splitlines():
+            parts = text.split()
+            if len(parts) == 3 and parts[0] == "#define" and parts[2].isdigit():
+                ids[parts[1]] = int(parts[2])
+    return ids
+
+
+IDS = _ids()
+
+
+class ControlState:
+    def __init__(self, line):
+        visible, enabled, value, text = (line.rstrip("\n").split(" ", 3) + [""])[:4]
+        self.visible, self.enabled = visible == "1", enabled == "1"
+        self.value, self.text = int(value), text
+
+
+def control(name):
+    rc, out = winctl("control", OPTIONS_TITLE, str(IDS[name]))
+    assert rc == 0, f"no control {name}"
+    return ControlState(out)
+
+
+def click(name):
+    assert winctl("click", OPTIONS_TITLE, str(IDS[name]))[0] == 0, name
+
+
+def slide(name, position):
+    assert winctl("slide", OPTIONS_TITLE, str(IDS[name]), str(position))[0] == 0, name
+
+
+def status_text():
+    return control("IDC_STATUS").text
+
+
+def options_window():
+    return find_window(OPTIONS_TITLE)
+
+
+def open_options():
+    """"オプション" from the tray menu; returns the shown window."""
+    open_tray_menu()
+    choose("Down", "Return")  # with the default settings the menu starts with it
+    return wait_for(lambda: (lambda w: w if w and w.visible else None)(options_window()),
+                    what="the options window")
+
+
+def select_tab(index):
+    """A click on a tab's rectangle, as a user would choose it."""
+    rc, out = winctl("tabrect", OPTIONS_TITLE, str(IDS["IDC_OPTIONS_TABS"]), str(index))
+    assert rc == 0
+    left, top, right, bottom = (int(v) for v in out.split())
+    xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
+
+
+def quiet_ini(**options):
+    """Settings that keep start-up off the network, the main window clear of the tray."""
+    return ini_text({**placed_at(300, 300), "NewVersionCheck": 0, **options},
+                    mem={"Slider6": 60})

@@ -1,0 +1,86 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "features/ip_tools.h"
+#include "features/status_bar.h"
+#include "features/startup_fetches.h"
+#include "monitor/page_texts.h"
+#include "platform/clipboard_writer.h"
+#include "platform/dialogs.h"
+#include "platform/page_fetcher.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "settings/live_settings.h"
+#include "settings/server_addresses.h"
+#include "ui/main_window.h"
+#include "ui/popup_menu_model.h"
+
+namespace ui {
+
+constexpr UINT_PTR kHoverTimer = 2;
+constexpr UINT_PTR kStartupIpTimer = 3;
+
+struct DesktopServices {
+    platform::Registry& registry;
+    platform::Dialogs& dialogs;
+    platform::PageFetcher& fetcher;
+    platform::ClipboardWriter& clipboard;
+    platform::Shell& shell;
+};
+
+// The program on the desktop: the two popup menus and their commands, the notification icon's
+// clicks, hiding the main window near the pointer, and the network steps of start-up.
+class Desktop {
+  public:
+    // The desktop shows the pages' texts through the refresh cycle and reads the items' texts.
+    Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
+            const monitor::ValueTexts& shown, features::StatusBar& status,
+            DesktopServices services);
+
+    void attach(HWND host, MainWindow& main, const settings::ServerAddresses& servers);
+    // Start-up steps, in the order start-up calls them.
+    void readProxySetting();
+    void setMenuEntries();
+    void startTimers();
+    void runNetworkSteps();
+
+    bool onTimer(UINT_PTR id);
+    void onTray(UINT mouseMessage);
+    void onMainButtonDown(WPARAM buttons);
+
+    std::function<void()> onExit;             // "終了" of either menu
+    std::function<void()> onOpenOptions;      // "オプション" of either menu
+    std::function<void()> onStartupWaitOver;  // the clipboard link connects here when asked to
+    std::wstring proxyField;                  // what the options window's proxy field shows
+
+  private:
+    void openMenu(MenuKind kind, HWND owner);
+    void runCommand(const PreparedMenu& menu, int command);
+    void hoverTick();
+    void startupIpTick();
+    void acquireIpAddress();
+    void showMain();
+    void hideMain();
+
+    settings::LiveSettings& live_;
+    monitor::PageTexts& pages_;
+    const monitor::ValueTexts& shown_;
+    features::StatusBar& status_;
+    DesktopServices services_;
+    settings::ServerAddresses servers_;
+
+    HWND host_ = nullptr;
+    MainWindow* main_ = nullptr;
+    MenuVisibility visibility_;
+    PreparedMenu windowMenu_, trayMenu_;
+    features::StartupIpTimer ipTimer_;
+    bool userHidden_ = false;
+    std::wstring ipPageText_;
+    std::unique_ptr<features::StartupFetches> startupFetches_;
+};
+
+}  // namespace ui

@@ -1,0 +1,45 @@
+#pragma once
+#include <windows.h>
+
+#include "ui/desktop.h"
+#include "ui/main_window.h"
+#include "ui/monitoring.h"
+#include "ui/options/running_program.h"
+#include "ui/taskbar_window.h"
+
+namespace ui {
+
+// The running program as the options window's controls reach it: the host's timers, the
+// windows, the menus and the refresh cycle's images.
+class LiveProgram : public options::RunningProgram {
+  public:
+    LiveProgram(Monitoring& monitoring, Desktop& desktop, MainWindow& main, TaskbarWindow& taskbar)
+        : monitoring_(monitoring), desktop_(desktop), main_(main), taskbar_(taskbar) {}
+
+    void attach(HWND host, HWND options) {
+        host_ = host;
+        options_ = options;
+    }
+
+    void setTimerInterval(options::ProgramTimer timer, unsigned milliseconds) override;
+    void setTopmost(bool on) override;
+    bool optionsWindowVisible() const override { return options_ && IsWindowVisible(options_); }
+    void showTaskbarButton(bool shown) override { taskbar_.setVisible(shown); }
+    void updateMenus() override { desktop_.setMenuEntries(); }
+    void restartGraph() override { monitoring_.restartGraph(); }
+    void requestResize() override { monitoring_.requestResize(); }
+    void setGraphBackground(std::int32_t colour) override {
+        monitoring_.setGraphBackground(colour);
+    }
+    void setMainBackground(std::int32_t colour) override;
+
+  private:
+    Monitoring& monitoring_;
+    Desktop& desktop_;
+    MainWindow& main_;
+    TaskbarWindow& taskbar_;
+    HWND host_ = nullptr;
+    HWND options_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,110 @@
+#include "ui/monitoring.h"
+
+#include "platform/win32/system_sources_win32.h"
+
+namespace ui {
+namespace {
+
+render::Colour systemColour(int index) { return static_cast<render::Colour>(GetSysColor(index)); }
+
+int platformFamily() { return win32::SystemInfoWin32().platformFamily(); }
+
+}  // namespace
+
+Monitoring::Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
+                       platform::Registry& registry)
+    : live_(live),
+      cycle_(monitor::Sources{{clock_, processors_, memory_, network_, drives_, power_, locale_,
+                               clipboard_, registry, platformFamily()},
+                              painter_,
+                              systemColour},
+             live, pages, images_, strips_, *this) {}
+
+void Monitoring::prepare(platform::Dialogs& dialogs) {
+    cycle_.fillAdapterChoice();
+    cycle_.rebuildDriveList();
+    cycle_.paintStrips();
+    cycle_.readAdapters(dialogs);
+}
+
+void Monitoring::attach(MainWindow& main, TaskbarWindow& taskbar) {
+    main_ = &main;
+    taskbar_ = &taskbar;
+}
+
+void Monitoring::startTimers(HWND host) {
+    const settings::Settings& s = live_.settings;
+    SetTimer(host, kRefreshTimer, static_cast<UINT>(s.refreshIntervalTenths) * 100, nullptr);
+    SetTimer(host, kDriveListTimer, static_cast<UINT>(s.driveRefreshSeconds) * 1000, nullptr);
+}
+
+bool Monitoring::onTimer(UINT_PTR id) {
+    if (id == kRefreshTimer) {
+        cycle_.refreshTick();
+        return true;
+    }
+    if (id == kDriveListTimer) {
+        cycle_.rebuildDriveList();
+        return true;
+    }
+    return false;
+}
+
+void Monitoring::present(const render::Image&, int y,
+                         const std::optional<render::MainWindowSize>& size, int drawMode) {
+    if (!main_ || !main_->hwnd()) return;
+    HWND window = main_->hwnd();
+    if (size) {
+        // The client area takes the list: 158 columns, y rows.
+        RECT wanted{0, 0, render::kListWidth, size->scaleHeight};
+        AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+        int width = wanted.right - wanted.left;
+        int height = wanted.bottom - wanted.top;
+        RECT current{};
+        GetWindowRect(window, &current);
+        // Fixed-size mode asks every tick; only a change reaches the window system.
+        if (current.right - current.left != width || current.bottom - current.top != height)
+            SetWindowPos(window, nullptr, 0, 0, width, height,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    presentedHeight_ = y;
+    presentedDrawMode_ = drawMode;
+    // Straight into the client area, only what changed since the last tick. Whatever the
+    // window system lays bare (exposure, a new size) stays invalid, and WM_PAINT draws it whole.
+    RECT client;
+    GetClientRect(window, &client);
+    const settings::Settings& s = live_.settings;
+    if (!presenter_.changed(
+            images_.list, y, drawMode == 0, client.right - client.left, client.bottom - client.top,
+            render::resolveColour(s.colours[settings::kBackgroundColour], systemColour)))
+        return;
+    if (HDC dc = GetDC(window)) {
+        draw(dc, client, false);
+        ReleaseDC(window, dc);
+    }
+}
+
+void Monitoring::setGraphBackground(std::int32_t colour) {
+    render::setGraphBackground(images_, render::resolveColour(colour, systemColour));
+}
+
+void Monitoring::paint(HDC dc, const RECT& client) { draw(dc, client, true); }
+
+void Monitoring::draw(HDC dc, const RECT& client, bool whole) {
+    const settings::Settings& s = live_.settings;
+    presenter_.present(dc, images_.list, presentedHeight_, presentedDrawMode_ == 0,
+                       client.right - client.left, client.bottom - client.top,
+                       render::resolveColour(s.colours[settings::kBackgroundColour], systemColour),
+                       whole);
+}
+
+void Monitoring::setTaskbarCaption(const std::wstring& caption) {
+    // Asking the window for its caption costs a request to the window system on every tick;
+    // the caption last set is known here.
+    if (!taskbar_ || caption == lastCaption_) return;
+    taskbar_->setCaption(caption);
+    lastCaption_ = caption;
+}
+
+}  // namespace ui

@@ -1,0 +1,90 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "monitor/page_texts.h"
+#include "monitor/refresh_cycle.h"
+#include "platform/dialogs.h"
+#include "platform/registry.h"
+#include "platform/win32/drives_win32.h"
+#include "platform/win32/gdi_text_painter.h"
+#include "platform/win32/list_presenter.h"
+#include "platform/win32/network_win32.h"
+#include "platform/win32/system_sources_win32.h"
+#include "render/gradient.h"
+#include "render/graph.h"
+#include "render/render_state.h"
+#include "settings/live_settings.h"
+#include "ui/main_window.h"
+#include "ui/taskbar_window.h"
+
+namespace ui {
+
+constexpr UINT_PTR kRefreshTimer = 1;
+constexpr UINT_PTR kDriveListTimer = 12;  // the drive list upkeep
+
+// The live monitoring: the monitor state, the images and the system sources of the refresh
+// cycle, and where each tick's result goes (the main window and the taskbar button).
+class Monitoring : public monitor::Presenter {
+  public:
+    // The page texts are the fetches'; the refresh cycle shows them.
+    Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
+               platform::Registry& registry);
+
+    const monitor::ValueTexts& valueTexts() const { return cycle_.valueTexts(); }
+    const monitor::Readings& readings() const { return cycle_.readings(); }
+
+    // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and
+    // the bar strips, in that order.
+    void prepare(platform::Dialogs& dialogs);
+    // Start-up: the windows the ticks draw into, then the two timers on the host window.
+    void attach(MainWindow& main, TaskbarWindow& taskbar);
+    void startTimers(HWND host);
+    // The host window's timers.
+    bool onTimer(UINT_PTR id);
+    // The main window's WM_PAINT: the last composed list, one copy or stretch.
+    void paint(HDC dc, const RECT& client);
+    // Setting changes that act on the images at once.
+    void restartGraph() { render::restartGraph(images_); }
+    void requestResize() { images_.resizePending = true; }
+    void setGraphBackground(std::int32_t colour);
+    // The height in pixels of the last composed list.
+    int listHeight() const { return images_.listHeight; }
+
+    // Exit: the performance-counter queries are closed on every path.
+    void releaseCounters() { drives_.closeCounters(); }
+
+    void present(const render::Image& list, int y,
+                 const std::optional<render::MainWindowSize>& size, int drawMode) override;
+    void setTaskbarCaption(const std::wstring& caption) override;
+
+  private:
+    // The last composed list into the client area: whole, or only what changed since the last
+    // tick's drawing.
+    void draw(HDC dc, const RECT& client, bool whole);
+
+    settings::LiveSettings& live_;
+    render::RenderState images_;
+    render::BarStrips strips_;
+
+    win32::ClockWin32 clock_;
+    win32::ProcessorTimesWin32 processors_;
+    win32::MemoryStatusWin32 memory_;
+    win32::NetworkWin32 network_;
+    win32::DrivesWin32 drives_;
+    win32::PowerStatusWin32 power_;
+    win32::LocaleFormatWin32 locale_;
+    win32::ClipboardWin32 clipboard_;
+    win32::GdiTextPainter painter_;
+    win32::ListPresenter presenter_;
+    monitor::RefreshCycle cycle_;
+
+    MainWindow* main_ = nullptr;
+    TaskbarWindow* taskbar_ = nullptr;
+    int presentedHeight_ = 0;
+    int presentedDrawMode_ = 1;
+    std::wstring lastCaption_;  // the taskbar button's caption as this class last set it
+};
+
+}  // namespace ui

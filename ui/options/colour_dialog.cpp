@@ -1,0 +1,20 @@
+#include "ui/options/colour_dialog.h"
+
+#include <commdlg.h>
+
+namespace ui::options {
+
+std::optional<std::int32_t> chooseColour(HWND owner, std::int32_t initial) {
+    static COLORREF custom[16] = {};  // kept between openings, as the dialog expects
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    // A system colour reference is no colour the dialog can start from.
+    dialog.rgbResult = initial < 0 ? RGB(255, 255, 255) : static_cast<COLORREF>(initial);
+    dialog.lpCustColors = custom;
+    dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+    if (!ChooseColorW(&dialog)) return std::nullopt;
+    return static_cast<std::int32_t>(dialog.rgbResult & 0xFFFFFF);
+}
+
+}  // namespace ui::options

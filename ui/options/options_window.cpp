@@ -1,0 +1,95 @@
+#include "ui/options/options_window.h"
+
+#include <commctrl.h>
+
+#include "ui/options/options_ids.h"
+#include "ui/options/page_table.h"
+#include "ui/popup_menu.h"
+
+namespace ui::options {
+
+bool OptionsWindow::create(HWND owner, int left, int top) {
+    hwnd_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTIONS), owner,
+                               procedure, reinterpret_cast<LPARAM>(this));
+    if (!hwnd_) return false;
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    statusBar_ =
+        CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
+                        reinterpret_cast<HMENU>(IDC_STATUS), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(statusBar_, SB_SIMPLE, TRUE, 0);
+    layoutStatusBar();
+
+    std::vector<TabHost::Tab> tabs(kTabCount);
+    for (int i = 0; i < kTabCount; ++i) tabs[i].caption = kTabCaptions[i];
+    for (const PageRow& row : pageTable()) tabs[row.tab].pages.push_back(row.make());
+    context_.reloadAll = [this] { reload(); };
+    tabs_.create(hwnd_, GetDlgItem(hwnd_, IDC_OPTIONS_TABS), std::move(tabs), context_);
+    return true;
+}
+
+void OptionsWindow::open() {
+    context_.status.show(L"");
+    reload();
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    if (context_.live.settings.topmostChoice == 0) setTopmost(hwnd_, 1);
+}
+
+void OptionsWindow::close() {
+    ShowWindow(hwnd_, SW_HIDE);
+    // The interval once more, as the slider's own move has set it.
+    context_.program.setTimerInterval(
+        ProgramTimer::Refresh,
+        static_cast<unsigned>(context_.live.settings.refreshIntervalTenths) * 100);
+}
+
+void OptionsWindow::showStatus(const std::wstring& text) {
+    if (statusBar_)
+        SendMessageW(statusBar_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void OptionsWindow::layoutStatusBar() {
+    if (statusBar_) SendMessageW(statusBar_, WM_SIZE, 0, 0);
+}
+
+INT_PTR CALLBACK OptionsWindow::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<OptionsWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    return self ? self->handle(msg, wp, lp) : FALSE;
+}
+
+INT_PTR OptionsWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_CLOSE:
+            close();
+            return TRUE;
+        case WM_SIZE:
+            layoutStatusBar();
+            return FALSE;
+        case WM_NOTIFY:
+            return tabs_.onNotify(*reinterpret_cast<NMHDR*>(lp));
+        case WM_COMMAND:
+            switch (LOWORD(wp)) {
+                case IDC_CLOSE:
+                case IDCANCEL:
+                    close();
+                    return TRUE;
+                case IDC_SAVE:
+                    if (onSave) onSave();
+                    return TRUE;
+                case IDC_RESET_POSITION:
+                    if (onResetPosition) onResetPosition();
+                    return TRUE;
+                case IDC_RESET_SIZE:
+                    if (onResetSize) onResetSize();
+                    return TRUE;
+            }
+            return FALSE;
+    }
+    return FALSE;
+}
+
+}  // namespace ui::options

@@ -1,0 +1,69 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "features/status_bar.h"
+#include "settings/live_settings.h"
+#include "ui/options/running_program.h"
+
+namespace ui::options {
+
+// What every page works with: the live settings it shows and writes, the running program its
+// changes act on, the status bar and the dialogs the window owns.
+struct PageContext {
+    settings::LiveSettings& live;
+    RunningProgram& program;
+    features::StatusBar& status;
+    // The colour dialog; nothing when the user cancels.
+    std::function<std::optional<std::int32_t>(HWND owner, std::int32_t initial)> chooseColour;
+    // Every page loads its values from the model again (after a change that shows elsewhere).
+    std::function<void()> reloadAll;
+    // The window's commands that pages offer as buttons.
+    std::function<void()> showSizeWindow;
+};
+
+// One page of the options window: a child dialog made from its template, hosted by a tab
+// control. A page only moves values between its controls and the live settings and calls the
+// setting rules; it is created once and lives as long as the window.
+class Page {
+  public:
+    virtual ~Page() = default;
+    Page() = default;
+    Page(const Page&) = delete;
+    Page& operator=(const Page&) = delete;
+
+    virtual int templateId() const = 0;
+    // After the template's controls exist: ranges, list entries, tips, nested pages.
+    virtual void create(PageContext&) {}
+    // The model's values into the controls.
+    virtual void load(PageContext&) {}
+    // A control's notification; true when the page handled it.
+    virtual bool onCommand(PageContext&, int /*id*/, int /*code*/) { return false; }
+    virtual bool onScroll(PageContext&, int /*id*/) { return false; }
+    virtual bool onNotify(PageContext&, NMHDR&, LRESULT& /*result*/) { return false; }
+    // Any other message (owner-drawn buttons); true when handled.
+    virtual bool onMessage(PageContext&, UINT, WPARAM, LPARAM, INT_PTR& /*result*/) {
+        return false;
+    }
+
+    // Creates the child dialog in `parent`, placed at its template's position plus `origin`.
+    bool createIn(HWND parent, POINT origin, PageContext& context);
+    HWND hwnd() const { return hwnd_; }
+    HWND item(int id) const { return GetDlgItem(hwnd_, id); }
+
+  private:
+    static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    HWND hwnd_ = nullptr;
+    PageContext* context_ = nullptr;
+};
+
+using PageFactory = std::unique_ptr<Page> (*)();
+
+// A page with no controls of its own: a tab whose content comes with a later change.
+std::unique_ptr<Page> makeEmptyPage();
+
+}  // namespace ui::options

@@ -1,0 +1,33 @@
+#pragma once
+#include <span>
+
+#include "ui/options/page.h"
+
+namespace ui::options {
+
+enum Tab {
+    kDisplayTab,
+    kLineTab,
+    kDriveTab,
+    kProxyTab,
+    kAutoCloseTab,
+    kOther1Tab,
+    kOther2Tab,
+    kMemoryTab,
+    kToolsTab,
+    kVersionTab,
+    kTabCount
+};
+
+extern const wchar_t* const kTabCaptions[kTabCount];
+
+// One page of a tab. A tab shows all its pages at once, each where its template puts it.
+struct PageRow {
+    Tab tab;
+    PageFactory make;
+};
+
+// Every page of the options window, tab by tab.
+std::span<const PageRow> pageTable();
+
+}  // namespace ui::options

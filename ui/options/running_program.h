@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+
+namespace ui::options {
+
+// The timers whose interval a setting control changes at once.
+enum class ProgramTimer { Refresh, AutoClose, DriveList, FolderSizing };
+
+// The running program as the options window's controls act on it. The setting rules call it;
+// the program implements it over its windows and timers, the tests over a fake.
+class RunningProgram {
+  public:
+    virtual ~RunningProgram() = default;
+    // 0 stops the timer.
+    virtual void setTimerInterval(ProgramTimer timer, unsigned milliseconds) = 0;
+    // The main window and the options window enter or leave the topmost band.
+    virtual void setTopmost(bool on) = 0;
+    virtual bool optionsWindowVisible() const = 0;
+    virtual void showTaskbarButton(bool shown) = 0;
+    // Both popup menus take their entries' visibility from the settings again.
+    virtual void updateMenus() = 0;
+    // The graph starts afresh (and the window takes the list's size at the next tick).
+    virtual void restartGraph() = 0;
+    // The window takes the list's size at the next tick.
+    virtual void requestResize() = 0;
+    virtual void setGraphBackground(std::int32_t colour) = 0;
+    virtual void setMainBackground(std::int32_t colour) = 0;
+};
+
+}  // namespace ui::options

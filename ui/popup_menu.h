@@ -1,0 +1,16 @@
+#pragma once
+#include <windows.h>
+
+#include "ui/popup_menu_model.h"
+
+namespace ui {
+
+// Opens a prepared menu at the pointer, owned by `owner`, and waits until it closes.
+// Returns the chosen command, 0 when none was chosen.
+int trackPopupMenu(HWND owner, const PreparedMenu& menu);
+
+// Places a window in the topmost band (mode 1) or takes it out (mode 0), showing it; any other
+// mode does nothing.
+void setTopmost(HWND window, int mode);
+
+}  // namespace ui

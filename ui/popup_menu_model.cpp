@@ -1,0 +1,93 @@
+#include "ui/popup_menu_model.h"
+
+#include "base/text_search.h"
+#include "features/ip_tools.h"
+#include "features/proxy_switching.h"
+
+namespace ui {
+namespace {
+
+MenuEntry command(int id, const std::wstring& caption, bool checked = false) {
+    return MenuEntry{id, caption, checked, false, {}};
+}
+
+MenuEntry separator() { return MenuEntry{0, L"", false, true, {}}; }
+
+// Memory release and the close list are not in the program yet: their entries show where they
+// belong, greyed.
+MenuEntry unfinished(int id, const std::wstring& caption) {
+    MenuEntry entry = command(id, caption);
+    entry.enabled = false;
+    return entry;
+}
+
+MenuEntry proxySubmenu(const std::vector<std::wstring>& captions, const std::wstring& current) {
+    MenuEntry prox{0, L"プロキシ", false, false, {}};
+    prox.submenu.push_back(command(kPro0, features::kNoProxyCaption, current.empty()));
+    for (size_t i = 0; i < captions.size(); ++i) {
+        bool checked = !current.empty() && base::startsWithNoCase(captions[i], current);
+        prox.submenu.push_back(
+            MenuEntry{kPro0 + static_cast<int>(i) + 1, captions[i], checked, false, {}});
+    }
+    return prox;
+}
+
+}  // namespace
+
+std::wstring PreparedMenu::proxyCaption(int command) const {
+    if (command == kPro0) return features::kNoProxyCaption;
+    size_t i = static_cast<size_t>(command - kPro0 - 1);
+    return command > kPro0 && i < proxyCaptions.size() ? proxyCaptions[i] : std::wstring();
+}
+
+MenuVisibility menuVisibilityFor(const settings::LiveSettings& live) {
+    const settings::Settings& s = live.settings;
+    MenuVisibility v;
+    v.ieClose = s.autoCloseOn == 1;
+    v.ipc = s.showIpCopyEntry == 1 && features::ipItemShown(live.displayRows);
+    v.ipsai = s.showIpReacquireEntry == 1;
+    v.prox = s.showProxyMenu == 1;
+    return v;
+}
+
+PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
+                         const settings::LiveSettings& live, const monitor::ValueTexts& shown,
+                         platform::Registry& registry) {
+    std::wstring current = features::readProxyText(registry);
+    PreparedMenu menu;
+    menu.proxyCaptions = live.proxyList;
+
+    const settings::Settings& s = live.settings;
+    if (visibility.verHp) menu.entries.push_back(command(kVerHp, L"開発元ホームページを開く"));
+    if (visibility.ieClose) menu.entries.push_back(unfinished(kIeClose, L"クローズリストに追加"));
+    if (s.showMemoryReleaseEntry == 1)
+        menu.entries.push_back(
+            unfinished(kMemCl, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
+    if (kind == MenuKind::Tray) {
+        using settings::Item;
+        struct Toggle {
+            int command;
+            const wchar_t* caption;
+            Item item;
+        };
+        const Toggle toggles[] = {{kProxy, L"PROXY", Item::ProxyEnable},
+                                  {kAss, L"アクティブ スクリプト", Item::ActiveScripting},
+                                  {kJass, L"Javaアプレットのスクリプト", Item::JavaScripting}};
+        settings::ShownItems items = settings::shownItems(live.displayRows);
+        for (const Toggle& toggle : toggles)
+            if (items.isShown(toggle.item))
+                menu.entries.push_back(
+                    command(toggle.command, toggle.caption, shown[toggle.item] == L"ON"));
+    }
+    if (visibility.ipc) menu.entries.push_back(command(kIpc, L"ＩＰアドレスコピー"));
+    if (visibility.ipsai) menu.entries.push_back(command(kIpsai, L"IP再取得"));
+    if (visibility.prox) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
+    if (s.showMemoryReleaseEntry == 1)
+        menu.entries.push_back(separator());  // line2 goes with MemCl
+    menu.entries.push_back(command(kOption, L"オプション"));
+    menu.entries.push_back(separator());
+    menu.entries.push_back(command(kEn, L"終了"));
+    return menu;
+}
+
+}  // namespace ui

@@ -1,0 +1,63 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "monitor/readings.h"
+#include "platform/registry.h"
+#include "settings/live_settings.h"
+
+namespace ui {
+
+// The window menu (main window) and the tray menu (notification icon).
+enum class MenuKind { Window, Tray };
+
+enum MenuCommand : int {
+    kVerHp = 1,
+    kProxy,
+    kAss,
+    kJass,
+    kIpc,
+    kIpsai,
+    kEn,
+    kIeClose,
+    kMemCl,
+    kOption,
+    kPro0 = 100,  // pro(i) is kPro0 + i
+};
+
+// Entries whose visibility other features set; each change applies to both menus.
+struct MenuVisibility {
+    bool verHp = false;    // the update check found a newer version
+    bool ieClose = false;  // auto-close on
+    bool ipc = false;      // IP copy entry chosen and item 104 shown
+    bool ipsai = false;    // IP re-acquire entry chosen
+    bool prox = false;     // proxy menu chosen
+};
+
+struct MenuEntry {
+    int command = 0;  // 0 for a separator or a submenu
+    std::wstring caption;
+    bool checked = false;
+    bool separator = false;
+    std::vector<MenuEntry> submenu;
+    bool enabled = true;  // greyed while the command's feature is not part of the program yet
+};
+
+// A menu as it opens; the proxy captions stay until the menu is prepared again, so a chosen
+// pro(i) finds its text.
+struct PreparedMenu {
+    std::vector<MenuEntry> entries;
+    std::vector<std::wstring> proxyCaptions;  // pro(1..n)
+    std::wstring proxyCaption(int command) const;
+};
+
+// The visibility start-up gives the entries from the loaded settings.
+MenuVisibility menuVisibilityFor(const settings::LiveSettings& live);
+
+// Reads the current proxy server (it becomes item 106's text), rebuilds the proxy entries with
+// their check marks and, in the tray menu, the three browser toggles.
+PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
+                         const settings::LiveSettings& live, const monitor::ValueTexts& shown,
+                         platform::Registry& registry);
+
+}  // namespace ui
