@@ -32,13 +32,13 @@ void StartupFetches::updatePageArrived(const platform::HttpResponse& page) {
 
 void StartupFetches::acquireAddress() {
     if (live_.settings.startupIpWaitSeconds != 0) return;
-    bool started = acquireIpAddress(
-        fetcher_, servers_.ipPage, live_.displayRows,
-        [this](const std::wstring& address, const std::wstring& pageText) {
-            pages_.publicAddress = address;
-            if (onIpPage) onIpPage(pageText);
-            if (address != kUnreachableText) countAccess(servers_.counterPage);
-        });
+    bool started =
+        acquireIpAddress(fetcher_, servers_.ipPage, live_.displayRows,
+                         [this](const std::wstring& address, const std::wstring& pageText) {
+                             pages_.publicAddress = address;
+                             if (onIpPage) onIpPage(pageText);
+                             if (address != kUnreachableText) countAccess(servers_.counterPage);
+                         });
     if (!started) pages_.publicAddress = kAfterRestartText;
 }
 

@@ -14,17 +14,17 @@ namespace features {
 // when item 104 is not shown). Each result is applied when it arrives; a failed update check
 // ends the part and shows "接続不能" as the public IP. Lives as long as its fetches may arrive.
 class StartupFetches {
-  public:
+public:
     StartupFetches(platform::PageFetcher& fetcher, const settings::ServerAddresses& servers,
                    const settings::LiveSettings& live, monitor::PageTexts& pages)
         : fetcher_(fetcher), servers_(servers), live_(live), pages_(pages) {}
 
     void start();
 
-    std::function<void()> onNewerVersion;                 // VerHp becomes visible
+    std::function<void()> onNewerVersion;               // VerHp becomes visible
     std::function<void(const std::wstring&)> onIpPage;  // the IP page as it arrived
 
-  private:
+private:
     void updatePageArrived(const platform::HttpResponse& page);
     void acquireAddress();
     void countAccess(const std::wstring& address);

@@ -22,14 +22,12 @@ using UniqueHttp = UniqueHandle<HttpTraits>;
 UniqueHttp openSession() {
     WINHTTP_CURRENT_USER_IE_PROXY_CONFIG ie{};
     WinHttpGetIEProxyConfigForCurrentUser(&ie);
-    UniqueHttp session(ie.lpszProxy
-                           ? WinHttpOpen(L"KorvaNT/3.36", WINHTTP_ACCESS_TYPE_NAMED_PROXY,
-                                         ie.lpszProxy,
-                                         ie.lpszProxyBypass ? ie.lpszProxyBypass
-                                                            : WINHTTP_NO_PROXY_BYPASS,
-                                         0)
-                           : WinHttpOpen(L"KorvaNT/3.36", WINHTTP_ACCESS_TYPE_NO_PROXY,
-                                         WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+    UniqueHttp session(
+        ie.lpszProxy
+            ? WinHttpOpen(L"KorvaNT/3.36", WINHTTP_ACCESS_TYPE_NAMED_PROXY, ie.lpszProxy,
+                          ie.lpszProxyBypass ? ie.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS, 0)
+            : WinHttpOpen(L"KorvaNT/3.36", WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
+                          WINHTTP_NO_PROXY_BYPASS, 0));
     for (LPWSTR text : {ie.lpszAutoConfigUrl, ie.lpszProxy, ie.lpszProxyBypass})
         if (text) GlobalFree(text);
     return session;
@@ -63,8 +61,8 @@ platform::HttpResponse HttpClientWinHttp::get(const std::wstring& url) {
     UniqueHttp connection(WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
     if (!connection) return {};
     UniqueHttp request(WinHttpOpenRequest(
-        connection.get(), L"GET", path.empty() ? L"/" : path.c_str(), nullptr,
-        WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+        connection.get(), L"GET", path.empty() ? L"/" : path.c_str(), nullptr, WINHTTP_NO_REFERER,
+        WINHTTP_DEFAULT_ACCEPT_TYPES,
         WINHTTP_FLAG_REFRESH | (parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0)));
     if (!request) return {};
     DWORD responseTimeout = kTimeoutMs;  // not among the four above, and unbounded otherwise

@@ -9,7 +9,7 @@ namespace win32 {
 // never ended a wait for a server that does not answer; WinHTTP closes at once and keeps its
 // timeouts (measured). Kept apart from wininet.h, whose declarations clash with winhttp.h.
 class HttpClientWinHttp : public platform::HttpClient {
-  public:
+public:
     static constexpr unsigned kTimeoutMs = 4000;       // the longest a fetch may take
     static constexpr size_t kMaxBodyBytes = 1u << 20;  // a page larger than this is no page
 

@@ -13,7 +13,7 @@ namespace win32 {
 // the bound is given up there: its callback gets a failure at once, and its worker, whose every
 // wait is bounded, ends on its own and closes what it opened. Exit never waits for a worker.
 class PageFetcherWin32 : public platform::PageFetcher {
-  public:
+public:
     PageFetcherWin32() = default;
     ~PageFetcherWin32() override;
     PageFetcherWin32(const PageFetcherWin32&) = delete;
@@ -23,7 +23,7 @@ class PageFetcherWin32 : public platform::PageFetcher {
 
     struct Shared;  // what the workers and the window share
 
-  private:
+private:
     static LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     bool ensureWindow();
     void deliverArrived();
