@@ -6,8 +6,8 @@
 #include <string>
 
 #include "features/ip_tools.h"
-#include "features/status_bar.h"
 #include "features/startup_fetches.h"
+#include "features/status_bar.h"
 #include "monitor/page_texts.h"
 #include "platform/clipboard_writer.h"
 #include "platform/dialogs.h"

@@ -56,7 +56,7 @@ TEST(IpAcquisition, FetchesOnlyWhileTheItemIsShownAndReportsFailures) {
     EXPECT_TRUE(fetcher.requests.empty());
 
     EXPECT_TRUE(acquireIpAddress(fetcher, L"http://h/ip", rows(true), arrived));
-    fetcher.deliverAll();  // unreachable
+    fetcher.deliverAll();                                            // unreachable
     fetcher.pages[L"http://h/ip"] = L"<HTML><BODY></BODY>10.0.0.9";  // cut short
     acquireIpAddress(fetcher, L"http://h/ip", rows(true), arrived);
     fetcher.deliverAll();

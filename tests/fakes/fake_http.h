@@ -10,23 +10,9 @@
 
 namespace fakes {
 
-// Pages by address; an address without a page fails like an unreachable server.
-class FakeHttp : public platform::HttpClient {
-public:
-    std::map<std::wstring, std::wstring> pages;
-    std::vector<std::wstring> requests;  // in call order
-
-    platform::HttpResponse get(const std::wstring& url) override {
-        requests.push_back(url);
-        auto page = pages.find(url);
-        if (page == pages.end()) return {};
-        return {true, page->second};
-    }
-};
-
 // Fetches wait until the test delivers them, oldest first, as pages or as failures.
 class FakeFetcher : public platform::PageFetcher {
-  public:
+public:
     std::map<std::wstring, std::wstring> pages;
     std::vector<std::wstring> requests;  // in call order
     std::deque<std::pair<std::wstring, Done>> pending;
