@@ -11,13 +11,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::require(!base::findNoCase(*address, L"</HTML>"), "an address with the end marker");
     }
 
-    fakes::FakeHttp http;
-    http.pages[L"ip"] = page;
+    fakes::FakeFetcher fetcher;
+    fetcher.pages[L"ip"] = page;
     std::vector<settings::DisplayRow> rows(1);
     rows[0].id = settings::Item::PublicAddress;
     rows[0].shown = true;
-    std::wstring pageText, ipText;
-    features::acquireIpAddress(http, L"ip", rows, pageText, ipText);
+    std::wstring ipText;
+    features::acquireIpAddress(
+        fetcher, L"ip", rows,
+        [&](const std::wstring& address, const std::wstring&) { ipText = address; });
+    fetcher.deliverAll();
     fuzz::require(!ipText.empty() || features::cutIpAddress(page) == std::wstring(),
                   "an empty address from a page that has one");
     return 0;

@@ -22,13 +22,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::require(version > settings::kSettingsVersion, "an older version taken as newer");
     }
 
-    fakes::FakeHttp http;
+    fakes::FakeFetcher fetcher;
     const settings::ServerAddresses servers{L"update", L"ip", L"home", L""};
-    http.pages[servers.updatePage] = page;
+    fetcher.pages[servers.updatePage] = page;
     settings::LiveSettings live;
     monitor::PageTexts pages;
-    features::StartupFetches fetched = features::runStartupFetches(http, servers, live, pages);
-    fuzz::require(fetched.newerVersion == monitor::newVersionApplies(info, true),
+    features::StartupFetches fetches(fetcher, servers, live, pages);
+    bool newerVersion = false;
+    fetches.onNewerVersion = [&] { newerVersion = true; };
+    fetches.start();
+    fetcher.deliverAll();
+    fuzz::require(newerVersion == monitor::newVersionApplies(info, true),
                   "start-up and the notice row disagree on a newer version");
     return 0;
 }
