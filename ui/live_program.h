@@ -32,6 +32,10 @@ class LiveProgram : public options::RunningProgram {
         monitoring_.setGraphBackground(colour);
     }
     void setMainBackground(std::int32_t colour) override;
+    render::BarStrips& barStrips() override { return monitoring_.strips(); }
+    void watchDriveList(std::function<void()> listener) override {
+        monitoring_.onDriveListRebuilt = std::move(listener);
+    }
 
   private:
     Monitoring& monitoring_;

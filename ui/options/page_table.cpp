@@ -2,6 +2,11 @@
 
 #include <array>
 
+#include "ui/options/close_list_page.h"
+#include "ui/options/display_list_page.h"
+#include "ui/options/drive_page.h"
+#include "ui/options/proxy_page.h"
+
 namespace ui::options {
 
 const wchar_t* const kTabCaptions[kTabCount] = {
@@ -13,8 +18,10 @@ namespace {
 
 // A tab without a row of its own shows an empty page.
 constexpr std::array kPages = {
-    PageRow{kDriveTab, makeEmptyPage},
-    PageRow{kProxyTab, makeEmptyPage},
+    PageRow{kDisplayTab, makeDisplayListPage},
+    PageRow{kDriveTab, makeDrivePage},
+    PageRow{kProxyTab, makeProxyPage},
+    PageRow{kAutoCloseTab, makeCloseListPage},
 };
 
 }  // namespace

@@ -1,5 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+
+#include "render/gradient.h"
 
 namespace ui::options {
 
@@ -25,6 +28,10 @@ class RunningProgram {
     virtual void requestResize() = 0;
     virtual void setGraphBackground(std::int32_t colour) = 0;
     virtual void setMainBackground(std::int32_t colour) = 0;
+    // The bar strips the refresh cycle copies bars from; the colour choices paint them.
+    virtual render::BarStrips& barStrips() = 0;
+    // `listener` runs after each rebuild of the drive list from the system.
+    virtual void watchDriveList(std::function<void()> listener) = 0;
 };
 
 }  // namespace ui::options
