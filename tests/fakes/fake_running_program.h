@@ -7,7 +7,7 @@ namespace fakes {
 
 // The running program as the options window's rules see it: what they asked of it.
 class FakeRunningProgram : public ui::options::RunningProgram {
-  public:
+public:
     std::map<ui::options::ProgramTimer, unsigned> intervals;
     bool topmost = false;
     bool visible = true;
