@@ -47,7 +47,7 @@ struct ClipboardLinkView {
 // it is not connected; either may connect out. Incoming peers are accepted only from the allowed
 // addresses. The settings are read at the moment the link acts.
 class ClipboardLink : private platform::SocketEvents {
-  public:
+public:
     ClipboardLink(const settings::Settings& settings, ClipboardLinkServices services);
     ~ClipboardLink() override;
     ClipboardLink(const ClipboardLink&) = delete;
@@ -70,7 +70,7 @@ class ClipboardLink : private platform::SocketEvents {
     // A one-shot timer that calls quietTimerFired() after the given time; arming again replaces it.
     std::function<void(unsigned milliseconds)> armQuietTimer;
 
-  private:
+private:
     void onConnectionRequest(const std::wstring& peerAddress) override;
     void onConnected(const std::wstring& peerAddress) override;
     void onDataArrival() override;

@@ -29,7 +29,7 @@ struct SocketFailure {
 // What the socket reports as it happens, always from the message loop, never from inside one of
 // the socket's own calls.
 class SocketEvents {
-  public:
+public:
     virtual ~SocketEvents() = default;
     // A peer asks to connect while listening. The request is taken by accept() during this call;
     // otherwise it is refused when the call returns.
@@ -47,7 +47,7 @@ class SocketEvents {
 // One TCP socket that either listens, connects out or carries one connection, without ever
 // blocking: results come back through SocketEvents.
 class TcpSocket {
-  public:
+public:
     virtual ~TcpSocket() = default;
     virtual void setEvents(SocketEvents* events) = 0;
     virtual SocketState state() const = 0;

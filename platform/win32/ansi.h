@@ -10,7 +10,7 @@ std::wstring fromAnsi(const std::string& bytes);
 std::string toAnsi(const std::wstring& text);
 
 class AnsiCodecWin32 : public platform::AnsiCodec {
-  public:
+public:
     std::string toAnsi(const std::wstring& text) override { return win32::toAnsi(text); }
     std::wstring fromAnsi(const std::string& bytes) override { return win32::fromAnsi(bytes); }
 };

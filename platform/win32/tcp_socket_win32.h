@@ -21,7 +21,7 @@ using UniqueSocket = UniqueHandle<SocketTraits>;
 // A non-blocking TCP socket on the user-interface thread: Winsock reports its events as messages
 // to a message-only window of its own (WSAAsyncSelect), and host names resolve the same way.
 class TcpSocketWin32 : public platform::TcpSocket {
-  public:
+public:
     TcpSocketWin32();
     ~TcpSocketWin32() override;
     TcpSocketWin32(const TcpSocketWin32&) = delete;
@@ -37,7 +37,7 @@ class TcpSocketWin32 : public platform::TcpSocket {
     std::size_t unsentBytes() const override { return outbound_.size() - sentOffset_; }
     std::string receive(std::size_t maxBytes) override;
 
-  private:
+private:
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     UINT socketMessage() const;
     UINT resolveMessage() const;

@@ -13,7 +13,7 @@ namespace {
 
 // Writes go onto the clipboard the link reads, as on one machine.
 class SharedClipboardWriter : public platform::ClipboardWriter {
-  public:
+public:
     explicit SharedClipboardWriter(fakes::FakeClipboard& clipboard) : clipboard_(clipboard) {}
     std::vector<std::wstring> written;
     bool writeText(const std::wstring& text) override {
@@ -22,7 +22,7 @@ class SharedClipboardWriter : public platform::ClipboardWriter {
         return true;
     }
 
-  private:
+private:
     fakes::FakeClipboard& clipboard_;
 };
 

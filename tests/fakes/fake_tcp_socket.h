@@ -11,7 +11,7 @@ namespace fakes {
 
 // A socket whose peer is the test: it makes requests, sends, closes and fails on command.
 class FakeTcpSocket : public platform::TcpSocket {
-  public:
+public:
     using State = platform::SocketState;
     State current = State::Closed;
     platform::SocketEvents* events = nullptr;
@@ -77,13 +77,13 @@ class FakeTcpSocket : public platform::TcpSocket {
         return piece;
     }
 
-  private:
+private:
     bool requestPending_ = false;
 };
 
 // UTF-8 stands in for the ANSI code page: a multi-byte code where a piece can end mid-character.
 class FakeAnsiCodec : public platform::AnsiCodec {
-  public:
+public:
     std::string toAnsi(const std::wstring& text) override {
         std::string bytes;
         for (wchar_t c : text) {
