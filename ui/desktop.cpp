@@ -28,17 +28,22 @@ void Desktop::setMenuEntries() {
 }
 
 void Desktop::startTimers() {
-    SetTimer(host_, kHoverTimer, 250, nullptr);
+    keepHoverTimer();
     SetTimer(host_, kStartupIpTimer, 1000, nullptr);
 }
 
+void Desktop::keepHoverTimer() {
+    if (live_.settings.hoverChoice != 1 || hoverTimerOn_) return;
+    SetTimer(host_, kHoverTimer, 250, nullptr);
+    hoverTimerOn_ = true;
+}
+
 void Desktop::runNetworkSteps() {
-    // The window shows while the fetches block the thread.
-    if (main_) UpdateWindow(main_->hwnd());
-    features::StartupFetches fetched =
-        features::runStartupFetches(services_.http, servers_, live_, pages_);
-    if (fetched.newerVersion) visibility_.verHp = true;
-    if (!fetched.pageText.empty()) ipPageText_ = fetched.pageText;
+    startupFetches_ =
+        std::make_unique<features::StartupFetches>(services_.fetcher, servers_, live_, pages_);
+    startupFetches_->onNewerVersion = [this] { visibility_.verHp = true; };
+    startupFetches_->onIpPage = [this](const std::wstring& page) { ipPageText_ = page; };
+    startupFetches_->start();
 }
 
 bool Desktop::onTimer(UINT_PTR id) {
@@ -121,13 +126,21 @@ void Desktop::runCommand(const PreparedMenu& menu, int command) {
 void Desktop::hoverTick() {
     if (!main_) return;
     HWND window = main_->hwnd();
-    POINT pointer{};
-    RECT rect{};
-    if (!GetCursorPos(&pointer) || !GetWindowRect(window, &rect)) return;
-    bool nearby =
-        ui::pointerNear(pointer.x, pointer.y, {rect.left, rect.top, rect.right, rect.bottom});
-    switch (ui::hoverAction(live_.settings.hoverChoice == 1, nearby, !IsWindowVisible(window),
-                            userHidden_)) {
+    bool hoverOn = live_.settings.hoverChoice == 1;
+    bool nearby = false;
+    if (hoverOn) {
+        POINT pointer{};
+        RECT rect{};
+        if (!GetCursorPos(&pointer) || !GetWindowRect(window, &rect)) return;
+        nearby =
+            ui::pointerNear(pointer.x, pointer.y, {rect.left, rect.top, rect.right, rect.bottom});
+    } else {
+        // With hover hiding off there is nothing left to watch once a window it hid is shown:
+        // the timer rests until the setting is on again (the refresh tick looks).
+        KillTimer(host_, kHoverTimer);
+        hoverTimerOn_ = false;
+    }
+    switch (ui::hoverAction(hoverOn, nearby, !IsWindowVisible(window), userHidden_)) {
         case ui::HoverAction::Hide:
             hideMain();
             break;
@@ -147,8 +160,11 @@ void Desktop::startupIpTick() {
 }
 
 void Desktop::acquireIpAddress() {
-    features::acquireIpAddress(services_.http, servers_.ipPage, live_.displayRows, ipPageText_,
-                               pages_.publicAddress);
+    features::acquireIpAddress(services_.fetcher, servers_.ipPage, live_.displayRows,
+                               [this](const std::wstring& address, const std::wstring& page) {
+                                   pages_.publicAddress = address;
+                                   ipPageText_ = page;
+                               });
 }
 
 void Desktop::showMain() { ShowWindow(main_->hwnd(), SW_SHOWNOACTIVATE); }
