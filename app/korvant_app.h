@@ -24,6 +24,7 @@
 #include "ui/options/options_window.h"
 #include "ui/taskbar_window.h"
 #include "ui/tray_icon.h"
+#include "ui/utilities.h"
 
 namespace app {
 
@@ -68,7 +69,8 @@ private:
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
-    ui::LiveProgram program_{monitoring_, desktop_, main_, taskbar_};
+    ui::Utilities utilities_{live_, status_};
+    ui::LiveProgram program_{monitoring_, desktop_, utilities_, main_, taskbar_};
     ui::options::OptionsWindow options_{
         {live_, program_, status_, ui::options::chooseColour, {}, {}}};
 };
