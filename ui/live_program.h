@@ -32,6 +32,11 @@ class LiveProgram : public options::RunningProgram {
         monitoring_.setGraphBackground(colour);
     }
     void setMainBackground(std::int32_t colour) override;
+    void repaintBars() override { monitoring_.repaintBars(); }
+    std::int64_t trafficTotal(bool receive) const override {
+        const monitor::Readings& r = monitoring_.readings();
+        return receive ? r.in.total : r.out.total;
+    }
 
   private:
     Monitoring& monitoring_;

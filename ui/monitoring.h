@@ -49,6 +49,7 @@ class Monitoring : public monitor::Presenter {
     void restartGraph() { render::restartGraph(images_); }
     void requestResize() { images_.resizePending = true; }
     void setGraphBackground(std::int32_t colour);
+    void repaintBars() { cycle_.paintBars(); }
     // The height in pixels of the last composed list.
     int listHeight() const { return images_.listHeight; }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ui/options/pages.h"
+
 namespace ui::options {
 
 const wchar_t* const kTabCaptions[kTabCount] = {
@@ -11,10 +13,20 @@ const wchar_t* const kTabCaptions[kTabCount] = {
 
 namespace {
 
-// A tab without a row of its own shows an empty page.
+// A tab's pages share its body, each at its template's place: the list editor's page goes
+// left of the display settings, the close list's below the auto-close settings. A tab without a
+// page of its own yet shows an empty one.
 constexpr std::array kPages = {
+    PageRow{kDisplayTab, makeDisplaySettingsPage},
+    PageRow{kLineTab, makeLinePage},
     PageRow{kDriveTab, makeEmptyPage},
     PageRow{kProxyTab, makeEmptyPage},
+    PageRow{kAutoCloseTab, makeAutoClosePage},
+    PageRow{kOther1Tab, makeGeneralPage},
+    PageRow{kOther2Tab, makeAppearancePage},
+    PageRow{kMemoryTab, makeMemoryPage},
+    PageRow{kToolsTab, makeToolsPage},
+    PageRow{kVersionTab, makeVersionPage},
 };
 
 }  // namespace

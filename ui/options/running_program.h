@@ -25,6 +25,10 @@ class RunningProgram {
     virtual void requestResize() = 0;
     virtual void setGraphBackground(std::int32_t colour) = 0;
     virtual void setMainBackground(std::int32_t colour) = 0;
+    // The bars take their colours from the settings again.
+    virtual void repaintBars() = 0;
+    // The interface's running byte total as the last tick read it.
+    virtual std::int64_t trafficTotal(bool receive) const = 0;
 };
 
 }  // namespace ui::options
