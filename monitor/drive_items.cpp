@@ -1,6 +1,7 @@
 #include "monitor/drive_items.h"
 
 #include "monitor/percent.h"
+#include "settings/drive_ticks.h"
 
 namespace monitor {
 
@@ -29,13 +30,7 @@ std::vector<settings::DriveRow> buildDriveRows(platform::Drives& drives, std::ws
         rows.push_back(
             {drive.letter, type, settings::driveTickedByMarks(checkMarks, drive.letter)});
     }
-    if (autoCheck) {
-        checkMarks.clear();
-        for (settings::DriveRow& row : rows) {
-            row.checked = true;
-            checkMarks += row.letter;
-        }
-    }
+    if (autoCheck) settings::tickEveryDrive(rows, checkMarks);
     return rows;
 }
 

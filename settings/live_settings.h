@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/close_list_order.h"
 #include "settings/display_catalogue.h"
 #include "settings/settings.h"
 #include "settings/side_lists.h"
@@ -39,8 +40,10 @@ struct LiveSettings {
     std::vector<DisplayRow> displayRows;
     std::vector<DriveRow> drives;
     DriveColourTable driveColours;
+    int lastSelectedDriveRow = 0;  // 1-based position in the drive list; 0 before any selection
     std::vector<std::wstring> proxyList;
     std::vector<CloseEntry> closeList;
+    CloseListOrder closeOrder;
     // Set when the list's file is there but could not be read whole: it is never written back.
     bool keepProxyListFile = false;
     bool keepCloseListFile = false;

@@ -1,5 +1,6 @@
 #include "settings/save_command.h"
 
+#include "settings/drive_ticks.h"
 #include "settings/packed_fields.h"
 #include "settings/settings_file.h"
 
@@ -18,8 +19,7 @@ SettingsPaths SettingsPaths::inFolder(const std::wstring& exeFolder) {
 void composeListKeys(LiveSettings& live) {
     Settings& s = live.settings;
 
-    s.driveMarks.clear();
-    for (const DriveRow& drive : live.drives) s.driveMarks += drive.checked ? drive.letter : L"0";
+    s.driveMarks = driveMarksOf(live.drives);
 
     std::wstring drivesStart, drivesEnd;
     for (size_t i = 0; i < kSavedDriveColours; ++i) {

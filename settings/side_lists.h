@@ -11,6 +11,7 @@ struct CloseEntry {
     std::wstring title;
     std::wstring count;    // decimal text
     std::wstring sortKey;  // the count left-padded with "0" to 8 characters
+    bool ticked = false;   // marked for deletion in the options window; not stored
 };
 
 constexpr size_t kCloseCountChars = 8;

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -191,6 +192,10 @@ class RemoteBuffer {
     }
     void* address() const { return memory_; }
     bool read(void* out) const { return ReadProcessMemory(process_, memory_, out, size_, nullptr); }
+    bool write(const void* in, size_t size, size_t offset = 0) const {
+        return WriteProcessMemory(process_, static_cast<char*>(memory_) + offset, in, size,
+                                  nullptr);
+    }
 
   private:
     HANDLE process_ = nullptr;
@@ -258,6 +263,82 @@ int tabRect(HWND w, int index) {
     return 0;
 }
 
+// ---- list views and list boxes of the options window's list pages
+
+// Every row of a list view: "checked selected" and then each column's text, tab-separated.
+int listViewRows(HWND w) {
+    if (!w) return 1;
+    int rows = static_cast<int>(SendMessageW(w, LVM_GETITEMCOUNT, 0, 0));
+    HWND header = reinterpret_cast<HWND>(SendMessageW(w, LVM_GETHEADER, 0, 0));
+    int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    constexpr size_t kChars = 256;
+    RemoteBuffer remote(w, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+    if (!remote.address()) return 2;
+    auto* text = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof(LVITEMW));
+    for (int row = 0; row < rows; ++row) {
+        auto state = static_cast<UINT>(
+            SendMessageW(w, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK | LVIS_SELECTED));
+        std::wstring line = std::to_wstring((state >> 12) == 2 ? 1 : 0) + L" " +
+                            std::to_wstring(state & LVIS_SELECTED ? 1 : 0);
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = kChars;
+            remote.write(&item, sizeof item);
+            SendMessageW(w, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote.address()));
+            std::vector<char> all(sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+            remote.read(all.data());
+            std::wstring cell(reinterpret_cast<const wchar_t*>(all.data() + sizeof(LVITEMW)));
+            line += L"\t" + cell;
+        }
+        print(line + L"\n");
+    }
+    return 0;
+}
+
+// Sets a row's state as a click would: its check box (state 1 or 2), or its selection.
+int listViewState(HWND w, int row, UINT mask, UINT state) {
+    if (!w) return 1;
+    RemoteBuffer remote(w, sizeof(LVITEMW));
+    if (!remote.address()) return 2;
+    LVITEMW item{};
+    item.stateMask = mask;
+    item.state = state;
+    remote.write(&item, sizeof item);
+    return SendMessageW(w, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote.address())) ? 0
+                                                                                             : 1;
+}
+
+// The screen rectangle of a list view's column header: "left top right bottom".
+int headerRect(HWND w, int column) {
+    if (!w) return 1;
+    HWND header = reinterpret_cast<HWND>(SendMessageW(w, LVM_GETHEADER, 0, 0));
+    RECT r{};
+    RemoteBuffer remote(header, sizeof r);
+    if (!header || !remote.address()) return 2;
+    if (!SendMessageW(header, HDM_GETITEMRECT, column,
+                      reinterpret_cast<LPARAM>(remote.address())))
+        return 1;
+    remote.read(&r);
+    MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+          std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
+    return 0;
+}
+
+// Every entry of a list box, one a line (the window system carries the text across).
+int listBoxItems(HWND w) {
+    if (!w) return 1;
+    int count = static_cast<int>(SendMessageW(w, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::vector<wchar_t> text(static_cast<size_t>(SendMessageW(w, LB_GETTEXTLEN, i, 0)) + 1);
+        SendMessageW(w, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        print(std::wstring(text.data()) + L"\n");
+    }
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -302,5 +383,22 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"tabrect" && argc == 5)
         return tabRect(control(argv[2], _wtoi(argv[3])), _wtoi(argv[4]));
+    // The list pages' list views and list boxes, by the window's title and the control's id.
+    if (argc >= 4 && command.rfind(L"lv", 0) == 0) {
+        HWND w = control(argv[2], _wtoi(argv[3]));
+        if (command == L"lvrows") return listViewRows(w);
+        if (command == L"lvcheck" && argc == 6)
+            return listViewState(w, _wtoi(argv[4]), LVIS_STATEIMAGEMASK,
+                                 INDEXTOSTATEIMAGEMASK(_wtoi(argv[5]) ? 2 : 1));
+        if (command == L"lvselect" && argc == 5)
+            return listViewState(w, _wtoi(argv[4]), LVIS_SELECTED | LVIS_FOCUSED,
+                                 LVIS_SELECTED | LVIS_FOCUSED);
+        if (command == L"lvheaderrect" && argc == 5) return headerRect(w, _wtoi(argv[4]));
+    }
+    if (command == L"lbitems" && argc == 4) return listBoxItems(control(argv[2], _wtoi(argv[3])));
+    if (command == L"lbselect" && argc == 5) {
+        HWND w = control(argv[2], _wtoi(argv[3]));
+        return w && SendMessageW(w, LB_SETCURSEL, _wtoi(argv[4]), 0) != LB_ERR ? 0 : 1;
+    }
     return 64;
 }

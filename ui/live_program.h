@@ -37,6 +37,10 @@ class LiveProgram : public options::RunningProgram {
         const monitor::Readings& r = monitoring_.readings();
         return receive ? r.in.total : r.out.total;
     }
+    render::BarStrips& barStrips() override { return monitoring_.strips(); }
+    void watchDriveList(std::function<void()> listener) override {
+        monitoring_.onDriveListRebuilt = std::move(listener);
+    }
 
   private:
     Monitoring& monitoring_;

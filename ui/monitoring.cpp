@@ -45,6 +45,7 @@ bool Monitoring::onTimer(UINT_PTR id) {
     }
     if (id == kDriveListTimer) {
         cycle_.rebuildDriveList();
+        if (onDriveListRebuilt) onDriveListRebuilt();
         return true;
     }
     return false;

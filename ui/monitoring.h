@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "monitor/page_texts.h"
@@ -50,6 +51,9 @@ class Monitoring : public monitor::Presenter {
     void requestResize() { images_.resizePending = true; }
     void setGraphBackground(std::int32_t colour);
     void repaintBars() { cycle_.paintBars(); }
+    render::BarStrips& strips() { return strips_; }
+    // Runs after the drive timer rebuilt the drive list.
+    std::function<void()> onDriveListRebuilt;
     // The height in pixels of the last composed list.
     int listHeight() const { return images_.listHeight; }
 

@@ -40,11 +40,15 @@ std::wstring PreparedMenu::proxyCaption(int command) const {
     return command > kPro0 && i < proxyCaptions.size() ? proxyCaptions[i] : std::wstring();
 }
 
+bool ipCopyEntryVisible(const settings::LiveSettings& live) {
+    return live.settings.showIpCopyEntry == 1 && features::ipItemShown(live.displayRows);
+}
+
 MenuVisibility menuVisibilityFor(const settings::LiveSettings& live) {
     const settings::Settings& s = live.settings;
     MenuVisibility v;
     v.ieClose = s.autoCloseOn == 1;
-    v.ipc = s.showIpCopyEntry == 1 && features::ipItemShown(live.displayRows);
+    v.ipc = ipCopyEntryVisible(live);
     v.ipsai = s.showIpReacquireEntry == 1;
     v.prox = s.showProxyMenu == 1;
     return v;

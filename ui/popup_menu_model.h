@@ -51,6 +51,9 @@ struct PreparedMenu {
     std::wstring proxyCaption(int command) const;
 };
 
+// The IP-copy entry shows when it is chosen and item 104 is shown.
+bool ipCopyEntryVisible(const settings::LiveSettings& live);
+
 // The visibility start-up gives the entries from the loaded settings.
 MenuVisibility menuVisibilityFor(const settings::LiveSettings& live);
 

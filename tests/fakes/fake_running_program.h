@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -6,7 +7,7 @@
 
 namespace fakes {
 
-// Records what the setting rules did to the running program.
+// Records what the options window's rules asked of the running program.
 class FakeRunningProgram : public ui::options::RunningProgram {
   public:
     std::map<ui::options::ProgramTimer, unsigned> intervals;
@@ -19,6 +20,8 @@ class FakeRunningProgram : public ui::options::RunningProgram {
     int barRepaints = 0;
     std::optional<std::int32_t> graphBackground, mainBackground;
     std::int64_t receiveTotal = 0, sendTotal = 0;
+    render::BarStrips strips;
+    std::function<void()> driveListListener;
 
     void setTimerInterval(ui::options::ProgramTimer timer, unsigned ms) override {
         intervals[timer] = ms;
@@ -34,6 +37,10 @@ class FakeRunningProgram : public ui::options::RunningProgram {
     void repaintBars() override { ++barRepaints; }
     std::int64_t trafficTotal(bool receive) const override {
         return receive ? receiveTotal : sendTotal;
+    }
+    render::BarStrips& barStrips() override { return strips; }
+    void watchDriveList(std::function<void()> listener) override {
+        driveListListener = std::move(listener);
     }
 };
 

@@ -1,5 +1,5 @@
 // The setting controls of the tab "表示設定" (the list editor beside them is a page of its own,
-// at the tab's left, up to x 164).
+// at the tab's left, up to x 180).
 #pragma once
 
 #define IDC_GRAPH_FRAME 1001

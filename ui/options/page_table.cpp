@@ -2,7 +2,11 @@
 
 #include <array>
 
+#include "ui/options/close_list_page.h"
+#include "ui/options/display_list_page.h"
+#include "ui/options/drive_page.h"
 #include "ui/options/pages.h"
+#include "ui/options/proxy_page.h"
 
 namespace ui::options {
 
@@ -17,16 +21,12 @@ namespace {
 // left of the display settings, the close list's below the auto-close settings. A tab without a
 // page of its own yet shows an empty one.
 constexpr std::array kPages = {
-    PageRow{kDisplayTab, makeDisplaySettingsPage},
-    PageRow{kLineTab, makeLinePage},
-    PageRow{kDriveTab, makeEmptyPage},
-    PageRow{kProxyTab, makeEmptyPage},
-    PageRow{kAutoCloseTab, makeAutoClosePage},
-    PageRow{kOther1Tab, makeGeneralPage},
-    PageRow{kOther2Tab, makeAppearancePage},
-    PageRow{kMemoryTab, makeMemoryPage},
-    PageRow{kToolsTab, makeToolsPage},
-    PageRow{kVersionTab, makeVersionPage},
+    PageRow{kDisplayTab, makeDisplayListPage}, PageRow{kDisplayTab, makeDisplaySettingsPage},
+    PageRow{kLineTab, makeLinePage},           PageRow{kDriveTab, makeDrivePage},
+    PageRow{kProxyTab, makeProxyPage},         PageRow{kAutoCloseTab, makeAutoClosePage},
+    PageRow{kAutoCloseTab, makeCloseListPage}, PageRow{kOther1Tab, makeGeneralPage},
+    PageRow{kOther2Tab, makeAppearancePage},   PageRow{kMemoryTab, makeMemoryPage},
+    PageRow{kToolsTab, makeToolsPage},         PageRow{kVersionTab, makeVersionPage},
 };
 
 }  // namespace

@@ -1,5 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+
+#include "render/gradient.h"
 
 namespace ui::options {
 
@@ -29,6 +32,10 @@ class RunningProgram {
     virtual void repaintBars() = 0;
     // The interface's running byte total as the last tick read it.
     virtual std::int64_t trafficTotal(bool receive) const = 0;
+    // The bar strips the refresh cycle copies bars from; the colour choices paint them.
+    virtual render::BarStrips& barStrips() = 0;
+    // `listener` runs after each rebuild of the drive list from the system.
+    virtual void watchDriveList(std::function<void()> listener) = 0;
 };
 
 }  // namespace ui::options

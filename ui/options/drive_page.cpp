@@ -1,0 +1,160 @@
+#include "ui/options/drive_page.h"
+
+#include <optional>
+
+#include "render/rounding.h"
+#include "ui/options/drive_list_editor.h"
+#include "ui/options/list_pages_ids.h"
+#include "ui/options/list_view.h"
+
+namespace ui::options {
+namespace {
+
+render::Colour systemColour(int index) { return static_cast<render::Colour>(GetSysColor(index)); }
+
+constexpr const wchar_t* kFigures[] = {L"使用量", L"残容量", L"総容量", L"非表示"};
+
+class DrivePage : public Page {
+  public:
+    int templateId() const override { return IDD_PAGE_DRIVES; }
+
+    void create(PageContext& c) override {
+        editor_.emplace(DriveListEditor::Targets{c.live, c.program, systemColour});
+        list_.attach(item(IDC_DRIVE_LIST),
+                     {{L"ドライブ", 60}, {L"種別", 110}, {L"Color1", 50}, {L"Color2", 50}});
+        sizeClientArea(item(IDC_DRIVE_PREVIEW), render::kRowWidth, render::kRowHeight);
+        for (int i = 0; i < 4; ++i) {
+            SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE1, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(kFigures[i]));
+            if (i < 3)
+                SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE2, CB_ADDSTRING, 0,
+                                    reinterpret_cast<LPARAM>(kFigures[i]));
+        }
+        HWND slider = item(IDC_DRIVE_INTERVAL);
+        SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(1, 60));
+        SendMessageW(slider, TBM_SETLINESIZE, 0, 1);
+        SendMessageW(slider, TBM_SETPAGESIZE, 0, 8);
+        SendMessageW(slider, TBM_SETTICFREQ, 5, 0);
+        // A hidden window shows the list again when it opens.
+        c.program.watchDriveList([this, &c] {
+            if (c.program.optionsWindowVisible()) showDrives(c);
+        });
+    }
+
+    void load(PageContext& c) override {
+        const settings::Settings& s = c.live.settings;
+        showDrives(c);
+        CheckDlgButton(hwnd(), IDC_DRIVE_TICK_ALL, s.tickAllDrives == 1 ? BST_CHECKED : 0);
+        SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE1, CB_SETCURSEL, s.driveFigure1, 0);
+        SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE2, CB_SETCURSEL, s.driveFigure2, 0);
+        CheckRadioButton(hwnd(), IDC_DRIVE_GB, IDC_DRIVE_MB,
+                         s.diskUnit == 1 ? IDC_DRIVE_MB : IDC_DRIVE_GB);
+        SendDlgItemMessageW(hwnd(), IDC_DRIVE_INTERVAL, TBM_SETPOS, TRUE, s.driveRefreshSeconds);
+        SetDlgItemTextW(hwnd(), IDC_DRIVE_INTERVAL_FRAME,
+                        driveIntervalCaption(s.driveRefreshSeconds).c_str());
+    }
+
+    bool onCommand(PageContext& c, int id, int code) override {
+        settings::Settings& s = c.live.settings;
+        if (code == CBN_SELCHANGE && (id == IDC_DRIVE_FIGURE1 || id == IDC_DRIVE_FIGURE2)) {
+            int choice = static_cast<int>(SendDlgItemMessageW(hwnd(), id, CB_GETCURSEL, 0, 0));
+            (id == IDC_DRIVE_FIGURE1 ? s.driveFigure1 : s.driveFigure2) = choice;
+            return true;
+        }
+        if (code != BN_CLICKED) return false;
+        switch (id) {
+            case IDC_DRIVE_TICK_ALL:
+                editor_->setTickAll(IsDlgButtonChecked(hwnd(), id) == BST_CHECKED);
+                showTicks(c);
+                return true;
+            case IDC_DRIVE_GB:
+            case IDC_DRIVE_MB:
+                s.diskUnit = id == IDC_DRIVE_MB ? 1 : 0;
+                return true;
+            case IDC_DRIVE_START_COLOUR:
+                pickColour(c, ColourTarget::Start);
+                return true;
+            case IDC_DRIVE_END_COLOUR:
+                pickColour(c, ColourTarget::End);
+                return true;
+            case IDC_DRIVE_SINGLE_COLOUR:
+                pickColour(c, ColourTarget::Both);
+                return true;
+        }
+        return false;
+    }
+
+    bool onScroll(PageContext&, int id) override {
+        if (id != IDC_DRIVE_INTERVAL) return false;
+        int seconds = static_cast<int>(SendDlgItemMessageW(hwnd(), id, TBM_GETPOS, 0, 0));
+        editor_->setRefreshSeconds(seconds);
+        SetDlgItemTextW(hwnd(), IDC_DRIVE_INTERVAL_FRAME, driveIntervalCaption(seconds).c_str());
+        return true;
+    }
+
+    bool onNotify(PageContext&, NMHDR& header, LRESULT&) override {
+        if (header.idFrom != IDC_DRIVE_LIST || filling_) return false;
+        std::optional<RowChange> change = rowChange(header);
+        if (!change) return false;
+        if (change->checkChanged) {
+            bool ticked = editor_->setTicked(change->row, change->checked);
+            if (ticked != change->checked) {
+                filling_ = true;
+                list_.setChecked(change->row, ticked);
+                filling_ = false;
+            }
+        }
+        if (change->becameSelected) {
+            editor_->select(change->row);
+            InvalidateRect(item(IDC_DRIVE_PREVIEW), nullptr, FALSE);
+        }
+        return true;
+    }
+
+    bool onMessage(PageContext&, UINT msg, WPARAM, LPARAM lp, INT_PTR& result) override {
+        if (msg != WM_DRAWITEM) return false;
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+        if (draw->CtlID != IDC_DRIVE_PREVIEW) return false;
+        drawImage(draw->hDC, editor_->preview(), 0, 0);
+        result = TRUE;
+        return true;
+    }
+
+  private:
+    // The rows as the drive list has them now; the selection goes with a rebuild.
+    void showDrives(PageContext& c) {
+        const auto& drives = c.live.drives;
+        filling_ = true;
+        list_.setRowCount(0);
+        list_.setRowCount(drives.size());
+        for (size_t i = 0; i < drives.size(); ++i) {
+            list_.setText(i, 0, drives[i].letter);
+            list_.setText(i, 1, drives[i].typeText);
+            list_.setChecked(i, drives[i].checked);
+        }
+        filling_ = false;
+        editor_->rebuilt();
+    }
+
+    void showTicks(PageContext& c) {
+        filling_ = true;
+        for (size_t i = 0; i < c.live.drives.size(); ++i)
+            list_.setChecked(i, c.live.drives[i].checked);
+        filling_ = false;
+    }
+
+    void pickColour(PageContext& c, ColourTarget target) {
+        if (editor_->pickColour(target, [&] { return c.chooseColour(hwnd(), 0); }))
+            InvalidateRect(item(IDC_DRIVE_PREVIEW), nullptr, FALSE);
+    }
+
+    std::optional<DriveListEditor> editor_;
+    ListView list_;
+    bool filling_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Page> makeDrivePage() { return std::make_unique<DrivePage>(); }
+
+}  // namespace ui::options
