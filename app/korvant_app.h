@@ -29,12 +29,12 @@ namespace app {
 
 // The running program: its services, live settings and windows, from start-up to exit.
 class KorvaNTApp {
-  public:
+public:
     KorvaNTApp();
     bool startUp();
     int run();
 
-  private:
+private:
     void exitFromMenu();
     void saveCommand();
     void placeMainWindow(ui::options::Placement placement);

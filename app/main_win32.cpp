@@ -1,5 +1,8 @@
+// Windows headers in the order they need.
+// clang-format off
 #include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include "app/korvant_app.h"
 

@@ -4,9 +4,7 @@
 
 namespace base {
 
-std::uint32_t toPixel(Colour c) {
-    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-}
+std::uint32_t toPixel(Colour c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 
 Colour fromPixel(std::uint32_t p) { return toPixel(p & 0xFFFFFF); }
 

@@ -37,12 +37,12 @@ bool copyIpAddress(platform::ClipboardWriter& clipboard, const std::wstring& ipT
 // The start-up wait: one-second ticks counted from 0; the acquisition runs on the tick at which
 // the count equals the wait, then the timer stops for good.
 class StartupIpTimer {
-  public:
+public:
     static constexpr int kDone = 65530;
     // True on the one tick that must acquire the address (and stop the timer).
     bool tick(int wait);
 
-  private:
+private:
     int counter_ = 0;
     bool stopped_ = false;
 };

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "monitor/readings.h"
 #include "features/status_bar.h"
+#include "monitor/readings.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 

@@ -1,7 +1,7 @@
 #include "features/script_toggles.h"
 
-#include "monitor/browser_registry.h"
 #include "features/registry_routines.h"
+#include "monitor/browser_registry.h"
 
 namespace features {
 namespace {

@@ -1,8 +1,8 @@
 #include "features/startup_fetches.h"
 
-#include "monitor/status_items.h"
 #include "features/ip_tools.h"
 #include "features/update_check.h"
+#include "monitor/status_items.h"
 
 namespace features {
 namespace {
@@ -14,7 +14,8 @@ void countAccess(platform::HttpClient& http, const std::wstring& address) {
 
 }  // namespace
 
-StartupFetches runStartupFetches(platform::HttpClient& http, const settings::ServerAddresses& servers,
+StartupFetches runStartupFetches(platform::HttpClient& http,
+                                 const settings::ServerAddresses& servers,
                                  const settings::LiveSettings& live, monitor::PageTexts& pages) {
     const settings::Settings& s = live.settings;
     StartupFetches result;
@@ -35,7 +36,7 @@ StartupFetches runStartupFetches(platform::HttpClient& http, const settings::Ser
 
     if (s.startupIpWaitSeconds != 0) return result;
     bool fetched = features::acquireIpAddress(http, servers.ipPage, live.displayRows,
-                                               result.pageText, pages.publicAddress);
+                                              result.pageText, pages.publicAddress);
     if (!fetched) {
         pages.publicAddress = features::kAfterRestartText;
     } else if (pages.publicAddress != features::kUnreachableText) {

@@ -12,7 +12,8 @@ inline const wchar_t* const kUpdatePageTitle9x = L"コルバ君9x最新版確認
 constexpr size_t kMaxAnnouncementChars = 1000;
 
 // Reads the update page: the three digits after "----------", the announcement between
-// "++++++++++" and "**********" (cut to its shown length), and "ok" when the page carries its title and the closing marker.
+// "++++++++++" and "**********" (cut to its shown length), and "ok" when the page carries its title
+// and the closing marker.
 monitor::UpdateInfo parseUpdatePage(const std::wstring& page, const std::wstring& title);
 
 }  // namespace features

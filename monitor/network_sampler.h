@@ -16,7 +16,7 @@ struct AdapterChoice {
 // The interface table (filled once at start-up) and the chosen interface's counters, tracked
 // across their 32-bit wrap from sample to sample.
 class NetworkSampler {
-  public:
+public:
     // Fills the table from the system; a failed call keeps the table as it was.
     AdapterChoice enumerateAdapters(platform::Network& network);
 
@@ -26,7 +26,7 @@ class NetworkSampler {
     bool sample(platform::Network& network, platform::Clock& clock, int adapterIndex, int rateUnit,
                 Readings& readings);
 
-  private:
+private:
     struct Counter {
         bool highHalf = false;  // the last reading was at or above 2^31
         std::int64_t wraps = 0;

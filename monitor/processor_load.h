@@ -11,7 +11,7 @@ namespace monitor {
 // same slot's previous reading, so a slot that pauses measures the whole pause; a slot's first
 // reading, and every reading of a processor that does not exist, is 0.
 class ProcessorLoad {
-  public:
+public:
     ProcessorLoad(platform::ProcessorTimesSource& source, int platformFamily)
         : source_(source), family_(platformFamily) {}
 
@@ -19,7 +19,7 @@ class ProcessorLoad {
     int readTotal(int last);
     int readProcessor(int processor, int last);
 
-  private:
+private:
     struct Slot {
         std::optional<platform::ProcessorTimes> previous;
     };

@@ -27,14 +27,14 @@ struct DriveReading {
 
 // What each item's row shows, by item: the loading text until its section first ran.
 class ValueTexts {
-  public:
+public:
     ValueTexts() { texts_.fill(kLoadingText); }
     const std::wstring& operator[](settings::Item item) const {
         return texts_[settings::slotOf(item)];
     }
     std::wstring& operator[](settings::Item item) { return texts_[settings::slotOf(item)]; }
 
-  private:
+private:
     std::array<std::wstring, settings::kItemSlots> texts_;
 };
 

@@ -17,7 +17,7 @@ namespace monitor {
 
 // Where a tick's result goes: the main window (one copy or stretch) and the taskbar button.
 class Presenter {
-  public:
+public:
     virtual ~Presenter() = default;
     // size is set when the window is to be sized to the list first; drawMode 1 copies the list
     // 1:1, 0 stretches its 158 x y pixels over the client area.
@@ -36,7 +36,7 @@ struct Sources {
 // The one handler of the refresh timer: samples the readings, formats them into rows, paints
 // the rows, composes the list and presents it. It reads the live settings and never writes them.
 class RefreshCycle {
-  public:
+public:
     RefreshCycle(Sources sources, settings::LiveSettings& live, const PageTexts& pages,
                  render::RenderState& images, render::BarStrips& strips, Presenter& presenter);
 
@@ -60,7 +60,7 @@ class RefreshCycle {
     // Whether the new-version row is on the list.
     bool newVersionShown() const { return newVersionShown_; }
 
-  private:
+private:
     void formatAndPaint(const SectionGates& gates);
     void drawGraph();
     void present(int y);

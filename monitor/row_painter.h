@@ -18,7 +18,7 @@ namespace monitor {
 // painted again with the same picture, colours, size and strip it would come out the same, so
 // only a change repaints it.
 class RowPainter {
-  public:
+public:
     RowPainter(render::RenderState& images, const render::BarStrips& strips,
                platform::TextPainter& painter)
         : images_(images), strips_(strips), painter_(painter) {}
@@ -33,7 +33,7 @@ class RowPainter {
     // The new-version row, scrolled one step further on every call.
     void paintNewVersion(const std::wstring& announcement);
 
-  private:
+private:
     struct Painted {
         render::RowPicture picture;
         render::Colour background = 0, foreground = 0;

@@ -50,7 +50,7 @@ SectionGates gatesFor(const settings::ShownItems& shown, const settings::Setting
 // Takes the readings of one tick from the system; keeps what a reading is measured against
 // (previous processor times and counters, the last capacity refresh, the lamps' figures).
 class Sampler {
-  public:
+public:
     explicit Sampler(SampleSources sources);
 
     // Start-up: the interface table into the adapter choice.
@@ -62,7 +62,7 @@ class Sampler {
     void sample(const SectionGates& gates, const settings::Settings& s,
                 std::span<const settings::DriveRow> drives, Readings& readings);
 
-  private:
+private:
     void sampleStatus(const SectionGates& gates, Readings& readings);
     void sampleDrives(bool capacityShown, const settings::Settings& s,
                       std::span<const settings::DriveRow> drives, Readings& readings);

@@ -13,10 +13,10 @@ constexpr std::uint32_t kRegDword = 4;
 enum class StringWrite { KeyFailed, WriteFailed, WrittenToExistingKey, WrittenToNewKey };
 
 struct RegistryRead {
-    bool ok = false;         // key opened and value read into the 1023-byte buffer
-    std::uint32_t type = 0;  // stays 0 when the read failed
-    std::wstring text;       // the buffer up to its first zero byte
-    std::uint32_t dword = 0; // the first four bytes, for REG_DWORD
+    bool ok = false;          // key opened and value read into the 1023-byte buffer
+    std::uint32_t type = 0;   // stays 0 when the read failed
+    std::wstring text;        // the buffer up to its first zero byte
+    std::uint32_t dword = 0;  // the first four bytes, for REG_DWORD
 };
 
 class Registry {

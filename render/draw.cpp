@@ -29,7 +29,6 @@ void copyBlock(Image& dst, int dstX, int dstY, int width, int height, const Imag
     }
 }
 
-
 void drawLine(Image& image, int x0, int y0, int x1, int y1, Colour colour) {
     int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
     int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;

@@ -44,12 +44,12 @@ std::optional<Item> itemOfId(std::wstring_view id);
 
 // Which items the list shows, by item.
 class ShownItems {
-  public:
+public:
     bool isShown(Item item) const { return bits_.test(static_cast<size_t>(slotOf(item))); }
     void set(Item item, bool shown) { bits_.set(static_cast<size_t>(slotOf(item)), shown); }
     bool none() const { return bits_.none(); }
 
-  private:
+private:
     std::bitset<kItemSlots> bits_;
 };
 

@@ -5,8 +5,7 @@
 namespace settings {
 
 ServerAddresses readServerAddresses(platform::ProfileFile& ini) {
-    return {readTextSetting(ini, &Settings::updatePage),
-            readTextSetting(ini, &Settings::ipPage),
+    return {readTextSetting(ini, &Settings::updatePage), readTextSetting(ini, &Settings::ipPage),
             readTextSetting(ini, &Settings::homePage),
             readTextSetting(ini, &Settings::counterPage)};
 }

@@ -1,6 +1,7 @@
 // A small helper for the end-to-end tests: finds, inspects and closes windows and reads the
 // clipboard from inside Wine, where the X side cannot see Win32 state.
-// clang-format off: winsock2.h must come before windows.h
+// Windows headers in the order they need.
+// clang-format off
 #include <winsock2.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -178,7 +179,7 @@ HWND control(const wchar_t* title, int id) {
 
 // Memory in the process that owns `w`, for the messages whose structures cross processes.
 class RemoteBuffer {
-  public:
+public:
     RemoteBuffer(HWND w, size_t size) : size_(size) {
         DWORD pid = 0;
         GetWindowThreadProcessId(w, &pid);
@@ -197,7 +198,7 @@ class RemoteBuffer {
                                   nullptr);
     }
 
-  private:
+private:
     HANDLE process_ = nullptr;
     void* memory_ = nullptr;
     size_t size_;
@@ -307,7 +308,7 @@ int listViewState(HWND w, int row, UINT mask, UINT state) {
     item.state = state;
     remote.write(&item, sizeof item);
     return SendMessageW(w, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote.address())) ? 0
-                                                                                             : 1;
+                                                                                              : 1;
 }
 
 // The screen rectangle of a list view's column header: "left top right bottom".
@@ -317,8 +318,7 @@ int headerRect(HWND w, int column) {
     RECT r{};
     RemoteBuffer remote(header, sizeof r);
     if (!header || !remote.address()) return 2;
-    if (!SendMessageW(header, HDM_GETITEMRECT, column,
-                      reinterpret_cast<LPARAM>(remote.address())))
+    if (!SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(remote.address())))
         return 1;
     remote.read(&r);
     MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&r), 2);

@@ -33,7 +33,7 @@ struct DesktopServices {
 // The program on the desktop: the two popup menus and their commands, the notification icon's
 // clicks, hiding the main window near the pointer, and the network steps of start-up.
 class Desktop {
-  public:
+public:
     // The desktop shows the pages' texts through the refresh cycle and reads the items' texts.
     Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
             const monitor::ValueTexts& shown, features::StatusBar& status,
@@ -55,7 +55,7 @@ class Desktop {
     std::function<void()> onStartupWaitOver;  // the clipboard link connects here when asked to
     std::wstring proxyField;                  // what the options window's proxy field shows
 
-  private:
+private:
     void openMenu(MenuKind kind, HWND owner);
     void runCommand(const PreparedMenu& menu, int command);
     void hoverTick();

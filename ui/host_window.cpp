@@ -3,8 +3,8 @@
 namespace ui {
 
 bool HostWindow::create() {
-    return WindowBase::create(L"KorvaNT.Host", L"KorvaNT.Host", WS_OVERLAPPED, WS_EX_TOOLWINDOW,
-                              0, 0, 0, 0);
+    return WindowBase::create(L"KorvaNT.Host", L"KorvaNT.Host", WS_OVERLAPPED, WS_EX_TOOLWINDOW, 0,
+                              0, 0, 0);
 }
 
 LRESULT HostWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {

@@ -11,7 +11,7 @@ constexpr UINT kTrayMessage = WM_APP + 1;
 class HostWindow : public WindowBase {
 public:
     bool create();
-    std::function<void()> onClose;                // closed, logged off or shut down
+    std::function<void()> onClose;  // closed, logged off or shut down
     std::function<void(UINT mouseMessage)> onTray;
     std::function<void(UINT_PTR id)> onTimer;
 

@@ -12,7 +12,7 @@ namespace ui {
 // The running program as the options window's controls reach it: the host's timers, the
 // windows, the menus and the refresh cycle's images.
 class LiveProgram : public options::RunningProgram {
-  public:
+public:
     LiveProgram(Monitoring& monitoring, Desktop& desktop, MainWindow& main, TaskbarWindow& taskbar)
         : monitoring_(monitoring), desktop_(desktop), main_(main), taskbar_(taskbar) {}
 
@@ -42,7 +42,7 @@ class LiveProgram : public options::RunningProgram {
         monitoring_.onDriveListRebuilt = std::move(listener);
     }
 
-  private:
+private:
     Monitoring& monitoring_;
     Desktop& desktop_;
     MainWindow& main_;

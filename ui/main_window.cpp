@@ -3,8 +3,8 @@
 namespace ui {
 
 bool MainWindow::create(HWND owner, int x, int y, int width, int height) {
-    if (!WindowBase::create(L"KorvaNT.Main", L"", WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW,
-                            x, y, width, height))
+    if (!WindowBase::create(L"KorvaNT.Main", L"", WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW, x, y,
+                            width, height))
         return false;
     SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     return true;

@@ -12,7 +12,7 @@ public:
     void setBackground(COLORREF colour);
     std::function<void()> onClose;
     std::function<void(HDC, const RECT& client)> onPaint;  // draws the whole client area
-    std::function<void(WPARAM buttons)> onButtonDown;  // MK_ flags of a left or right press
+    std::function<void(WPARAM buttons)> onButtonDown;      // MK_ flags of a left or right press
 
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;

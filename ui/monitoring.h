@@ -28,7 +28,7 @@ constexpr UINT_PTR kDriveListTimer = 12;  // the drive list upkeep
 // The live monitoring: the monitor state, the images and the system sources of the refresh
 // cycle, and where each tick's result goes (the main window and the taskbar button).
 class Monitoring : public monitor::Presenter {
-  public:
+public:
     // The page texts are the fetches'; the refresh cycle shows them.
     Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
                platform::Registry& registry);
@@ -64,7 +64,7 @@ class Monitoring : public monitor::Presenter {
                  const std::optional<render::MainWindowSize>& size, int drawMode) override;
     void setTaskbarCaption(const std::wstring& caption) override;
 
-  private:
+private:
     // The last composed list into the client area: whole, or only what changed since the last
     // tick's drawing.
     void draw(HDC dc, const RECT& client, bool whole);

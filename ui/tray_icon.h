@@ -1,6 +1,9 @@
 #pragma once
+// Windows headers in the order they need.
+// clang-format off
 #include <windows.h>
 #include <shellapi.h>
+// clang-format on
 
 #include <string>
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "platform/win32/unique_handle.h"
 #include "base/image.h"
+#include "platform/win32/unique_handle.h"
 
 namespace win32 {
 

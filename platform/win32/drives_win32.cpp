@@ -1,20 +1,29 @@
 #include "platform/win32/drives_win32.h"
 
+// Windows headers in the order they need.
+// clang-format off
 #include <windows.h>
 #include <pdh.h>
 #include <pdhmsg.h>
+// clang-format on
 
 namespace win32 {
 namespace {
 
 int typeOf(UINT windowsType) {
     switch (windowsType) {
-        case DRIVE_REMOVABLE: return platform::kDriveRemovable;
-        case DRIVE_FIXED: return platform::kDriveFixed;
-        case DRIVE_REMOTE: return platform::kDriveNetwork;
-        case DRIVE_CDROM: return platform::kDriveCdRom;
-        case DRIVE_RAMDISK: return platform::kDriveRamDisk;
-        default: return platform::kDriveUnknown;
+        case DRIVE_REMOVABLE:
+            return platform::kDriveRemovable;
+        case DRIVE_FIXED:
+            return platform::kDriveFixed;
+        case DRIVE_REMOTE:
+            return platform::kDriveNetwork;
+        case DRIVE_CDROM:
+            return platform::kDriveCdRom;
+        case DRIVE_RAMDISK:
+            return platform::kDriveRamDisk;
+        default:
+            return platform::kDriveUnknown;
     }
 }
 

@@ -49,11 +49,11 @@ bool successStatus(HINTERNET request) {
 
 platform::HttpResponse read(HINTERNET session, const std::wstring& url, UniqueInternet& request) {
     platform::HttpResponse response;
-    request.reset(InternetOpenUrlW(
-        session, url.c_str(), nullptr, 0,
-        INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE |
-            INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES,
-        0));
+    request.reset(InternetOpenUrlW(session, url.c_str(), nullptr, 0,
+                                   INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
+                                       INTERNET_FLAG_PRAGMA_NOCACHE | INTERNET_FLAG_NO_UI |
+                                       INTERNET_FLAG_NO_COOKIES,
+                                   0));
     if (!request || !successStatus(request.get())) return response;
     std::string body;
     char chunk[8192];

@@ -7,7 +7,7 @@ namespace win32 {
 // winhttp.h, whose declarations clash with wininet.h.
 class HttpClientWinInet : public platform::HttpClient {
 public:
-    static constexpr unsigned kTimeoutMs = 4000;        // the longest a fetch may take
+    static constexpr unsigned kTimeoutMs = 4000;       // the longest a fetch may take
     static constexpr size_t kMaxBodyBytes = 1u << 20;  // a page larger than this is no page
 
     platform::HttpResponse get(const std::wstring& url) override;

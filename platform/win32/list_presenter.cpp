@@ -20,8 +20,8 @@ void fill(HDC dc, const RECT& rect, COLORREF colour) {
 
 }  // namespace
 
-bool ListPresenter::changed(const base::Image& list, int listHeight, bool stretch,
-                            int clientWidth, int clientHeight, COLORREF background) {
+bool ListPresenter::changed(const base::Image& list, int listHeight, bool stretch, int clientWidth,
+                            int clientHeight, COLORREF background) {
     listHeight = std::clamp(listHeight, 0, list.height());
     if (clientWidth <= 0 || clientHeight <= 0) return false;
     const Shown now{stretch, clientWidth, clientHeight, listHeight, background};

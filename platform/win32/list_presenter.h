@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/win32/dib_surface.h"
 #include "base/image.h"
+#include "platform/win32/dib_surface.h"
 
 namespace win32 {
 
@@ -15,8 +15,8 @@ public:
     // whole: the target may show anything (a paint message, another target), so all of it is
     // drawn. Otherwise the target still shows the last presentation and only what changed since
     // is drawn: a list that did not change costs no copy to the target at all.
-    void present(HDC target, const base::Image& list, int listHeight, bool stretch,
-                 int clientWidth, int clientHeight, COLORREF background, bool whole = true);
+    void present(HDC target, const base::Image& list, int listHeight, bool stretch, int clientWidth,
+                 int clientHeight, COLORREF background, bool whole = true);
 
     // Whether a presentation that is not whole would put anything into the target: false when
     // the target already shows this list, so the caller need not even get a DC.
@@ -33,8 +33,8 @@ private:
     DibSurface surface_;
     Shown shown_;
     bool haveShown_ = false;
-    int loadedRows_ = 0;       // rows of the surface that hold the list as last presented
-    int loadedWidth_ = 0;      // their width
+    int loadedRows_ = 0;   // rows of the surface that hold the list as last presented
+    int loadedWidth_ = 0;  // their width
 };
 
 }  // namespace win32

@@ -1,10 +1,13 @@
 #include "platform/win32/network_win32.h"
 
+// Windows headers in the order they need.
+// clang-format off
 #include <winsock2.h>
 #include <ws2ipdef.h>
 #include <windows.h>
 #include <iphlpapi.h>
 #include <netioapi.h>
+// clang-format on
 
 #include <cstring>
 #include <string>
@@ -34,8 +37,8 @@ std::vector<unsigned char> sizedCall(Call call, DWORD& result) {
     ULONG size = 0;
     result = call(nullptr, &size);
     std::vector<unsigned char> buffer;
-    for (int attempt = 0; attempt < 3 &&
-                          (result == ERROR_INSUFFICIENT_BUFFER || result == ERROR_BUFFER_OVERFLOW);
+    for (int attempt = 0;
+         attempt < 3 && (result == ERROR_INSUFFICIENT_BUFFER || result == ERROR_BUFFER_OVERFLOW);
          ++attempt) {
         buffer.assign(size, 0);
         result = call(buffer.data(), &size);
@@ -98,13 +101,21 @@ platform::AdapterList NetworkWin32::adapters() {
         },
         result);
     switch (result) {
-        case NO_ERROR: list.result = platform::AdapterResult::Ok; break;
-        case ERROR_NOT_SUPPORTED: list.result = platform::AdapterResult::NotSupported; return list;
+        case NO_ERROR:
+            list.result = platform::AdapterResult::Ok;
+            break;
+        case ERROR_NOT_SUPPORTED:
+            list.result = platform::AdapterResult::NotSupported;
+            return list;
         case ERROR_INVALID_PARAMETER:
             list.result = platform::AdapterResult::InvalidParameter;
             return list;
-        case ERROR_NO_DATA: list.result = platform::AdapterResult::NoData; return list;
-        default: list.result = platform::AdapterResult::Failed; return list;
+        case ERROR_NO_DATA:
+            list.result = platform::AdapterResult::NoData;
+            return list;
+        default:
+            list.result = platform::AdapterResult::Failed;
+            return list;
     }
     if (buffer.empty()) {
         list.result = platform::AdapterResult::NoData;

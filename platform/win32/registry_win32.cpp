@@ -20,8 +20,8 @@ HKEY rootOf(platform::Hive hive) {
 UniqueKey createKey(const std::wstring& keyPath) {
     UniqueKey key;
     wchar_t noClass[] = L"";
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, noClass, 0, 0x3F, nullptr,
-                        key.put(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, noClass, 0, 0x3F, nullptr, key.put(),
+                        nullptr) != ERROR_SUCCESS)
         key.reset();
     return key;
 }
@@ -70,8 +70,8 @@ bool RegistryWin32::writeDword(const std::wstring& keyPath, const std::wstring& 
 }
 
 platform::StringWrite RegistryWin32::writeString(const std::wstring& keyPath,
-                                                const std::wstring& valueName,
-                                                const std::wstring& value) {
+                                                 const std::wstring& valueName,
+                                                 const std::wstring& value) {
     UniqueKey key;
     DWORD disposition = 0;
     char noClass[] = "";

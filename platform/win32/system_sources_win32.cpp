@@ -113,7 +113,7 @@ int SystemInfoWin32::platformFamily() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
     if (!GetVersionExW(&info)) return 0;
 #pragma GCC diagnostic pop
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT ? 2
+    return info.dwPlatformId == VER_PLATFORM_WIN32_NT        ? 2
            : info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? 1
                                                              : static_cast<int>(info.dwPlatformId);
 }

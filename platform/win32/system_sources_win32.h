@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <vector>
 
 #include "platform/clipboard.h"
@@ -8,8 +9,6 @@
 #include "platform/power_status.h"
 #include "platform/processor_times.h"
 #include "platform/system_info.h"
-
-#include <cstdint>
 
 namespace win32 {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_registry.h"
-#include "monitor/browser_registry.h"
 #include "features/proxy_switching.h"
 #include "features/script_toggles.h"
+#include "monitor/browser_registry.h"
 
 using namespace features;
 using monitor::kInternetSettingsKey;
@@ -13,7 +13,7 @@ using settings::Item;
 namespace {
 
 class BrowserSettings : public ::testing::Test {
-  protected:
+protected:
     BrowserSettings() { registry.keys.insert(kInternetSettingsKey); }
     platform::RegistryRead value(const std::wstring& key, const std::wstring& name) {
         return registry.read(platform::Hive::CurrentUser, key, name);

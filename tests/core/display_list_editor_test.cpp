@@ -14,7 +14,7 @@ namespace {
 constexpr render::Colour kButtonFace = render::rgb(212, 208, 200);
 
 class DisplayEditor : public ::testing::Test {
-  protected:
+protected:
     DisplayEditor() {
         const settings::Settings& s = live.settings;
         live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,

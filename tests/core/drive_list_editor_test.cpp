@@ -12,7 +12,7 @@ using namespace ui::options;
 namespace {
 
 class DriveEditor : public ::testing::Test {
-  protected:
+protected:
     DriveEditor() {
         for (const wchar_t* letter : {L"C", L"D", L"E"})
             drives.add(letter, platform::kDriveFixed, 1000, 500);

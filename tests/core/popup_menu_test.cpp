@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_registry.h"
-#include "monitor/browser_registry.h"
 #include "features/proxy_switching.h"
+#include "monitor/browser_registry.h"
 #include "ui/hover_rule.h"
 #include "ui/popup_menu_model.h"
 
@@ -11,7 +11,7 @@ using namespace ui;
 namespace {
 
 class PopupMenus : public ::testing::Test {
-  protected:
+protected:
     PopupMenus() {
         settings::Settings& s = live.settings;
         live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,

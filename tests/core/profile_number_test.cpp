@@ -1,9 +1,9 @@
+#include "platform/profile_number.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <string>
-
-#include "platform/profile_number.h"
 
 using platform::leadingInt32;
 

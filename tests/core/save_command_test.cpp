@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/load_settings.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
+#include "settings/load_settings.h"
 
 using namespace settings;
 

@@ -1,10 +1,11 @@
+#include "settings/side_lists.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/load_settings.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
+#include "settings/load_settings.h"
 #include "settings/save_command.h"
-#include "settings/side_lists.h"
 
 using namespace settings;
 

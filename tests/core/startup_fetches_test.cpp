@@ -14,7 +14,7 @@ const std::wstring kNewer =
     L"<title>コルバ君ＮＴ最新版確認ページ</title>----------400++++++++++news**********";
 
 class StartupFetchesTest : public ::testing::Test {
-  protected:
+protected:
     StartupFetchesTest() {
         settings::Settings& s = live.settings;
         live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,

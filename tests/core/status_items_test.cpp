@@ -1,9 +1,10 @@
+#include "monitor/status_items.h"
+
 #include <gtest/gtest.h>
 
 #include "fakes/fake_desktop_state.h"
 #include "fakes/fake_registry.h"
 #include "monitor/browser_registry.h"
-#include "monitor/status_items.h"
 
 using namespace monitor;
 
@@ -47,7 +48,7 @@ TEST(StatusSwitches, OnOffFromTheRegistry) {
     EXPECT_EQ(normalisedSwitch(Switch::ActiveScripting, L"1"), L"0");
 
     registry.values[{kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz,
-                                                            L"proxy:8080", 0};
+                                                               L"proxy:8080", 0};
     EXPECT_EQ(readProxyServer(registry), L"proxy:8080");
 }
 

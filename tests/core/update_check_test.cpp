@@ -1,7 +1,8 @@
+#include "features/update_check.h"
+
 #include <gtest/gtest.h>
 
 #include "monitor/status_items.h"
-#include "features/update_check.h"
 
 using namespace features;
 

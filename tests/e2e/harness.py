@@ -40,7 +40,12 @@ def run(args, timeout=30, **kwargs):
 
 
 def winctl(*args):
-    result = run(["wine", str(WINCTL), *args])
+    # 0 is an answer, 1 and 2 are "no such window" and "clipboard busy"; anything else is Wine
+    # failing to run the helper at all, which a loaded machine sees now and then: run it again.
+    for _ in range(3):
+        result = run(["wine", str(WINCTL), *args])
+        if result.returncode in (0, 1, 2):
+            break
     return result.returncode, result.stdout.decode("utf-8", "replace")
 
 

@@ -62,7 +62,8 @@ def start(korvant, options=None, mem=None, servers=None, files=None):
     if str((options or {}).get("DrawType", 1)) != "0":
         # The first refresh sizes the window to its list; under Wine a resize closes a popup
         # menu that is open at that moment, so menus are opened only after it.
-        wait_for(lambda: main_window().client_width == 158, what="the first refresh")
+        wait_for(lambda: (lambda w: w is not None and w.client_width == 158)(main_window()),
+                 what="the first refresh")
     return app
 
 
@@ -109,8 +110,9 @@ def test_newer_version_shows_the_home_page_entry_only_on_the_update_page(korvant
             bottom_row(tmp_path, "later.png")), what=f"the notice text to move (see {tmp_path})")
     else:
         wait_for(lambda: bottom_row(tmp_path, "shot.png"), what="the list")
-        holds(lambda: NOTICE_CYAN not in bottom_row(tmp_path, "shot.png"), 1.5,
-              what="no notice row")
+        # A screenshot read can miss the window for a moment under load: read again then.
+        holds(lambda: NOTICE_CYAN not in wait_for(lambda: bottom_row(tmp_path, "shot.png"),
+                                                  what="the list"), 1.5, what="no notice row")
     open_tray_menu()
     if title == page_server.TITLE:
         choose("Down", "Return")  # "開発元ホームページを開く" comes first

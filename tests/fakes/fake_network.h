@@ -7,7 +7,8 @@ namespace fakes {
 
 class FakeNetwork : public platform::Network {
 public:
-    std::optional<std::vector<platform::InterfaceRow>> table = std::vector<platform::InterfaceRow>{};
+    std::optional<std::vector<platform::InterfaceRow>> table =
+        std::vector<platform::InterfaceRow>{};
     std::map<std::uint32_t, platform::InterfaceRow> rows;  // by interface index; current counters
     platform::AdapterList adapterList;
     std::wstring local = L"192.168.0.10";

@@ -2,8 +2,8 @@
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/registry.h"

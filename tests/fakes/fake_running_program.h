@@ -9,7 +9,7 @@ namespace fakes {
 
 // Records what the options window's rules asked of the running program.
 class FakeRunningProgram : public ui::options::RunningProgram {
-  public:
+public:
     std::map<ui::options::ProgramTimer, unsigned> intervals;
     std::optional<bool> topmost;
     bool optionsVisible = true;

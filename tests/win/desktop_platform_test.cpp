@@ -1,6 +1,9 @@
+// Windows headers in the order they need.
+// clang-format off
 #include <windows.h>
 #include <winsock2.h>
 #include <gtest/gtest.h>
+// clang-format on
 
 #include <string>
 

@@ -1,7 +1,10 @@
+// Windows headers in the order they need.
+// clang-format off
 #include <winsock2.h>
 #include <windows.h>
 #include <iphlpapi.h>
 #include <gtest/gtest.h>
+// clang-format on
 
 #include "platform/win32/drives_win32.h"
 #include "platform/win32/network_win32.h"
@@ -15,7 +18,9 @@ TEST(MonitorSourcesWin32, ProcessorAndMemoryFiguresAreTheMachines) {
     // The total is the machine's as the system counts it (kernel + user, idle within kernel).
     FILETIME idle, kernel, user;
     ASSERT_TRUE(GetSystemTimes(&idle, &kernel, &user));
-    auto ticks = [](FILETIME t) { return (std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
+    auto ticks = [](FILETIME t) {
+        return (std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime;
+    };
     std::uint64_t systemTotal = ticks(kernel) + ticks(user);
     EXPECT_LE(first->total, systemTotal);
     EXPECT_LT(systemTotal - first->total, 10000000ULL * 64) << "more than a second apart";

@@ -1,10 +1,14 @@
+#include "platform/win32/registry_win32.h"
+
+// Windows headers in the order they need.
+// clang-format off
 #include <windows.h>
 #include <gtest/gtest.h>
+// clang-format on
 
 #include "fakes/fake_registry.h"
-#include "platform/win32/registry_win32.h"
-#include "monitor/browser_registry.h"
 #include "features/registry_routines.h"
+#include "monitor/browser_registry.h"
 
 namespace {
 
@@ -60,7 +64,7 @@ TEST_F(RegistryRoutines, StringsUpTo1022BytesReadBackLongerOnesAndMissingReadEmp
     EXPECT_EQ(read(L"Japanese"), L"プロキシ:8080");
     EXPECT_EQ(read(L"Missing"), L"");
     EXPECT_EQ(monitor::readRegistryText(registry, platform::Hive::CurrentUser,
-                                          L"Software\\KorvaNTTest\\Nowhere", L"X"),
+                                        L"Software\\KorvaNTTest\\Nowhere", L"X"),
               L"");
 }
 
@@ -69,7 +73,8 @@ TEST_F(RegistryRoutines, StringDataIsTheAnsiTextAndTheWriteTellsWhetherTheKeyExi
               platform::StringWrite::WrittenToNewKey);
     ASSERT_EQ(registry.writeString(kKey, L"Empty", L"before"),
               platform::StringWrite::WrittenToExistingKey);
-    ASSERT_EQ(registry.writeString(kKey, L"Empty", L""), platform::StringWrite::WrittenToExistingKey);
+    ASSERT_EQ(registry.writeString(kKey, L"Empty", L""),
+              platform::StringWrite::WrittenToExistingKey);
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kKey.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
     char data[64] = {};

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include <climits>
 
 #include "platform/win32/profile_file_win32.h"

@@ -9,8 +9,8 @@ public:
     explicit TempFolder(const std::wstring& name) {
         wchar_t base[MAX_PATH];
         GetTempPathW(MAX_PATH, base);
-        path_ = std::wstring(base) + L"korvant-" + name + L"-" +
-                std::to_wstring(GetCurrentProcessId());
+        path_ =
+            std::wstring(base) + L"korvant-" + name + L"-" + std::to_wstring(GetCurrentProcessId());
         CreateDirectoryW(path_.c_str(), nullptr);
     }
     ~TempFolder() {
@@ -38,8 +38,8 @@ public:
         return bytes;
     }
     void writeBytes(const std::wstring& name, const std::string& bytes) const {
-        HANDLE h = CreateFileW(file(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                               nullptr);
+        HANDLE h =
+            CreateFileW(file(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD n = 0;
         WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
         CloseHandle(h);

@@ -8,7 +8,7 @@ namespace ui::options {
 namespace {
 
 class CloseListPage : public Page {
-  public:
+public:
     int templateId() const override { return IDD_PAGE_CLOSE_LIST; }
 
     void create(PageContext&) override {
@@ -50,7 +50,7 @@ class CloseListPage : public Page {
         return true;
     }
 
-  private:
+private:
     ListView list_;
     bool filling_ = false;
 };

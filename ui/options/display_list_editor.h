@@ -13,7 +13,7 @@ namespace ui::options {
 // colours. Its rows are the live display rows the refresh cycle walks every tick, so each edit
 // shows at the next tick.
 class DisplayListEditor {
-  public:
+public:
     struct Targets {
         settings::LiveSettings& live;
         RunningProgram& program;  // the menus and the main window's size follow the ticks
@@ -40,7 +40,7 @@ class DisplayListEditor {
     // row; a cancel changes nothing. Other items open no dialog. Returns whether a colour changed.
     bool pickColour(ColourTarget target, const ColourPicker& pick);
 
-  private:
+private:
     bool move(int step);
     void showGradient();
 

@@ -13,7 +13,7 @@ namespace {
 render::Colour systemColour(int index) { return static_cast<render::Colour>(GetSysColor(index)); }
 
 class DisplayListPage : public Page {
-  public:
+public:
     int templateId() const override { return IDD_PAGE_DISPLAY_LIST; }
 
     void create(PageContext& c) override {
@@ -84,7 +84,7 @@ class DisplayListPage : public Page {
         return true;
     }
 
-  private:
+private:
     void showRow(PageContext& c, size_t i) {
         const settings::DisplayRow& row = c.live.displayRows[i];
         list_.setText(i, 0, row.label);

@@ -15,7 +15,7 @@ namespace ui::options {
 std::wstring driveIntervalCaption(int seconds);
 
 class DriveListEditor {
-  public:
+public:
     struct Targets {
         settings::LiveSettings& live;
         RunningProgram& program;  // the main window's size follows the ticks
@@ -41,7 +41,7 @@ class DriveListEditor {
     // A colour button for the selected row's position; a cancel changes nothing.
     bool pickColour(ColourTarget target, const ColourPicker& pick);
 
-  private:
+private:
     void showGradient();
 
     Targets t_;

@@ -15,7 +15,7 @@ render::Colour systemColour(int index) { return static_cast<render::Colour>(GetS
 constexpr const wchar_t* kFigures[] = {L"使用量", L"残容量", L"総容量", L"非表示"};
 
 class DrivePage : public Page {
-  public:
+public:
     int templateId() const override { return IDD_PAGE_DRIVES; }
 
     void create(PageContext& c) override {
@@ -120,7 +120,7 @@ class DrivePage : public Page {
         return true;
     }
 
-  private:
+private:
     // The rows as the drive list has them now; the selection goes with a rebuild.
     void showDrives(PageContext& c) {
         const auto& drives = c.live.drives;

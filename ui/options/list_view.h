@@ -15,7 +15,7 @@ namespace ui::options {
 
 // A report list view with check boxes, as the list pages use it.
 class ListView {
-  public:
+public:
     struct Column {
         const wchar_t* header;
         int width;  // pixels
@@ -31,7 +31,7 @@ class ListView {
     void select(size_t row);
     std::optional<size_t> selected() const;
 
-  private:
+private:
     HWND list_ = nullptr;
 };
 

@@ -12,7 +12,7 @@ namespace ui::options {
 // The options window: the pages of the live settings on ten tabs, the window buttons below them
 // and the status bar. Created hidden at start-up; closing only hides it.
 class OptionsWindow {
-  public:
+public:
     explicit OptionsWindow(PageContext context) : context_(std::move(context)) {}
     OptionsWindow(const OptionsWindow&) = delete;
     OptionsWindow& operator=(const OptionsWindow&) = delete;
@@ -38,7 +38,7 @@ class OptionsWindow {
     std::function<void()> onResetPosition;  // "位置初期化"
     std::function<void()> onResetSize;      // "サイズ初期化"
 
-  private:
+private:
     static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     INT_PTR handle(UINT msg, WPARAM wp, LPARAM lp);
     void layoutStatusBar();

@@ -53,7 +53,7 @@ INT_PTR CALLBACK Page::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 namespace {
 
 class EmptyPage : public Page {
-  public:
+public:
     int templateId() const override { return IDD_PAGE_EMPTY; }
 };
 

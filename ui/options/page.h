@@ -37,7 +37,7 @@ struct PageContext {
 // control. A page only moves values between its controls and the live settings and calls the
 // setting rules; it is created once and lives as long as the window.
 class Page {
-  public:
+public:
     virtual ~Page() = default;
     Page() = default;
     Page(const Page&) = delete;
@@ -64,7 +64,7 @@ class Page {
     HWND hwnd() const { return hwnd_; }
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
 
-  private:
+private:
     static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     HWND hwnd_ = nullptr;
     PageContext* context_ = nullptr;

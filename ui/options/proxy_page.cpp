@@ -8,7 +8,7 @@ namespace ui::options {
 namespace {
 
 class ProxyPage : public Page {
-  public:
+public:
     int templateId() const override { return IDD_PAGE_PROXY; }
 
     void load(PageContext& c) override {

@@ -12,7 +12,7 @@ enum class ProgramTimer { Refresh, AutoClose, DriveList, FolderSizing };
 // The running program as the options window's controls act on it. The setting rules call it;
 // the program implements it over its windows and timers, the tests over a fake.
 class RunningProgram {
-  public:
+public:
     virtual ~RunningProgram() = default;
     // 0 stops the timer.
     virtual void setTimerInterval(ProgramTimer timer, unsigned milliseconds) = 0;

@@ -12,7 +12,7 @@ namespace ui::options {
 // A tab control and the pages of its tabs. A tab may hold several pages, each at its template's
 // place within the tab's body; only the selected tab's pages are shown.
 class TabHost {
-  public:
+public:
     struct Tab {
         std::wstring caption;
         std::vector<std::unique_ptr<Page>> pages;
@@ -28,7 +28,7 @@ class TabHost {
     bool onNotify(const NMHDR& header);
     int selected() const { return selected_; }
 
-  private:
+private:
     HWND tabs_ = nullptr;
     std::vector<Tab> pages_;
     int selected_ = -1;
