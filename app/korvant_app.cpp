@@ -113,8 +113,8 @@ void KorvaNTApp::placeMainWindow(ui::options::Placement placement) {
     platform::WorkArea work = win32::SystemInfoWin32().workArea();
     RECT r{};
     GetWindowRect(main_.hwnd(), &r);
-    ui::options::PixelPoint at = ui::options::placementFor(
-        placement, work.width, work.height, r.right - r.left, r.bottom - r.top);
+    ui::options::PixelPoint at = ui::options::placementFor(placement, work.width, work.height,
+                                                           r.right - r.left, r.bottom - r.top);
     SetWindowPos(main_.hwnd(), nullptr, at.x, at.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     status_.show(ui::options::placementMessage(placement));

@@ -18,10 +18,10 @@
 #include "ui/host_window.h"
 #include "ui/live_program.h"
 #include "ui/main_window.h"
-#include "ui/size_window.h"
 #include "ui/monitoring.h"
 #include "ui/options/colour_dialog.h"
 #include "ui/options/options_window.h"
+#include "ui/size_window.h"
 #include "ui/taskbar_window.h"
 #include "ui/tray_icon.h"
 

@@ -105,12 +105,8 @@ void RefreshCycle::refreshTick() {
 
 void RefreshCycle::formatAndPaint(const SectionGates& gates) {
     const settings::Settings& s = live_.settings;
-    FormatInputs inputs{s,
-                        symbols_,
-                        pages_,
-                        live_.memoText,
-                        live_.receiveTotalBase,
-                        live_.sendTotalBase};
+    FormatInputs inputs{
+        s, symbols_, pages_, live_.memoText, live_.receiveTotalBase, live_.sendTotalBase};
     for (Item item : kRowItems) {
         if (!gates.runs(item)) continue;
         std::wstring& value = valueTexts_[item];

@@ -123,10 +123,9 @@ platform::SystemVersion SystemInfoWin32::version() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    auto rtlGetVersion =
-        ntdll ? reinterpret_cast<GetVersion>(
-                    reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
-              : nullptr;
+    auto rtlGetVersion = ntdll ? reinterpret_cast<GetVersion>(reinterpret_cast<void*>(
+                                     GetProcAddress(ntdll, "RtlGetVersion")))
+                               : nullptr;
     if (!rtlGetVersion || rtlGetVersion(&info) != 0) return {};
     return {static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion),
             static_cast<int>(info.dwBuildNumber)};

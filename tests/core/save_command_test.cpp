@@ -83,8 +83,8 @@ TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
 
 // Without the taskbar button its caption's readings are off, and a save writes them so.
 TEST_F(SaveFixture, TaskbarReadingsWithoutTheButtonLoadAndSaveOff) {
-    ini.values[L"Options"] = {{L"Ver", L"336"}, {L"TaskOnOff", L"0"}, {L"TaskCPU", L"1"},
-                              {L"TaskOut", L"1"}};
+    ini.values[L"Options"] = {
+        {L"Ver", L"336"}, {L"TaskOnOff", L"0"}, {L"TaskCPU", L"1"}, {L"TaskOut", L"1"}};
     LiveSettings live = load();
     EXPECT_EQ(live.settings.taskbarShowsCpu + live.settings.taskbarShowsSend, 0);
     saveSettings(live, ini, files, paths);

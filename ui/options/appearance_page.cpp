@@ -26,7 +26,7 @@ constexpr Binding kBindings[] = {
 };
 
 class AppearancePage : public BoundPage {
-  public:
+public:
     AppearancePage() : BoundPage(IDD_PAGE_OTHER2, kBindings) {}
 
     void create(PageContext& context) override {

@@ -49,7 +49,7 @@ struct Hint {
 // change through the setting rules, and shows every page's values again afterwards (a change
 // can show elsewhere: captions, maxima, locked check boxes).
 class BoundPage : public Page {
-  public:
+public:
     BoundPage(int templateId, std::span<const Binding> bindings, std::span<const Hint> hints = {})
         : templateId_(templateId), bindings_(bindings), hints_(hints) {}
 
@@ -60,10 +60,10 @@ class BoundPage : public Page {
     bool onScroll(PageContext& context, int id) override;
     bool onMessage(PageContext& context, UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
-  protected:
+protected:
     void setText(int control, const std::wstring& text);
 
-  private:
+private:
     const Binding* find(int control) const;
     void drawColourButton(PageContext& context, const DRAWITEMSTRUCT& item);
 

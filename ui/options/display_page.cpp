@@ -19,7 +19,7 @@ constexpr Binding kBindings[] = {
 
 // The clipboard item's text, as the refresh cycle last read it.
 class ClipboardTextPage : public Page {
-  public:
+public:
     int templateId() const override { return IDD_PAGE_DISPLAY_CLIPBOARD; }
     void load(PageContext& context) override {
         if (context.clipboardText)
@@ -29,7 +29,7 @@ class ClipboardTextPage : public Page {
 
 // The memo item's text, edited here.
 class MemoPage : public Page {
-  public:
+public:
     int templateId() const override { return IDD_PAGE_DISPLAY_MEMO; }
     void load(PageContext& context) override {
         loading_ = true;
@@ -48,12 +48,12 @@ class MemoPage : public Page {
         return true;
     }
 
-  private:
+private:
     bool loading_ = false;
 };
 
 class DisplaySettingsPage : public BoundPage {
-  public:
+public:
     DisplaySettingsPage() : BoundPage(IDD_PAGE_DISPLAY, kBindings) {}
 
     void create(PageContext& context) override {
@@ -96,7 +96,7 @@ class DisplaySettingsPage : public BoundPage {
         return BoundPage::onCommand(context, id, code);
     }
 
-  private:
+private:
     TabHost texts_;
 };
 

@@ -36,7 +36,7 @@ constexpr Hint kHints[] = {
 };
 
 class GeneralPage : public BoundPage {
-  public:
+public:
     GeneralPage() : BoundPage(IDD_PAGE_OTHER1, kBindings, kHints) {}
 
     bool onCommand(PageContext& context, int id, int code) override {

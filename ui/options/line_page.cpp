@@ -26,7 +26,7 @@ constexpr int kPresetButtons[kLinePresets] = {IDC_PRESET_MODEM, IDC_PRESET_ADSL_
                                               IDC_PRESET_ADSL_8, IDC_PRESET_ADSL_12};
 
 class LinePage : public BoundPage {
-  public:
+public:
     LinePage() : BoundPage(IDD_PAGE_LINE, kBindings, kHints) {}
 
     void load(PageContext& context) override {

@@ -8,7 +8,7 @@ namespace ui::options {
 
 // A page that is a nested tab control with pages of its own.
 class TabbedPage : public Page {
-  public:
+public:
     struct NestedTab {
         const wchar_t* caption;
         PageFactory make;
@@ -29,7 +29,7 @@ class TabbedPage : public Page {
     void load(PageContext& context) override { tabs_.loadAll(context); }
     bool onNotify(PageContext&, NMHDR& header, LRESULT&) override { return tabs_.onNotify(header); }
 
-  private:
+private:
     int templateId_;
     int tabControl_;
     std::vector<NestedTab> nested_;

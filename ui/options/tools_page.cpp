@@ -27,7 +27,7 @@ constexpr Binding kFolder[] = {
 };
 
 class FolderPage : public BoundPage {
-  public:
+public:
     FolderPage() : BoundPage(IDD_PAGE_TOOLS_FOLDER, kFolder) {}
 
     bool onCommand(PageContext& context, int id, int code) override {

@@ -7,7 +7,7 @@ namespace {
 
 // The version, and the maker's home page behind the icon and the link.
 class VersionPage : public Page {
-  public:
+public:
     int templateId() const override { return IDD_PAGE_VERSION; }
     void create(PageContext&) override {
         SetDlgItemTextW(hwnd(), IDC_VERSION_TEXT, settings::kVersionText);
