@@ -59,10 +59,11 @@ bool KorvaNTApp::startUp() {
     monitoring_.attach(main_, taskbar_);
     main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
     host_.onTimer = [this](UINT_PTR id) {
-        if (monitoring_.onTimer(id)) {
-            if (id == ui::kRefreshTimer) options_.refreshed();
-        } else {
+        if (!monitoring_.onTimer(id)) {
             desktop_.onTimer(id);
+        } else if (id == ui::kRefreshTimer) {
+            desktop_.keepHoverTimer();
+            options_.refreshed();
         }
     };
     main_.onButtonDown = [this](WPARAM buttons) { desktop_.onMainButtonDown(buttons); };

@@ -14,8 +14,12 @@ void RowPainter::setColours(render::Colour background, render::Colour text) {
         if (slot == settings::slotOf(settings::Item::Graph)) continue;
         render::Image& row = images_.rows[slot];
         // Every shown row is painted again by its own section, so a row whose colour stays
-        // needs no clearing here.
-        if (row.background() != background) row.setBackground(background);
+        // needs no clearing here. A cleared row has lost its picture: it must not be taken as
+        // still showing it (a hidden row's colour going A -> B -> A would otherwise stay blank).
+        if (row.background() != background) {
+            row.setBackground(background);
+            painted_[slot].reset();
+        }
         row.setForeground(text);
     }
 }

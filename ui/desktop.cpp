@@ -28,8 +28,14 @@ void Desktop::setMenuEntries() {
 }
 
 void Desktop::startTimers() {
-    SetTimer(host_, kHoverTimer, 250, nullptr);
+    keepHoverTimer();
     SetTimer(host_, kStartupIpTimer, 1000, nullptr);
+}
+
+void Desktop::keepHoverTimer() {
+    if (live_.settings.hoverChoice != 1 || hoverTimerOn_) return;
+    SetTimer(host_, kHoverTimer, 250, nullptr);
+    hoverTimerOn_ = true;
 }
 
 void Desktop::runNetworkSteps() {
@@ -121,13 +127,21 @@ void Desktop::runCommand(const PreparedMenu& menu, int command) {
 void Desktop::hoverTick() {
     if (!main_) return;
     HWND window = main_->hwnd();
-    POINT pointer{};
-    RECT rect{};
-    if (!GetCursorPos(&pointer) || !GetWindowRect(window, &rect)) return;
-    bool nearby =
-        ui::pointerNear(pointer.x, pointer.y, {rect.left, rect.top, rect.right, rect.bottom});
-    switch (ui::hoverAction(live_.settings.hoverChoice == 1, nearby, !IsWindowVisible(window),
-                            userHidden_)) {
+    bool hoverOn = live_.settings.hoverChoice == 1;
+    bool nearby = false;
+    if (hoverOn) {
+        POINT pointer{};
+        RECT rect{};
+        if (!GetCursorPos(&pointer) || !GetWindowRect(window, &rect)) return;
+        nearby =
+            ui::pointerNear(pointer.x, pointer.y, {rect.left, rect.top, rect.right, rect.bottom});
+    } else {
+        // With hover hiding off there is nothing left to watch once a window it hid is shown:
+        // the timer rests until the setting is on again (the refresh tick looks).
+        KillTimer(host_, kHoverTimer);
+        hoverTimerOn_ = false;
+    }
+    switch (ui::hoverAction(hoverOn, nearby, !IsWindowVisible(window), userHidden_)) {
         case ui::HoverAction::Hide:
             hideMain();
             break;

@@ -44,6 +44,9 @@ public:
     void readProxySetting();
     void setMenuEntries();
     void startTimers();
+    // The pointer check runs only while hover hiding is on; the refresh tick calls this so that
+    // the setting turned on starts it.
+    void keepHoverTimer();
     void runNetworkSteps();
 
     bool onTimer(UINT_PTR id);
@@ -77,6 +80,7 @@ private:
     PreparedMenu windowMenu_, trayMenu_;
     features::StartupIpTimer ipTimer_;
     bool userHidden_ = false;
+    bool hoverTimerOn_ = false;
     std::wstring ipPageText_;
 };
 

@@ -225,6 +225,18 @@ TEST(RefreshCycle, RowsRedrawOnlyWhenWhatTheyShowChanges) {
     EXPECT_EQ(drawnNames(), 4);
     EXPECT_EQ(rig.images.rows[0].pixel(2, 5), render::rgb(0, 255, 0));
     EXPECT_EQ(rig.images.list.pixel(2, 5), render::rgb(0, 255, 0));
+
+    // Hidden (and needed by nothing else) while its colour goes to another and back, the row
+    // is painted again when shown.
+    rig.live.settings.graphSource = 0;
+    rig.showOnly({});
+    rig.live.settings.colours[settings::kBackgroundColour] = 65535;
+    rig.tick();
+    rig.live.settings.colours[settings::kBackgroundColour] = 255;
+    rig.tick();
+    rig.showOnly({L"100"});
+    rig.tick();
+    EXPECT_EQ(drawnNames(), 5);
 }
 
 TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
