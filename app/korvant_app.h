@@ -6,7 +6,7 @@
 #include "monitor/page_texts.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/dialogs_win32.h"
-#include "platform/win32/http_client_wininet.h"
+#include "platform/win32/page_fetcher_win32.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
@@ -47,7 +47,7 @@ private:
     win32::TextFilesWin32 files_;
     win32::RegistryWin32 registry_;
     win32::DialogsWin32 dialogs_;
-    win32::HttpClientWinInet http_;
+    win32::PageFetcherWin32 fetcher_;
     win32::ClipboardWriterWin32 clipboard_;
     win32::ShellWin32 shell_;
     settings::LiveSettings live_;
@@ -58,7 +58,7 @@ private:
                          pages_,
                          monitoring_.valueTexts(),
                          status_,
-                         {registry_, dialogs_, http_, clipboard_, shell_}};
+                         {registry_, dialogs_, fetcher_, clipboard_, shell_}};
     // Closes the performance-counter queries on every exit path.
     std::function<void()> closeCounterQueries;
 

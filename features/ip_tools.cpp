@@ -24,15 +24,18 @@ std::optional<std::wstring> cutIpAddress(const std::wstring& page) {
     return rest.substr(0, q - 1);
 }
 
-bool acquireIpAddress(platform::HttpClient& http, const std::wstring& pageAddress,
-                      const std::vector<settings::DisplayRow>& rows, std::wstring& pageText,
-                      std::wstring& ipText) {
-    if (!ipItemShown(rows)) return false;
-    platform::HttpResponse response = http.get(pageAddress);
-    pageText = response.text;
+std::wstring addressFrom(const platform::HttpResponse& page) {
     std::optional<std::wstring> address;
-    if (response.ok) address = cutIpAddress(response.text);
-    ipText = address ? *address : kUnreachableText;
+    if (page.ok) address = cutIpAddress(page.text);
+    return address ? *address : kUnreachableText;
+}
+
+bool acquireIpAddress(platform::PageFetcher& fetcher, const std::wstring& pageAddress,
+                      const std::vector<settings::DisplayRow>& rows, IpArrived arrived) {
+    if (!ipItemShown(rows)) return false;
+    fetcher.fetch(pageAddress, [arrived = std::move(arrived)](const platform::HttpResponse& page) {
+        arrived(addressFrom(page), page.text);
+    });
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "monitor/page_texts.h"
 #include "platform/clipboard_writer.h"
 #include "platform/http_client.h"
+#include "platform/page_fetcher.h"
 #include "settings/display_catalogue.h"
 
 namespace features {
@@ -24,11 +25,15 @@ constexpr size_t kMaxAddressChars = 45;
 // any case). Without "</HTML>", or when the text is longer than any address, there is none.
 std::optional<std::wstring> cutIpAddress(const std::wstring& page);
 
-// Fetches the IP page into `pageText` and the address (or "接続不能") into `ipText`; does nothing
-// while item 104 is not shown. Returns whether a fetch was made.
-bool acquireIpAddress(platform::HttpClient& http, const std::wstring& pageAddress,
-                      const std::vector<settings::DisplayRow>& rows, std::wstring& pageText,
-                      std::wstring& ipText);
+// The address an IP page gives, or "接続不能" when the page could not be had or holds none.
+std::wstring addressFrom(const platform::HttpResponse& page);
+
+using IpArrived = std::function<void(const std::wstring& address, const std::wstring& pageText)>;
+
+// Starts fetching the IP page while item 104 is shown; `arrived` gets the address (or "接続不能")
+// and the page when it arrives. Returns whether a fetch was started.
+bool acquireIpAddress(platform::PageFetcher& fetcher, const std::wstring& pageAddress,
+                      const std::vector<settings::DisplayRow>& rows, IpArrived arrived);
 
 // What the copy command puts on the clipboard: the address, or "0,0,0,0" for a status text.
 std::wstring clipboardTextFor(const std::wstring& ipText);

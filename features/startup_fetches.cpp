@@ -5,44 +5,46 @@
 #include "monitor/status_items.h"
 
 namespace features {
-namespace {
 
-// Access counting is optional and never affects the program.
-void countAccess(platform::HttpClient& http, const std::wstring& address) {
-    if (!address.empty()) http.get(address);
+void StartupFetches::start() {
+    if (live_.settings.checkForUpdates == 1)
+        fetcher_.fetch(servers_.updatePage,
+                       [this](const platform::HttpResponse& page) { updatePageArrived(page); });
+    else
+        acquireAddress();
 }
 
-}  // namespace
-
-StartupFetches runStartupFetches(platform::HttpClient& http,
-                                 const settings::ServerAddresses& servers,
-                                 const settings::LiveSettings& live, monitor::PageTexts& pages) {
-    const settings::Settings& s = live.settings;
-    StartupFetches result;
-
-    if (s.checkForUpdates == 1) {
-        platform::HttpResponse page = http.get(servers.updatePage);
-        if (!page.ok) {
-            pages.publicAddress = features::kUnreachableText;
-            return result;
-        }
-        pages.update = features::parseUpdatePage(page.text, features::kUpdatePageTitleNT);
-        result.newerVersion = monitor::newVersionApplies(pages.update, s.checkForUpdates == 1);
-        if (!servers.counterPage.empty()) {
-            countAccess(http, servers.counterPage);
-            countAccess(http, settings::counterQueryAddress(servers.counterPage));
-        }
+void StartupFetches::updatePageArrived(const platform::HttpResponse& page) {
+    if (!page.ok) {
+        pages_.publicAddress = kUnreachableText;
+        return;
     }
-
-    if (s.startupIpWaitSeconds != 0) return result;
-    bool fetched = features::acquireIpAddress(http, servers.ipPage, live.displayRows,
-                                              result.pageText, pages.publicAddress);
-    if (!fetched) {
-        pages.publicAddress = features::kAfterRestartText;
-    } else if (pages.publicAddress != features::kUnreachableText) {
-        countAccess(http, servers.counterPage);
+    pages_.update = parseUpdatePage(page.text, kUpdatePageTitleNT);
+    if (monitor::newVersionApplies(pages_.update, live_.settings.checkForUpdates == 1) &&
+        onNewerVersion)
+        onNewerVersion();
+    if (!servers_.counterPage.empty()) {
+        countAccess(servers_.counterPage);
+        countAccess(settings::counterQueryAddress(servers_.counterPage));
     }
-    return result;
+    acquireAddress();
+}
+
+void StartupFetches::acquireAddress() {
+    if (live_.settings.startupIpWaitSeconds != 0) return;
+    bool started =
+        acquireIpAddress(fetcher_, servers_.ipPage, live_.displayRows,
+                         [this](const std::wstring& address, const std::wstring& pageText) {
+                             pages_.publicAddress = address;
+                             if (onIpPage) onIpPage(pageText);
+                             if (address != kUnreachableText) countAccess(servers_.counterPage);
+                         });
+    if (!started) pages_.publicAddress = kAfterRestartText;
+}
+
+// Access counting is optional and never affects the program.
+void StartupFetches::countAccess(const std::wstring& address) {
+    if (!address.empty()) fetcher_.fetch(address, nullptr);
 }
 
 }  // namespace features

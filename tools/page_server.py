@@ -22,6 +22,7 @@ Only the Python 3 standard library is used; the end-to-end tests import this mod
 """
 import argparse
 import http.server
+import select
 import threading
 import time
 
@@ -47,13 +48,20 @@ class PageServer:
     """Serves the pages from a thread; `requests` records (monotonic time, path) of each GET.
 
     `stall` lists paths that are answered with nothing at all: the connection stays open until
-    the server stops (a server that never replies). `extra` maps further paths to page texts."""
+    the server stops or the client leaves, whose time `left` records (a server that never
+    replies). `extra` maps further paths to page texts. `streams` maps paths to a body size in
+    bytes, sent as fast as the client takes it, with its Content-Length when `announce` is true;
+    `sent` records how many body bytes each stream got out before it ended."""
 
     def __init__(self, port=0, host="127.0.0.1", newest="336", announcement="", title=TITLE,
-                 stall=(), extra=None):
+                 stall=(), extra=None, streams=None, announce=True):
         self.update_text = update_page(newest, announcement, title)
         self.stall = set(stall)
         self.extra = dict(extra or {})
+        self.streams = dict(streams or {})
+        self.announce = announce
+        self.left = []
+        self.sent = {}
         self.requests = []
         self._lock = threading.Lock()
         self._stopping = threading.Event()
@@ -65,7 +73,10 @@ class PageServer:
                 with server._lock:
                     server.requests.append((time.monotonic(), self.path))
                 if path in server.stall:
-                    server._stopping.wait(60)
+                    self._hold(path)
+                    return
+                if path in server.streams:
+                    self._stream(path, server.streams[path])
                     return
                 if path == "/update":
                     self._send(server.update_text)
@@ -77,6 +88,35 @@ class PageServer:
                     self._send(server.extra[path])
                 else:
                     self.send_error(404)
+
+            def _hold(self, path):
+                while not server._stopping.is_set():
+                    if select.select([self.connection], [], [], 0.1)[0]:
+                        try:
+                            gone = not self.connection.recv(4096)
+                        except OSError:
+                            gone = True
+                        if gone:
+                            with server._lock:
+                                server.left.append((time.monotonic(), path))
+                            return
+
+            def _stream(self, path, size):
+                self.send_response(200)
+                if server.announce:
+                    self.send_header("Content-Length", str(size))
+                else:
+                    self.close_connection = True
+                self.end_headers()
+                chunk, sent = b"x" * 65536, 0
+                try:
+                    while sent < size and not server._stopping.is_set():
+                        self.wfile.write(chunk[:size - sent])
+                        sent += min(len(chunk), size - sent)
+                except OSError:
+                    pass
+                with server._lock:
+                    server.sent[path] = sent
 
             def _send(self, text):
                 body = text.encode(ENCODING)

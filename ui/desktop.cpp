@@ -39,12 +39,11 @@ void Desktop::keepHoverTimer() {
 }
 
 void Desktop::runNetworkSteps() {
-    // The window shows while the fetches block the thread.
-    if (main_) UpdateWindow(main_->hwnd());
-    features::StartupFetches fetched =
-        features::runStartupFetches(services_.http, servers_, live_, pages_);
-    if (fetched.newerVersion) visibility_.verHp = true;
-    if (!fetched.pageText.empty()) ipPageText_ = fetched.pageText;
+    startupFetches_ =
+        std::make_unique<features::StartupFetches>(services_.fetcher, servers_, live_, pages_);
+    startupFetches_->onNewerVersion = [this] { visibility_.verHp = true; };
+    startupFetches_->onIpPage = [this](const std::wstring& page) { ipPageText_ = page; };
+    startupFetches_->start();
 }
 
 bool Desktop::onTimer(UINT_PTR id) {
@@ -161,8 +160,11 @@ void Desktop::startupIpTick() {
 }
 
 void Desktop::acquireIpAddress() {
-    features::acquireIpAddress(services_.http, servers_.ipPage, live_.displayRows, ipPageText_,
-                               pages_.publicAddress);
+    features::acquireIpAddress(services_.fetcher, servers_.ipPage, live_.displayRows,
+                               [this](const std::wstring& address, const std::wstring& page) {
+                                   pages_.publicAddress = address;
+                                   ipPageText_ = page;
+                               });
 }
 
 void Desktop::showMain() { ShowWindow(main_->hwnd(), SW_SHOWNOACTIVATE); }

@@ -2,14 +2,16 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "features/ip_tools.h"
+#include "features/startup_fetches.h"
 #include "features/status_bar.h"
 #include "monitor/page_texts.h"
 #include "platform/clipboard_writer.h"
 #include "platform/dialogs.h"
-#include "platform/http_client.h"
+#include "platform/page_fetcher.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "settings/live_settings.h"
@@ -25,7 +27,7 @@ constexpr UINT_PTR kStartupIpTimer = 3;
 struct DesktopServices {
     platform::Registry& registry;
     platform::Dialogs& dialogs;
-    platform::HttpClient& http;
+    platform::PageFetcher& fetcher;
     platform::ClipboardWriter& clipboard;
     platform::Shell& shell;
 };
@@ -82,6 +84,7 @@ private:
     bool userHidden_ = false;
     bool hoverTimerOn_ = false;
     std::wstring ipPageText_;
+    std::unique_ptr<features::StartupFetches> startupFetches_;
 };
 
 }  // namespace ui

@@ -40,32 +40,32 @@ TEST(IpPage, TextLongerThanAnyAddressIsNoAddress) {
     const std::wstring longest = L"ffff:ffff:ffff:ffff:ffff:ffff:255.255.255.255";
     EXPECT_EQ(cutIpAddress(L"></BODY>" + longest + L"</HTML>"), longest);
     EXPECT_EQ(cutIpAddress(L"></BODY>" + longest + L"0</HTML>"), std::nullopt);
-    fakes::FakeHttp http;
-    http.pages[L"http://h/ip"] = L"></BODY>" + std::wstring(800000, L'9') + L"</HTML>";
-    std::wstring page, ip;
-    acquireIpAddress(http, L"http://h/ip", rows(true), page, ip);
-    EXPECT_EQ(ip, L"接続不能");
+    EXPECT_EQ(addressFrom({true, L"></BODY>" + std::wstring(800000, L'9') + L"</HTML>"}),
+              L"接続不能");
 }
 
 TEST(IpAcquisition, FetchesOnlyWhileTheItemIsShownAndReportsFailures) {
-    fakes::FakeHttp http;
-    std::wstring page, ip = L"old";
-    EXPECT_FALSE(acquireIpAddress(http, L"http://h/ip", rows(false), page, ip));
-    EXPECT_TRUE(http.requests.empty());
-    EXPECT_EQ(ip, L"old");
+    fakes::FakeFetcher fetcher;
+    std::vector<std::wstring> addresses;
+    std::wstring page;
+    auto arrived = [&](const std::wstring& address, const std::wstring& text) {
+        addresses.push_back(address);
+        page = text;
+    };
+    EXPECT_FALSE(acquireIpAddress(fetcher, L"http://h/ip", rows(false), arrived));
+    EXPECT_TRUE(fetcher.requests.empty());
 
-    EXPECT_TRUE(acquireIpAddress(http, L"http://h/ip", rows(true), page, ip));
-    EXPECT_EQ(ip, L"接続不能");  // unreachable
-
-    http.pages[L"http://h/ip"] = L"<HTML><BODY></BODY>10.0.0.9";  // cut short
-    acquireIpAddress(http, L"http://h/ip", rows(true), page, ip);
-    EXPECT_EQ(ip, L"接続不能");
-
-    http.pages[L"http://h/ip"] = L"<HTML><BODY></BODY>10.0.0.9</HTML>";
-    acquireIpAddress(http, L"http://h/ip", rows(true), page, ip);
-    EXPECT_EQ(ip, L"10.0.0.9");
+    EXPECT_TRUE(acquireIpAddress(fetcher, L"http://h/ip", rows(true), arrived));
+    fetcher.deliverAll();                                            // unreachable
+    fetcher.pages[L"http://h/ip"] = L"<HTML><BODY></BODY>10.0.0.9";  // cut short
+    acquireIpAddress(fetcher, L"http://h/ip", rows(true), arrived);
+    fetcher.deliverAll();
+    fetcher.pages[L"http://h/ip"] = L"<HTML><BODY></BODY>10.0.0.9</HTML>";
+    acquireIpAddress(fetcher, L"http://h/ip", rows(true), arrived);
+    EXPECT_EQ(addresses.size(), 2u);  // the last one has not arrived yet
+    fetcher.deliverAll();
+    EXPECT_EQ(addresses, (std::vector<std::wstring>{L"接続不能", L"接続不能", L"10.0.0.9"}));
     EXPECT_EQ(page, L"<HTML><BODY></BODY>10.0.0.9</HTML>");
-    EXPECT_EQ(http.requests.size(), 3u);
 }
 
 TEST(IpCopy, StatusTextsCopyAsZeros) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "fakes/fake_http.h"
 #include "fakes/fake_profile_file.h"
 
@@ -22,7 +24,17 @@ protected:
         servers = {L"http://s/update", L"http://s/ip", L"http://s/", L""};
         pages.publicAddress = monitor::kLoadingText;
     }
-    StartupFetches run() { return runStartupFetches(http, servers, live, pages); }
+    // Starts the steps and answers every fetch, as the pages arrive one after the other.
+    void run() {
+        start();
+        fetcher.deliverAll();
+    }
+    void start() {
+        fetches = std::make_unique<StartupFetches>(fetcher, servers, live, pages);
+        fetches->onNewerVersion = [this] { newerVersion = true; };
+        fetches->onIpPage = [this](const std::wstring& page) { ipPage = page; };
+        fetches->start();
+    }
     void hideIpItem() {
         for (auto& row : live.displayRows)
             if (settings::idOf(row.id) == 104) row.shown = false;
@@ -30,29 +42,39 @@ protected:
 
     settings::LiveSettings live;
     monitor::PageTexts pages;
-    fakes::FakeHttp http;
+    fakes::FakeFetcher fetcher;
     ServerAddresses servers;
+    std::unique_ptr<StartupFetches> fetches;
+    bool newerVersion = false;
+    std::wstring ipPage;
 };
 
 }  // namespace
 
-TEST_F(StartupFetchesTest, UpdateCheckThenImmediateAddressWhenTheWaitIsZero) {
+TEST_F(StartupFetchesTest, UpdateCheckThenImmediateAddressEachAppliedWhenItArrives) {
     live.settings.startupIpWaitSeconds = 0;
-    http.pages[L"http://s/update"] = kNewer;
-    http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
-    StartupFetches result = run();
-    EXPECT_TRUE(result.newerVersion);
+    fetcher.pages[L"http://s/update"] = kNewer;
+    fetcher.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
+    start();
+    // Nothing waits for the update page, and the address is asked for only after it.
+    EXPECT_EQ(fetcher.requests, std::vector<std::wstring>{L"http://s/update"});
+    EXPECT_EQ(pages.publicAddress, monitor::kLoadingText);
+    fetcher.deliverNext();
+    EXPECT_TRUE(newerVersion);
     EXPECT_EQ(pages.update.announcement, L"news");
+    EXPECT_EQ(fetcher.requests, (std::vector<std::wstring>{L"http://s/update", L"http://s/ip"}));
+    EXPECT_EQ(pages.publicAddress, monitor::kLoadingText);  // still on its way
+    fetcher.deliverNext();
     EXPECT_EQ(pages.publicAddress, L"192.0.2.1");
-    EXPECT_EQ(http.requests, (std::vector<std::wstring>{L"http://s/update", L"http://s/ip"}));
+    EXPECT_EQ(ipPage, L"<HTML><BODY></BODY>192.0.2.1</HTML>");
 }
 
 TEST_F(StartupFetchesTest, WithAWaitNoAddressIsFetchedAndTheTextStays) {
     live.settings.checkForUpdates = 0;
     live.settings.startupIpWaitSeconds = 3;
-    StartupFetches result = run();
-    EXPECT_FALSE(result.newerVersion);
-    EXPECT_TRUE(http.requests.empty());
+    run();
+    EXPECT_FALSE(newerVersion);
+    EXPECT_TRUE(fetcher.requests.empty());
     EXPECT_EQ(pages.publicAddress, monitor::kLoadingText);
 }
 
@@ -61,29 +83,30 @@ TEST_F(StartupFetchesTest, HiddenIpItemWithNoWaitShowsAfterRestart) {
     live.settings.startupIpWaitSeconds = 0;
     hideIpItem();
     run();
-    EXPECT_TRUE(http.requests.empty());
+    EXPECT_TRUE(fetcher.requests.empty());
     EXPECT_EQ(pages.publicAddress, L"再起動後に表示");
 }
 
 TEST_F(StartupFetchesTest, FailedUpdateCheckEndsTheStepsAsUnreachable) {
     live.settings.startupIpWaitSeconds = 0;
-    http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
-    StartupFetches result = run();
-    EXPECT_FALSE(result.newerVersion);
+    fetcher.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
+    run();
+    EXPECT_FALSE(newerVersion);
     EXPECT_EQ(pages.publicAddress, L"接続不能");
-    EXPECT_EQ(http.requests, std::vector<std::wstring>{L"http://s/update"});  // no address fetch
+    EXPECT_EQ(fetcher.requests, std::vector<std::wstring>{L"http://s/update"});  // no address
     EXPECT_EQ(pages.update.result, L"no");
 }
 
 TEST_F(StartupFetchesTest, CountersAreAskedOnlyWhenConfigured) {
     live.settings.startupIpWaitSeconds = 0;
     servers.counterPage = L"http://c/count?id=7";
-    http.pages[L"http://s/update"] = L"nothing here";
-    http.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
+    fetcher.pages[L"http://s/update"] = L"nothing here";
+    fetcher.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     run();
-    EXPECT_EQ(http.requests, (std::vector<std::wstring>{L"http://s/update", L"http://c/count?id=7",
-                                                        L"http://c/count?id=7&ver=336&type=main",
-                                                        L"http://s/ip", L"http://c/count?id=7"}));
+    EXPECT_EQ(fetcher.requests,
+              (std::vector<std::wstring>{L"http://s/update", L"http://c/count?id=7",
+                                         L"http://c/count?id=7&ver=336&type=main", L"http://s/ip",
+                                         L"http://c/count?id=7"}));
     EXPECT_EQ(pages.publicAddress, L"192.0.2.1");  // counter failures change nothing
 }
 

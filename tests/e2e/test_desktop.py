@@ -193,13 +193,11 @@ def test_hidden_ip_item_with_no_wait_fetches_nothing(korvant, pages):
     holds(lambda: not server.requested("/ip"), 2.5, what="no IP request")
 
 
-def test_a_server_that_never_answers_delays_start_up_only_boundedly(korvant, pages):
+def test_a_server_that_never_answers_holds_neither_start_up_nor_the_menus(korvant, pages):
     server = pages(stall={"/update"})
     set_clipboard("before")
-    started = time.monotonic()
     app = start(korvant, options={"IPMC": 1}, mem={"Slider6": 60}, servers=servers_of(server))
-    open_tray_menu()  # the icon answers once start-up has given up on the page
-    assert 4.0 <= time.monotonic() - started < 20
+    open_tray_menu()
     assert server.requested("/update")
     choose("Down", "Return")
     wait_for(lambda: x_clipboard() == "0,0,0,0", what="zeros on the clipboard")

@@ -1,24 +1,39 @@
 #pragma once
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/clipboard_writer.h"
 #include "platform/http_client.h"
+#include "platform/page_fetcher.h"
 
 namespace fakes {
 
-// Pages by address; an address without a page fails like an unreachable server.
-class FakeHttp : public platform::HttpClient {
+// Fetches wait until the test delivers them, oldest first, as pages or as failures.
+class FakeFetcher : public platform::PageFetcher {
 public:
     std::map<std::wstring, std::wstring> pages;
     std::vector<std::wstring> requests;  // in call order
+    std::deque<std::pair<std::wstring, Done>> pending;
 
-    platform::HttpResponse get(const std::wstring& url) override {
+    void fetch(const std::wstring& url, Done done) override {
         requests.push_back(url);
+        pending.emplace_back(url, std::move(done));
+    }
+    bool deliverNext() {
+        if (pending.empty()) return false;
+        auto [url, done] = std::move(pending.front());
+        pending.pop_front();
         auto page = pages.find(url);
-        if (page == pages.end()) return {};
-        return {true, page->second};
+        platform::HttpResponse response;
+        if (page != pages.end()) response = {true, page->second};
+        if (done) done(response);
+        return true;
+    }
+    void deliverAll() {
+        while (deliverNext()) {
+        }
     }
 };
 

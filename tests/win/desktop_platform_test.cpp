@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/win32/clipboard_writer_win32.h"
-#include "platform/win32/http_client_wininet.h"
+#include "platform/win32/http_client_winhttp.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST(ClipboardWriter, ReplacesTheClipboardWithPlainText) {
 }
 
 TEST(HttpClient, RefusedAndMalformedAddressesFailWithoutText) {
-    win32::HttpClientWinInet http;
+    win32::HttpClientWinHttp http;
     platform::HttpResponse refused =
         http.get(L"http://127.0.0.1:" + std::to_wstring(closedPort()) + L"/ip");
     EXPECT_FALSE(refused.ok);
