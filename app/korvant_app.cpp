@@ -53,6 +53,11 @@ bool KorvaNTApp::startUp() {
     sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth), pixels(s.sizeWindowHeight));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
+    desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
+    desktop_.onAddCapturedTitle = [this] { utilities_.addCapturedTitle(); };
+    utilities_.onTitleCaptured = [this](bool captured) { desktop_.showCloseEntry(captured); };
+    // The close list page shows the new rows and counts.
+    utilities_.onCloseListChanged = [this] { options_.reload(); };
     options_.onSave = [this] { saveCommand(); };
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
     monitoring_.prepare(dialogs_);
@@ -60,7 +65,7 @@ bool KorvaNTApp::startUp() {
     main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
     host_.onTimer = [this](UINT_PTR id) {
         if (!monitoring_.onTimer(id)) {
-            desktop_.onTimer(id);
+            if (!utilities_.onTimer(id)) desktop_.onTimer(id);
         } else if (id == ui::kRefreshTimer) {
             desktop_.keepHoverTimer();
             options_.refreshed();
@@ -70,6 +75,7 @@ bool KorvaNTApp::startUp() {
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     monitoring_.startTimers(host_.hwnd());
     desktop_.startTimers();
+    utilities_.start(host_.hwnd(), main_.hwnd());
     desktop_.runNetworkSteps();
     return true;
 }

@@ -24,6 +24,7 @@
 #include "ui/size_window.h"
 #include "ui/taskbar_window.h"
 #include "ui/tray_icon.h"
+#include "ui/utilities.h"
 
 namespace app {
 
@@ -66,9 +67,10 @@ private:
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
+    ui::Utilities utilities_{live_, status_};
     ui::SizeWindow sizeWindow_;
     settings::ServerAddresses servers_;
-    ui::LiveProgram program_{monitoring_, desktop_, main_, taskbar_};
+    ui::LiveProgram program_{monitoring_, desktop_, utilities_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         live_,
         program_,
