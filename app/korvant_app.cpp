@@ -53,6 +53,7 @@ bool KorvaNTApp::startUp() {
     sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth), pixels(s.sizeWindowHeight));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
+    desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     options_.onSave = [this] { saveCommand(); };
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
     monitoring_.prepare(dialogs_);
