@@ -54,6 +54,11 @@ bool KorvaNTApp::startUp() {
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
+    desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
+    desktop_.onAddCapturedTitle = [this] { utilities_.addCapturedTitle(); };
+    utilities_.onTitleCaptured = [this](bool captured) { desktop_.showCloseEntry(captured); };
+    // The close list page shows the new rows and counts.
+    utilities_.onCloseListChanged = [this] { options_.reload(); };
     options_.onSave = [this] { saveCommand(); };
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
     monitoring_.prepare(dialogs_);
@@ -61,7 +66,7 @@ bool KorvaNTApp::startUp() {
     main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
     host_.onTimer = [this](UINT_PTR id) {
         if (!monitoring_.onTimer(id)) {
-            desktop_.onTimer(id);
+            if (!utilities_.onTimer(id)) desktop_.onTimer(id);
         } else if (id == ui::kRefreshTimer) {
             desktop_.keepHoverTimer();
             options_.refreshed();
@@ -71,6 +76,7 @@ bool KorvaNTApp::startUp() {
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     monitoring_.startTimers(host_.hwnd());
     desktop_.startTimers();
+    utilities_.start(host_.hwnd(), main_.hwnd());
     desktop_.runNetworkSteps();
     return true;
 }

@@ -28,6 +28,7 @@
 #include "ui/size_window.h"
 #include "ui/taskbar_window.h"
 #include "ui/tray_icon.h"
+#include "ui/utilities.h"
 
 namespace app {
 
@@ -70,6 +71,7 @@ private:
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
+    ui::Utilities utilities_{live_, status_};
     ui::SizeWindow sizeWindow_;
     settings::ServerAddresses servers_;
     // The clipboard link: its own socket and clipboard reader; it runs on its page's timers.
@@ -79,7 +81,7 @@ private:
     win32::ClockWin32 clock_;
     features::ClipboardLink clipboardLink_{
         live_.settings, {linkSocket_, linkClipboard_, clipboard_, ansi_, clock_}};
-    ui::LiveProgram program_{monitoring_, desktop_, main_, taskbar_};
+    ui::LiveProgram program_{monitoring_, desktop_, utilities_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         live_,
         program_,

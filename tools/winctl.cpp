@@ -339,6 +339,42 @@ int listBoxItems(HWND w) {
     return 0;
 }
 
+// ---- windows of the test's own, standing in for other programs' windows
+
+// A top-level window with `title`, brought to the front; runs until the window is closed (a
+// system-menu close included) and then ends.
+int ownWindow(const wchar_t* title) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (msg == WM_DESTROY) PostQuitMessage(0);
+        return DefWindowProcW(w, msg, wp, lp);
+    };
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KorvaNT.TestWindow";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    RegisterClassW(&wc);
+    HWND w = CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 300,
+                             240, 160, nullptr, nullptr, wc.hInstance, nullptr);
+    if (!w) return 1;
+    SetForegroundWindow(w);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+// The title of the window in the foreground.
+int foregroundTitle() {
+    HWND w = GetForegroundWindow();
+    if (!w) return 1;
+    wchar_t text[512] = {};
+    InternalGetWindowText(w, text, 512);
+    print(std::wstring(text) + L"\n");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -360,6 +396,19 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"closehandle" && argc == 3) {
         auto w = reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(argv[2])));
         return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (command == L"window" && argc == 3) return ownWindow(argv[2]);
+    if (command == L"foreground") return foregroundTitle();
+    if (command == L"front" && argc == 3) {
+        HWND w = findByTitle(argv[2]);
+        return w && SetForegroundWindow(w) ? 0 : 1;
+    }
+    if (command == L"resize" && argc == 5) {
+        HWND w = findByTitle(argv[2]);
+        return w && SetWindowPos(w, nullptr, 0, 0, _wtoi(argv[3]), _wtoi(argv[4]),
+                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
     }
     if (command == L"clipboard") return clipboardText();
     if (command == L"client" && argc == 3) return client(findByTitle(argv[2]));

@@ -27,6 +27,8 @@ void Desktop::setMenuEntries() {
     visibility_.verHp = verHp;
 }
 
+void Desktop::showCloseEntry(bool shown) { visibility_.ieClose = shown; }
+
 void Desktop::startTimers() {
     keepHoverTimer();
     SetTimer(host_, kStartupIpTimer, 1000, nullptr);
@@ -116,6 +118,12 @@ void Desktop::runCommand(const PreparedMenu& menu, int command) {
             return;
         case kOption:
             if (onOpenOptions) onOpenOptions();
+            return;
+        case kMemCl:
+            if (onReleaseMemory) onReleaseMemory();
+            return;
+        case kIeClose:
+            if (onAddCapturedTitle) onAddCapturedTitle();
             return;
     }
     if (command >= kPro0 && command <= kPro0 + static_cast<int>(menu.proxyCaptions.size()))

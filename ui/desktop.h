@@ -45,6 +45,8 @@ public:
     // Start-up steps, in the order start-up calls them.
     void readProxySetting();
     void setMenuEntries();
+    // The auto-close scan shows "クローズリストに追加" in both menus while it has a title.
+    void showCloseEntry(bool shown);
     void startTimers();
     // The pointer check runs only while hover hiding is on; the refresh tick calls this so that
     // the setting turned on starts it.
@@ -55,10 +57,12 @@ public:
     void onTray(UINT mouseMessage);
     void onMainButtonDown(WPARAM buttons);
 
-    std::function<void()> onExit;             // "終了" of either menu
-    std::function<void()> onOpenOptions;      // "オプション" of either menu
-    std::function<void()> onStartupWaitOver;  // the clipboard link connects here when asked to
-    std::wstring proxyField;                  // what the options window's proxy field shows
+    std::function<void()> onExit;              // "終了" of either menu
+    std::function<void()> onOpenOptions;       // "オプション" of either menu
+    std::function<void()> onReleaseMemory;     // "…MBメモリ開放" of either menu
+    std::function<void()> onAddCapturedTitle;  // "クローズリストに追加" of either menu
+    std::function<void()> onStartupWaitOver;   // the clipboard link connects here when asked to
+    std::wstring proxyField;                   // what the options window's proxy field shows
 
 private:
     void openMenu(MenuKind kind, HWND owner);

@@ -15,9 +15,10 @@ void LiveProgram::setTimerInterval(options::ProgramTimer timer, unsigned millise
             id = kDriveListTimer;
             break;
         case options::ProgramTimer::AutoClose:
+            utilities_.setInterval(kAutoCloseTimer, milliseconds);
+            return;
         case options::ProgramTimer::FolderSizing:
-            // Their timers come with the auto-close scan and the folder sizing, which read the
-            // interval from the settings when they start.
+            utilities_.setInterval(kFolderSizingTimer, milliseconds);
             return;
     }
     if (milliseconds == 0)

@@ -6,6 +6,7 @@
 #include "ui/monitoring.h"
 #include "ui/options/running_program.h"
 #include "ui/taskbar_window.h"
+#include "ui/utilities.h"
 
 namespace ui {
 
@@ -13,8 +14,13 @@ namespace ui {
 // windows, the menus and the refresh cycle's images.
 class LiveProgram : public options::RunningProgram {
 public:
-    LiveProgram(Monitoring& monitoring, Desktop& desktop, MainWindow& main, TaskbarWindow& taskbar)
-        : monitoring_(monitoring), desktop_(desktop), main_(main), taskbar_(taskbar) {}
+    LiveProgram(Monitoring& monitoring, Desktop& desktop, Utilities& utilities, MainWindow& main,
+                TaskbarWindow& taskbar)
+        : monitoring_(monitoring),
+          desktop_(desktop),
+          utilities_(utilities),
+          main_(main),
+          taskbar_(taskbar) {}
 
     void attach(HWND host, HWND options) {
         host_ = host;
@@ -45,6 +51,7 @@ public:
 private:
     Monitoring& monitoring_;
     Desktop& desktop_;
+    Utilities& utilities_;
     MainWindow& main_;
     TaskbarWindow& taskbar_;
     HWND host_ = nullptr;

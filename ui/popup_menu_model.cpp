@@ -13,14 +13,6 @@ MenuEntry command(int id, const std::wstring& caption, bool checked = false) {
 
 MenuEntry separator() { return MenuEntry{0, L"", false, true, {}}; }
 
-// Memory release and the close list are not in the program yet: their entries show where they
-// belong, greyed.
-MenuEntry unfinished(int id, const std::wstring& caption) {
-    MenuEntry entry = command(id, caption);
-    entry.enabled = false;
-    return entry;
-}
-
 MenuEntry proxySubmenu(const std::vector<std::wstring>& captions, const std::wstring& current) {
     MenuEntry prox{0, L"プロキシ", false, false, {}};
     prox.submenu.push_back(command(kPro0, features::kNoProxyCaption, current.empty()));
@@ -63,10 +55,10 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
 
     const settings::Settings& s = live.settings;
     if (visibility.verHp) menu.entries.push_back(command(kVerHp, L"開発元ホームページを開く"));
-    if (visibility.ieClose) menu.entries.push_back(unfinished(kIeClose, L"クローズリストに追加"));
+    if (visibility.ieClose) menu.entries.push_back(command(kIeClose, L"クローズリストに追加"));
     if (s.showMemoryReleaseEntry == 1)
         menu.entries.push_back(
-            unfinished(kMemCl, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
+            command(kMemCl, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
     if (kind == MenuKind::Tray) {
         using settings::Item;
         struct Toggle {

@@ -9,6 +9,9 @@ from options_helpers import click, control, open_options, quiet_ini, select_tab,
 def start(korvant, files=None, **options):
     app = korvant({"KorvaNT.ini": quiet_ini(**options), **(files or {})})
     app.wait_main_window()
+    # The first refresh sizes the main window to its list; heights are compared after it.
+    wait_for(lambda: (lambda w: w is not None and w.client_width == 158)(find_window(MAIN_TITLE)),
+             what="the first refresh")
     open_options()
     return app
 

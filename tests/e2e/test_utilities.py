@@ -1,0 +1,70 @@
+"""The desktop tools: memory release from the tray menu and the auto-close of browser windows,
+driven as a user would, against windows the test opens itself."""
+import subprocess
+
+from desktop_helpers import choose, holds, open_tray_menu
+from harness import WINCTL, find_window, wait_for, winctl
+from list_page_helpers import rows
+from options_helpers import click, options_window, quiet_ini, status_text
+
+RELEASED = "10MBのメモリを開放しました"
+PLENTY_FREE = "空きメモリが多いため開放を省略しました"
+
+
+def start(korvant, **options):
+    app = korvant({"KorvaNT.ini": quiet_ini(**options)})
+    app.wait_main_window()
+    # The first refresh sizes the main window, which closes a menu open at that moment.
+    wait_for(lambda: find_window("KorvaNT.Main").client_width == 158, what="the first refresh")
+    return app
+
+
+def free_megabytes():
+    with open("/proc/meminfo") as meminfo:
+        fields = dict(line.split(":", 1) for line in meminfo)
+    return int(fields["MemAvailable"].split()[0]) // 1024
+
+
+def test_memory_entry_of_the_tray_menu_releases_and_reports(korvant):
+    app = start(korvant, MemMenu=1)
+    open_tray_menu()
+    # With only the memory entry on, it comes first, above its separator and "オプション".
+    choose("Down", "Return")
+    expected = PLENTY_FREE if free_megabytes() > 1024 else RELEASED
+    wait_for(lambda: status_text() == expected, what="the release's status text")
+    window = options_window()
+    assert window is not None and not window.visible
+    assert app.running()
+    # The entry under the separator is still "オプション".
+    open_tray_menu()
+    choose("Down", "Down", "Return")
+    wait_for(lambda: options_window().visible, what="the options window")
+
+
+def foreground_title():
+    rc, out = winctl("foreground")
+    return out.rstrip("\n") if rc == 0 else None
+
+
+def test_captured_browser_title_is_listed_closed_counted_and_saved(korvant):
+    title = "Foo - Microsoft Internet Explorer"
+    app = start(korvant, AutoClose=1)
+    browser = subprocess.Popen(["wine", str(WINCTL), "window", title],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: foreground_title() == title, what="the browser window in front")
+        # Long enough in front for a few scans (every 0.5 s) to capture its title.
+        holds(lambda: foreground_title() == title, 1.5, what="the browser window in front")
+        # The tray menu keeps the title captured while it is open; its first entry adds it.
+        open_tray_menu()
+        choose("Down", "Return")
+        wait_for(lambda: [r.cells for r in rows("IDC_CLOSE_LIST")] == [["Foo -", "1"]],
+                 what="the title listed and its window closed once")
+        wait_for(lambda: browser.poll() is not None, what="the browser window to close")
+        assert find_window(title) is None
+    finally:
+        if browser.poll() is None:
+            browser.kill()
+    click("IDC_SAVE")
+    wait_for(lambda: status_text() == "設定を保存しました", what="the save")
+    assert app.read("CloseList.txt") == "Foo -       1\r\n"

@@ -1,0 +1,62 @@
+#include "ui/utilities.h"
+
+namespace ui {
+
+void Utilities::start(HWND host, HWND main) {
+    host_ = host;
+    own_ = {reinterpret_cast<platform::WindowId>(host), reinterpret_cast<platform::WindowId>(main)};
+    setInterval(kAutoCloseTimer,
+                static_cast<unsigned>(live_.settings.autoCloseIntervalTenths) * 100);
+    automaticReleaseChanged();
+}
+
+void Utilities::setInterval(UINT_PTR timer, unsigned milliseconds) {
+    if (!host_) return;
+    if (milliseconds == 0)
+        KillTimer(host_, timer);
+    else
+        SetTimer(host_, timer, milliseconds, nullptr);
+}
+
+bool Utilities::onTimer(UINT_PTR id) {
+    switch (id) {
+        case kAutoCloseTimer: {
+            if (live_.settings.autoCloseOn != 1) return true;
+            bool counted = autoClose_.tick(windows_, own_, live_);
+            if (onTitleCaptured) onTitleCaptured(!autoClose_.capturedTitle().empty());
+            if (counted && onCloseListChanged) onCloseListChanged();
+            return true;
+        }
+        case kFolderSizingTimer: {
+            features::TargetSize target =
+                folderTargetSize ? folderTargetSize() : features::TargetSize{};
+            std::wstring before = folderSizing_.fields().title;
+            // Without a size to give there is nothing to do yet.
+            if (target.width > 0 && target.height > 0) {
+                bool sized = folderSizing_.tick(windows_, target);
+                if ((sized || folderSizing_.fields().title != before) && onFolderFields)
+                    onFolderFields(folderSizing_.fields());
+            }
+            return true;
+        }
+        case kAutoReleaseTimer:
+            automatic_.tick(live_.settings);
+            return true;
+    }
+    return false;
+}
+
+void Utilities::releaseByHand() {
+    features::releaseByHand(live_.settings.manualReleaseMegabytes, releaseServices());
+}
+
+void Utilities::automaticReleaseChanged() {
+    automatic_.restartCounts();
+    setInterval(kAutoReleaseTimer, live_.settings.autoReleaseOn == 1 ? 1000 : 0);
+}
+
+void Utilities::addCapturedTitle() {
+    if (autoClose_.addCapturedTitle(live_) && onCloseListChanged) onCloseListChanged();
+}
+
+}  // namespace ui

@@ -1,0 +1,72 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "features/auto_close.h"
+#include "features/folder_sizing.h"
+#include "features/memory_release.h"
+#include "features/status_bar.h"
+#include "platform/system_info.h"
+#include "platform/win32/desktop_windows_win32.h"
+#include "platform/win32/memory_block_win32.h"
+#include "platform/win32/system_sources_win32.h"
+#include "settings/live_settings.h"
+
+namespace ui {
+
+constexpr UINT_PTR kAutoCloseTimer = 4;
+constexpr UINT_PTR kFolderSizingTimer = 5;
+constexpr UINT_PTR kAutoReleaseTimer = 13;
+
+// The desktop tools that act on the machine and on other programs' windows: memory release,
+// browser window auto-close and folder window sizing, with their timers on the host window.
+class Utilities {
+public:
+    Utilities(settings::LiveSettings& live, features::StatusBar& status)
+        : live_(live), status_(status) {}
+
+    // Start-up: the auto-close scan at its interval, the automatic release when it is on. The
+    // folder sizing waits until its speed is chosen.
+    void start(HWND host, HWND main);
+    bool onTimer(UINT_PTR id);
+    // 0 stops the timer.
+    void setInterval(UINT_PTR timer, unsigned milliseconds);
+
+    // The manual release at the chosen amount.
+    void releaseByHand();
+    // The automatic release was turned on or off, or one of its settings moved.
+    void automaticReleaseChanged();
+    // "クローズリストに追加".
+    void addCapturedTitle();
+
+    // After each auto-close tick: whether a browser title is captured for the menu entry.
+    std::function<void(bool captured)> onTitleCaptured;
+    // The close list's rows or counts changed.
+    std::function<void()> onCloseListChanged;
+    // The size folder windows get: the window size window's client size.
+    std::function<features::TargetSize()> folderTargetSize;
+    // The folder sizing's monitor fields changed.
+    std::function<void(const features::FolderSizingFields&)> onFolderFields;
+
+private:
+    features::ReleaseServices releaseServices() { return {block_, memory_, status_}; }
+
+    settings::LiveSettings& live_;
+    features::StatusBar& status_;
+    HWND host_ = nullptr;
+    features::OwnWindows own_;
+
+    win32::DesktopWindowsWin32 windows_;
+    win32::MemoryBlockWin32 block_;
+    win32::MemoryStatusWin32 memory_;
+    win32::ProcessorTimesWin32 processors_;
+    win32::SoundWin32 sound_;
+
+    features::AutoClose autoClose_;
+    features::FolderSizing folderSizing_;
+    features::AutomaticRelease automatic_{releaseServices(), sound_, processors_,
+                                          platform::kPlatformNT};
+};
+
+}  // namespace ui
