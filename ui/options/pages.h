@@ -12,9 +12,8 @@ std::unique_ptr<Page> makeAutoClosePage();        // "自動クローズ", above
 std::unique_ptr<Page> makeGeneralPage();          // "その他の設定１"
 std::unique_ptr<Page> makeAppearancePage();       // "その他の設定２"
 std::unique_ptr<Page> makeMemoryPage();           // "メモリ解放"
-std::unique_ptr<Page> makeToolsPage();
-std::unique_ptr<Page>
-makeClipboardLinkPage();  // "その他機能" → "クリップボード共有"            // "その他機能"
-std::unique_ptr<Page> makeVersionPage();  // "バージョン情報"
+std::unique_ptr<Page> makeToolsPage();            // "その他機能"
+std::unique_ptr<Page> makeClipboardLinkPage();    // its nested tab "クリップボード共有"
+std::unique_ptr<Page> makeVersionPage();          // "バージョン情報"
 
 }  // namespace ui::options
