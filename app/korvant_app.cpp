@@ -2,6 +2,7 @@
 
 #include "base/twips.h"
 #include "platform/win32/ansi.h"
+#include "platform/win32/system_sources_win32.h"
 #include "render/gradient.h"
 #include "settings/load_settings.h"
 #include "ui/popup_menu.h"
@@ -42,12 +43,14 @@ bool KorvaNTApp::startUp() {
     if (s.topmostChoice == 0) ui::setTopmost(main_.hwnd(), 1);
     shell_.setOwner(host_.hwnd());
     // The menus work before the adapter enumeration, whose messages wait for the user.
-    desktop_.attach(host_.hwnd(), main_, settings::readServerAddresses(ini_));
+    servers_ = settings::readServerAddresses(ini_);
+    desktop_.attach(host_.hwnd(), main_, servers_);
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
     // The options window exists, hidden, from here on; its status bar carries every message.
     if (!options_.create(host_.hwnd(), pixels(s.optionsLeft), pixels(s.optionsTop))) return false;
     program_.attach(host_.hwnd(), options_.hwnd());
+    sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth), pixels(s.sizeWindowHeight));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
@@ -65,6 +68,7 @@ bool KorvaNTApp::startUp() {
             if (!utilities_.onTimer(id)) desktop_.onTimer(id);
         } else if (id == ui::kRefreshTimer) {
             desktop_.keepHoverTimer();
+            options_.refreshed();
         }
     };
     main_.onButtonDown = [this](WPARAM buttons) { desktop_.onMainButtonDown(buttons); };
@@ -97,6 +101,10 @@ void KorvaNTApp::storeWindowPositions() {
         s.mainWidth = base::twipsFor(s.mainWidth, r.right - r.left);
         s.mainHeight = base::twipsFor(s.mainHeight, r.bottom - r.top);
     }
+    if (GetWindowRect(sizeWindow_.hwnd(), &r)) {
+        s.sizeWindowWidth = base::twipsFor(s.sizeWindowWidth, r.right - r.left);
+        s.sizeWindowHeight = base::twipsFor(s.sizeWindowHeight, r.bottom - r.top);
+    }
     if (GetWindowRect(options_.hwnd(), &r)) {
         s.optionsLeft = base::twipsFor(s.optionsLeft, r.left);
         s.optionsTop = base::twipsFor(s.optionsTop, r.top);
@@ -106,6 +114,29 @@ void KorvaNTApp::storeWindowPositions() {
 void KorvaNTApp::saveCommand() {
     storeWindowPositions();
     status_.show(settings::saveSettings(live_, ini_, files_, paths_));
+}
+
+void KorvaNTApp::placeMainWindow(ui::options::Placement placement) {
+    platform::WorkArea work = win32::SystemInfoWin32().workArea();
+    RECT r{};
+    GetWindowRect(main_.hwnd(), &r);
+    ui::options::PixelPoint at = ui::options::placementFor(placement, work.width, work.height,
+                                                           r.right - r.left, r.bottom - r.top);
+    SetWindowPos(main_.hwnd(), nullptr, at.x, at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    status_.show(ui::options::placementMessage(placement));
+}
+
+void KorvaNTApp::resetMainWindowSize() {
+    ui::options::MainWindowSizeTwips size =
+        ui::options::resetMainWindowSize(monitoring_.listHeight());
+    settings::Settings& s = live_.settings;
+    s.mainWidth = size.width;
+    s.mainHeight = size.height;
+    s.mainScaleHeight = size.scaleHeight;
+    SetWindowPos(main_.hwnd(), nullptr, 0, 0, pixels(size.width), pixels(size.height),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    status_.show(ui::options::kSizeResetMessage);
 }
 
 void KorvaNTApp::exitFromMenu() {

@@ -21,6 +21,7 @@
 #include "ui/monitoring.h"
 #include "ui/options/colour_dialog.h"
 #include "ui/options/options_window.h"
+#include "ui/size_window.h"
 #include "ui/taskbar_window.h"
 #include "ui/tray_icon.h"
 #include "ui/utilities.h"
@@ -37,6 +38,8 @@ public:
 private:
     void exitFromMenu();
     void saveCommand();
+    void placeMainWindow(ui::options::Placement placement);
+    void resetMainWindowSize();
     [[noreturn]] void terminate();
     void storeWindowPositions();
 
@@ -65,9 +68,22 @@ private:
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
     ui::Utilities utilities_{live_, status_};
+    ui::SizeWindow sizeWindow_;
+    settings::ServerAddresses servers_;
     ui::LiveProgram program_{monitoring_, desktop_, utilities_, main_, taskbar_};
-    ui::options::OptionsWindow options_{
-        {live_, program_, status_, ui::options::chooseColour, {}, {}}};
+    ui::options::OptionsWindow options_{{
+        live_,
+        program_,
+        status_,
+        ui::options::chooseColour,
+        {},
+        [this] { sizeWindow_.show(); },
+        [this](ui::options::Placement p) { placeMainWindow(p); },
+        [this] { resetMainWindowSize(); },
+        [this] { shell_.open(servers_.homePage); },
+        [this] { return monitoring_.readings().intervalLabel; },
+        [this] { return monitoring_.readings().clipboardText; },
+    }};
 };
 
 }  // namespace app

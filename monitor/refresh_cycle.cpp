@@ -62,14 +62,18 @@ void RefreshCycle::rebuildDriveList() {
 }
 
 void RefreshCycle::paintStrips() {
+    paintBars();
+    render::Colour graph = resolve(live_.settings.colours[settings::kGraphBackColour]);
+    images_.graph.setBackground(graph);
+    images_.graphScroll.setBackground(graph);
+}
+
+void RefreshCycle::paintBars() {
     render::Image preview(render::kRowWidth, render::kRowHeight);
     for (const settings::DisplayRow& row : live_.displayRows)
         if (settings::isMeterItem(row.id))
             render::showItemGradient(settings::idOf(row.id), row.colour1, row.colour2, preview,
                                      strips_, systemColours_);
-    render::Colour graph = resolve(live_.settings.colours[settings::kGraphBackColour]);
-    images_.graph.setBackground(graph);
-    images_.graphScroll.setBackground(graph);
     for (size_t k = 1; k <= settings::kDriveSlots; ++k)
         render::showDriveGradient(static_cast<int>(k), live_.driveColours.start[k - 1],
                                   live_.driveColours.end[k - 1], preview, strips_, systemColours_);
@@ -101,7 +105,8 @@ void RefreshCycle::refreshTick() {
 
 void RefreshCycle::formatAndPaint(const SectionGates& gates) {
     const settings::Settings& s = live_.settings;
-    FormatInputs inputs{s, symbols_, pages_, live_.memoText};
+    FormatInputs inputs{
+        s, symbols_, pages_, live_.memoText, live_.receiveTotalBase, live_.sendTotalBase};
     for (Item item : kRowItems) {
         if (!gates.runs(item)) continue;
         std::wstring& value = valueTexts_[item];

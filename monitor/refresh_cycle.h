@@ -50,6 +50,8 @@ public:
     // Start-up: every meter item's and drive row's bar strip from its colours, and the graph's
     // background.
     void paintStrips();
+    // Every meter item's and drive row's bar strip again, after a colour changed.
+    void paintBars();
 
     void refreshTick();
 

@@ -49,6 +49,11 @@ struct LiveSettings {
     bool keepCloseListFile = false;
     std::vector<std::wstring> adapterChoices;  // the adapter choice's entries
     std::wstring memoText;                     // the memo text box, lines ended by CR LF
+    int folderWatchTenths = 0;  // folder sizing's watch interval; 0 until the user sets it
+    // The total items count from these byte totals (0: the whole count); not stored.
+    std::int64_t receiveTotalBase = 0;
+    std::int64_t sendTotalBase = 0;
+    int selectedDriveRow = -1;  // the drive list's row last selected; -1 before any
 };
 
 // Up to 30 fields of each packed drive colour string; a missing or empty field is white.

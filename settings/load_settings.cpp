@@ -14,6 +14,10 @@ settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::Te
     settings::LiveSettings live;
     settings::Settings& s = live.settings;
     s = settings::readSettings(ini);
+    // The caption's readings belong to the taskbar button: without it they are off, and a save
+    // writes them so.
+    if (s.taskbarButtonOn != 1)
+        s.taskbarShowsCpu = s.taskbarShowsMemory = s.taskbarShowsReceive = s.taskbarShowsSend = 0;
     live.inMultiplier = settings::speedMultiplierFor(s.receiveFullScale);
     live.outMultiplier = settings::speedMultiplierFor(s.sendFullScale);
     live.proxyList = settings::loadProxyList(files, paths.proxyList, &live.keepProxyListFile);

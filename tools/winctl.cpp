@@ -406,6 +406,10 @@ int wmain(int argc, wchar_t** argv) {
                    ? 0
                    : 1;
     }
+    if (command == L"closehandle" && argc == 3) {
+        auto w = reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(argv[2])));
+        return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
     if (command == L"clipboard") return clipboardText();
     if (command == L"client" && argc == 3) return client(findByTitle(argv[2]));
     if (command == L"classtitle" && argc == 3) return classTitle(argv[2]);

@@ -38,6 +38,11 @@ public:
         monitoring_.setGraphBackground(colour);
     }
     void setMainBackground(std::int32_t colour) override;
+    void repaintBars() override { monitoring_.repaintBars(); }
+    std::int64_t trafficTotal(bool receive) const override {
+        const monitor::Readings& r = monitoring_.readings();
+        return receive ? r.in.total : r.out.total;
+    }
     render::BarStrips& barStrips() override { return monitoring_.strips(); }
     void watchDriveList(std::function<void()> listener) override {
         monitoring_.onDriveListRebuilt = std::move(listener);

@@ -118,6 +118,25 @@ int SystemInfoWin32::platformFamily() {
                                                              : static_cast<int>(info.dwPlatformId);
 }
 
+platform::SystemVersion SystemInfoWin32::version() {
+    using GetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    auto rtlGetVersion = ntdll ? reinterpret_cast<GetVersion>(reinterpret_cast<void*>(
+                                     GetProcAddress(ntdll, "RtlGetVersion")))
+                               : nullptr;
+    if (!rtlGetVersion || rtlGetVersion(&info) != 0) return {};
+    return {static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion),
+            static_cast<int>(info.dwBuildNumber)};
+}
+
+platform::WorkArea SystemInfoWin32::workArea() {
+    RECT r{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return {};
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 platform::LocalTime LocaleFormatWin32::now() {
     SYSTEMTIME st;
     GetLocalTime(&st);

@@ -49,6 +49,9 @@ public:
 class SystemInfoWin32 : public platform::SystemInfo {
 public:
     int platformFamily() override;
+    // The true version (GetVersionEx answers what the manifest asks for).
+    platform::SystemVersion version();
+    platform::WorkArea workArea();
 };
 
 // The separators are read again at most every few seconds: the locale rarely changes, and each

@@ -80,3 +80,17 @@ TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
     EXPECT_EQ(live.outMultiplier, 1);
     EXPECT_EQ(live.settings.receiveFullScale, 400);
 }
+
+// Without the taskbar button its caption's readings are off, and a save writes them so.
+TEST_F(SaveFixture, TaskbarReadingsWithoutTheButtonLoadAndSaveOff) {
+    ini.values[L"Options"] = {
+        {L"Ver", L"336"}, {L"TaskOnOff", L"0"}, {L"TaskCPU", L"1"}, {L"TaskOut", L"1"}};
+    LiveSettings live = load();
+    EXPECT_EQ(live.settings.taskbarShowsCpu + live.settings.taskbarShowsSend, 0);
+    saveSettings(live, ini, files, paths);
+    EXPECT_EQ(saved(L"Options", L"TaskCPU"), L"0");
+
+    ini.values[L"Options"][L"TaskOnOff"] = L"1";
+    ini.values[L"Options"][L"TaskCPU"] = L"1";
+    EXPECT_EQ(load().settings.taskbarShowsCpu, 1);
+}

@@ -1,9 +1,9 @@
 """The options window: opened from the menus, hidden by its close box, its controls acting on the
 running program at once."""
-from harness import wait_for
-from options_helpers import (click, open_options, options_window, quiet_ini, status_text)
-from harness import winctl
-from options_helpers import OPTIONS_TITLE
+from desktop_helpers import holds
+from harness import MAIN_TITLE, find_window, wait_for, winctl
+from options_helpers import (OPTIONS_TITLE, click, control, open_options, options_window,
+                             quiet_ini, slide, status_text)
 
 
 def start(korvant, **options):
@@ -25,3 +25,58 @@ def test_options_open_topmost_empty_the_status_and_only_hide_on_close(korvant):
 
     open_options()
     assert status_text() == ""
+
+
+def measured_interval():
+    text = control("IDC_INTERVAL_TEXT").text
+    return int(text[:-2]) if text.endswith("ms") and text[:-2].isdigit() else None
+
+
+def test_refresh_interval_acts_at_once_shows_in_its_caption_and_is_saved(korvant):
+    app = start(korvant)
+    open_options()
+    wait_for(lambda: (measured_interval() or 0) in range(400, 700), what="ticks of 0.5 s")
+    slide("IDC_REFRESH_SLIDER", 10)
+    assert control("IDC_REFRESH_FRAME").text == "メインウインドウの更新間隔  1秒"
+    # The main window's refresh measures its own period; it follows at once.
+    wait_for(lambda: (measured_interval() or 0) in range(900, 1200), what="ticks of 1 s")
+
+    # Closed and opened again: the unsaved change is still there.
+    assert winctl("close", OPTIONS_TITLE)[0] == 0
+    wait_for(lambda: not options_window().visible, what="the window to hide")
+    open_options()
+    assert control("IDC_REFRESH_SLIDER").value == 10
+
+    click("IDC_SAVE")
+    wait_for(lambda: status_text() == "設定を保存しました", what="the save message")
+    assert "MainWindowRefreshTime=10\r\n" in app.read("KorvaNT.ini")
+    app.stop()
+    again = korvant({"KorvaNT.ini": app.read("KorvaNT.ini")})
+    again.wait_main_window()
+    open_options()
+    assert control("IDC_REFRESH_SLIDER").value == 10
+
+
+def test_bottom_right_and_size_reset_place_the_main_window(korvant):
+    start(korvant, DrawType=0)  # a scalable window keeps the size it is given
+    open_options()
+    click("IDC_PLACE_BOTTOM_RIGHT")
+    wait_for(lambda: status_text() == "ウインドウ位置を右下にしました", what="the message")
+    main = find_window(MAIN_TITLE)
+    work_right, work_bottom = 1280, 1024  # Xvfb's screen, no taskbar without a window manager
+    assert (main.right, main.bottom) == (work_right, work_bottom)
+    click("IDC_RESET_SIZE")
+    wait_for(lambda: status_text() == "ウインドウサイズを初期化しました", what="the message")
+    wait_for(lambda: find_window(MAIN_TITLE).width == 2496 // 15, what="the reset width")
+
+
+def test_size_window_keeps_its_minimum_and_refuses_its_close_box(korvant):
+    start(korvant)
+    open_options()
+    click("IDC_SIZE_WINDOW_BUTTON")
+    size = wait_for(lambda: (lambda w: w if w and w.visible else None)(find_window("#32770")),
+                    what="the size window")
+    assert (size.width, size.height) == (200, 200)  # 700 x 500 twips raised to the minimum
+    assert winctl("closehandle", str(size.hwnd))[0] == 0
+    holds(lambda: (lambda w: w.hwnd == size.hwnd and w.visible)(find_window("#32770")), 1.0,
+          what="the size window open")

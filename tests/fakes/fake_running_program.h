@@ -1,22 +1,25 @@
 #pragma once
+#include <functional>
 #include <map>
+#include <optional>
 
 #include "ui/options/running_program.h"
 
 namespace fakes {
 
-// The running program as the options window's rules see it: what they asked of it.
+// Records what the options window's rules asked of the running program.
 class FakeRunningProgram : public ui::options::RunningProgram {
 public:
     std::map<ui::options::ProgramTimer, unsigned> intervals;
-    bool topmost = false;
-    bool visible = true;
-    bool taskbarButton = false;
+    std::optional<bool> topmost;
+    bool optionsVisible = true;
+    std::optional<bool> taskbarButton;
     int menuUpdates = 0;
     int graphRestarts = 0;
     int resizeRequests = 0;
-    std::int32_t graphBackground = 0;
-    std::int32_t mainBackground = 0;
+    int barRepaints = 0;
+    std::optional<std::int32_t> graphBackground, mainBackground;
+    std::int64_t receiveTotal = 0, sendTotal = 0;
     render::BarStrips strips;
     std::function<void()> driveListListener;
 
@@ -24,13 +27,17 @@ public:
         intervals[timer] = ms;
     }
     void setTopmost(bool on) override { topmost = on; }
-    bool optionsWindowVisible() const override { return visible; }
+    bool optionsWindowVisible() const override { return optionsVisible; }
     void showTaskbarButton(bool shown) override { taskbarButton = shown; }
     void updateMenus() override { ++menuUpdates; }
     void restartGraph() override { ++graphRestarts; }
     void requestResize() override { ++resizeRequests; }
     void setGraphBackground(std::int32_t colour) override { graphBackground = colour; }
     void setMainBackground(std::int32_t colour) override { mainBackground = colour; }
+    void repaintBars() override { ++barRepaints; }
+    std::int64_t trafficTotal(bool receive) const override {
+        return receive ? receiveTotal : sendTotal;
+    }
     render::BarStrips& barStrips() override { return strips; }
     void watchDriveList(std::function<void()> listener) override {
         driveListListener = std::move(listener);

@@ -41,3 +41,7 @@
 #define IDC_TAB7_FIRST 1700
 #define IDC_TAB8_FIRST 1800
 #define IDC_TAB9_FIRST 1900
+
+// The window size window, opened from the options window.
+#define IDC_SIZE_TEXT 2001
+#define IDC_SIZE_CHOSEN 2002

@@ -81,10 +81,10 @@ INT_PTR OptionsWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                     if (onSave) onSave();
                     return TRUE;
                 case IDC_RESET_POSITION:
-                    if (onResetPosition) onResetPosition();
+                    if (context_.placeMainWindow) context_.placeMainWindow(Placement::Reset);
                     return TRUE;
                 case IDC_RESET_SIZE:
-                    if (onResetSize) onResetSize();
+                    if (context_.resetMainWindowSize) context_.resetMainWindowSize();
                     return TRUE;
             }
             return FALSE;

@@ -29,6 +29,10 @@ public:
     void showStatus(const std::wstring& text);
     // The model changed outside the window: the pages show it again.
     void reload() { tabs_.loadAll(context_); }
+    // After each refresh tick: the shown page's readings, only while the window is seen.
+    void refreshed() {
+        if (visible()) tabs_.refreshed(context_);
+    }
 
     std::function<void()> onSave;           // "設定保存"
     std::function<void()> onResetPosition;  // "位置初期化"

@@ -9,6 +9,7 @@
 #include "features/status_bar.h"
 #include "settings/live_settings.h"
 #include "ui/options/running_program.h"
+#include "ui/options/window_commands.h"
 
 namespace ui::options {
 
@@ -24,6 +25,12 @@ struct PageContext {
     std::function<void()> reloadAll;
     // The window's commands that pages offer as buttons.
     std::function<void()> showSizeWindow;
+    std::function<void(Placement)> placeMainWindow;
+    std::function<void()> resetMainWindowSize;
+    std::function<void()> openHomePage;
+    // What the refresh cycle last read: the measured interval ("500ms") and the clipboard text.
+    std::function<std::wstring()> measuredInterval;
+    std::function<std::wstring()> clipboardText;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab
@@ -41,6 +48,8 @@ public:
     virtual void create(PageContext&) {}
     // The model's values into the controls.
     virtual void load(PageContext&) {}
+    // After each refresh tick while the page is shown: readings it displays.
+    virtual void refreshed(PageContext&) {}
     // A control's notification; true when the page handled it.
     virtual bool onCommand(PageContext&, int /*id*/, int /*code*/) { return false; }
     virtual bool onScroll(PageContext&, int /*id*/) { return false; }

@@ -5,6 +5,7 @@
 #include "ui/options/close_list_page.h"
 #include "ui/options/display_list_page.h"
 #include "ui/options/drive_page.h"
+#include "ui/options/pages.h"
 #include "ui/options/proxy_page.h"
 
 namespace ui::options {
@@ -16,12 +17,16 @@ const wchar_t* const kTabCaptions[kTabCount] = {
 
 namespace {
 
-// A tab without a row of its own shows an empty page.
+// A tab's pages share its body, each at its template's place: the list editor's page goes
+// left of the display settings, the close list's below the auto-close settings. A tab without a
+// page of its own yet shows an empty one.
 constexpr std::array kPages = {
-    PageRow{kDisplayTab, makeDisplayListPage},
-    PageRow{kDriveTab, makeDrivePage},
-    PageRow{kProxyTab, makeProxyPage},
-    PageRow{kAutoCloseTab, makeCloseListPage},
+    PageRow{kDisplayTab, makeDisplayListPage}, PageRow{kDisplayTab, makeDisplaySettingsPage},
+    PageRow{kLineTab, makeLinePage},           PageRow{kDriveTab, makeDrivePage},
+    PageRow{kProxyTab, makeProxyPage},         PageRow{kAutoCloseTab, makeAutoClosePage},
+    PageRow{kAutoCloseTab, makeCloseListPage}, PageRow{kOther1Tab, makeGeneralPage},
+    PageRow{kOther2Tab, makeAppearancePage},   PageRow{kMemoryTab, makeMemoryPage},
+    PageRow{kToolsTab, makeToolsPage},         PageRow{kVersionTab, makeVersionPage},
 };
 
 }  // namespace

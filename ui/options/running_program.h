@@ -28,6 +28,10 @@ public:
     virtual void requestResize() = 0;
     virtual void setGraphBackground(std::int32_t colour) = 0;
     virtual void setMainBackground(std::int32_t colour) = 0;
+    // The bars take their colours from the settings again.
+    virtual void repaintBars() = 0;
+    // The interface's running byte total as the last tick read it.
+    virtual std::int64_t trafficTotal(bool receive) const = 0;
     // The bar strips the refresh cycle copies bars from; the colour choices paint them.
     virtual render::BarStrips& barStrips() = 0;
     // `listener` runs after each rebuild of the drive list from the system.

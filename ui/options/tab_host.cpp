@@ -31,6 +31,11 @@ void TabHost::loadAll(PageContext& context) {
         for (auto& page : tab.pages) page->load(context);
 }
 
+void TabHost::refreshed(PageContext& context) {
+    if (selected_ < 0) return;
+    for (auto& page : pages_[selected_].pages) page->refreshed(context);
+}
+
 void TabHost::select(int index) {
     if (index < 0 || index >= static_cast<int>(pages_.size())) return;
     if (selected_ >= 0)

@@ -1,0 +1,162 @@
+#include "ui/options/setting_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_running_program.h"
+#include "ui/options/window_commands.h"
+
+using namespace ui::options;
+using fakes::FakeRunningProgram;
+using settings::Settings;
+
+namespace {
+
+struct SettingRules : ::testing::Test {
+    settings::LiveSettings live;
+    FakeRunningProgram program;
+    Settings& s = live.settings;
+};
+
+}  // namespace
+
+TEST_F(SettingRules, IntervalSlidersSetTheirTimersAndCaptionsAtOnce) {
+    moveSlider(Slider::RefreshInterval, 5, live, program);
+    EXPECT_EQ(program.intervals[ProgramTimer::Refresh], 500u);
+    EXPECT_EQ(sliderCaption(Slider::RefreshInterval, live), L"メインウインドウの更新間隔  0.5秒");
+    moveSlider(Slider::RefreshInterval, 10, live, program);
+    EXPECT_EQ(sliderCaption(Slider::RefreshInterval, live), L"メインウインドウの更新間隔  1秒");
+    moveSlider(Slider::RefreshInterval, 1000, live, program);  // held to the range
+    EXPECT_EQ(s.refreshIntervalTenths, 100);
+    EXPECT_EQ(program.intervals[ProgramTimer::Refresh], 10000u);
+
+    moveSlider(Slider::AutoCloseInterval, 15, live, program);
+    EXPECT_EQ(program.intervals[ProgramTimer::AutoClose], 1500u);
+    EXPECT_EQ(sliderCaption(Slider::AutoCloseInterval, live), L"自動クローズ監視間隔  1.5秒");
+    moveSlider(Slider::DriveRefresh, 7, live, program);
+    EXPECT_EQ(program.intervals[ProgramTimer::DriveList], 7000u);
+    EXPECT_EQ(sliderCaption(Slider::DriveRefresh, live), L"HDD内容更新間隔  7秒");
+    moveSlider(Slider::StartupIpWait, 0, live, program);
+    EXPECT_EQ(sliderCaption(Slider::StartupIpWait, live), L"起動時にIPアドレス取得を0秒待つ");
+
+    moveSlider(Slider::FolderWatch, 3, live, program);
+    EXPECT_EQ(program.intervals[ProgramTimer::FolderSizing], 300u);
+    moveSlider(Slider::FolderWatch, 0, live, program);  // stops the folder sizing
+    EXPECT_EQ(program.intervals[ProgramTimer::FolderSizing], 0u);
+    EXPECT_EQ(sliderCaption(Slider::FolderWatch, live), L"監視速度\u30000ms秒");
+}
+
+TEST_F(SettingRules, MultipliersMoveTheSpeedMaximaAndTheSpeedFollowsDown) {
+    EXPECT_EQ(sliderRange(Slider::ReceiveScale, live).max, 160);
+    moveSlider(Slider::ReceiveMultiplier, 2, live, program);
+    EXPECT_EQ(sliderRange(Slider::ReceiveScale, live).max, 320);
+    EXPECT_EQ(s.receiveFullScale, 1);  // the value stays
+    moveSlider(Slider::ReceiveScale, 300, live, program);
+    EXPECT_EQ(sliderCaption(Slider::ReceiveScale, live), L"受信速度設定  2400Kbyte/秒");
+    moveSlider(Slider::ReceiveMultiplier, 1, live, program);
+    EXPECT_EQ(s.receiveFullScale, 160);
+    EXPECT_EQ(sliderRange(Slider::SendScale, live).max, 160);  // the other scale is its own
+
+    choose(&Settings::rateUnit, 1, live, program);
+    EXPECT_EQ(sliderCaption(Slider::ReceiveScale, live), L"受信速度設定  10240Kbit/秒");
+    EXPECT_EQ(sliderCaption(Slider::SendScale, live), L"送信速度設定  64Kbit/秒");
+}
+
+TEST_F(SettingRules, PresetsSetBothSpeedsAndRaiseAMultiplierThatCannotHoldThem) {
+    applyLinePreset(3, live);  // 192 for receive is beyond 160
+    EXPECT_EQ(s.receiveFullScale, 192);
+    EXPECT_EQ(s.sendFullScale, 16);
+    EXPECT_EQ(live.inMultiplier, 2);
+    EXPECT_EQ(live.outMultiplier, 1);
+    applyLinePreset(0, live);  // a smaller preset leaves a raised multiplier alone
+    EXPECT_EQ(s.receiveFullScale, 1);
+    EXPECT_EQ(live.inMultiplier, 2);
+    applyLinePreset(4, live);  // no such preset
+    EXPECT_EQ(s.receiveFullScale, 1);
+}
+
+TEST_F(SettingRules, TaskbarButtonOffUnticksAndLocksItsReadings) {
+    s.taskbarButtonOn = 1;
+    s.taskbarShowsCpu = s.taskbarShowsSend = 1;
+    setCheck(&Settings::taskbarButtonOn, false, live, program);
+    EXPECT_EQ(program.taskbarButton, false);
+    EXPECT_EQ(s.taskbarShowsCpu + s.taskbarShowsMemory + s.taskbarShowsReceive + s.taskbarShowsSend,
+              0);
+    EXPECT_FALSE(checkEnabled(&Settings::taskbarShowsMemory, live));
+    setCheck(&Settings::taskbarShowsMemory, true, live, program);  // locked
+    EXPECT_EQ(s.taskbarShowsMemory, 0);
+
+    setCheck(&Settings::taskbarButtonOn, true, live, program);
+    EXPECT_EQ(program.taskbarButton, true);
+    EXPECT_EQ(s.taskbarShowsCpu, 0);  // not brought back
+    EXPECT_TRUE(checkEnabled(&Settings::taskbarShowsCpu, live));
+}
+
+TEST_F(SettingRules, MenuChecksUpdateTheMenusOthersOnlyStore) {
+    for (int Settings::*field : {&Settings::showIpCopyEntry, &Settings::autoCloseOn,
+                                 &Settings::showIpReacquireEntry, &Settings::showProxyMenu})
+        setCheck(field, true, live, program);
+    EXPECT_EQ(program.menuUpdates, 4);
+    setCheck(&Settings::saveAtExit, false, live, program);
+    EXPECT_EQ(s.saveAtExit, 0);
+    EXPECT_EQ(program.menuUpdates, 4);
+}
+
+TEST_F(SettingRules, OptionGroupsActOnTheProgram) {
+    program.optionsVisible = false;  // start-up's own setting never moves the windows
+    choose(&Settings::topmostChoice, 0, live, program);
+    EXPECT_FALSE(program.topmost.has_value());
+    program.optionsVisible = true;
+    choose(&Settings::topmostChoice, 0, live, program);
+    EXPECT_EQ(program.topmost, true);
+    choose(&Settings::topmostChoice, 1, live, program);
+    EXPECT_EQ(program.topmost, false);
+
+    choose(&Settings::graphSource, 3, live, program);
+    EXPECT_EQ(s.graphSource, 3);
+    EXPECT_EQ(program.graphRestarts, 1);
+    choose(&Settings::drawMode, 0, live, program);
+    EXPECT_EQ(program.resizeRequests, 1);
+    choose(&Settings::hoverChoice, 1, live, program);
+    EXPECT_EQ(s.hoverChoice, 1);
+}
+
+TEST_F(SettingRules, ColoursActWhereTheyAreDrawn) {
+    pickColour(settings::kGraphBackColour, 0x123456, live, program);
+    EXPECT_EQ(program.graphBackground, 0x123456);
+    pickColour(settings::kBackgroundColour, 255, live, program);
+    EXPECT_EQ(program.mainBackground, 255);
+
+    // The drive colour swatch feeds the drive row last selected, and only once one was.
+    pickColour(settings::kDriveStartPickColour, 77, live, program);
+    EXPECT_EQ(s.colours[settings::kDriveStartPickColour], 77);
+    EXPECT_EQ(live.driveColours.start[0], settings::kWhite);
+    live.selectedDriveRow = 2;
+    pickColour(settings::kDriveStartPickColour, 88, live, program);
+    EXPECT_EQ(live.driveColours.start[2], 88);
+    EXPECT_EQ(program.barRepaints, 1);
+}
+
+TEST_F(SettingRules, TotalsCountAgainFromZeroOrShowTheWholeCount) {
+    program.receiveTotal = 5'000'000;
+    resetTotal(true, live, program);
+    EXPECT_EQ(live.receiveTotalBase, 5'000'000);
+    EXPECT_EQ(live.sendTotalBase, 0);
+    wholeTotal(true, live);
+    EXPECT_EQ(live.receiveTotalBase, 0);
+}
+
+TEST(WindowCommands, PlacementsSizeResetAndTheSizeWindowText) {
+    PixelPoint p = placementFor(Placement::BottomRight, 1280, 994, 170, 152);
+    EXPECT_EQ(p.x, 1110);
+    EXPECT_EQ(p.y, 842);
+    p = placementFor(Placement::Reset, 1280, 994, 170, 152);
+    EXPECT_EQ(p.x + p.y, 0);
+    EXPECT_NE(std::wstring(placementMessage(Placement::Reset)),
+              placementMessage(Placement::TopLeft));
+
+    MainWindowSizeTwips size = resetMainWindowSize(142);
+    EXPECT_EQ(size.width, 2496);
+    EXPECT_EQ(size.height, 142 * 15 + 128);
+    EXPECT_EQ(size.scaleHeight, 142);
+    EXPECT_EQ(sizeWindowText(200, 200), L"X=3000Y=3000");
+}

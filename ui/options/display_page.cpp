@@ -1,0 +1,107 @@
+#include "ui/options/bound_page.h"
+#include "ui/options/display_page_ids.h"
+#include "ui/options/options_ids.h"
+#include "ui/options/pages.h"
+#include "ui/options/tab_host.h"
+
+namespace ui::options {
+namespace {
+
+using S = settings::Settings;
+
+constexpr Binding kBindings[] = {
+    optionButton(IDC_GRAPH_NONE, &S::graphSource, 0),
+    optionButton(IDC_GRAPH_CPU, &S::graphSource, 1),
+    optionButton(IDC_GRAPH_MEMORY, &S::graphSource, 2),
+    optionButton(IDC_GRAPH_RECEIVE, &S::graphSource, 3),
+    optionButton(IDC_GRAPH_SEND, &S::graphSource, 4),
+};
+
+// The clipboard item's text, as the refresh cycle last read it.
+class ClipboardTextPage : public Page {
+public:
+    int templateId() const override { return IDD_PAGE_DISPLAY_CLIPBOARD; }
+    void load(PageContext& context) override {
+        if (context.clipboardText)
+            SetDlgItemTextW(hwnd(), IDC_CLIPBOARD_TEXT, context.clipboardText().c_str());
+    }
+};
+
+// The memo item's text, edited here.
+class MemoPage : public Page {
+public:
+    int templateId() const override { return IDD_PAGE_DISPLAY_MEMO; }
+    void load(PageContext& context) override {
+        loading_ = true;
+        SetDlgItemTextW(hwnd(), IDC_MEMO_TEXT, context.live.memoText.c_str());
+        loading_ = false;
+    }
+    bool onCommand(PageContext& context, int id, int code) override {
+        if (id != IDC_MEMO_TEXT || code != EN_CHANGE) return false;
+        if (loading_) return true;
+        HWND edit = item(IDC_MEMO_TEXT);
+        int length = GetWindowTextLengthW(edit);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        GetWindowTextW(edit, text.data(), length + 1);
+        text.resize(static_cast<size_t>(length));
+        context.live.memoText = text;
+        return true;
+    }
+
+private:
+    bool loading_ = false;
+};
+
+class DisplaySettingsPage : public BoundPage {
+public:
+    DisplaySettingsPage() : BoundPage(IDD_PAGE_DISPLAY, kBindings) {}
+
+    void create(PageContext& context) override {
+        BoundPage::create(context);
+        std::vector<TabHost::Tab> tabs(2);
+        tabs[0].caption = L"クリップボード";
+        tabs[0].pages.push_back(std::make_unique<ClipboardTextPage>());
+        tabs[1].caption = L"簡易メモ";
+        tabs[1].pages.push_back(std::make_unique<MemoPage>());
+        texts_.create(hwnd(), item(IDC_TEXT_TABS), std::move(tabs), context);
+    }
+
+    void load(PageContext& context) override {
+        BoundPage::load(context);
+        refreshed(context);
+        texts_.loadAll(context);
+    }
+
+    void refreshed(PageContext& context) override {
+        if (context.measuredInterval) setText(IDC_INTERVAL_TEXT, context.measuredInterval());
+    }
+
+    bool onNotify(PageContext&, NMHDR& header, LRESULT&) override {
+        return texts_.onNotify(header);
+    }
+
+    bool onCommand(PageContext& context, int id, int code) override {
+        if (code == BN_CLICKED) {
+            switch (id) {
+                case IDC_RECEIVE_TOTAL_RESET:
+                case IDC_SEND_TOTAL_RESET:
+                    resetTotal(id == IDC_RECEIVE_TOTAL_RESET, context.live, context.program);
+                    return true;
+                case IDC_RECEIVE_TOTAL_WHOLE:
+                case IDC_SEND_TOTAL_WHOLE:
+                    wholeTotal(id == IDC_RECEIVE_TOTAL_WHOLE, context.live);
+                    return true;
+            }
+        }
+        return BoundPage::onCommand(context, id, code);
+    }
+
+private:
+    TabHost texts_;
+};
+
+}  // namespace
+
+std::unique_ptr<Page> makeDisplaySettingsPage() { return std::make_unique<DisplaySettingsPage>(); }
+
+}  // namespace ui::options

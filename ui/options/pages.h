@@ -1,0 +1,18 @@
+#pragma once
+#include <memory>
+
+#include "ui/options/page.h"
+
+namespace ui::options {
+
+// The pages of the setting controls, one file each.
+std::unique_ptr<Page> makeDisplaySettingsPage();  // "表示設定", beside the list editor
+std::unique_ptr<Page> makeLinePage();             // "回線設定"
+std::unique_ptr<Page> makeAutoClosePage();        // "自動クローズ", above the close list
+std::unique_ptr<Page> makeGeneralPage();          // "その他の設定１"
+std::unique_ptr<Page> makeAppearancePage();       // "その他の設定２"
+std::unique_ptr<Page> makeMemoryPage();           // "メモリ解放"
+std::unique_ptr<Page> makeToolsPage();            // "その他機能"
+std::unique_ptr<Page> makeVersionPage();          // "バージョン情報"
+
+}  // namespace ui::options

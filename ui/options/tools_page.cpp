@@ -1,0 +1,57 @@
+#include "ui/options/bound_page.h"
+#include "ui/options/options_ids.h"
+#include "ui/options/pages.h"
+#include "ui/options/tabbed_page.h"
+#include "ui/options/tools_page_ids.h"
+
+namespace ui::options {
+namespace {
+
+using S = settings::Settings;
+
+// The connect and disconnect buttons stay disabled until the clipboard link is part of the
+// program; the fields are settings already.
+constexpr Binding kLink[] = {
+    checkBox(IDC_LINK_ON, &S::clipboardLinkOn),
+    checkBox(IDC_LINK_AT_START, &S::linkConnectAtStart),
+    checkBox(IDC_LINK_RECONNECT, &S::linkReconnect),
+    textBox(IDC_LINK_HOST, &S::linkRemoteHost),
+    textBox(IDC_LINK_PORT, &S::linkPort),
+    textBox(IDC_LINK_ALLOWED_1, &S::linkAllowed1),
+    textBox(IDC_LINK_ALLOWED_2, &S::linkAllowed2),
+    textBox(IDC_LINK_ALLOWED_3, &S::linkAllowed3),
+};
+
+constexpr Binding kFolder[] = {
+    slider(IDC_FOLDER_SLIDER, Slider::FolderWatch, IDC_FOLDER_FRAME),
+};
+
+class FolderPage : public BoundPage {
+public:
+    FolderPage() : BoundPage(IDD_PAGE_TOOLS_FOLDER, kFolder) {}
+
+    bool onCommand(PageContext& context, int id, int code) override {
+        if (id == IDC_SIZE_WINDOW_BUTTON && code == BN_CLICKED) {
+            if (context.showSizeWindow) context.showSizeWindow();
+            return true;
+        }
+        return BoundPage::onCommand(context, id, code);
+    }
+};
+
+std::unique_ptr<Page> makeLinkPage() {
+    return std::make_unique<BoundPage>(IDD_PAGE_TOOLS_CLIPBOARD_LINK, kLink);
+}
+
+std::unique_ptr<Page> makeFolderPage() { return std::make_unique<FolderPage>(); }
+
+}  // namespace
+
+std::unique_ptr<Page> makeToolsPage() {
+    return std::make_unique<TabbedPage>(
+        IDD_PAGE_TOOLS, IDC_TOOLS_TABS,
+        std::vector<TabbedPage::NestedTab>{{L"クリップボード共有", makeLinkPage},
+                                           {L"準備中", makeFolderPage}});
+}
+
+}  // namespace ui::options

@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+
+namespace ui::options {
+
+// The buttons that place the main window.
+enum class Placement { TopLeft, TopRight, BottomLeft, BottomRight, Reset };
+
+struct PixelPoint {
+    int x = 0, y = 0;
+};
+
+// Where a placement puts the main window's top-left corner, in screen pixels. The work area is
+// the desktop's size without the taskbar; its offset is not added.
+PixelPoint placementFor(Placement placement, int workWidth, int workHeight, int windowWidth,
+                        int windowHeight);
+const wchar_t* placementMessage(Placement placement);
+
+// "サイズ初期化": the main window's outer size in twips and its drawing height in pixels, from
+// the height of the last composed list.
+struct MainWindowSizeTwips {
+    float width = 0, height = 0, scaleHeight = 0;
+};
+MainWindowSizeTwips resetMainWindowSize(int listHeightPixels);
+inline const wchar_t* const kSizeResetMessage = L"ウインドウサイズを初期化しました";
+
+// The window size window: no smaller than 200 x 200 pixels (3000 twips), and its size shown as
+// "X=" width "Y=" height in twips.
+constexpr int kSizeWindowMinimumPixels = 200;
+std::wstring sizeWindowText(int widthPixels, int heightPixels);
+
+}  // namespace ui::options

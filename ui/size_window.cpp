@@ -1,0 +1,53 @@
+#include "ui/size_window.h"
+
+#include "ui/options/options_ids.h"
+#include "ui/options/window_commands.h"
+
+namespace ui {
+
+bool SizeWindow::create(HWND owner, int width, int height) {
+    hwnd_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SIZE_WINDOW), owner,
+                               procedure, reinterpret_cast<LPARAM>(this));
+    if (!hwnd_) return false;
+    // The minimum applies to the stored size too.
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    showSize();
+    return true;
+}
+
+void SizeWindow::showSize() {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    SetDlgItemTextW(hwnd_, IDC_SIZE_TEXT,
+                    options::sizeWindowText(r.right - r.left, r.bottom - r.top).c_str());
+}
+
+INT_PTR CALLBACK SizeWindow::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<SizeWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    switch (msg) {
+        case WM_GETMINMAXINFO: {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lp);
+            limits->ptMinTrackSize = {options::kSizeWindowMinimumPixels,
+                                      options::kSizeWindowMinimumPixels};
+            return TRUE;
+        }
+        case WM_SIZE:
+            if (self && self->hwnd_) self->showSize();
+            return FALSE;
+        case WM_CLOSE:
+            return TRUE;  // refused: only the button hides the window
+        case WM_COMMAND:
+            if (LOWORD(wp) == IDC_SIZE_CHOSEN) {
+                ShowWindow(hwnd, SW_HIDE);
+                return TRUE;
+            }
+            return FALSE;
+    }
+    return FALSE;
+}
+
+}  // namespace ui

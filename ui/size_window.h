@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+namespace ui {
+
+// The window size window: resizable, never smaller than 200 x 200 pixels, showing its outer size
+// in twips. Only its button hides it; its close box is refused.
+class SizeWindow {
+public:
+    bool create(HWND owner, int width, int height);
+    HWND hwnd() const { return hwnd_; }
+    void show() { ShowWindow(hwnd_, SW_SHOW); }
+
+private:
+    static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
+    void showSize();
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace ui
