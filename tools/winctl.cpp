@@ -393,6 +393,10 @@ int wmain(int argc, wchar_t** argv) {
         print(std::wstring(text) + L"\n");
         return 0;
     }
+    if (command == L"closehandle" && argc == 3) {
+        auto w = reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(argv[2])));
+        return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
     if (command == L"window" && argc == 3) return ownWindow(argv[2]);
     if (command == L"foreground") return foregroundTitle();
     if (command == L"front" && argc == 3) {
@@ -405,10 +409,6 @@ int wmain(int argc, wchar_t** argv) {
                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
                    ? 0
                    : 1;
-    }
-    if (command == L"closehandle" && argc == 3) {
-        auto w = reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(argv[2])));
-        return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     if (command == L"clipboard") return clipboardText();
     if (command == L"client" && argc == 3) return client(findByTitle(argv[2]));
