@@ -59,6 +59,11 @@ bool KorvaNTApp::startUp() {
     utilities_.onTitleCaptured = [this](bool captured) { desktop_.showCloseEntry(captured); };
     // The close list page shows the new rows and counts.
     utilities_.onCloseListChanged = [this] { options_.reload(); };
+    utilities_.folderTargetSize = [this] {
+        RECT client{};
+        GetClientRect(sizeWindow_.hwnd(), &client);
+        return features::TargetSize{client.right, client.bottom};
+    };
     options_.onSave = [this] { saveCommand(); };
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
     monitoring_.prepare(dialogs_);

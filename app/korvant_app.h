@@ -94,6 +94,9 @@ private:
         [this] { shell_.open(servers_.homePage); },
         [this] { return monitoring_.readings().intervalLabel; },
         [this] { return monitoring_.readings().clipboardText; },
+        [this] { utilities_.releaseByHand(); },
+        [this] { utilities_.automaticReleaseChanged(); },
+        [this] { return utilities_.folderFields(); },
         &clipboardLink_,
     }};
 };

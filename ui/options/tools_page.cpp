@@ -22,6 +22,24 @@ public:
         }
         return BoundPage::onCommand(context, id, code);
     }
+
+    // What the sizing last saw, while the page is shown.
+    void refreshed(PageContext& context) override {
+        if (!context.folderFields) return;
+        features::FolderSizingFields fields = context.folderFields();
+        show(IDC_FOLDER_TITLE, fields.title, shown_.title);
+        show(IDC_FOLDER_FOUND, fields.found, shown_.found);
+        show(IDC_FOLDER_HANDLE, fields.handle, shown_.handle);
+        show(IDC_FOLDER_HANDLES, fields.handles, shown_.handles);
+    }
+
+private:
+    void show(int control, const std::wstring& text, std::wstring& shown) {
+        if (text == shown) return;
+        shown = text;
+        setText(control, text);
+    }
+    features::FolderSizingFields shown_;
 };
 
 std::unique_ptr<Page> makeFolderPage() { return std::make_unique<FolderPage>(); }
