@@ -68,11 +68,17 @@ bool KorvaNTApp::startUp() {
     sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth), pixels(s.sizeWindowHeight));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
+    desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
     desktop_.onAddCapturedTitle = [this] { utilities_.addCapturedTitle(); };
     utilities_.onTitleCaptured = [this](bool captured) { desktop_.showCloseEntry(captured); };
     // The close list page shows the new rows and counts.
     utilities_.onCloseListChanged = [this] { options_.reload(); };
+    utilities_.folderTargetSize = [this] {
+        RECT client{};
+        GetClientRect(sizeWindow_.hwnd(), &client);
+        return features::TargetSize{client.right, client.bottom};
+    };
     options_.onSave = [this] { saveCommand(); };
     host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
     host_.onShellRestart = [this] { tray_.restore(); };

@@ -2,8 +2,10 @@
 #include <functional>
 #include <memory>
 
+#include "features/clipboard_link.h"
 #include "features/status_bar.h"
 #include "monitor/page_texts.h"
+#include "platform/win32/ansi.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/copy_lock_win32.h"
 #include "platform/win32/dialogs_win32.h"
@@ -11,6 +13,8 @@
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/system_sources_win32.h"
+#include "platform/win32/tcp_socket_win32.h"
 #include "platform/win32/text_files_win32.h"
 #include "settings/live_settings.h"
 #include "settings/save_command.h"
@@ -75,6 +79,13 @@ private:
     ui::Utilities utilities_{live_, status_};
     ui::SizeWindow sizeWindow_;
     settings::ServerAddresses servers_;
+    // The clipboard link: its own socket and clipboard reader; it runs on its page's timers.
+    win32::TcpSocketWin32 linkSocket_;
+    win32::ClipboardWin32 linkClipboard_;
+    win32::AnsiCodecWin32 ansi_;
+    win32::ClockWin32 clock_;
+    features::ClipboardLink clipboardLink_{
+        live_.settings, {linkSocket_, linkClipboard_, clipboard_, ansi_, clock_}};
     ui::LiveProgram program_{monitoring_, desktop_, utilities_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         live_,
@@ -88,6 +99,10 @@ private:
         [this] { shell_.open(servers_.homePage); },
         [this] { return monitoring_.readings().intervalLabel; },
         [this] { return monitoring_.readings().clipboardText; },
+        [this] { utilities_.releaseByHand(); },
+        [this] { utilities_.automaticReleaseChanged(); },
+        [this] { return utilities_.folderFields(); },
+        &clipboardLink_,
     }};
 };
 

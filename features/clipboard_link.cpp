@@ -221,6 +221,7 @@ void ClipboardLink::endConnection() {
 void ClipboardLink::show(std::wstring ClipboardLinkView::*field, std::wstring text) {
     if (view_.*field == text) return;
     view_.*field = std::move(text);
+    if (field == &ClipboardLinkView::sharedText) ++view_.sharedChanges;
     if (onViewChange) onViewChange();
 }
 

@@ -38,9 +38,10 @@ struct ClipboardLinkServices {
 
 // What the link's page shows.
 struct ClipboardLinkView {
-    std::wstring stateText;   // the socket's state as of the last tick
-    std::wstring eventText;   // the peer, or what happened last
-    std::wstring sharedText;  // the text last sent or received; empty between connections
+    std::wstring stateText;      // the socket's state as of the last tick
+    std::wstring eventText;      // the peer, or what happened last
+    std::wstring sharedText;     // the text last sent or received; empty between connections
+    unsigned sharedChanges = 0;  // counts changes of sharedText, which can be large to show again
 };
 
 // Two copies keep their clipboard texts the same over one TCP connection. Each listens while

@@ -30,13 +30,7 @@ bool Utilities::onTimer(UINT_PTR id) {
         case kFolderSizingTimer: {
             features::TargetSize target =
                 folderTargetSize ? folderTargetSize() : features::TargetSize{};
-            std::wstring before = folderSizing_.fields().title;
-            // Without a size to give there is nothing to do yet.
-            if (target.width > 0 && target.height > 0) {
-                bool sized = folderSizing_.tick(windows_, target);
-                if ((sized || folderSizing_.fields().title != before) && onFolderFields)
-                    onFolderFields(folderSizing_.fields());
-            }
+            folderSizing_.tick(windows_, target);
             return true;
         }
         case kAutoReleaseTimer:

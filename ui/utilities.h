@@ -39,6 +39,7 @@ public:
     void automaticReleaseChanged();
     // "クローズリストに追加".
     void addCapturedTitle();
+    const features::FolderSizingFields& folderFields() const { return folderSizing_.fields(); }
 
     // After each auto-close tick: whether a browser title is captured for the menu entry.
     std::function<void(bool captured)> onTitleCaptured;
@@ -46,8 +47,6 @@ public:
     std::function<void()> onCloseListChanged;
     // The size folder windows get: the window size window's client size.
     std::function<features::TargetSize()> folderTargetSize;
-    // The folder sizing's monitor fields changed.
-    std::function<void(const features::FolderSizingFields&)> onFolderFields;
 
 private:
     features::ReleaseServices releaseServices() { return {block_, memory_, status_}; }

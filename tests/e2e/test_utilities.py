@@ -5,7 +5,7 @@ import subprocess
 from desktop_helpers import choose, holds, open_tray_menu
 from harness import WINCTL, find_window, wait_for, winctl
 from list_page_helpers import rows
-from options_helpers import click, options_window, quiet_ini, status_text
+from options_helpers import click, open_options, options_window, quiet_ini, slide, status_text
 
 RELEASED = "10MBのメモリを開放しました"
 PLENTY_FREE = "空きメモリが多いため開放を省略しました"
@@ -68,3 +68,49 @@ def test_captured_browser_title_is_listed_closed_counted_and_saved(korvant):
     click("IDC_SAVE")
     wait_for(lambda: status_text() == "設定を保存しました", what="the save")
     assert app.read("CloseList.txt") == "Foo -       1\r\n"
+
+
+def open_window(title):
+    """A window of the test's own with `title`, in front; ended by the test."""
+    process = subprocess.Popen(["wine", str(WINCTL), "window", title],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for(lambda: foreground_title() == title, what=f"{title} in front")
+    return process
+
+
+def size_of(title):
+    w = find_window(title)
+    return (w.left, w.top, w.width, w.height)
+
+
+def test_folder_windows_are_sized_once_while_the_watch_runs(korvant):
+    start(korvant)
+    open_options()
+    click("IDC_SIZE_WINDOW_BUTTON")
+    target = wait_for(lambda: (lambda w: w if w and w.visible else None)(find_window("#32770")),
+                      what="the size window")
+    slide("IDC_FOLDER_SLIDER", 5)
+    windows = []
+    try:
+        windows.append(open_window("C:\\Windows"))
+        left, top = find_window("C:\\Windows").left, find_window("C:\\Windows").top
+        wait_for(lambda: size_of("C:\\Windows") ==
+                 (left, top, target.client_width, target.client_height),
+                 what="the folder window at the size window's client size")
+        # Sized by hand and in front again: left alone.
+        assert winctl("resize", "C:\\Windows", "300", "250")[0] == 0
+        assert winctl("front", "C:\\Windows")[0] == 0
+        holds(lambda: size_of("C:\\Windows") == (left, top, 300, 250), 1.5,
+              what="the hand-made size")
+        # Not a drive path.
+        windows.append(open_window("Local Disk (C:)"))
+        before = size_of("Local Disk (C:)")
+        holds(lambda: size_of("Local Disk (C:)") == before, 1.5, what="the size of a non-folder")
+        # Stopped, a new folder window keeps its size.
+        slide("IDC_FOLDER_SLIDER", 0)
+        windows.append(open_window("D:\\Data"))
+        before = size_of("D:\\Data")
+        holds(lambda: size_of("D:\\Data") == before, 1.5, what="the size while stopped")
+    finally:
+        for process in windows:
+            process.kill()

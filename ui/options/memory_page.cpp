@@ -9,7 +9,6 @@ namespace {
 
 using S = settings::Settings;
 
-// The release button stays disabled until memory release is part of the program.
 constexpr Binding kManual[] = {
     slider(IDC_MANUAL_SLIDER, Slider::ManualRelease, IDC_MANUAL_FRAME),
     checkBox(IDC_MEMORY_MENU_ENTRY, &S::showMemoryReleaseEntry),
@@ -24,13 +23,56 @@ constexpr Binding kAutomatic[] = {
     slider(IDC_IDLE_SLIDER, Slider::IdleSeconds, IDC_IDLE_VALUE),
 };
 
-std::unique_ptr<Page> makeManualPage() {
-    return std::make_unique<BoundPage>(IDD_PAGE_MEMORY_MANUAL, kManual);
-}
+// "開放実行": the release runs on this thread; the button and the amount wait for it.
+class ManualPage : public BoundPage {
+public:
+    ManualPage() : BoundPage(IDD_PAGE_MEMORY_MANUAL, kManual) {}
 
-std::unique_ptr<Page> makeAutomaticPage() {
-    return std::make_unique<BoundPage>(IDD_PAGE_MEMORY_AUTO, kAutomatic);
-}
+    bool onCommand(PageContext& context, int id, int code) override {
+        if (id != IDC_RELEASE_NOW) return BoundPage::onCommand(context, id, code);
+        if (code != BN_CLICKED || !context.releaseMemory) return true;
+        EnableWindow(item(IDC_RELEASE_NOW), FALSE);
+        EnableWindow(item(IDC_MANUAL_SLIDER), FALSE);
+        context.releaseMemory();
+        EnableWindow(item(IDC_RELEASE_NOW), TRUE);
+        EnableWindow(item(IDC_MANUAL_SLIDER), TRUE);
+        return true;
+    }
+};
+
+// Turning the automatic release on or off, or moving one of its sliders, starts its counts
+// again.
+class AutomaticPage : public BoundPage {
+public:
+    AutomaticPage() : BoundPage(IDD_PAGE_MEMORY_AUTO, kAutomatic) {}
+
+    bool onCommand(PageContext& context, int id, int code) override {
+        bool handled = BoundPage::onCommand(context, id, code);
+        if (handled && id == IDC_AUTO_RELEASE_ON && code == BN_CLICKED) changed(context);
+        return handled;
+    }
+    bool onScroll(PageContext& context, int id) override {
+        settings::Settings before = context.live.settings;
+        bool handled = BoundPage::onScroll(context, id);
+        if (handled && !sameRelease(before, context.live.settings)) changed(context);
+        return handled;
+    }
+
+private:
+    static bool sameRelease(const S& a, const S& b) {
+        return a.autoReleaseMegabytes == b.autoReleaseMegabytes &&
+               a.freeMemoryThresholdMegabytes == b.freeMemoryThresholdMegabytes &&
+               a.releaseIntervalMinutes == b.releaseIntervalMinutes &&
+               a.idleLoadPercent == b.idleLoadPercent && a.idleSeconds == b.idleSeconds;
+    }
+    static void changed(PageContext& context) {
+        if (context.automaticReleaseChanged) context.automaticReleaseChanged();
+    }
+};
+
+std::unique_ptr<Page> makeManualPage() { return std::make_unique<ManualPage>(); }
+
+std::unique_ptr<Page> makeAutomaticPage() { return std::make_unique<AutomaticPage>(); }
 
 }  // namespace
 

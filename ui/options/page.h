@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+#include "features/clipboard_link.h"
+#include "features/folder_sizing.h"
 #include "features/status_bar.h"
 #include "settings/live_settings.h"
 #include "ui/options/running_program.h"
@@ -31,6 +33,13 @@ struct PageContext {
     // What the refresh cycle last read: the measured interval ("500ms") and the clipboard text.
     std::function<std::wstring()> measuredInterval;
     std::function<std::wstring()> clipboardText;
+    // The desktop tools: a release by hand, a change of the automatic release's settings, and
+    // what the folder sizing last saw.
+    std::function<void()> releaseMemory;
+    std::function<void()> automaticReleaseChanged;
+    std::function<features::FolderSizingFields()> folderFields;
+    // The clipboard link whose settings and commands a page shows; it runs on that page's timers.
+    features::ClipboardLink* clipboardLink = nullptr;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab

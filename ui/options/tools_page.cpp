@@ -7,21 +7,6 @@
 namespace ui::options {
 namespace {
 
-using S = settings::Settings;
-
-// The connect and disconnect buttons stay disabled until the clipboard link is part of the
-// program; the fields are settings already.
-constexpr Binding kLink[] = {
-    checkBox(IDC_LINK_ON, &S::clipboardLinkOn),
-    checkBox(IDC_LINK_AT_START, &S::linkConnectAtStart),
-    checkBox(IDC_LINK_RECONNECT, &S::linkReconnect),
-    textBox(IDC_LINK_HOST, &S::linkRemoteHost),
-    textBox(IDC_LINK_PORT, &S::linkPort),
-    textBox(IDC_LINK_ALLOWED_1, &S::linkAllowed1),
-    textBox(IDC_LINK_ALLOWED_2, &S::linkAllowed2),
-    textBox(IDC_LINK_ALLOWED_3, &S::linkAllowed3),
-};
-
 constexpr Binding kFolder[] = {
     slider(IDC_FOLDER_SLIDER, Slider::FolderWatch, IDC_FOLDER_FRAME),
 };
@@ -37,11 +22,25 @@ public:
         }
         return BoundPage::onCommand(context, id, code);
     }
-};
 
-std::unique_ptr<Page> makeLinkPage() {
-    return std::make_unique<BoundPage>(IDD_PAGE_TOOLS_CLIPBOARD_LINK, kLink);
-}
+    // What the sizing last saw, while the page is shown.
+    void refreshed(PageContext& context) override {
+        if (!context.folderFields) return;
+        features::FolderSizingFields fields = context.folderFields();
+        show(IDC_FOLDER_TITLE, fields.title, shown_.title);
+        show(IDC_FOLDER_FOUND, fields.found, shown_.found);
+        show(IDC_FOLDER_HANDLE, fields.handle, shown_.handle);
+        show(IDC_FOLDER_HANDLES, fields.handles, shown_.handles);
+    }
+
+private:
+    void show(int control, const std::wstring& text, std::wstring& shown) {
+        if (text == shown) return;
+        shown = text;
+        setText(control, text);
+    }
+    features::FolderSizingFields shown_;
+};
 
 std::unique_ptr<Page> makeFolderPage() { return std::make_unique<FolderPage>(); }
 
@@ -50,7 +49,7 @@ std::unique_ptr<Page> makeFolderPage() { return std::make_unique<FolderPage>(); 
 std::unique_ptr<Page> makeToolsPage() {
     return std::make_unique<TabbedPage>(
         IDD_PAGE_TOOLS, IDC_TOOLS_TABS,
-        std::vector<TabbedPage::NestedTab>{{L"クリップボード共有", makeLinkPage},
+        std::vector<TabbedPage::NestedTab>{{L"クリップボード共有", makeClipboardLinkPage},
                                            {L"準備中", makeFolderPage}});
 }
 

@@ -1,23 +1,7 @@
-// Controls of the tab "その他機能" and its two nested pages.
+// Controls of the tab "その他機能" and of its folder sizing page.
 #pragma once
 
 #define IDC_TOOLS_TABS 1801
-#define IDC_LINK_ON 1810
-#define IDC_LINK_AT_START 1811
-#define IDC_LINK_RECONNECT 1812
-#define IDC_LINK_HOST_LABEL 1813
-#define IDC_LINK_HOST 1814
-#define IDC_LINK_PORT_LABEL 1815
-#define IDC_LINK_PORT 1816
-#define IDC_LINK_ALLOWED_FRAME 1817
-#define IDC_LINK_ALLOWED_1 1818
-#define IDC_LINK_ALLOWED_2 1819
-#define IDC_LINK_ALLOWED_3 1820
-#define IDC_LINK_CONNECT 1821
-#define IDC_LINK_DISCONNECT 1822
-#define IDC_LINK_ALLOWED_1_LABEL 1823
-#define IDC_LINK_ALLOWED_2_LABEL 1824
-#define IDC_LINK_ALLOWED_3_LABEL 1825
 #define IDC_FOLDER_FRAME 1840
 #define IDC_FOLDER_SLIDER 1841
 #define IDC_SIZE_WINDOW_BUTTON 1842
