@@ -5,6 +5,7 @@ import pytest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
 import harness  # noqa: E402
+from desktop_helpers import page_server  # noqa: E402
 
 
 @pytest.fixture(scope="session", autouse=True)
@@ -29,3 +30,18 @@ def korvant(request):
     yield make
     for instance in started:
         instance.stop()
+
+
+@pytest.fixture
+def pages():
+    """Starts page servers on free ports and stops them after the test."""
+    started = []
+
+    def make(**kwargs):
+        server = page_server.PageServer(**kwargs).start()
+        started.append(server)
+        return server
+
+    yield make
+    for server in started:
+        server.stop()

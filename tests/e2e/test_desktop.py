@@ -22,19 +22,6 @@ def direct_connection():
     reg_add(INTERNET_SETTINGS, "ProxyEnable", 0)
 
 
-@pytest.fixture
-def pages():
-    """Starts page servers on free ports and stops them after the test."""
-    started = []
-
-    def make(**kwargs):
-        server = page_server.PageServer(**kwargs).start()
-        started.append(server)
-        return server
-
-    yield make
-    for server in started:
-        server.stop()
 
 
 WINE_BROWSER = r"HKCU\Software\Wine\WineBrowser"

@@ -19,18 +19,6 @@ def direct_connection():
     reg_add(INTERNET_SETTINGS, "ProxyEnable", 0)
 
 
-@pytest.fixture
-def pages():
-    started = []
-
-    def make(**kwargs):
-        server = page_server.PageServer(**kwargs).start()
-        started.append(server)
-        return server
-
-    yield make
-    for server in started:
-        server.stop()
 
 
 def settings_for(server, paths, options=None, mem=None):
