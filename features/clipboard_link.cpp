@@ -51,8 +51,9 @@ std::optional<std::uint16_t> linkPort(const std::wstring& text) {
 
 const wchar_t* linkStateText(SocketState state) { return kStateTexts[static_cast<int>(state)]; }
 
-ClipboardLink::ClipboardLink(const settings::Settings& settings, ClipboardLinkServices services)
-    : settings_(settings), services_(services) {
+ClipboardLink::ClipboardLink(const settings::Settings& settings, ClipboardLinkServices services,
+                             std::size_t maxTextBytes)
+    : settings_(settings), services_(services), maxTextBytes_(maxTextBytes) {
     services_.socket.setEvents(this);
 }
 
@@ -103,7 +104,7 @@ void ClipboardLink::shareClipboard() {
     if (!read.hasText || read.text == view_.sharedText) return;
     show(&ClipboardLinkView::sharedText, read.text);
     std::string bytes = services_.codec.toAnsi(read.text);
-    if (bytes.size() > kLinkMaxTextBytes) {
+    if (bytes.size() > maxTextBytes_) {
         show(&ClipboardLinkView::eventText, kTooLargeToSendText);
         return;
     }
@@ -165,10 +166,10 @@ void ClipboardLink::onConnected(const std::wstring& peerAddress) {
 
 void ClipboardLink::onDataArrival() {
     if (!on() || services_.socket.state() != SocketState::Connected) return;
-    std::string piece = services_.socket.receive(kLinkMaxTextBytes + 1 - gathered_.size());
+    std::string piece = services_.socket.receive(maxTextBytes_ + 1 - gathered_.size());
     if (piece.empty()) return;
     gathered_ += piece;
-    if (gathered_.size() > kLinkMaxTextBytes) {
+    if (gathered_.size() > maxTextBytes_) {
         services_.socket.close();
         endConnection();
         show(&ClipboardLinkView::eventText, kReceivedTooLargeText);

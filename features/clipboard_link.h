@@ -49,7 +49,9 @@ struct ClipboardLinkView {
 // addresses. The settings are read at the moment the link acts.
 class ClipboardLink : private platform::SocketEvents {
 public:
-    ClipboardLink(const settings::Settings& settings, ClipboardLinkServices services);
+    // `maxTextBytes` is smaller only in tests, where a text past the bound must be cheap.
+    ClipboardLink(const settings::Settings& settings, ClipboardLinkServices services,
+                  std::size_t maxTextBytes = kLinkMaxTextBytes);
     ~ClipboardLink() override;
     ClipboardLink(const ClipboardLink&) = delete;
     ClipboardLink& operator=(const ClipboardLink&) = delete;
@@ -88,6 +90,7 @@ private:
 
     const settings::Settings& settings_;
     ClipboardLinkServices services_;
+    const std::size_t maxTextBytes_;
     ClipboardLinkView view_;
     bool listenFailed_ = false;
     std::int16_t retryCount_ = 0;
