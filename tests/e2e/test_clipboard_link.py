@@ -195,5 +195,7 @@ def test_connect_disconnect_cycles_leave_handles_and_memory_as_they_were(korvant
     after = resources(app)
     print(f"{cycles} cycles: descriptors {before[0]} -> {after[0]}, "
           f"resident {before[1]} kB -> {after[1]} kB")
+    # Wine keeps nothing per socket (a bare Winsock loop of the same calls stays flat over 500
+    # cycles), so what is left is noise of the heap.
     assert after[0] <= before[0] + 2
-    assert after[1] <= before[1] + 2048
+    assert after[1] <= before[1] + 512
