@@ -32,7 +32,10 @@ std::wstring trimBlanks(const std::wstring& text) {
 std::wstring colourCell(std::int32_t colour) {
     std::wstring digits = std::to_wstring(colour);
     if (digits.size() >= kColourFieldChars) return digits;
-    return std::wstring(kColourFieldChars - digits.size(), L'0') + digits;
+    std::wstring zeros(kColourFieldChars - digits.size(), L'0');
+    // The sign goes before the zeros: "0000000-214" would read back as 0.
+    if (colour < 0) return L'-' + zeros + digits.substr(1);
+    return zeros + digits;
 }
 
 }  // namespace settings

@@ -13,7 +13,8 @@ std::wstring colourField(const std::wstring& packed, size_t i);
 // empty or unreadable text is 0 (black). Numbers beyond 32 bits are held at the limits.
 std::int32_t parseColour(const std::wstring& text);
 
-// A colour cell as the writer stores it: the signed decimal left-padded with "0" to 11 characters.
+// A colour cell as the writer stores it: the decimal left-padded with "0" to 11 characters, a
+// minus sign ahead of the padding.
 std::wstring colourCell(std::int32_t colour);
 
 std::wstring trimBlanks(const std::wstring& text);

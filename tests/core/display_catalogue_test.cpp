@@ -73,6 +73,8 @@ TEST(PackedFields, FieldsByPositionAndPadding) {
     EXPECT_EQ(colourCell(255), L"00000000255");
     EXPECT_EQ(colourCell(-2147483633), L"-2147483633");
     EXPECT_EQ(colourCell(0), L"00000000000");
+    EXPECT_EQ(colourCell(-214), L"-0000000214");  // reads back as itself
+    EXPECT_EQ(parseColour(colourCell(-214)), -214);
 }
 
 TEST(PackedFields, ColourTextReadsAsA32BitValue) {
