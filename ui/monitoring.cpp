@@ -30,6 +30,7 @@ void Monitoring::prepare(platform::Dialogs& dialogs) {
 void Monitoring::attach(MainWindow& main, TaskbarWindow& taskbar) {
     main_ = &main;
     taskbar_ = &taskbar;
+    setListBackground(live_.settings.colours[settings::kBackgroundColour]);
 }
 
 void Monitoring::startTimers(HWND host) {
@@ -84,6 +85,12 @@ void Monitoring::present(const render::Image&, int y,
         draw(dc, client, false);
         ReleaseDC(window, dc);
     }
+}
+
+// The stretch reads one column more than the rows cover; that column shows the list's own
+// background, which is the main window's.
+void Monitoring::setListBackground(std::int32_t colour) {
+    images_.list.setBackground(render::resolveColour(colour, systemColour));
 }
 
 void Monitoring::setGraphBackground(std::int32_t colour) {
