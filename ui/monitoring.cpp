@@ -57,6 +57,8 @@ void Monitoring::present(const render::Image&, int y,
     if (!main_ || !main_->hwnd()) return;
     HWND window = main_->hwnd();
     if (size) {
+        // The window's scale height is the list's height from now on, and is saved as such.
+        live_.settings.mainScaleHeight = static_cast<float>(size->scaleHeight);
         // The client area takes the list: 158 columns, y rows.
         RECT wanted{0, 0, render::kListWidth, size->scaleHeight};
         AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
