@@ -1,4 +1,3 @@
-#include <iphlpapi.h>
 
 #include <string>
 #include <vector>

@@ -7,6 +7,8 @@
 #include <winsock2.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <iphlpapi.h>
+#include <shellapi.h>
 // clang-format on
 
 #include <string>
