@@ -94,6 +94,7 @@ bool KorvaNTApp::startUp() {
             if (!utilities_.onTimer(id)) desktop_.onTimer(id);
         } else if (id == ui::kRefreshTimer) {
             desktop_.keepHoverTimer();
+            utilities_.keepAutoCloseTimer();
             options_.refreshed();
         }
     };

@@ -35,12 +35,19 @@ std::vector<settings::DriveRow> buildDriveRows(platform::Drives& drives, std::ws
 }
 
 DriveFigures readDriveCapacity(platform::Drives& drives, const std::wstring& letter) {
-    DriveFigures figures;
-    figures.path = letter + L":";
     int type = drives.driveType(letter);
     if (type != platform::kDriveRemovable && type != platform::kDriveFixed &&
-        type != platform::kDriveNetwork && type != platform::kDriveRamDisk)
+        type != platform::kDriveNetwork && type != platform::kDriveRamDisk) {
+        DriveFigures figures;
+        figures.path = letter + L":";
         return figures;
+    }
+    return capacityFigures(drives, letter);
+}
+
+DriveFigures capacityFigures(platform::Drives& drives, const std::wstring& letter) {
+    DriveFigures figures;
+    figures.path = letter + L":";
     if (auto capacity = drives.capacity(letter)) {
         constexpr std::uint64_t kMegabyte = 1048576;
         figures.totalMB = static_cast<int>(capacity->totalBytes / kMegabyte);

@@ -26,6 +26,8 @@ struct DriveFigures {
     std::wstring path;  // "C:"
 };
 DriveFigures readDriveCapacity(platform::Drives& drives, const std::wstring& letter);
+// The figures of a drive whose type has them, without asking the type again.
+DriveFigures capacityFigures(platform::Drives& drives, const std::wstring& letter);
 int drivePercent(const DriveFigures& figures);
 
 // What a drive row prints, in order, after its bar.

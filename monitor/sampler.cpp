@@ -85,19 +85,37 @@ void Sampler::sample(const SectionGates& gates, const settings::Settings& s,
 void Sampler::sampleStatus(const SectionGates& gates, Readings& readings) {
     const settings::ShownItems& shown = gates.shown;
     if (shown.isShown(Item::LanAddress)) readings.lanAddress = lanAddress();
-    if (shown.isShown(Item::ProxyServer)) readings.proxyServer = readProxyServer(src_.registry);
-    constexpr Item kSwitchItems[] = {Item::ProxyEnable, Item::ActiveScripting, Item::JavaScripting};
-    constexpr Switch kSwitches[] = {Switch::ProxyEnable, Switch::ActiveScripting,
-                                    Switch::JavaScripting};
-    for (int i = 0; i < 3; ++i)
-        if (shown.isShown(kSwitchItems[i]))
-            readings.switches[i] = readSwitch(src_.registry, kSwitches[i]);
+    sampleRegistry(shown, readings);
     if (shown.isShown(Item::DateTime)) readings.dateTime = dateTimeText(src_.locale);
     if (shown.isShown(Item::Clipboard)) {
         platform::ClipboardRead read = src_.clipboard.readText();
         if (read.opened) readings.clipboardText = read.hasText ? read.text : std::wstring();
     }
     if (shown.isShown(Item::Power)) readings.power = src_.power.powerStatus();
+}
+
+void Sampler::sampleRegistry(const settings::ShownItems& shown, Readings& readings) {
+    constexpr Item kItems[] = {Item::ProxyServer, Item::ProxyEnable, Item::ActiveScripting,
+                               Item::JavaScripting};
+    constexpr Switch kSwitches[] = {Switch::ProxyEnable, Switch::ActiveScripting,
+                                    Switch::JavaScripting};
+    bool anyShown = false;
+    for (Item item : kItems) anyShown = anyShown || shown.isShown(item);
+    // A value is read again only when the registry saw a change (or cannot tell); a hidden
+    // item forgets its value, since nothing watches it for the item meanwhile.
+    bool changed = anyShown && src_.registry.changedSinceLastAsked();
+    for (size_t i = 0; i < registryKnown_.size(); ++i) {
+        if (!shown.isShown(kItems[i])) {
+            registryKnown_[i] = false;
+            continue;
+        }
+        if (registryKnown_[i] && !changed) continue;
+        if (i == 0)
+            readings.proxyServer = readProxyServer(src_.registry);
+        else
+            readings.switches[i - 1] = readSwitch(src_.registry, kSwitches[i - 1]);
+        registryKnown_[i] = true;
+    }
 }
 
 std::wstring Sampler::lanAddress() {
@@ -126,8 +144,9 @@ void Sampler::sampleDrives(bool capacityShown, const settings::Settings& s,
     for (size_t i = 0; i < count; ++i) {
         DriveReading& reading = readings.drives[i];
         reading.capacityRead = refresh && drives[i].checked;
-        if (reading.capacityRead)
-            reading.figures = readDriveCapacity(src_.drives, drives[i].letter);
+        // The drive list admits only the types that have figures, and is rebuilt at the same
+        // interval: asking each type again would cost a device request per drive.
+        if (reading.capacityRead) reading.figures = capacityFigures(src_.drives, drives[i].letter);
     }
     for (size_t i = 0; i < count; ++i)
         if (drives[i].checked)

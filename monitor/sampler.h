@@ -64,6 +64,7 @@ public:
 
 private:
     void sampleStatus(const SectionGates& gates, Readings& readings);
+    void sampleRegistry(const settings::ShownItems& shown, Readings& readings);
     void sampleDrives(bool capacityShown, const settings::Settings& s,
                       std::span<const settings::DriveRow> drives, Readings& readings);
     std::wstring lanAddress();
@@ -76,6 +77,8 @@ private:
     std::array<LampSlot, settings::kDriveSlots> lamps_{};
     std::uint32_t lastDiskRefresh_ = 0;
     bool disksRead_ = false;  // the first capacity refresh runs at once
+    // Proxy server, then the three switches: read while shown and unchanged since.
+    std::array<bool, 4> registryKnown_{};
 };
 
 }  // namespace monitor

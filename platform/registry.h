@@ -24,6 +24,10 @@ public:
     virtual ~Registry() = default;
     virtual RegistryRead read(Hive hive, const std::wstring& keyPath,
                               const std::wstring& valueName) = 0;
+    // Whether a value under the keys read so far may have changed since the last call: a reader
+    // that keeps what it read asks once per round instead of reading again. A registry that
+    // cannot watch its keys always says true.
+    virtual bool changedSinceLastAsked() { return true; }
     // Both writers work on HKEY_CURRENT_USER and create a missing key.
     virtual bool writeDword(const std::wstring& keyPath, const std::wstring& valueName,
                             std::uint32_t value) = 0;

@@ -5,13 +5,16 @@ namespace ui {
 void Utilities::start(HWND host, HWND main) {
     host_ = host;
     own_ = {reinterpret_cast<platform::WindowId>(host), reinterpret_cast<platform::WindowId>(main)};
-    setInterval(kAutoCloseTimer,
-                static_cast<unsigned>(live_.settings.autoCloseIntervalTenths) * 100);
+    keepAutoCloseTimer();
     automaticReleaseChanged();
 }
 
 void Utilities::setInterval(UINT_PTR timer, unsigned milliseconds) {
     if (!host_) return;
+    if (timer == kAutoCloseTimer) {
+        autoCloseTimerOn_ = milliseconds != 0 && live_.settings.autoCloseOn == 1;
+        if (!autoCloseTimerOn_) milliseconds = 0;
+    }
     if (milliseconds == 0)
         KillTimer(host_, timer);
     else
@@ -21,7 +24,10 @@ void Utilities::setInterval(UINT_PTR timer, unsigned milliseconds) {
 bool Utilities::onTimer(UINT_PTR id) {
     switch (id) {
         case kAutoCloseTimer: {
-            if (live_.settings.autoCloseOn != 1) return true;
+            if (live_.settings.autoCloseOn != 1) {
+                setInterval(kAutoCloseTimer, 0);
+                return true;
+            }
             bool counted = autoClose_.tick(windows_, own_, live_);
             if (onTitleCaptured) onTitleCaptured(!autoClose_.capturedTitle().empty());
             if (counted && onCloseListChanged) onCloseListChanged();
@@ -38,6 +44,12 @@ bool Utilities::onTimer(UINT_PTR id) {
             return true;
     }
     return false;
+}
+
+void Utilities::keepAutoCloseTimer() {
+    if (autoCloseTimerOn_ || live_.settings.autoCloseOn != 1) return;
+    setInterval(kAutoCloseTimer,
+                static_cast<unsigned>(live_.settings.autoCloseIntervalTenths) * 100);
 }
 
 void Utilities::releaseByHand() {

@@ -32,6 +32,9 @@ public:
     bool onTimer(UINT_PTR id);
     // 0 stops the timer.
     void setInterval(UINT_PTR timer, unsigned milliseconds);
+    // The auto-close scan rests while auto-close is off, since its tick would do nothing; the
+    // refresh tick calls this so that turning it on starts the scan again.
+    void keepAutoCloseTimer();
 
     // The manual release at the chosen amount.
     void releaseByHand();
@@ -55,6 +58,7 @@ private:
     features::StatusBar& status_;
     HWND host_ = nullptr;
     features::OwnWindows own_;
+    bool autoCloseTimerOn_ = false;
 
     win32::DesktopWindowsWin32 windows_;
     win32::MemoryBlockWin32 block_;

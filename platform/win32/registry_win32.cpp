@@ -12,6 +12,7 @@ namespace {
 
 // Values that do not fit the reader's 1023-byte buffer read as nothing.
 constexpr DWORD kReadBufferBytes = 1023;
+constexpr DWORD kValuesAndNames = REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET;
 
 HKEY rootOf(platform::Hive hive) {
     return hive == platform::Hive::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
@@ -44,8 +45,11 @@ platform::RegistryRead RegistryWin32::read(platform::Hive hive, const std::wstri
                 ERROR_SUCCESS) {
                 key.reset();
                 open_.erase(id);
+                unwatched_ = true;
                 return result;
             }
+            if (!watch(key.get(), kValuesAndNames) || !watchParentOf(hive, keyPath))
+                unwatched_ = true;
             found = open_.insert_or_assign(id, std::move(key)).first;
         }
         size = kReadBufferBytes;
@@ -58,6 +62,44 @@ platform::RegistryRead RegistryWin32::read(platform::Hive hive, const std::wstri
     result.text = fromAnsi(std::string(buffer, strnlen(buffer, kReadBufferBytes)));
     std::memcpy(&result.dword, buffer, sizeof result.dword);
     return result;
+}
+
+bool RegistryWin32::watch(HKEY key, DWORD what) {
+    return changed_ &&
+           RegNotifyChangeKeyValue(key, FALSE, what, changed_.get(), TRUE) == ERROR_SUCCESS;
+}
+
+// A key's deletion is told to its parent (the key's own watch may not hear it), and a key is
+// deleted before any of its ancestors can be.
+bool RegistryWin32::watchParentOf(platform::Hive hive, const std::wstring& keyPath) {
+    size_t cut = keyPath.rfind(L'\\');
+    if (cut == std::wstring::npos) return true;  // a root's own keys stay
+    std::wstring parentPath = keyPath.substr(0, cut);
+    UniqueKey parent;
+    if (RegOpenKeyExW(rootOf(hive), parentPath.c_str(), 0, KEY_NOTIFY, parent.put()) !=
+        ERROR_SUCCESS) {
+        parent.reset();
+        return false;
+    }
+    bool watched = watch(parent.get(), REG_NOTIFY_CHANGE_NAME);
+    parents_.insert_or_assign({hive, parentPath}, std::move(parent));
+    return watched;
+}
+
+bool RegistryWin32::changedSinceLastAsked() {
+    bool changed = unwatched_ || !changed_;
+    unwatched_ = false;
+    if (changed_ && WaitForSingleObject(changed_.get(), 0) == WAIT_OBJECT_0) {
+        // A notice fires once: watch again before the values are read, so that a change
+        // made while they are read is not missed.
+        ResetEvent(changed_.get());
+        for (auto& [id, key] : open_)
+            if (!watch(key.get(), kValuesAndNames)) unwatched_ = true;
+        for (auto& [id, parent] : parents_)
+            if (!watch(parent.get(), REG_NOTIFY_CHANGE_NAME)) unwatched_ = true;
+        changed = true;
+    }
+    return changed;
 }
 
 bool RegistryWin32::writeDword(const std::wstring& keyPath, const std::wstring& valueName,

@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 #include <vector>
 
@@ -75,11 +77,27 @@ private:
 
 // Reads the text only when the clipboard's sequence number moved; otherwise the last reading
 // stands, which spares the window system a conversion on every tick.
+// Reads the clipboard only after it changed: a window of its own is told of every change, so a
+// round without one asks the system nothing. Where that cannot be had, the clipboard's
+// sequence number is asked each time.
 class ClipboardWin32 : public platform::Clipboard {
 public:
+    ClipboardWin32() = default;
+    ~ClipboardWin32() override;
+    ClipboardWin32(const ClipboardWin32&) = delete;
+    ClipboardWin32& operator=(const ClipboardWin32&) = delete;
+
+    // A change is seen once the thread's messages have been handled (as they are between two
+    // refresh ticks).
     platform::ClipboardRead readText() override;
 
 private:
+    void startWatching();
+    static LRESULT CALLBACK watchProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
+
+    HWND watcher_ = nullptr;
+    bool watchTried_ = false;
+    bool changed_ = true;
     std::uint32_t lastSequence_ = 0;
     bool haveLast_ = false;
     platform::ClipboardRead last_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fakes/monitor_rig.h"
+#include "monitor/browser_registry.h"
 #include "render/rounding.h"
 
 using fakes::MonitorRig;
@@ -173,6 +174,29 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     rig.clipboard.content = {true, false, L""};
     rig.tick();
     EXPECT_EQ(rig.readings().clipboardText, L"");
+}
+
+TEST(RefreshCycle, BrowserRowsReadTheRegistryWhenItChanged) {
+    MonitorRig rig;
+    rig.registry.watching = true;
+    rig.showOnly({L"106", L"107", L"108"});
+    rig.tick();
+    EXPECT_EQ(rig.registry.reads, 3);
+    rig.tick();
+    EXPECT_EQ(rig.registry.reads, 3) << "nothing changed: nothing read";
+
+    // A change seen by the registry shows on the next tick.
+    rig.registry.writeDword(monitor::kInternetSettingsKey, L"ProxyEnable", 1);
+    rig.tick();
+    EXPECT_EQ(rig.text(settings::Item::ProxyEnable), L"ON");
+
+    // An item hidden meanwhile reads afresh when shown again, change reported or not.
+    rig.showOnly({L"106", L"107"});
+    rig.tick();
+    rig.registry.values[{monitor::kInternetZoneKey, L"1400"}] = {true, platform::kRegDword, L"", 3};
+    rig.showOnly({L"106", L"107", L"108"});
+    rig.tick();
+    EXPECT_EQ(rig.text(settings::Item::ActiveScripting), L"OFF");
 }
 
 TEST(RefreshCycle, LanAddressFromTheAdaptersOrTheMachine) {

@@ -17,9 +17,15 @@ public:
     std::set<std::wstring> keys;  // key paths that exist before a string write
     bool failWrites = false;
     bool failKeys = false;
+    // Off: every round reads again, as a registry that cannot watch. On: a round reads again
+    // only after a write, or after a test sets changed.
+    bool watching = false;
+    bool changed = false;
+    int reads = 0;
 
     platform::RegistryRead read(platform::Hive, const std::wstring& keyPath,
                                 const std::wstring& valueName) override {
+        ++reads;
         auto v = values.find({keyPath, valueName});
         return v == values.end() ? platform::RegistryRead{} : v->second;
     }
@@ -27,6 +33,7 @@ public:
                     std::uint32_t value) override {
         if (failWrites || failKeys) return false;
         keys.insert(keyPath);
+        changed = true;
         values[{keyPath, valueName}] = {true, platform::kRegDword, L"", value};
         return true;
     }
@@ -36,10 +43,12 @@ public:
         if (failWrites) return platform::StringWrite::WriteFailed;
         bool existed = keys.count(keyPath) > 0;
         keys.insert(keyPath);
+        changed = true;
         values[{keyPath, valueName}] = {true, platform::kRegSz, value, 0};
         return existed ? platform::StringWrite::WrittenToExistingKey
                        : platform::StringWrite::WrittenToNewKey;
     }
+    bool changedSinceLastAsked() override { return !watching || std::exchange(changed, false); }
 };
 
 class FakeDialogs : public platform::Dialogs {

@@ -14,8 +14,9 @@
 namespace fakes {
 
 // A refresh cycle over fakes: a two-processor machine with one Ethernet interface, four fixed
-// drives and the default settings.
-struct MonitorRig {
+// drives and the default settings. The painter is a fake too, unless a real one is asked for.
+template <typename Painter>
+struct BasicMonitorRig {
     FakeClock clock;
     FakeProcessorTimes processors;
     FakeMemoryStatus memory;
@@ -25,7 +26,7 @@ struct MonitorRig {
     FakeLocale locale;
     FakeClipboard clipboard;
     FakeRegistry registry;
-    FakeTextPainter painter;
+    Painter painter;
     FakePresenter presenter;
     FakeDialogs dialogs;
     settings::LiveSettings live;
@@ -34,7 +35,7 @@ struct MonitorRig {
     render::BarStrips strips;
     monitor::RefreshCycle cycle;
 
-    MonitorRig()
+    BasicMonitorRig()
         : cycle(monitor::Sources{{clock, processors, memory, network, drives, power, locale,
                                   clipboard, registry, 2},
                                  painter,
@@ -76,5 +77,7 @@ struct MonitorRig {
         cycle.refreshTick();
     }
 };
+
+using MonitorRig = BasicMonitorRig<FakeTextPainter>;
 
 }  // namespace fakes

@@ -101,6 +101,9 @@ TEST(MonitorSourcesWin32, ClipboardTextAndPerProcessorSnapshots) {
         GlobalUnlock(memory);
         SetClipboardData(CF_UNICODETEXT, memory);
         CloseClipboard();
+        // The reader hears of the change through the thread's messages, as between two ticks.
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     };
     win32::ClipboardWin32 clipboard;
     put(L"first");
@@ -111,6 +114,8 @@ TEST(MonitorSourcesWin32, ClipboardTextAndPerProcessorSnapshots) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     platform::ClipboardRead empty = clipboard.readText();
     EXPECT_TRUE(empty.opened);
     EXPECT_FALSE(empty.hasText);

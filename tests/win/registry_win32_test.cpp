@@ -51,6 +51,36 @@ TEST_F(RegistryRoutines, DwordWriterCreatesTheKeyAndReaderGivesDecimal) {
     EXPECT_EQ(read(L"Big"), L"9") << "deleted and re-created between two reads";
 }
 
+TEST_F(RegistryRoutines, ChangesToTheKeysReadAreNoticedOnce) {
+    ASSERT_TRUE(features::writeRegistryDword(registry, dialogs, kKey, L"Value", 1));
+    EXPECT_EQ(read(L"Value"), L"1");
+    registry.changedSinceLastAsked();
+    EXPECT_FALSE(registry.changedSinceLastAsked()) << "nothing changed";
+
+    // Another program's write, a new value and the key's deletion are each noticed.
+    auto setByOther = [](const wchar_t* name, DWORD value) {
+        HKEY other = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kKey.c_str(), 0, KEY_SET_VALUE, &other),
+                  ERROR_SUCCESS);
+        RegSetValueExW(other, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+        RegCloseKey(other);
+    };
+    setByOther(L"Value", 2);
+    EXPECT_TRUE(registry.changedSinceLastAsked());
+    EXPECT_EQ(read(L"Value"), L"2");
+    EXPECT_FALSE(registry.changedSinceLastAsked());
+    setByOther(L"Other", 5);
+    EXPECT_TRUE(registry.changedSinceLastAsked()) << "a value added";
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\KorvaNTTest");
+    EXPECT_TRUE(registry.changedSinceLastAsked()) << "the key deleted";
+    EXPECT_EQ(read(L"Value"), L"");
+    EXPECT_TRUE(registry.changedSinceLastAsked()) << "a missing key cannot be watched";
+    ASSERT_TRUE(features::writeRegistryDword(registry, dialogs, kKey, L"Value", 3));
+    EXPECT_EQ(read(L"Value"), L"3");
+    registry.changedSinceLastAsked();
+    EXPECT_FALSE(registry.changedSinceLastAsked());
+}
+
 TEST_F(RegistryRoutines, StringsUpTo1022BytesReadBackLongerOnesAndMissingReadEmpty) {
     using platform::StringWrite;
     EXPECT_EQ(registry.writeString(kKey, L"Fits", std::wstring(1022, L'a')),

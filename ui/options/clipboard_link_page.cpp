@@ -36,7 +36,6 @@ public:
         if (!link_) return;
         link_->onViewChange = [this] { showView(); };
         link_->armQuietTimer = [this](unsigned ms) { SetTimer(hwnd(), kQuietTimer, ms, nullptr); };
-        SetTimer(hwnd(), kUpkeepTimer, 1000, nullptr);
     }
 
     void load(PageContext& context) override {
@@ -44,6 +43,8 @@ public:
         bool on = context.live.settings.clipboardLinkOn == 1 && link_;
         EnableWindow(item(IDC_LINK_CONNECT), on);
         EnableWindow(item(IDC_LINK_DISCONNECT), on);
+        // The upkeep has nothing to do while the link is off: its timer rests meanwhile.
+        if (on && !upkeepRunning_) upkeepRunning_ = SetTimer(hwnd(), kUpkeepTimer, 1000, nullptr);
     }
 
     bool onCommand(PageContext& context, int id, int code) override {
@@ -65,7 +66,12 @@ public:
 
     bool onMessage(PageContext& context, UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override {
         if (msg != WM_TIMER || !link_) return BoundPage::onMessage(context, msg, wp, lp, result);
-        if (wp == kUpkeepTimer) link_->tick();
+        if (wp == kUpkeepTimer && context.live.settings.clipboardLinkOn != 1) {
+            KillTimer(hwnd(), kUpkeepTimer);
+            upkeepRunning_ = false;
+        } else if (wp == kUpkeepTimer) {
+            link_->tick();
+        }
         if (wp == kQuietTimer) {
             KillTimer(hwnd(), kQuietTimer);
             link_->quietTimerFired();
@@ -87,6 +93,7 @@ private:
 
     features::ClipboardLink* link_ = nullptr;
     unsigned shownSharedChanges_ = 0;
+    bool upkeepRunning_ = false;
 };
 
 }  // namespace
