@@ -140,11 +140,8 @@ void RefreshCycle::drawGraph() {
 
 void RefreshCycle::present(int y) {
     const settings::Settings& s = live_.settings;
-    // One copy or stretch into the window.
-    auto size = render::presentListSizing(y, s.drawMode, images_.resizePending);
-    presenter_.present(images_.list, y, size, s.drawMode);
-    render::finishPresentation(images_, y);
-
+    // The caption first: the window system's answers to it then arrive while the list is
+    // presented, and are taken up in one go after the tick instead of waking it again.
     if (s.taskbarButtonOn == 1) {
         render::TaskbarChoices choices{s.taskbarShowsCpu == 1, s.taskbarShowsMemory == 1,
                                        s.taskbarShowsReceive == 1, s.taskbarShowsSend == 1};
@@ -152,6 +149,10 @@ void RefreshCycle::present(int y) {
             choices, valueTexts_[Item::CpuTotal], valueTexts_[Item::Memory],
             valueTexts_[Item::ReceiveRate], valueTexts_[Item::SendRate]));
     }
+    // One copy or stretch into the window.
+    auto size = render::presentListSizing(y, s.drawMode, images_.resizePending);
+    presenter_.present(images_.list, y, size, s.drawMode);
+    render::finishPresentation(images_, y);
 }
 
 }  // namespace monitor

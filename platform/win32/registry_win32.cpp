@@ -29,6 +29,19 @@ UniqueKey createKey(const std::wstring& keyPath) {
 
 }  // namespace
 
+RegistryWin32::RegistryWin32() {
+    auto onChange = [](void* self, BOOLEAN) {
+        static_cast<RegistryWin32*>(self)->told_.store(true);
+    };
+    if (changed_ && !RegisterWaitForSingleObject(&waiter_, changed_.get(), onChange, this, INFINITE,
+                                                 WT_EXECUTEINWAITTHREAD))
+        waiter_ = nullptr;  // the rounds wait on the event themselves
+}
+
+RegistryWin32::~RegistryWin32() {
+    if (waiter_) UnregisterWaitEx(waiter_, INVALID_HANDLE_VALUE);  // and its callback ended
+}
+
 platform::RegistryRead RegistryWin32::read(platform::Hive hive, const std::wstring& keyPath,
                                            const std::wstring& valueName) {
     platform::RegistryRead result;
@@ -89,10 +102,11 @@ bool RegistryWin32::watchParentOf(platform::Hive hive, const std::wstring& keyPa
 bool RegistryWin32::changedSinceLastAsked() {
     bool changed = unwatched_ || !changed_;
     unwatched_ = false;
-    if (changed_ && WaitForSingleObject(changed_.get(), 0) == WAIT_OBJECT_0) {
+    bool told = waiter_ ? told_.exchange(false)
+                        : changed_ && WaitForSingleObject(changed_.get(), 0) == WAIT_OBJECT_0;
+    if (told) {
         // A notice fires once: watch again before the values are read, so that a change
         // made while they are read is not missed.
-        ResetEvent(changed_.get());
         for (auto& [id, key] : open_)
             if (!watch(key.get(), kValuesAndNames)) unwatched_ = true;
         for (auto& [id, parent] : parents_)

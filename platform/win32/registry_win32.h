@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <map>
 #include <utility>
 
@@ -9,12 +10,18 @@ namespace win32 {
 
 class RegistryWin32 : public platform::Registry {
 public:
+    RegistryWin32();
+    ~RegistryWin32() override;
+    RegistryWin32(const RegistryWin32&) = delete;
+    RegistryWin32& operator=(const RegistryWin32&) = delete;
+
     platform::RegistryRead read(platform::Hive hive, const std::wstring& keyPath,
                                 const std::wstring& valueName) override;
     bool writeDword(const std::wstring& keyPath, const std::wstring& valueName,
                     std::uint32_t value) override;
     platform::StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
                                       const std::wstring& value) override;
+    // A change is told a moment after it happened (by a waiting thread of the system's pool).
     bool changedSinceLastAsked() override;
 
 private:
@@ -25,9 +32,11 @@ private:
     // each opening costs a request to the system. A key deleted meanwhile is opened afresh.
     std::map<std::pair<platform::Hive, std::wstring>, UniqueKey> open_;
     std::map<std::pair<platform::Hive, std::wstring>, UniqueKey> parents_;
-    // One event for every open key: a round that finds it unsignalled keeps what it read, at
-    // the cost of one wait instead of a read per value.
-    UniqueKernelObject changed_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    // One event for every open key, waited on by the system's thread pool: a round asks the
+    // system nothing until a change was told.
+    UniqueKernelObject changed_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+    HANDLE waiter_ = nullptr;
+    std::atomic<bool> told_{false};
     bool unwatched_ = false;  // a key that could not be opened or watched: read again
 };
 
