@@ -53,7 +53,6 @@ struct LiveSettings {
     // The total items count from these byte totals (0: the whole count); not stored.
     std::int64_t receiveTotalBase = 0;
     std::int64_t sendTotalBase = 0;
-    int selectedDriveRow = -1;  // the drive list's row last selected; -1 before any
 };
 
 // Up to 30 fields of each packed drive colour string; a missing or empty field is white.

@@ -35,6 +35,7 @@ void LiveProgram::setTopmost(bool on) {
 void LiveProgram::setMainBackground(std::int32_t colour) {
     main_.setBackground(
         render::resolveColour(colour, [](int index) { return GetSysColor(index); }));
+    monitoring_.setListBackground(colour);
 }
 
 }  // namespace ui

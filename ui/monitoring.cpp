@@ -30,6 +30,7 @@ void Monitoring::prepare(platform::Dialogs& dialogs) {
 void Monitoring::attach(MainWindow& main, TaskbarWindow& taskbar) {
     main_ = &main;
     taskbar_ = &taskbar;
+    setListBackground(live_.settings.colours[settings::kBackgroundColour]);
 }
 
 void Monitoring::startTimers(HWND host) {
@@ -56,6 +57,8 @@ void Monitoring::present(const render::Image&, int y,
     if (!main_ || !main_->hwnd()) return;
     HWND window = main_->hwnd();
     if (size) {
+        // The window's scale height is the list's height from now on, and is saved as such.
+        live_.settings.mainScaleHeight = static_cast<float>(size->scaleHeight);
         // The client area takes the list: 158 columns, y rows.
         RECT wanted{0, 0, render::kListWidth, size->scaleHeight};
         AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
@@ -84,6 +87,12 @@ void Monitoring::present(const render::Image&, int y,
         draw(dc, client, false);
         ReleaseDC(window, dc);
     }
+}
+
+// The stretch reads one column more than the rows cover; that column shows the list's own
+// background, which is the main window's.
+void Monitoring::setListBackground(std::int32_t colour) {
+    images_.list.setBackground(render::resolveColour(colour, systemColour));
 }
 
 void Monitoring::setGraphBackground(std::int32_t colour) {

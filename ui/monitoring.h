@@ -50,6 +50,7 @@ public:
     void restartGraph() { render::restartGraph(images_); }
     void requestResize() { images_.resizePending = true; }
     void setGraphBackground(std::int32_t colour);
+    void setListBackground(std::int32_t colour);
     void repaintBars() { cycle_.paintBars(); }
     render::BarStrips& strips() { return strips_; }
     // Runs after the drive timer rebuilt the drive list.

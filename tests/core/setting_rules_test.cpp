@@ -130,9 +130,9 @@ TEST_F(SettingRules, ColoursActWhereTheyAreDrawn) {
     pickColour(settings::kDriveStartPickColour, 77, live, program);
     EXPECT_EQ(s.colours[settings::kDriveStartPickColour], 77);
     EXPECT_EQ(live.driveColours.start[0], settings::kWhite);
-    live.selectedDriveRow = 2;
+    live.lastSelectedDriveRow = 2;  // as the drive list's selection leaves it
     pickColour(settings::kDriveStartPickColour, 88, live, program);
-    EXPECT_EQ(live.driveColours.start[2], 88);
+    EXPECT_EQ(live.driveColours.start[1], 88);
     EXPECT_EQ(program.barRepaints, 1);
 }
 

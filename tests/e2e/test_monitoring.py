@@ -50,6 +50,8 @@ def test_default_items_are_listed_in_the_default_order(korvant, tmp_path):
     # The total-received row (after the graph and four bar rows) has no bar: its right end shows
     # the row background whatever the machine's load (a busy processor fills the CPU row's bar).
     assert pixel(156, separators[4] + 5) == (0xF0, 0xA6, 0xF0)  # BackColor00 15771376
+    # The window shows one column more than a row is wide: the list's background, not black.
+    assert area[2] >= 158 and pixel(157, separators[4] + 5) == (0xF0, 0xA6, 0xF0)
     # The memo's row is the last one: nothing is drawn below the list.
     assert area[3] == separators[-1] + 1
 

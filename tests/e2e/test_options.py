@@ -1,7 +1,7 @@
 """The options window: opened from the menus, hidden by its close box, its controls acting on the
 running program at once."""
 from desktop_helpers import holds
-from harness import MAIN_TITLE, find_window, wait_for, winctl
+from harness import MAIN_TITLE, client_area, find_window, wait_for, winctl
 from options_helpers import (OPTIONS_TITLE, click, control, open_options, options_window,
                              quiet_ini, slide, status_text)
 
@@ -13,11 +13,16 @@ def start(korvant, **options):
 
 
 def test_options_open_topmost_empty_the_status_and_only_hide_on_close(korvant):
-    app = start(korvant, SetFormTop=0)
+    app = start(korvant, SetFormTop=0, WindowScaleHeight=999)
+    # The stored height gives a client area of 148 pixels until the first tick fits the list.
+    fitted = wait_for(lambda: (a := client_area(MAIN_TITLE)) and a[3] != 148 and a[3],
+                      what="the window fitted to its list")
     window = open_options()
     assert window.topmost
     click("IDC_SAVE")
     wait_for(lambda: status_text() == "設定を保存しました", what="the save message")
+    # The fixed-size window took its list's height, and its scale height is saved as that.
+    assert f"WindowScaleHeight={fitted}\r\n" in app.read("KorvaNT.ini")
 
     assert winctl("close", OPTIONS_TITLE)[0] == 0  # the title bar's close box
     wait_for(lambda: not options_window().visible, what="the window to hide")

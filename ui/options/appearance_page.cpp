@@ -1,6 +1,12 @@
+#include <algorithm>
+#include <vector>
+
 #include "platform/win32/system_sources_win32.h"
+#include "render/rounding.h"
+#include "settings/display_catalogue.h"
 #include "ui/options/appearance_page_ids.h"
 #include "ui/options/bound_page.h"
+#include "ui/options/list_view.h"
 #include "ui/options/options_ids.h"
 #include "ui/options/pages.h"
 
@@ -37,6 +43,43 @@ public:
                                         L"  OSVersion  " + std::to_wstring(v.major) + L"." +
                                         std::to_wstring(v.minor) + L"  OSBuild  " +
                                         std::to_wstring(v.build));
+    }
+
+    void load(PageContext& context) override {
+        BoundPage::load(context);
+        InvalidateRect(item(IDC_BAR_STRIPS), nullptr,
+                       FALSE);  // the list pages may have repainted them
+    }
+
+    bool onMessage(PageContext& context, UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override {
+        if (msg == WM_DRAWITEM && wp == IDC_BAR_STRIPS) {
+            drawStrips(context, *reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+            result = TRUE;
+            return true;
+        }
+        return BoundPage::onMessage(context, msg, wp, lp, result);
+    }
+
+private:
+    // Row by row, as many strips to a row as fit; what does not fit is clipped.
+    static void drawStrips(PageContext& context, const DRAWITEMSTRUCT& draw) {
+        FillRect(draw.hDC, &draw.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+        const render::BarStrips& strips = context.program.barStrips();
+        std::vector<const render::Image*> shown;
+        for (const settings::CatalogueItem& entry : settings::catalogue())
+            if (settings::isMeterItem(entry.id))
+                shown.push_back(&strips.items[settings::slotOf(entry.id)]);
+        size_t drives = std::min(context.live.drives.size(), strips.drives.size());
+        for (size_t i = 0; i < drives; ++i) shown.push_back(&strips.drives[i]);
+
+        constexpr int kGap = 4;
+        int width = draw.rcItem.right - draw.rcItem.left;
+        int perRow = std::max(1, (width + kGap) / (render::kRowWidth + kGap));
+        for (size_t i = 0; i < shown.size(); ++i) {
+            int column = static_cast<int>(i) % perRow, row = static_cast<int>(i) / perRow;
+            drawImage(draw.hDC, *shown[i], draw.rcItem.left + column * (render::kRowWidth + kGap),
+                      draw.rcItem.top + row * (render::kRowHeight + kGap));
+        }
     }
 };
 

@@ -237,9 +237,9 @@ void pickColour(int colourIndex, std::int32_t colour, settings::LiveSettings& li
             program.setGraphBackground(colour);
             break;
         case settings::kDriveStartPickColour:
-            if (live.selectedDriveRow >= 0 &&
-                live.selectedDriveRow < static_cast<int>(settings::kDriveSlots)) {
-                live.driveColours.start[live.selectedDriveRow] = colour;
+            if (live.lastSelectedDriveRow >= 1 &&
+                live.lastSelectedDriveRow <= static_cast<int>(settings::kDriveSlots)) {
+                live.driveColours.start[live.lastSelectedDriveRow - 1] = colour;
                 program.repaintBars();
             }
             break;

@@ -1,0 +1,92 @@
+
+#include <string>
+
+#include "winctl.h"
+
+using namespace winctl;
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 64;
+    std::wstring command = argv[1];
+    if (command == L"find" && argc == 3) return describe(findByTitle(argv[2]));
+    if (command == L"close" && argc == 3) {
+        HWND w = findByTitle(argv[2]);
+        return w && PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (command == L"title" && argc == 3) {
+        HWND w = findByTitle(argv[2]);
+        if (!w) return 1;
+        wchar_t text[512] = {};
+        InternalGetWindowText(w, text, 512);
+        print(std::wstring(text) + L"\n");
+        return 0;
+    }
+    if (command == L"closehandle" && argc == 3) {
+        auto w = reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(argv[2])));
+        return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (command == L"window" && argc == 3) return ownWindow(argv[2]);
+    if (command == L"foreground") return foregroundTitle();
+    if (command == L"front" && argc == 3) {
+        HWND w = findByTitle(argv[2]);
+        return w && SetForegroundWindow(w) ? 0 : 1;
+    }
+    if (command == L"resize" && argc == 5) {
+        HWND w = findByTitle(argv[2]);
+        return w && SetWindowPos(w, nullptr, 0, 0, _wtoi(argv[3]), _wtoi(argv[4]),
+                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
+    }
+    if (command == L"clipboard") return clipboardText();
+    if (command == L"client" && argc == 3) return client(findByTitle(argv[2]));
+    if (command == L"classtitle" && argc == 3) return classTitle(argv[2]);
+    if (command == L"interfaces") return interfaces();
+    if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);
+    if (command == L"menu") return describe(openPopupMenu());
+    if (command == L"regvalue" && argc == 4) return registryValue(argv[2], argv[3]);
+    // Controls of a window, by the window's title and the control's id.
+    if (command == L"control" && argc == 4) return controlState(control(argv[2], _wtoi(argv[3])));
+    if (command == L"click" && argc == 4) {
+        // Posted: a button that opens a modal dialog would keep a sent message waiting.
+        HWND w = control(argv[2], _wtoi(argv[3]));
+        return w && PostMessageW(w, BM_CLICK, 0, 0) ? 0 : 1;
+    }
+    if (command == L"slide" && argc == 5)
+        return slide(control(argv[2], _wtoi(argv[3])), _wtoi(argv[4]));
+    if (command == L"settext" && argc == 5) {
+        HWND w = control(argv[2], _wtoi(argv[3]));
+        return w && SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4])) ? 0 : 1;
+    }
+    if (command == L"tabrect" && argc == 5)
+        return tabRect(control(argv[2], _wtoi(argv[3])), _wtoi(argv[4]));
+    // The list pages' list views and list boxes, by the window's title and the control's id.
+    if (argc >= 4 && command.rfind(L"lv", 0) == 0) {
+        HWND w = control(argv[2], _wtoi(argv[3]));
+        if (command == L"lvrows") return listViewRows(w);
+        if (command == L"lvcheck" && argc == 6)
+            return listViewState(w, _wtoi(argv[4]), LVIS_STATEIMAGEMASK,
+                                 INDEXTOSTATEIMAGEMASK(_wtoi(argv[5]) ? 2 : 1));
+        if (command == L"lvselect" && argc == 5)
+            return listViewState(w, _wtoi(argv[4]), LVIS_SELECTED | LVIS_FOCUSED,
+                                 LVIS_SELECTED | LVIS_FOCUSED);
+        if (command == L"lvheaderrect" && argc == 5) return headerRect(w, _wtoi(argv[4]));
+    }
+    if (command == L"lbitems" && argc == 4) return listBoxItems(control(argv[2], _wtoi(argv[3])));
+    if (command == L"lbselect" && argc == 5) {
+        HWND w = control(argv[2], _wtoi(argv[3]));
+        return w && SendMessageW(w, LB_SETCURSEL, _wtoi(argv[4]), 0) != LB_ERR ? 0 : 1;
+    }
+    // Takes a window's notification icon (id 1) away, as a shell that ends loses every icon.
+    if (command == L"dropicon" && argc == 3) {
+        NOTIFYICONDATAW icon{};
+        icon.cbSize = sizeof icon;
+        icon.hWnd = FindWindowW(argv[2], nullptr);
+        icon.uID = 1;
+        return icon.hWnd && Shell_NotifyIconW(NIM_DELETE, &icon) ? 0 : 1;
+    }
+    // A registered message to every top-level window, as the shell sends "TaskbarCreated".
+    if (command == L"broadcast" && argc == 3)
+        return PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(argv[2]), 0, 0) ? 0 : 1;
+    return 64;
+}

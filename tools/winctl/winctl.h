@@ -1,0 +1,45 @@
+// A small helper for the end-to-end tests: finds, inspects and drives windows and reads the
+// clipboard from inside Wine, where the X side cannot see Win32 state. Each command prints its
+// answer on standard output and returns 0, or a non-zero code when it has no answer.
+#pragma once
+// Windows headers in the order they need.
+// clang-format off
+#include <winsock2.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <iphlpapi.h>
+#include <shellapi.h>
+// clang-format on
+
+#include <string>
+
+namespace winctl {
+
+void print(const std::wstring& text);
+
+// Top-level windows (windows.cpp).
+HWND findByTitle(const wchar_t* title);
+HWND control(const wchar_t* title, int id);
+HWND openPopupMenu();
+int describe(HWND w);
+int client(HWND w);
+int classTitle(const wchar_t* className);
+int ownWindow(const wchar_t* title);
+int foregroundTitle();
+
+// Controls of the options window and its list pages (controls.cpp).
+int controlState(HWND w);
+int slide(HWND w, int position);
+int tabRect(HWND w, int index);
+int listViewRows(HWND w);
+int listViewState(HWND w, int row, UINT mask, UINT state);
+int headerRect(HWND w, int column);
+int listBoxItems(HWND w);
+
+// The clipboard, the interface table and the registry (system.cpp).
+int clipboardText();
+int setClipboardText(const std::wstring& text);
+int interfaces();
+int registryValue(const wchar_t* keyPath, const wchar_t* name);
+
+}  // namespace winctl
