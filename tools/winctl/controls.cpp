@@ -34,6 +34,21 @@ private:
     size_t size_;
 };
 
+// An item's rectangle as a control answers `message` for it, printed in screen coordinates:
+// "left top right bottom".
+int itemScreenRect(HWND w, UINT message, int index) {
+    if (!w) return 1;
+    RECT r{};
+    RemoteBuffer remote(w, sizeof r);
+    if (!remote.address()) return 2;
+    if (!SendMessageW(w, message, index, reinterpret_cast<LPARAM>(remote.address()))) return 1;
+    remote.read(&r);
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+          std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
+    return 0;
+}
+
 }  // namespace
 
 // A control's state: "visible enabled checked position text".
@@ -82,19 +97,7 @@ int slide(HWND w, int position) {
 }
 
 // The screen rectangle of a tab of a tab control: "left top right bottom".
-int tabRect(HWND w, int index) {
-    if (!w) return 1;
-    RECT r{};
-    RemoteBuffer remote(w, sizeof r);
-    if (!remote.address()) return 2;
-    if (!SendMessageW(w, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote.address())))
-        return 1;
-    remote.read(&r);
-    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
-          std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
-    return 0;
-}
+int tabRect(HWND w, int index) { return itemScreenRect(w, TCM_GETITEMRECT, index); }
 
 // Every row of a list view: "checked selected" and then each column's text, tab-separated.
 int listViewRows(HWND w) {
@@ -145,16 +148,7 @@ int listViewState(HWND w, int row, UINT mask, UINT state) {
 int headerRect(HWND w, int column) {
     if (!w) return 1;
     HWND header = reinterpret_cast<HWND>(SendMessageW(w, LVM_GETHEADER, 0, 0));
-    RECT r{};
-    RemoteBuffer remote(header, sizeof r);
-    if (!header || !remote.address()) return 2;
-    if (!SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(remote.address())))
-        return 1;
-    remote.read(&r);
-    MapWindowPoints(header, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
-          std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
-    return 0;
+    return header ? itemScreenRect(header, HDM_GETITEMRECT, column) : 2;
 }
 
 // Every entry of a list box, one a line (the window system carries the text across).
