@@ -71,9 +71,10 @@ bool KorvaNTApp::startUp() {
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
     desktop_.onAddCapturedTitle = [this] { utilities_.addCapturedTitle(); };
-    utilities_.onTitleCaptured = [this](bool captured) { desktop_.showCloseEntry(captured); };
-    // The close list page shows the new rows and counts.
-    utilities_.onCloseListChanged = [this] { options_.reload(); };
+    live_.notices.subscribe([this](const settings::Change& change) {
+        if (change.topic == settings::Topic::CapturedTitle)
+            desktop_.showCloseEntry(!utilities_.capturedTitle().empty());
+    });
     utilities_.folderTargetSize = [this] {
         RECT client{};
         GetClientRect(sizeWindow_.hwnd(), &client);
@@ -87,6 +88,9 @@ bool KorvaNTApp::startUp() {
         SetForegroundWindow(main_.hwnd());
     };
     monitoring_.prepare(dialogs_);
+    // The options window was made before the adapters and drives were read.
+    live_.notices.changed(&live_.adapterChoices);
+    live_.notices.publish(settings::Topic::DriveRows);
     monitoring_.attach(main_, taskbar_);
     main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
     host_.onTimer = [this](UINT_PTR id) {
@@ -95,7 +99,6 @@ bool KorvaNTApp::startUp() {
         } else if (id == ui::kRefreshTimer) {
             desktop_.keepHoverTimer();
             utilities_.keepAutoCloseTimer();
-            options_.refreshed();
         }
     };
     main_.onButtonDown = [this](WPARAM buttons) { desktop_.onMainButtonDown(buttons); };

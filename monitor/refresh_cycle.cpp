@@ -57,8 +57,12 @@ void RefreshCycle::fillAdapterChoice() {
 }
 
 void RefreshCycle::rebuildDriveList() {
-    live_.drives =
+    std::vector<settings::DriveRow> rows =
         buildDriveRows(drives_, live_.settings.driveMarks, live_.settings.tickAllDrives == 1);
+    // The same drives again are no change: the drive page keeps its selection.
+    if (rows == live_.drives) return;
+    live_.drives = std::move(rows);
+    live_.notices.publish(settings::Topic::DriveRows);
 }
 
 void RefreshCycle::paintStrips() {

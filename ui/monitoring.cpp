@@ -42,14 +42,27 @@ void Monitoring::startTimers(HWND host) {
 bool Monitoring::onTimer(UINT_PTR id) {
     if (id == kRefreshTimer) {
         cycle_.refreshTick();
+        announceReadings();
         return true;
     }
     if (id == kDriveListTimer) {
         cycle_.rebuildDriveList();
-        if (onDriveListRebuilt) onDriveListRebuilt();
         return true;
     }
     return false;
+}
+
+// The readings the options window shows, announced when they differ from the last tick's.
+void Monitoring::announceReadings() {
+    const monitor::Readings& r = cycle_.readings();
+    if (r.intervalLabel != announcedInterval_) {
+        announcedInterval_ = r.intervalLabel;
+        live_.notices.publish(settings::Topic::MeasuredInterval);
+    }
+    if (r.clipboardText != announcedClipboard_) {
+        announcedClipboard_ = r.clipboardText;
+        live_.notices.publish(settings::Topic::ClipboardText);
+    }
 }
 
 void Monitoring::present(const render::Image&, int y,

@@ -32,6 +32,7 @@ struct MenuVisibility {
     bool ipc = false;      // IP copy entry chosen and item 104 shown
     bool ipsai = false;    // IP re-acquire entry chosen
     bool prox = false;     // proxy menu chosen
+    bool operator==(const MenuVisibility&) const = default;
 };
 
 struct MenuEntry {
@@ -56,6 +57,11 @@ bool ipCopyEntryVisible(const settings::LiveSettings& live);
 
 // The visibility start-up gives the entries from the loaded settings.
 MenuVisibility menuVisibilityFor(const settings::LiveSettings& live);
+
+// A change of the model shown in the entries it concerns, and in no other: true when one
+// changed. Auto-close turned on shows "クローズリストに追加" at once; its scan then decides.
+bool followChange(MenuVisibility& visibility, const settings::Change& change,
+                  const settings::LiveSettings& live);
 
 // Reads the current proxy server (it becomes item 106's text), rebuilds the proxy entries with
 // their check marks and, in the tray menu, the three browser toggles.

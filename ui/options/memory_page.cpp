@@ -48,13 +48,13 @@ public:
 
     bool onCommand(PageContext& context, int id, int code) override {
         bool handled = BoundPage::onCommand(context, id, code);
-        if (handled && id == IDC_AUTO_RELEASE_ON && code == BN_CLICKED) changed(context);
+        if (handled && id == IDC_AUTO_RELEASE_ON && code == BN_CLICKED) restartCounts(context);
         return handled;
     }
     bool onScroll(PageContext& context, int id) override {
         settings::Settings before = context.live.settings;
         bool handled = BoundPage::onScroll(context, id);
-        if (handled && !sameRelease(before, context.live.settings)) changed(context);
+        if (handled && !sameRelease(before, context.live.settings)) restartCounts(context);
         return handled;
     }
 
@@ -65,7 +65,7 @@ private:
                a.releaseIntervalMinutes == b.releaseIntervalMinutes &&
                a.idleLoadPercent == b.idleLoadPercent && a.idleSeconds == b.idleSeconds;
     }
-    static void changed(PageContext& context) {
+    static void restartCounts(PageContext& context) {
         if (context.automaticReleaseChanged) context.automaticReleaseChanged();
     }
 };
