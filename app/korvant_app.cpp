@@ -48,9 +48,10 @@ bool KorvaNTApp::startUp() {
     taskbar_.create();
     taskbar_.setVisible(s.taskbarButtonOn == 1);
 
-    if (!main_.create(host_.hwnd(), pixels(s.mainLeft), pixels(s.mainTop), pixels(s.mainWidth),
-                      pixels(s.mainHeight)))
+    if (!main_.create(host_.hwnd(), pixels(s.mainLeft), pixels(s.mainTop),
+                      ui::clientSizeFromStored(s.mainWidth, s.mainHeight)))
         return false;
+    main_.resizable = [this] { return live_.settings.drawMode == 0; };
     main_.onClose = [this] { terminate(); };
     // A system colour reference (top bit set) is resolved, not passed on as a colour.
     main_.setBackground(render::resolveColour(s.colours[settings::kBackgroundColour],
@@ -102,6 +103,9 @@ bool KorvaNTApp::startUp() {
         }
     };
     main_.onButtonDown = [this](WPARAM buttons) { desktop_.onMainButtonDown(buttons); };
+    // A fixed-size window shows at the size its first tick gives it.
+    if (s.drawMode != 0)
+        main_.setClientSize({ui::kMainClientWidth, monitoring_.upcomingListHeight()});
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     monitoring_.startTimers(host_.hwnd());
     desktop_.startTimers();
@@ -128,8 +132,9 @@ void KorvaNTApp::storeWindowPositions() {
     if (GetWindowRect(main_.hwnd(), &r)) {
         s.mainLeft = base::twipsFor(s.mainLeft, r.left);
         s.mainTop = base::twipsFor(s.mainTop, r.top);
-        s.mainWidth = base::twipsFor(s.mainWidth, r.right - r.left);
-        s.mainHeight = base::twipsFor(s.mainHeight, r.bottom - r.top);
+        ui::ClientSize client = main_.clientSize();
+        s.mainWidth = ui::storedWidthFor(s.mainWidth, client.width);
+        s.mainHeight = ui::storedHeightFor(s.mainHeight, client.height);
     }
     if (GetWindowRect(sizeWindow_.hwnd(), &r)) {
         s.sizeWindowWidth = base::twipsFor(s.sizeWindowWidth, r.right - r.left);
@@ -164,8 +169,7 @@ void KorvaNTApp::resetMainWindowSize() {
     s.mainWidth = size.width;
     s.mainHeight = size.height;
     s.mainScaleHeight = size.scaleHeight;
-    SetWindowPos(main_.hwnd(), nullptr, 0, 0, pixels(size.width), pixels(size.height),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    main_.setClientSize(ui::clientSizeFromStored(size.width, size.height));
     status_.show(ui::options::kSizeResetMessage);
 }
 

@@ -107,6 +107,11 @@ void RefreshCycle::refreshTick() {
     present(y);
 }
 
+int RefreshCycle::upcomingListHeight() const {
+    int memo = static_cast<int>(memoLines(live_.memoText).size());
+    return render::listHeightFor(live_.displayRows, live_.drives, memo, newVersionShown_);
+}
+
 void RefreshCycle::formatAndPaint(const SectionGates& gates) {
     const settings::Settings& s = live_.settings;
     FormatInputs inputs{

@@ -55,6 +55,8 @@ public:
     render::BarStrips& strips() { return strips_; }
     // The height in pixels of the last composed list.
     int listHeight() const { return images_.listHeight; }
+    // The height the next tick's list will have: the window's height before the first tick.
+    int upcomingListHeight() const { return cycle_.upcomingListHeight(); }
 
     // Exit: the performance-counter queries are closed on every path.
     void releaseCounters() { drives_.closeCounters(); }

@@ -1,3 +1,5 @@
+#include "monitor/status_items.h"
+#include "platform/win32/gdi_text_painter.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/display_page_ids.h"
 #include "ui/options/options_ids.h"
@@ -33,10 +35,28 @@ private:
     std::wstring shown_;
 };
 
-// The memo item's text, edited here.
+// The memo item's text, edited here. The box shows its lines as the memo's rows do: in the
+// rows' font and as many cells wide, so that it wraps a long line where the rows continue it.
 class MemoPage : public Page {
 public:
     int templateId() const override { return IDD_PAGE_DISPLAY_MEMO; }
+    void create(PageContext&) override {
+        HWND edit = item(IDC_MEMO_TEXT);
+        font_ = win32::createRowFont();
+        if (!font_) return;
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        SIZE cell{6, 12};
+        if (HDC dc = GetDC(edit)) {
+            HGDIOBJ old = SelectObject(dc, font_.get());
+            GetTextExtentPoint32W(dc, L"x", 1, &cell);
+            SelectObject(dc, old);
+            ReleaseDC(edit, dc);
+        }
+        RECT text{};
+        SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+        text.right = text.left + monitor::kMemoColumns * cell.cx;
+        SendMessageW(edit, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    }
     void load(PageContext& context) override {
         loading_ = true;
         SetDlgItemTextW(hwnd(), IDC_MEMO_TEXT, context.live.memoText.c_str());
@@ -66,6 +86,7 @@ private:
     }
 
     bool loading_ = false;
+    win32::UniqueGdiObject font_;
 };
 
 class DisplaySettingsPage : public BoundPage {
