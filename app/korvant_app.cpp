@@ -35,7 +35,7 @@ bool KorvaNTApp::startUp() {
     if (!host_.create()) return false;
     copyLock_.publish(host_.hwnd());
     host_.onClose = [this] { terminate(); };
-    closeCounterQueries = [this] { monitoring_.releaseCounters(); };
+    closeCounterQueries = [this] { system_.drives.closeCounters(); };
 
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
     tray_.add(host_.hwnd(), ui::kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
@@ -65,7 +65,7 @@ bool KorvaNTApp::startUp() {
     desktop_.setMenuEntries();
     // The options window exists, hidden, from here on; its status bar carries every message.
     if (!options_.create(host_.hwnd(), pixels(s.optionsLeft), pixels(s.optionsTop))) return false;
-    program_.attach(host_.hwnd(), options_.hwnd());
+    program_.attach(options_.hwnd());
     sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth), pixels(s.sizeWindowHeight));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
@@ -147,7 +147,7 @@ void KorvaNTApp::saveCommand() {
 }
 
 void KorvaNTApp::placeMainWindow(ui::options::Placement placement) {
-    platform::WorkArea work = win32::SystemInfoWin32().workArea();
+    platform::WorkArea work = system_.system.workArea();
     RECT r{};
     GetWindowRect(main_.hwnd(), &r);
     ui::options::PixelPoint at = ui::options::placementFor(placement, work.width, work.height,

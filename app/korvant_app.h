@@ -2,6 +2,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/system_services.h"
 #include "features/clipboard_link.h"
 #include "features/status_bar.h"
 #include "monitor/page_texts.h"
@@ -69,7 +70,15 @@ private:
     monitor::PageTexts pages_;
     // Every timer of the main side: the running parts below ask it for theirs.
     ui::TimerService timers_;
-    ui::Monitoring monitoring_{live_, pages_, registry_, timers_};
+    MonitorServices system_;
+    ui::Monitoring monitoring_{live_,
+                               pages_,
+                               {system_.clock, system_.processors, system_.memory, system_.network,
+                                system_.drives, system_.power, system_.locale, system_.clipboard,
+                                registry_, system_.system.platformFamily()},
+                               system_.painter,
+                               system_.presenter,
+                               timers_};
     ui::Desktop desktop_{live_,
                          pages_,
                          monitoring_.valueTexts(),
@@ -90,11 +99,10 @@ private:
     win32::TcpSocketWin32 linkSocket_;
     win32::ClipboardWin32 linkClipboard_;
     win32::AnsiCodecWin32 ansi_;
-    win32::ClockWin32 clock_;
     features::ClipboardLink clipboardLink_{
-        live_.settings, {linkSocket_, linkClipboard_, clipboard_, ansi_, clock_}};
+        live_.settings, {linkSocket_, linkClipboard_, clipboard_, ansi_, system_.clock}};
     ui::LinkUpkeep linkUpkeep_{clipboardLink_, live_, timers_};
-    ui::LiveProgram program_{monitoring_, desktop_, utilities_, main_, taskbar_};
+    ui::LiveProgram program_{monitoring_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         .live = live_,
         .program = program_,
@@ -110,6 +118,8 @@ private:
         .releaseMemory = [this] { utilities_.releaseByHand(); },
         .folderFields = [this] { return utilities_.folderFields(); },
         .clipboardLink = &clipboardLink_,
+        .platformFamily = system_.system.platformFamily(),
+        .systemVersion = system_.system.version(),
     }};
 };
 

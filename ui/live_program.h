@@ -1,31 +1,21 @@
 #pragma once
 #include <windows.h>
 
-#include "ui/desktop.h"
 #include "ui/main_window.h"
 #include "ui/monitoring.h"
 #include "ui/options/running_program.h"
 #include "ui/taskbar_window.h"
-#include "ui/utilities.h"
 
 namespace ui {
 
-// The running program as the options window's controls reach it: the host's timers, the
-// windows, the menus and the refresh cycle's images.
+// The running program as the options window's controls reach it: the windows and the refresh
+// cycle's images.
 class LiveProgram : public options::RunningProgram {
 public:
-    LiveProgram(Monitoring& monitoring, Desktop& desktop, Utilities& utilities, MainWindow& main,
-                TaskbarWindow& taskbar)
-        : monitoring_(monitoring),
-          desktop_(desktop),
-          utilities_(utilities),
-          main_(main),
-          taskbar_(taskbar) {}
+    LiveProgram(Monitoring& monitoring, MainWindow& main, TaskbarWindow& taskbar)
+        : monitoring_(monitoring), main_(main), taskbar_(taskbar) {}
 
-    void attach(HWND host, HWND options) {
-        host_ = host;
-        options_ = options;
-    }
+    void attach(HWND options) { options_ = options; }
 
     void setTopmost(bool on) override;
     bool optionsWindowVisible() const override { return options_ && IsWindowVisible(options_); }
@@ -45,11 +35,8 @@ public:
 
 private:
     Monitoring& monitoring_;
-    Desktop& desktop_;
-    Utilities& utilities_;
     MainWindow& main_;
     TaskbarWindow& taskbar_;
-    HWND host_ = nullptr;
     HWND options_ = nullptr;
 };
 

@@ -80,9 +80,7 @@ void MainWindow::paint() {
         EndPaint(hwnd(), &ps);
         return;
     }
-    HBRUSH brush = CreateSolidBrush(background_);
-    FillRect(dc, &ps.rcPaint, brush);
-    DeleteObject(brush);
+    FillRect(dc, &ps.rcPaint, backgroundBrush_.get(background_));
     EndPaint(hwnd(), &ps);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+#include "platform/win32/unique_handle.h"
 #include "ui/main_window_size.h"
 #include "ui/window_base.h"
 
@@ -33,6 +34,7 @@ private:
     void followSizing();
 
     COLORREF background_ = RGB(255, 255, 255);
+    win32::CachedBrush backgroundBrush_;
     // A drag of an edge in progress: the edge, where the pointer and the window started.
     SizingEdge sizing_ = SizingEdge::None;
     POINT sizingFrom_{};

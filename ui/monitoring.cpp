@@ -1,29 +1,24 @@
 #include "ui/monitoring.h"
 
-#include "platform/win32/system_sources_win32.h"
-
 namespace ui {
 namespace {
 
 render::Colour systemColour(int index) { return static_cast<render::Colour>(GetSysColor(index)); }
 
-int platformFamily() { return win32::SystemInfoWin32().platformFamily(); }
-
 }  // namespace
 
 Monitoring::Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
-                       platform::Registry& registry, TimerService& timers)
+                       monitor::SampleSources sources, platform::TextPainter& painter,
+                       win32::ListPresenter& presenter, TimerService& timers)
     : live_(live),
       refreshTimer_(timers.make([this] {
           cycle_.refreshTick();
           announceReadings();
       })),
       driveListTimer_(timers.make([this] { cycle_.rebuildDriveList(); })),
-      cycle_(monitor::Sources{{clock_, processors_, memory_, network_, drives_, power_, locale_,
-                               clipboard_, registry, platformFamily()},
-                              painter_,
-                              systemColour},
-             live, pages, images_, strips_, *this) {}
+      presenter_(presenter),
+      cycle_(monitor::Sources{sources, painter, systemColour}, live, pages, images_, strips_,
+             *this) {}
 
 void Monitoring::prepare(platform::Dialogs& dialogs) {
     cycle_.fillAdapterChoice();

@@ -8,11 +8,8 @@
 #include "monitor/refresh_cycle.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
-#include "platform/win32/drives_win32.h"
-#include "platform/win32/gdi_text_painter.h"
+#include "platform/text_painter.h"
 #include "platform/win32/list_presenter.h"
-#include "platform/win32/network_win32.h"
-#include "platform/win32/system_sources_win32.h"
 #include "render/gradient.h"
 #include "render/graph.h"
 #include "render/render_state.h"
@@ -28,8 +25,11 @@ namespace ui {
 class Monitoring : public monitor::Presenter {
 public:
     // The page texts are the fetches'; the refresh cycle shows them.
+    // The services come from the program's one set: what a tick samples, the painter of the
+    // rows' texts and the presenter of the list in the window.
     Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
-               platform::Registry& registry, TimerService& timers);
+               monitor::SampleSources sources, platform::TextPainter& painter,
+               win32::ListPresenter& presenter, TimerService& timers);
 
     const monitor::ValueTexts& valueTexts() const { return cycle_.valueTexts(); }
     const monitor::Readings& readings() const { return cycle_.readings(); }
@@ -55,9 +55,6 @@ public:
     // The height the next tick's list will have: the window's height before the first tick.
     int upcomingListHeight() const { return cycle_.upcomingListHeight(); }
 
-    // Exit: the performance-counter queries are closed on every path.
-    void releaseCounters() { drives_.closeCounters(); }
-
     void present(const render::Image& list, int y,
                  const std::optional<render::MainWindowSize>& size, int drawMode) override;
     void setTaskbarCaption(const std::wstring& caption) override;
@@ -75,16 +72,7 @@ private:
     render::RenderState images_;
     render::BarStrips strips_;
 
-    win32::ClockWin32 clock_;
-    win32::ProcessorTimesWin32 processors_;
-    win32::MemoryStatusWin32 memory_;
-    win32::NetworkWin32 network_;
-    win32::DrivesWin32 drives_;
-    win32::PowerStatusWin32 power_;
-    win32::LocaleFormatWin32 locale_;
-    win32::ClipboardWin32 clipboard_;
-    win32::GdiTextPainter painter_;
-    win32::ListPresenter presenter_;
+    win32::ListPresenter& presenter_;
     monitor::RefreshCycle cycle_;
 
     MainWindow* main_ = nullptr;

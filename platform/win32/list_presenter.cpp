@@ -12,10 +12,9 @@ namespace {
 // Changed rows closer than this are copied as one band: one copy costs more than a few rows.
 constexpr int kBandGap = 16;
 
-void fill(HDC dc, const RECT& rect, COLORREF colour) {
+void fill(HDC dc, const RECT& rect, HBRUSH brush) {
     if (rect.left >= rect.right || rect.top >= rect.bottom) return;
-    UniqueGdiObject brush(CreateSolidBrush(colour));
-    FillRect(dc, &rect, static_cast<HBRUSH>(brush.get()));
+    FillRect(dc, &rect, brush);
 }
 
 }  // namespace
@@ -48,7 +47,7 @@ void ListPresenter::present(HDC target, const base::Image& list, int listHeight,
     shown_ = now;
     haveShown_ = true;
     if (list.width() == 0 || listHeight == 0 || !surface_.reserve(list.width(), list.height())) {
-        if (whole) fill(target, client, background);
+        if (whole) fill(target, client, brush_.get(background));
         loadedRows_ = 0;
         return;
     }
@@ -93,8 +92,8 @@ void ListPresenter::present(HDC target, const base::Image& list, int listHeight,
     if (whole || overflow) {
         BitBlt(target, 0, 0, width, height, surface_.dc(), 0, 0, SRCCOPY);
         if (whole) {
-            fill(target, {width, 0, clientWidth, clientHeight}, background);
-            fill(target, {0, height, width, clientHeight}, background);
+            fill(target, {width, 0, clientWidth, clientHeight}, brush_.get(background));
+            fill(target, {0, height, width, clientHeight}, brush_.get(background));
         }
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "base/image.h"
 #include "platform/win32/dib_surface.h"
+#include "platform/win32/unique_handle.h"
 
 namespace win32 {
 
@@ -24,6 +25,7 @@ public:
                  int clientHeight, COLORREF background);
 
 private:
+    CachedBrush brush_;  // the background around the list
     struct Shown {
         bool stretch = false;
         int clientWidth = 0, clientHeight = 0, listHeight = 0;

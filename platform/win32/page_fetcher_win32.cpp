@@ -35,23 +35,22 @@ PageFetcherWin32::~PageFetcherWin32() {
         std::lock_guard<std::mutex> lock(shared_->mutex);
         shared_->window = nullptr;
     }
-    if (window_) DestroyWindow(window_);
 }
 
 bool PageFetcherWin32::ensureWindow() {
-    if (window_) return true;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);  // fails harmlessly when already registered
-    window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              wc.hInstance, nullptr);
-    if (!window_) return false;
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (window_.hwnd()) return true;
+    window_.create(kClassName, [this](UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+        if (msg == kArrived)
+            deliverArrived();
+        else if (msg == WM_TIMER)
+            giveUp(wp);
+        else
+            return false;
+        return true;
+    });
+    if (!window_.hwnd()) return false;
     shared_ = std::make_shared<Shared>();
-    shared_->window = window_;
+    shared_->window = window_.hwnd();
     return true;
 }
 
@@ -62,7 +61,7 @@ void PageFetcherWin32::fetch(const std::wstring& url, Done done) {
     }
     UINT_PTR id = ++nextId_;
     waiting_[id] = std::move(done);
-    SetTimer(window_, id, HttpClientWinHttp::kTimeoutMs, nullptr);
+    SetTimer(window_.hwnd(), id, HttpClientWinHttp::kTimeoutMs, nullptr);
     std::thread(work, shared_, id, url).detach();
 }
 
@@ -75,7 +74,7 @@ void PageFetcherWin32::deliverArrived() {
     for (auto& [id, response] : arrived) {
         auto waiting = waiting_.find(id);
         if (waiting == waiting_.end()) continue;  // given up already
-        KillTimer(window_, id);
+        KillTimer(window_.hwnd(), id);
         Done done = std::move(waiting->second);
         waiting_.erase(waiting);
         if (done) done(response);
@@ -83,25 +82,12 @@ void PageFetcherWin32::deliverArrived() {
 }
 
 void PageFetcherWin32::giveUp(UINT_PTR id) {
-    KillTimer(window_, id);
+    KillTimer(window_.hwnd(), id);
     auto waiting = waiting_.find(id);
     if (waiting == waiting_.end()) return;
     Done done = std::move(waiting->second);
     waiting_.erase(waiting);
     if (done) done({});
-}
-
-LRESULT CALLBACK PageFetcherWin32::windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<PageFetcherWin32*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && msg == kArrived) {
-        self->deliverArrived();
-        return 0;
-    }
-    if (self && msg == WM_TIMER) {
-        self->giveUp(wp);
-        return 0;
-    }
-    return DefWindowProcW(window, msg, wp, lp);
 }
 
 }  // namespace win32

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/page_fetcher.h"
+#include "platform/win32/owned_window.h"
 
 namespace win32 {
 
@@ -24,13 +25,12 @@ public:
     struct Shared;  // what the workers and the window share
 
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
     bool ensureWindow();
     void deliverArrived();
     void giveUp(UINT_PTR id);
 
     std::shared_ptr<Shared> shared_;
-    HWND window_ = nullptr;
+    MessageWindow window_;
     UINT_PTR nextId_ = 0;
     std::map<UINT_PTR, Done> waiting_;
 };

@@ -185,45 +185,22 @@ std::wstring LocaleFormatWin32::timeText(const platform::LocalTime& time) {
 }
 
 ClipboardWin32::~ClipboardWin32() {
-    if (!watcher_) return;
-    RemoveClipboardFormatListener(watcher_);
-    DestroyWindow(watcher_);
+    if (watching_) RemoveClipboardFormatListener(watcher_.hwnd());
 }
 
 void ClipboardWin32::startWatching() {
     watchTried_ = true;
-    constexpr wchar_t kClass[] = L"KorvaNTClipboardWatch";
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = watchProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClass;
-    RegisterClassExW(&wc);  // fails harmlessly when a second reader registers it again
-    watcher_ =
-        CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, this);
-    if (watcher_ && !AddClipboardFormatListener(watcher_)) {
-        DestroyWindow(watcher_);
-        watcher_ = nullptr;
-    }
-}
-
-LRESULT CALLBACK ClipboardWin32::watchProc(HWND window, UINT message, WPARAM wp, LPARAM lp) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    } else if (message == WM_CLIPBOARDUPDATE) {
-        if (auto* self =
-                reinterpret_cast<ClipboardWin32*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
-            self->changed_ = true;
-        return 0;
-    }
-    return DefWindowProcW(window, message, wp, lp);
+    watcher_.create(L"KorvaNTClipboardWatch", [this](UINT msg, WPARAM, LPARAM, LRESULT&) {
+        if (msg != WM_CLIPBOARDUPDATE) return false;
+        changed_ = true;
+        return true;
+    });
+    watching_ = watcher_.hwnd() && AddClipboardFormatListener(watcher_.hwnd());
 }
 
 platform::ClipboardRead ClipboardWin32::readText() {
     if (!watchTried_) startWatching();
-    if (watcher_ && !changed_ && haveLast_) return last_;
+    if (watching_ && !changed_ && haveLast_) return last_;
     changed_ = false;  // a change made while reading is told again
     std::uint32_t sequence = GetClipboardSequenceNumber();
     if (haveLast_ && sequence != 0 && sequence == lastSequence_) return last_;

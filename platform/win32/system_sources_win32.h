@@ -11,6 +11,7 @@
 #include "platform/power_status.h"
 #include "platform/processor_times.h"
 #include "platform/system_info.h"
+#include "platform/win32/owned_window.h"
 
 namespace win32 {
 
@@ -93,9 +94,9 @@ public:
 
 private:
     void startWatching();
-    static LRESULT CALLBACK watchProc(HWND window, UINT message, WPARAM wp, LPARAM lp);
 
-    HWND watcher_ = nullptr;
+    MessageWindow watcher_;
+    bool watching_ = false;
     bool watchTried_ = false;
     bool changed_ = true;
     std::uint32_t lastSequence_ = 0;

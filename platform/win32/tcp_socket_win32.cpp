@@ -64,48 +64,22 @@ std::wstring dotted(const sockaddr_in& address) {
 TcpSocketWin32::TcpSocketWin32() {
     WSADATA data;
     started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(instance, kClassName, &wc)) {
-        wc = {};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = instance;
-        wc.lpszClassName = kClassName;
-        RegisterClassExW(&wc);
-    }
-    window_ =
-        CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+    window_.create(kClassName, [this](UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {
+        if (msg < kFirstMessage || msg >= kFirstMessage + 3 * kGenerations) return false;
+        // A message of an earlier generation belongs to a socket closed since.
+        if (msg == socketMessage() && static_cast<SOCKET>(wp) == socket_.get())
+            onSocketEvent(WSAGETSELECTEVENT(lp), WSAGETSELECTERROR(lp));
+        else if (msg == resolveMessage() && reinterpret_cast<HANDLE>(wp) == resolving_)
+            onResolved(WSAGETASYNCERROR(lp));
+        else if (msg == failureMessage())
+            report(static_cast<int>(wp));
+        return true;
+    });
 }
 
 TcpSocketWin32::~TcpSocketWin32() {
     close();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
     if (started_) WSACleanup();
-}
-
-LRESULT CALLBACK TcpSocketWin32::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* created = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<TcpSocketWin32*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self && msg >= kFirstMessage && msg < kFirstMessage + 3 * kGenerations) {
-        // A message of an earlier generation belongs to a socket closed since.
-        if (msg == self->socketMessage() && static_cast<SOCKET>(wp) == self->socket_.get())
-            self->onSocketEvent(WSAGETSELECTEVENT(lp), WSAGETSELECTERROR(lp));
-        else if (msg == self->resolveMessage() && reinterpret_cast<HANDLE>(wp) == self->resolving_)
-            self->onResolved(WSAGETASYNCERROR(lp));
-        else if (msg == self->failureMessage())
-            self->report(static_cast<int>(wp));
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 UINT TcpSocketWin32::socketMessage() const {
@@ -133,10 +107,10 @@ platform::SocketFailure TcpSocketWin32::fail(int number) {
 
 platform::SocketFailure TcpSocketWin32::open(long events) {
     close();
-    if (!window_) return fail(WSAENOTSOCK);
+    if (!window_.hwnd()) return fail(WSAENOTSOCK);
     socket_.reset(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
     if (!socket_) return fail(WSAGetLastError());
-    if (WSAAsyncSelect(socket_.get(), window_, socketMessage(), events) != 0)
+    if (WSAAsyncSelect(socket_.get(), window_.hwnd(), socketMessage(), events) != 0)
         return fail(WSAGetLastError());
     return {};
 }
@@ -166,7 +140,7 @@ platform::SocketFailure TcpSocketWin32::connect(const std::wstring& host, std::u
     // A name resolves without blocking; its answer comes as a message.
     std::string name = toAnsi(host);
     state_ = SocketState::ResolvingHost;
-    resolving_ = WSAAsyncGetHostByName(window_, resolveMessage(), name.c_str(), hostBuffer_,
+    resolving_ = WSAAsyncGetHostByName(window_.hwnd(), resolveMessage(), name.c_str(), hostBuffer_,
                                        sizeof hostBuffer_);
     if (!resolving_) return fail(WSAGetLastError());
     return {};
@@ -238,8 +212,8 @@ void TcpSocketWin32::accept() {
     close();
     socket_ = std::move(request_);
     // The accepted socket came with the listener's events; it gets a connection's own.
-    if (WSAAsyncSelect(socket_.get(), window_, socketMessage(), FD_READ | FD_WRITE | FD_CLOSE) !=
-        0) {
+    if (WSAAsyncSelect(socket_.get(), window_.hwnd(), socketMessage(),
+                       FD_READ | FD_WRITE | FD_CLOSE) != 0) {
         fail(WSAGetLastError());
         return;
     }
@@ -282,7 +256,7 @@ void TcpSocketWin32::flush() {
         if (sent == SOCKET_ERROR) {
             int error = WSAGetLastError();
             // A failure is reported from the message loop, not from inside the caller's send.
-            if (error != WSAEWOULDBLOCK) PostMessageW(window_, failureMessage(), error, 0);
+            if (error != WSAEWOULDBLOCK) PostMessageW(window_.hwnd(), failureMessage(), error, 0);
             return;
         }
         sentOffset_ += static_cast<std::size_t>(sent);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/tcp_socket.h"
+#include "platform/win32/owned_window.h"
 #include "platform/win32/unique_handle.h"
 
 namespace win32 {
@@ -38,7 +39,6 @@ public:
     std::string receive(std::size_t maxBytes) override;
 
 private:
-    static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     UINT socketMessage() const;
     UINT resolveMessage() const;
     UINT failureMessage() const;
@@ -53,7 +53,7 @@ private:
     void flush();
     void report(int number);
 
-    HWND window_ = nullptr;
+    MessageWindow window_;
     platform::SocketEvents* events_ = nullptr;
     platform::SocketState state_ = platform::SocketState::Closed;
     UniqueSocket socket_;

@@ -87,4 +87,20 @@ using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 
+// A solid brush kept while its colour stays: windows painted every tick make none afresh.
+class CachedBrush {
+public:
+    HBRUSH get(COLORREF colour) {
+        if (!brush_ || colour != colour_) {
+            brush_.reset(CreateSolidBrush(colour));
+            colour_ = colour;
+        }
+        return static_cast<HBRUSH>(brush_.get());
+    }
+
+private:
+    UniqueGdiObject brush_;
+    COLORREF colour_ = 0;
+};
+
 }  // namespace win32

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/win32/system_sources_win32.h"
 #include "render/rounding.h"
 #include "settings/display_catalogue.h"
 #include "ui/options/appearance_page_ids.h"
@@ -37,9 +36,8 @@ public:
 
     void create(PageContext& context) override {
         BoundPage::create(context);
-        win32::SystemInfoWin32 system;
-        platform::SystemVersion v = system.version();
-        setText(IDC_SYSTEM_VERSION, L"OSPlatform  " + std::to_wstring(system.platformFamily()) +
+        const platform::SystemVersion& v = context.systemVersion;
+        setText(IDC_SYSTEM_VERSION, L"OSPlatform  " + std::to_wstring(context.platformFamily) +
                                         L"  OSVersion  " + std::to_wstring(v.major) + L"." +
                                         std::to_wstring(v.minor) + L"  OSBuild  " +
                                         std::to_wstring(v.build));

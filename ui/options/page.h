@@ -9,6 +9,7 @@
 #include "features/clipboard_link.h"
 #include "features/folder_sizing.h"
 #include "features/status_bar.h"
+#include "platform/system_info.h"
 #include "settings/live_settings.h"
 #include "ui/options/running_program.h"
 #include "ui/options/window_commands.h"
@@ -39,6 +40,9 @@ struct PageContext {
     std::function<features::FolderSizingFields()> folderFields;
     // The clipboard link whose settings, commands and state a page shows.
     features::ClipboardLink* clipboardLink = nullptr;
+    // The system as the version page shows it.
+    int platformFamily = platform::kPlatformNT;
+    platform::SystemVersion systemVersion;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab
