@@ -123,6 +123,8 @@ int KorvaNTApp::run() {
 // A window that has not moved keeps its stored twips: a position saved again stays exact.
 void KorvaNTApp::storeWindowPositions() {
     settings::Settings& s = live_.settings;
+    if (auto height = monitoring_.sizedScaleHeight())
+        s.mainScaleHeight = static_cast<float>(*height);
     RECT r{};
     if (GetWindowRect(main_.hwnd(), &r)) {
         s.mainLeft = base::twipsFor(s.mainLeft, r.left);

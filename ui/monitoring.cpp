@@ -67,7 +67,7 @@ void Monitoring::present(const render::Image&, int y,
     HWND window = main_->hwnd();
     if (size) {
         // The window's scale height is the list's height from now on, and is saved as such.
-        live_.settings.mainScaleHeight = static_cast<float>(size->scaleHeight);
+        sizedScaleHeight_ = size->scaleHeight;
         // The client area takes the list: 158 columns, y rows.
         main_->setClientSize({kMainClientWidth, size->scaleHeight});
     }

@@ -52,6 +52,8 @@ public:
     render::BarStrips& strips() { return strips_; }
     // The height in pixels of the last composed list.
     int listHeight() const { return images_.listHeight; }
+    // The scale height the refresh cycle last sized the window to; none before it first did.
+    std::optional<int> sizedScaleHeight() const { return sizedScaleHeight_; }
     // The height the next tick's list will have: the window's height before the first tick.
     int upcomingListHeight() const { return cycle_.upcomingListHeight(); }
 
@@ -79,6 +81,7 @@ private:
     TaskbarWindow* taskbar_ = nullptr;
     int presentedHeight_ = 0;
     int presentedDrawMode_ = 1;
+    std::optional<int> sizedScaleHeight_;
     std::wstring announcedInterval_, announcedClipboard_;
     std::wstring lastCaption_;  // the taskbar button's caption as this class last set it
 };
