@@ -221,8 +221,9 @@ LRESULT CALLBACK ClipboardWin32::watchProc(HWND window, UINT message, WPARAM wp,
     return DefWindowProcW(window, message, wp, lp);
 }
 
-platform::ClipboardRead ClipboardWin32::readText() {
+platform::ClipboardRead ClipboardWin32::readText(size_t maxChars) {
     if (!watchTried_) startWatching();
+    if (maxChars != lastMaxChars_) haveLast_ = false;
     if (watcher_ && !changed_ && haveLast_) return last_;
     changed_ = false;  // a change made while reading is told again
     std::uint32_t sequence = GetClipboardSequenceNumber();
@@ -236,7 +237,9 @@ platform::ClipboardRead ClipboardWin32::readText() {
         if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
             if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
                 read.hasText = true;
-                read.text = text;
+                // Only as far as asked, and never past the memory block.
+                size_t held = GlobalSize(data) / sizeof(wchar_t);
+                read.text.assign(text, wcsnlen(text, std::min(held, maxChars)));
                 GlobalUnlock(data);
             }
         }
@@ -244,6 +247,7 @@ platform::ClipboardRead ClipboardWin32::readText() {
     }
     read.opened = true;
     lastSequence_ = sequence;
+    lastMaxChars_ = maxChars;
     haveLast_ = true;
     last_ = read;
     return read;

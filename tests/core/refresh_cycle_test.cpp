@@ -174,6 +174,13 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     rig.clipboard.content = {true, false, L""};
     rig.tick();
     EXPECT_EQ(rig.readings().clipboardText, L"");
+
+    // A text of megabytes costs a tick no more than what the row and the box can show.
+    rig.clipboard.content = {true, true, std::wstring(15'000'000, L'y')};
+    rig.clipboard.charsHanded = 0;
+    for (int i = 0; i < 10; ++i) rig.tick();
+    EXPECT_LE(rig.clipboard.charsHanded, 10 * monitor::kShownClipboardChars);
+    EXPECT_EQ(rig.readings().clipboardText, std::wstring(monitor::kShownClipboardChars, L'y'));
 }
 
 TEST(RefreshCycle, BrowserRowsReadTheRegistryWhenItChanged) {
