@@ -27,10 +27,18 @@ public:
     }
 };
 
+// Wine's multi-line edit wraps a long line in time that grows with its square: 2,000
+// characters without a break take tens of milliseconds, 4,000 most of a second, 16,000 over
+// ten seconds (bench/memo_edit_bench). The list shows only the memo's first lines anyway.
+constexpr WPARAM kMemoMaxChars = 2000;
+
 // The memo item's text, edited here.
 class MemoPage : public Page {
 public:
     int templateId() const override { return IDD_PAGE_DISPLAY_MEMO; }
+    void create(PageContext&) override {
+        SendDlgItemMessageW(hwnd(), IDC_MEMO_TEXT, EM_SETLIMITTEXT, kMemoMaxChars, 0);
+    }
     void load(PageContext& context) override {
         loading_ = true;
         SetDlgItemTextW(hwnd(), IDC_MEMO_TEXT, context.live.memoText.c_str());
