@@ -55,20 +55,27 @@ ProfileText::ProfileText(std::vector<ProfileLine> lines) {
         }
         Section& section = sections_.back();
         if (!trimmed(line.text).empty()) section.keyEnd = section.lines.size() + 1;
-        if (std::optional<KeyLine> key = keyLine(line.text))
-            section.keys.try_emplace(base::foldedCase(std::wstring(key->name)),
-                                     section.lines.size());
         section.lines.push_back(std::move(line));
     }
     for (Section& section : sections_) section.removed.assign(section.lines.size(), false);
 }
 
-const ProfileLine* ProfileText::find(const std::wstring& section, const std::wstring& key) const {
+std::unordered_map<std::wstring, size_t>& ProfileText::keysOf(Section& section) {
+    if (section.indexed) return section.keys;
+    section.indexed = true;
+    for (size_t i = 0; i < section.lines.size(); ++i)
+        if (std::optional<KeyLine> key = keyLine(section.lines[i].text))
+            section.keys.try_emplace(base::foldedCase(std::wstring(key->name)), i);
+    return section.keys;
+}
+
+const ProfileLine* ProfileText::find(const std::wstring& section, const std::wstring& key) {
     auto s = sectionByName_.find(base::foldedCase(section));
     if (s == sectionByName_.end()) return nullptr;
-    const Section& found = sections_[s->second];
-    auto k = found.keys.find(base::foldedCase(key));
-    return k == found.keys.end() ? nullptr : &found.lines[k->second];
+    Section& found = sections_[s->second];
+    auto& keys = keysOf(found);
+    auto k = keys.find(base::foldedCase(key));
+    return k == keys.end() ? nullptr : &found.lines[k->second];
 }
 
 int ProfileText::getInt(const std::wstring& section, const std::wstring& key, int def) {
@@ -107,7 +114,7 @@ bool ProfileText::write(const std::wstring& section, const std::wstring& key,
     std::wstring_view kept = value;
     while (!kept.empty() && isBlank(kept.front())) kept.remove_prefix(1);
     Section& s = sectionFor(section);
-    auto [at, added] = s.keys.try_emplace(base::foldedCase(key), s.keyEnd);
+    auto [at, added] = keysOf(s).try_emplace(base::foldedCase(key), s.keyEnd);
     if (added) {
         auto to = static_cast<std::ptrdiff_t>(s.keyEnd);
         s.lines.insert(s.lines.begin() + to, {key + L"=" + std::wstring(kept), {}, true});
@@ -127,10 +134,11 @@ bool ProfileText::remove(const std::wstring& section, const std::wstring& key) {
     auto s = sectionByName_.find(base::foldedCase(section));
     if (s == sectionByName_.end()) return true;
     Section& found = sections_[s->second];
-    auto k = found.keys.find(base::foldedCase(key));
-    if (k == found.keys.end()) return true;
+    auto& keys = keysOf(found);
+    auto k = keys.find(base::foldedCase(key));
+    if (k == keys.end()) return true;
     found.removed[k->second] = true;
-    found.keys.erase(k);
+    keys.erase(k);
     changed_ = true;
     return true;
 }

@@ -47,10 +47,14 @@ private:
         std::vector<ProfileLine> lines;  // the header first, for a named section
         std::vector<bool> removed;
         size_t keyEnd = 0;  // where a new key goes: after the last line that is not blank
-        std::unordered_map<std::wstring, size_t> keys;  // folded name: its line
+        // Folded name: its line. Made when the section is first asked for a key: a section
+        // no write touches costs no more than its lines.
+        std::unordered_map<std::wstring, size_t> keys;
+        bool indexed = false;
     };
+    static std::unordered_map<std::wstring, size_t>& keysOf(Section& section);
     // The line of a key, or nothing.
-    const ProfileLine* find(const std::wstring& section, const std::wstring& key) const;
+    const ProfileLine* find(const std::wstring& section, const std::wstring& key);
     Section& sectionFor(const std::wstring& name);
 
     std::vector<Section> sections_;

@@ -8,7 +8,10 @@ namespace win32 {
 
 std::optional<std::wstring> decodeText(std::string_view bytes, platform::TextEncoding encoding) {
     if (encoding != platform::TextEncoding::Ansi) return platform::decodeUnicode(bytes, encoding);
-    if (bytes.empty()) return std::wstring();
+    // Every ANSI code page reads the first 128 bytes as ASCII: most lines need no call.
+    bool ascii = true;
+    for (char c : bytes) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return std::wstring(bytes.begin(), bytes.end());
     int size = static_cast<int>(bytes.size());
     int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
     if (n <= 0) return std::nullopt;
