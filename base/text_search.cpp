@@ -31,4 +31,9 @@ bool startsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
     return text.size() >= prefix.size() && matchesAt(text, 0, prefix);
 }
 
+std::wstring foldedCase(std::wstring text) {
+    for (wchar_t& c : text) c = fold(c);
+    return text;
+}
+
 }  // namespace base

@@ -10,4 +10,7 @@ size_t findNoCase(const std::wstring& text, const std::wstring& marker, size_t f
 // Whether `text` begins with `prefix`, letters compared without regard to case.
 bool startsWithNoCase(const std::wstring& text, const std::wstring& prefix);
 
+// `text` with its letters folded as the searches above compare them.
+std::wstring foldedCase(std::wstring text);
+
 }  // namespace base

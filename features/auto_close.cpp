@@ -1,5 +1,8 @@
 #include "features/auto_close.h"
 
+#include <deque>
+#include <unordered_map>
+
 #include "base/text_search.h"
 
 namespace features {
@@ -26,17 +29,41 @@ void AutoClose::capture(platform::DesktopWindows& windows, OwnWindows own) {
     }
 }
 
+namespace {
+
+// The browser windows on the desktop by the key of their titles, each key's windows front to
+// back: a row's window is looked up here rather than searched for over the desktop.
+using BrowserWindows = std::unordered_map<std::wstring, std::deque<platform::WindowId>>;
+
+BrowserWindows browserWindows(platform::DesktopWindows& windows) {
+    const std::wstring suffix = windows.titleKey(kBrowserSuffix);
+    BrowserWindows found;
+    for (platform::DesktopWindows::TitledWindow& window : windows.topWindows()) {
+        std::wstring key = windows.titleKey(window.title);
+        if (key.ends_with(suffix)) found[std::move(key)].push_back(window.id);
+    }
+    return found;
+}
+
+}  // namespace
+
 bool AutoClose::tick(platform::DesktopWindows& windows, OwnWindows own,
                      settings::LiveSettings& live) {
     if (live.settings.autoCloseOn != 1) return false;
     capture(windows, own);
+    BrowserWindows found = browserWindows(windows);
     bool counted = false;
     // By position: the close request lets other messages in, so the list is looked at afresh
     // for every row.
-    for (size_t i = 0; i < live.closeList.size(); ++i) {
-        platform::WindowId window = windows.findByTitle(live.closeList[i].title + kBrowserSuffix);
-        if (window == 0) continue;
+    for (size_t i = 0; i < live.closeList.size() && !found.empty(); ++i) {
+        auto match = found.find(windows.titleKey(live.closeList[i].title + kBrowserSuffix));
+        if (match == found.end()) continue;
+        platform::WindowId window = match->second.front();
         windows.close(window);
+        // A window that ignored the request is still the first one a later row with the same
+        // title finds.
+        if (windows.titleKey(windows.title(window)) != match->first) match->second.pop_front();
+        if (match->second.empty()) found.erase(match);
         if (i < live.closeList.size()) {
             settings::increaseCloseCount(live.closeList[i]);
             counted = true;

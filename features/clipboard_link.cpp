@@ -100,7 +100,7 @@ void ClipboardLink::shareClipboard() {
     }
     bool busy = socket.unsentBytes() > 0;
     if (std::exchange(sendWasBusy_, busy) || busy || !gathered_.empty()) return;
-    platform::ClipboardRead read = services_.clipboard.readText();
+    platform::ClipboardRead read = services_.clipboard.readText(std::wstring::npos);
     if (!read.hasText || read.text == view_.sharedText) return;
     show(&ClipboardLinkView::sharedText, read.text);
     std::string bytes = services_.codec.toAnsi(read.text);

@@ -59,10 +59,16 @@ struct Readings {
     std::wstring proxyServer;
     std::array<std::wstring, 3> switches;  // proxy in use, active scripting, Java scripting
     std::wstring dateTime;
-    std::wstring clipboardText;  // the latest text on the clipboard
+    // The beginning of the latest text on the clipboard: what its row and the options window's
+    // box can show of it.
+    std::wstring clipboardText;
     platform::PowerStatus power;
     std::vector<DriveReading> drives;  // by drive list position
     bool drivesRefreshed = false;      // this tick refreshed the capacities
 };
+
+// How much of the clipboard's text the clipboard item keeps: a text of many megabytes would
+// cost its size on every tick.
+constexpr size_t kShownClipboardChars = 4096;
 
 }  // namespace monitor

@@ -90,7 +90,7 @@ void Sampler::sampleStatus(const SectionGates& gates, Readings& readings) {
     sampleRegistry(shown, readings);
     if (shown.isShown(Item::DateTime)) readings.dateTime = dateTimeText(src_.locale);
     if (shown.isShown(Item::Clipboard)) {
-        platform::ClipboardRead read = src_.clipboard.readText();
+        platform::ClipboardRead read = src_.clipboard.readText(kShownClipboardChars);
         if (read.opened) readings.clipboardText = read.hasText ? read.text : std::wstring();
     }
     if (shown.isShown(Item::Power)) readings.power = src_.power.powerStatus();

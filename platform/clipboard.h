@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -12,7 +13,8 @@ struct ClipboardRead {
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    virtual ClipboardRead readText() = 0;
+    // The text, cut after its first `maxChars` characters.
+    virtual ClipboardRead readText(size_t maxChars) = 0;
 };
 
 }  // namespace platform

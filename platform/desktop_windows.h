@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -20,9 +21,16 @@ public:
     virtual WindowId foreground() = 0;
     // A window's title; empty when it cannot be read.
     virtual std::wstring title(WindowId window) = 0;
-    // A top-level window whose whole title is `title`, letters compared without regard to
-    // case; 0 when there is none.
-    virtual WindowId findByTitle(const std::wstring& title) = 0;
+    struct TitledWindow {
+        WindowId id = 0;
+        std::wstring title;
+    };
+    // Every top-level window with its title, front to back: the order in which a search by
+    // title meets them.
+    virtual std::vector<TitledWindow> topWindows() = 0;
+    // A title in the form a search by title compares: titles equal without regard to letter
+    // case have equal keys.
+    virtual std::wstring titleKey(const std::wstring& title) = 0;
     // Asks a window to close as its system menu's close command does, and waits until the
     // window has handled the request.
     virtual void close(WindowId window) = 0;

@@ -48,9 +48,9 @@ struct LiveSettings {
     std::vector<std::wstring> proxyList;
     std::vector<CloseEntry> closeList;
     CloseListOrder closeOrder;
-    // Set when the list's file is there but could not be read whole: it is never written back.
-    bool keepProxyListFile = false;
-    bool keepCloseListFile = false;
+    // What the lists' files held at start-up: whether and how a save writes them.
+    ListFile proxyListFile;
+    ListFile closeListFile;
     std::vector<std::wstring> adapterChoices;  // the adapter choice's entries
     std::wstring memoText;                     // the memo text box, lines ended by CR LF
     int folderWatchTenths = 0;  // folder sizing's watch interval; 0 until the user sets it

@@ -20,8 +20,8 @@ settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::Te
         s.taskbarShowsCpu = s.taskbarShowsMemory = s.taskbarShowsReceive = s.taskbarShowsSend = 0;
     live.inMultiplier = settings::speedMultiplierFor(s.receiveFullScale);
     live.outMultiplier = settings::speedMultiplierFor(s.sendFullScale);
-    live.proxyList = settings::loadProxyList(files, paths.proxyList, &live.keepProxyListFile);
-    live.closeList = settings::loadCloseList(files, paths.closeList, &live.keepCloseListFile);
+    live.proxyList = settings::loadProxyList(files, paths.proxyList, &live.proxyListFile);
+    live.closeList = settings::loadCloseList(files, paths.closeList, &live.closeListFile);
     live.driveColours = settings::parseDriveColours(s.driveEndColours, s.driveStartColours);
     live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1,
                                                   s.displayColours2);

@@ -44,12 +44,11 @@ void composeListKeys(LiveSettings& live) {
 }
 
 bool saveCloseList(LiveSettings& live, platform::TextFiles& files, const SettingsPaths& paths) {
-    return live.keepCloseListFile || WriteCloseList(files, paths.closeList, live.closeList);
+    return WriteCloseList(files, paths.closeList, live.closeList, &live.closeListFile);
 }
 
-bool saveProxyList(const LiveSettings& live, platform::TextFiles& files,
-                   const SettingsPaths& paths) {
-    return live.keepProxyListFile || WriteProxyList(files, paths.proxyList, live.proxyList);
+bool saveProxyList(LiveSettings& live, platform::TextFiles& files, const SettingsPaths& paths) {
+    return WriteProxyList(files, paths.proxyList, live.proxyList, &live.proxyListFile);
 }
 
 std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,

@@ -20,10 +20,10 @@ inline const wchar_t* const kSaveFailedText = L"設定の保存に失敗しま�
 // Composes the packed list keys from the live lists.
 void composeListKeys(LiveSettings& live);
 
-// The list writers as saving uses them: a list whose file could not be read whole is left alone.
+// The list writers as saving uses them: a list whose file could not be read whole, or that is
+// as it was loaded, leaves its file alone.
 bool saveCloseList(LiveSettings& live, platform::TextFiles& files, const SettingsPaths& paths);
-bool saveProxyList(const LiveSettings& live, platform::TextFiles& files,
-                   const SettingsPaths& paths);
+bool saveProxyList(LiveSettings& live, platform::TextFiles& files, const SettingsPaths& paths);
 
 // The save command: every key, then CloseList.txt, then ProxyList.txt. Returns the status text,
 // which reports a failure when any write failed.

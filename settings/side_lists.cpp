@@ -24,11 +24,50 @@ std::wstring cappedCount(const std::wstring& count) {
     return count;
 }
 
-std::optional<std::vector<std::wstring>> readListFile(platform::TextFiles& files,
-                                                      const std::wstring& path, bool* keepFile) {
-    auto lines = files.readLines(path);
-    if (keepFile) *keepFile = !lines && files.exists(path);
-    return lines;
+// FNV-1a over each line's length and characters.
+class LinesPrint {
+public:
+    void add(const std::wstring& line) {
+        mix(line.size());
+        for (wchar_t c : line) mix(static_cast<std::uint64_t>(c));
+    }
+    std::uint64_t value() const { return print_; }
+
+private:
+    void mix(std::uint64_t value) { print_ = (print_ ^ value) * 1099511628211ull; }
+    std::uint64_t print_ = 14695981039346656037ull;
+};
+
+std::uint64_t printOf(const std::vector<std::wstring>& lines) {
+    LinesPrint print;
+    for (const std::wstring& line : lines) print.add(line);
+    return print.value();
+}
+
+std::vector<std::wstring> readListFile(platform::TextFiles& files, const std::wstring& path,
+                                       ListFile* file) {
+    auto read = files.readLines(path);
+    if (file) {
+        *file = ListFile{};
+        file->existed = files.exists(path);
+        file->keep = !read && file->existed;
+        if (read) file->encoding = read->encoding;
+    }
+    if (!read) return {};
+    return std::move(read->lines);
+}
+
+bool writeListFile(platform::TextFiles& files, const std::wstring& path,
+                   const std::vector<std::wstring>& lines, ListFile* file) {
+    if (!file) return files.writeLines(path, lines, platform::TextEncoding::Ansi);
+    if (file->keep) return true;
+    std::uint64_t print = printOf(lines);
+    // A file removed meanwhile is written again.
+    if (file->existed && print == file->linesPrint && files.exists(path)) return true;
+    if (!files.writeLines(path, lines, file->encoding)) return false;
+    file->existed = true;
+    file->linesPrint = print;
+    return true;
 }
 
 }  // namespace
@@ -58,34 +97,52 @@ void increaseCloseCount(CloseEntry& entry) {
 }
 
 std::vector<std::wstring> loadProxyList(platform::TextFiles& files, const std::wstring& path,
-                                        bool* keepFile) {
-    return readListFile(files, path, keepFile).value_or(std::vector<std::wstring>{});
+                                        ListFile* file) {
+    std::vector<std::wstring> items = readListFile(files, path, file);
+    if (file) file->linesPrint = printOf(items);
+    return items;
 }
 
+namespace {
+
+std::wstring paddedCount(const std::wstring& count) {
+    std::wstring padded = cappedCount(count);
+    if (padded.size() < kCloseCountChars) padded.insert(0, kCloseCountChars - padded.size(), L' ');
+    return padded;
+}
+
+}  // namespace
+
 std::vector<CloseEntry> loadCloseList(platform::TextFiles& files, const std::wstring& path,
-                                      bool* keepFile) {
+                                      ListFile* file) {
     std::vector<CloseEntry> entries;
-    if (auto lines = readListFile(files, path, keepFile))
-        for (const std::wstring& line : *lines) entries.push_back(closeEntryFromLine(line));
+    std::vector<std::wstring> lines = readListFile(files, path, file);
+    entries.reserve(lines.size());
+    for (const std::wstring& line : lines) entries.push_back(closeEntryFromLine(line));
+    // Marked by the lines the loaded list writes, not the file's: a short line is written
+    // longer, and that is no change of the list.
+    if (file) {
+        LinesPrint print;
+        for (const CloseEntry& entry : entries) print.add(entry.title + paddedCount(entry.count));
+        file->linesPrint = print.value();
+    }
     return entries;
 }
 
 bool WriteCloseList(platform::TextFiles& files, const std::wstring& path,
-                    std::vector<CloseEntry>& entries) {
+                    std::vector<CloseEntry>& entries, ListFile* file) {
     std::vector<std::wstring> lines;
     lines.reserve(entries.size());
     for (CloseEntry& entry : entries) {
-        entry.count = cappedCount(entry.count);
-        if (entry.count.size() < kCloseCountChars)
-            entry.count.insert(0, kCloseCountChars - entry.count.size(), L' ');
+        entry.count = paddedCount(entry.count);
         lines.push_back(entry.title + entry.count);
     }
-    return files.writeLines(path, lines);
+    return writeListFile(files, path, lines, file);
 }
 
 bool WriteProxyList(platform::TextFiles& files, const std::wstring& path,
-                    const std::vector<std::wstring>& items) {
-    return files.writeLines(path, items);
+                    const std::vector<std::wstring>& items, ListFile* file) {
+    return writeListFile(files, path, items, file);
 }
 
 }  // namespace settings

@@ -10,6 +10,18 @@ HWND handleOf(platform::WindowId window) { return reinterpret_cast<HWND>(window)
 // A window that answers nothing for this long is taken as hung, and its close request as done.
 constexpr UINT kCloseWaitMs = 5000;
 
+// Grown until it fits: a search by title compares whole titles.
+std::wstring wholeTitle(HWND window) {
+    for (int size = 1024;; size *= 4) {
+        std::wstring text(static_cast<size_t>(size), L'\0');
+        int n = GetWindowTextW(window, text.data(), size);
+        if (n < size - 1 || size >= (1 << 20)) {
+            text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+            return text;
+        }
+    }
+}
+
 }  // namespace
 
 platform::WindowId DesktopWindowsWin32::foreground() {
@@ -23,8 +35,28 @@ std::wstring DesktopWindowsWin32::title(platform::WindowId window) {
     return std::wstring(text, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
-platform::WindowId DesktopWindowsWin32::findByTitle(const std::wstring& title) {
-    return reinterpret_cast<platform::WindowId>(FindWindowW(nullptr, title.c_str()));
+std::vector<platform::DesktopWindows::TitledWindow> DesktopWindowsWin32::topWindows() {
+    std::vector<HWND> handles;
+    EnumWindows(
+        [](HWND window, LPARAM into) {
+            reinterpret_cast<std::vector<HWND>*>(into)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&handles));
+    std::vector<TitledWindow> windows;
+    windows.reserve(handles.size());
+    for (HWND window : handles) {
+        platform::WindowId id = reinterpret_cast<platform::WindowId>(window);
+        windows.push_back({id, wholeTitle(window)});
+    }
+    return windows;
+}
+
+std::wstring DesktopWindowsWin32::titleKey(const std::wstring& title) {
+    // Upper case as the system's ordinal comparison without regard to case has it.
+    std::wstring key = title;
+    if (!key.empty()) CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
+    return key;
 }
 
 void DesktopWindowsWin32::close(platform::WindowId window) {

@@ -7,7 +7,8 @@ class DesktopWindowsWin32 : public platform::DesktopWindows {
 public:
     platform::WindowId foreground() override;
     std::wstring title(platform::WindowId window) override;
-    platform::WindowId findByTitle(const std::wstring& title) override;
+    std::vector<TitledWindow> topWindows() override;
+    std::wstring titleKey(const std::wstring& title) override;
     void close(platform::WindowId window) override;
     std::optional<platform::WindowRect> rect(platform::WindowId window) override;
     void move(platform::WindowId window, int left, int top, int width, int height) override;

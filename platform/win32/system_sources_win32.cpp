@@ -198,8 +198,9 @@ void ClipboardWin32::startWatching() {
     watching_ = watcher_.hwnd() && AddClipboardFormatListener(watcher_.hwnd());
 }
 
-platform::ClipboardRead ClipboardWin32::readText() {
+platform::ClipboardRead ClipboardWin32::readText(size_t maxChars) {
     if (!watchTried_) startWatching();
+    if (maxChars != lastMaxChars_) haveLast_ = false;
     if (watching_ && !changed_ && haveLast_) return last_;
     changed_ = false;  // a change made while reading is told again
     std::uint32_t sequence = GetClipboardSequenceNumber();
@@ -213,7 +214,9 @@ platform::ClipboardRead ClipboardWin32::readText() {
         if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
             if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
                 read.hasText = true;
-                read.text = text;
+                // Only as far as asked, and never past the memory block.
+                size_t held = GlobalSize(data) / sizeof(wchar_t);
+                read.text.assign(text, wcsnlen(text, std::min(held, maxChars)));
                 GlobalUnlock(data);
             }
         }
@@ -221,6 +224,7 @@ platform::ClipboardRead ClipboardWin32::readText() {
     }
     read.opened = true;
     lastSequence_ = sequence;
+    lastMaxChars_ = maxChars;
     haveLast_ = true;
     last_ = read;
     return read;

@@ -90,7 +90,7 @@ public:
 
     // A change is seen once the thread's messages have been handled (as they are between two
     // refresh ticks).
-    platform::ClipboardRead readText() override;
+    platform::ClipboardRead readText(size_t maxChars) override;
 
 private:
     void startWatching();
@@ -101,6 +101,7 @@ private:
     bool changed_ = true;
     std::uint32_t lastSequence_ = 0;
     bool haveLast_ = false;
+    size_t lastMaxChars_ = 0;
     platform::ClipboardRead last_;
 };
 

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include "platform/text_lines.h"
-#include "platform/win32/ansi.h"
 #include "platform/win32/file_replace.h"
+#include "platform/win32/text_codec.h"
 #include "platform/win32/unique_handle.h"
 
 namespace win32 {
@@ -15,7 +14,7 @@ constexpr DWORD kMaxFileBytes = 64u << 20;
 
 }  // namespace
 
-std::optional<std::vector<std::wstring>> TextFilesWin32::readLines(const std::wstring& path) {
+std::optional<platform::TextFileLines> TextFilesWin32::readLines(const std::wstring& path) {
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
@@ -29,18 +28,29 @@ std::optional<std::vector<std::wstring>> TextFilesWin32::readLines(const std::ws
         (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
          read != bytes.size()))
         return std::nullopt;
-    std::vector<std::wstring> lines;
-    for (const std::string& line : platform::splitLines(bytes)) lines.push_back(fromAnsi(line));
-    return lines;
+    platform::TextFileLines result;
+    result.encoding = platform::encodingOf(bytes);
+    std::string_view body(bytes);
+    body.remove_prefix(platform::byteOrderMark(result.encoding).size());
+    std::vector<platform::EncodedLine> lines = platform::splitEncodedLines(body, result.encoding);
+    result.lines.reserve(lines.size());
+    for (const platform::EncodedLine& line : lines) {
+        std::optional<std::wstring> text = decodeText(line.bytes, result.encoding);
+        if (!text) break;
+        result.lines.push_back(std::move(*text));
+    }
+    return result;
 }
 
 bool TextFilesWin32::exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool TextFilesWin32::writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) {
-    std::string bytes;
-    for (const std::wstring& line : lines) bytes += toAnsi(line) + "\r\n";
+bool TextFilesWin32::writeLines(const std::wstring& path, const std::vector<std::wstring>& lines,
+                                platform::TextEncoding encoding) {
+    std::string bytes = platform::byteOrderMark(encoding);
+    const std::string lineEnd = encodeText(L"\r\n", encoding);
+    for (const std::wstring& line : lines) bytes += encodeText(line, encoding) + lineEnd;
     return replaceFile(path, bytes);
 }
 

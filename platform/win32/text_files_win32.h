@@ -8,8 +8,9 @@ namespace win32 {
 
 class TextFilesWin32 : public platform::TextFiles {
 public:
-    std::optional<std::vector<std::wstring>> readLines(const std::wstring& path) override;
-    bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines) override;
+    std::optional<platform::TextFileLines> readLines(const std::wstring& path) override;
+    bool writeLines(const std::wstring& path, const std::vector<std::wstring>& lines,
+                    platform::TextEncoding encoding) override;
     bool exists(const std::wstring& path) override;
 };
 

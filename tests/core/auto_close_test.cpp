@@ -55,10 +55,11 @@ TEST(AutoClose, CapturedTitleIsKeptWhileTheProgramsOwnWindowsAreInFront) {
     EXPECT_EQ(rig.autoClose.capturedTitle(), L"");
     // Off, the tick neither captures nor looks anything up.
     rig.live.settings.autoCloseOn = 0;
+    rig.windows.visits = 0;
     rig.live.closeList.push_back(settings::newCloseEntry(L"Foo -"));
     rig.toFront(10);
     EXPECT_EQ(rig.autoClose.capturedTitle(), L"");
-    EXPECT_TRUE(rig.windows.lookups.empty());
+    EXPECT_EQ(rig.windows.visits, 0u);
 }
 
 TEST(AutoClose, AddingTheCapturedTitleKeepsOneRowPerExactTitle) {
@@ -86,10 +87,7 @@ TEST(AutoClose, EachRowClosesOneWindowPerTickAndCountsIt) {
     rig.windows.open(11, L"Foo - Microsoft Internet Explorer");
     rig.windows.open(12, L"Foo - Microsoft Internet Explorer (2)");
     EXPECT_TRUE(rig.tick());
-    EXPECT_EQ(rig.windows.lookups,
-              (std::vector<std::wstring>{L"Foo - Microsoft Internet Explorer",
-                                         L"Bar - Microsoft Internet Explorer"}));
-    EXPECT_EQ(rig.windows.closed.size(), 1u);
+    EXPECT_EQ(rig.windows.closed, std::vector<platform::WindowId>{10});
     EXPECT_EQ(rig.live.closeList[0].count, L"1");
     EXPECT_EQ(rig.live.closeList[0].sortKey, L"00000001");
     EXPECT_TRUE(rig.tick());
@@ -98,4 +96,40 @@ TEST(AutoClose, EachRowClosesOneWindowPerTickAndCountsIt) {
     EXPECT_EQ(rig.live.closeList[0].count, L"2");
     EXPECT_EQ(rig.live.closeList[1].count, L"9");
     EXPECT_TRUE(rig.windows.windows.count(12));
+}
+
+TEST(AutoClose, RowsOfTheSameTitleInAnyCaseEachCloseTheNextWindowOrAskAgainOneThatStayed) {
+    Rig rig;
+    rig.live.closeList = {settings::newCloseEntry(L"Foo -"), settings::newCloseEntry(L"FOO -"),
+                          settings::newCloseEntry(L"foo -")};
+    rig.windows.open(10, L"Foo - Microsoft Internet Explorer");
+    rig.windows.open(11, L"foo - microsoft internet explorer");
+    EXPECT_TRUE(rig.tick());
+    EXPECT_EQ(rig.windows.closed, (std::vector<platform::WindowId>{10, 11}));
+    EXPECT_EQ(rig.live.closeList[2].count, L"0");
+
+    // A window that ignores the request keeps its title: every row asks it again and counts.
+    struct Stubborn : fakes::FakeDesktopWindows {
+        void close(platform::WindowId id) override { closed.push_back(id); }
+    } stubborn;
+    stubborn.open(20, L"Foo - Microsoft Internet Explorer");
+    rig.live.closeList[0].count = rig.live.closeList[1].count = L"0";
+    EXPECT_TRUE(rig.autoClose.tick(stubborn, {kHost, kMain}, rig.live));
+    EXPECT_EQ(stubborn.closed, (std::vector<platform::WindowId>{20, 20, 20}));
+    EXPECT_EQ(rig.live.closeList[2].count, L"1");
+}
+
+TEST(AutoClose, ScanCostGrowsWithEntriesPlusWindowsNotTheirProduct) {
+    Rig rig;
+    for (int i = 0; i < 1000; ++i)
+        rig.live.closeList.push_back(
+            settings::newCloseEntry(L"Page " + std::to_wstring(i) + L" -"));
+    for (platform::WindowId id = 10; id < 510; ++id)
+        rig.windows.open(id, L"Other " + std::to_wstring(id) + L" - Microsoft Internet Explorer");
+    rig.windows.open(600, L"page 999 - Microsoft Internet Explorer");
+    rig.windows.visits = 0;
+    EXPECT_TRUE(rig.tick());
+    EXPECT_EQ(rig.windows.closed, std::vector<platform::WindowId>{600});
+    EXPECT_EQ(rig.live.closeList[999].count, L"1");
+    EXPECT_LE(rig.windows.visits, 1000u + 503u);
 }

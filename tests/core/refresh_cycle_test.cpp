@@ -182,6 +182,13 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     ASSERT_NE(rig.painter.find(L"mmmmm"), nullptr);
     EXPECT_EQ(rig.painter.find(L"mmmmm")->y, 26);
     EXPECT_EQ(rig.images.listHeight, height + 13);
+
+    // A text of megabytes costs a tick no more than what the row and the box can show.
+    rig.clipboard.content = {true, true, std::wstring(15'000'000, L'y')};
+    rig.clipboard.charsHanded = 0;
+    for (int i = 0; i < 10; ++i) rig.tick();
+    EXPECT_LE(rig.clipboard.charsHanded, 10 * monitor::kShownClipboardChars);
+    EXPECT_EQ(rig.readings().clipboardText, std::wstring(monitor::kShownClipboardChars, L'y'));
 }
 
 TEST(RefreshCycle, BrowserRowsReadTheRegistryWhenItChanged) {

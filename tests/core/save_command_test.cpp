@@ -67,6 +67,7 @@ TEST_F(SaveFixture, ListsAreWrittenAndAnyFailedWriteIsReported) {
     EXPECT_TRUE(files.files.count(paths.closeList));
 
     files.failing.insert(paths.proxyList);
+    live.proxyList.push_back(L"b:2");  // a list as it was saved is not written again
     EXPECT_EQ(saveSettings(live, ini, files, paths), kSaveFailedText);
     files.failing.clear();
     ini.failWrites = true;

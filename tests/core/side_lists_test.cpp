@@ -65,7 +65,7 @@ TEST(SideLists, ListsWhoseFilesCannotBeReadWholeAreNeverWrittenBack) {
     fakes::FakeProfileFile ini;
     LiveSettings live = settings::loadLiveSettings(ini, files, paths);
     EXPECT_TRUE(live.closeList.empty());
-    EXPECT_TRUE(live.keepCloseListFile && live.keepProxyListFile);
+    EXPECT_TRUE(live.closeListFile.keep && live.proxyListFile.keep);
 
     live.closeList.push_back(newCloseEntry(L"New"));
     EXPECT_TRUE(saveCloseList(live, files, paths));  // the exit path without auto-save
@@ -76,7 +76,7 @@ TEST(SideLists, ListsWhoseFilesCannotBeReadWholeAreNeverWrittenBack) {
     // A missing file is no reason to keep anything: the lists are written.
     fakes::FakeTextFiles fresh;
     LiveSettings first = settings::loadLiveSettings(ini, fresh, paths);
-    EXPECT_FALSE(first.keepCloseListFile || first.keepProxyListFile);
+    EXPECT_FALSE(first.closeListFile.keep || first.proxyListFile.keep);
     saveSettings(first, ini, fresh, paths);
     EXPECT_TRUE(fresh.files.count(paths.closeList) && fresh.files.count(paths.proxyList));
 }
@@ -93,4 +93,39 @@ TEST(SideLists, MissingFilesGiveEmptyListsAndEmptyListsEmptyFiles) {
 
     files.files[L"p"] = {L"proxy.example.jp:8080", L"", L"127.0.0.1:3128"};
     EXPECT_EQ(loadProxyList(files, L"p").size(), 3u);  // the empty line is an entry
+}
+
+TEST(SideLists, ASaveWritesAListOnlyOnceItChangedAndInItsFilesEncoding) {
+    fakes::FakeTextFiles files;
+    SettingsPaths paths = SettingsPaths::inFolder(L"C:\\k");
+    files.files[paths.closeList] = {L"ユニコード       3", L"short"};
+    files.encodings[paths.closeList] = platform::TextEncoding::Utf16Le;
+    files.files[paths.proxyList] = {L"proxy.example.jp:8080", L"\x00ff junk", L"after"};
+    files.undecodableLine[paths.proxyList] = 1;
+    fakes::FakeProfileFile ini;
+    LiveSettings live = settings::loadLiveSettings(ini, files, paths);
+    EXPECT_EQ(live.proxyList, std::vector<std::wstring>{L"proxy.example.jp:8080"});
+
+    // As loaded, neither list is written: the files keep whatever bytes they hold.
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_TRUE(saveCloseList(live, files, paths));
+    EXPECT_EQ(files.writes, 0);
+    EXPECT_EQ(live.closeList[0].count, L"       3");  // padded in place all the same
+
+    // Changed, each is written, in the encoding its file had.
+    increaseCloseCount(live.closeList[0]);
+    live.proxyList.push_back(L"127.0.0.1:3128");
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(files.files[paths.closeList],
+              (std::vector<std::wstring>{L"ユニコード       4", L"short       0"}));
+    EXPECT_EQ(files.encodings[paths.closeList], platform::TextEncoding::Utf16Le);
+    EXPECT_EQ(files.files[paths.proxyList],
+              (std::vector<std::wstring>{L"proxy.example.jp:8080", L"127.0.0.1:3128"}));
+    EXPECT_EQ(files.encodings[paths.proxyList], platform::TextEncoding::Ansi);
+    EXPECT_EQ(files.writes, 2);
+    // Saved again unchanged, nothing is written; a change back is a change.
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    live.proxyList.pop_back();
+    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(files.writes, 3);
 }

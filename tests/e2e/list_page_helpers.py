@@ -31,6 +31,14 @@ def select_row(name, row):
     assert winctl("lvselect", OPTIONS_TITLE, str(IDS[name]), str(row))[0] == 0
 
 
+def click_check_box(name, row):
+    """A click on a row's check box, which sits at the left end of the row."""
+    rc, out = winctl("lvrowrect", OPTIONS_TITLE, str(IDS[name]), str(row))
+    assert rc == 0
+    left, top, right, bottom = (int(v) for v in out.split())
+    xdotool("mousemove", left + 8, (top + bottom) // 2, "click", 1)
+
+
 def click_header(name, column):
     """A click on a column header, as a user would sort."""
     rc, out = winctl("lvheaderrect", OPTIONS_TITLE, str(IDS[name]), str(column))

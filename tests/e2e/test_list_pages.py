@@ -1,8 +1,8 @@
 """The options window's list pages: the display list editor, the drive list, the proxy list and
 the close list, driven as a user would and checked on the main window and in the saved files."""
 from harness import find_window, MAIN_TITLE, wait_for
-from list_page_helpers import (check_row, choose_colour, click_header, list_box, rows, select_row,
-                               set_text)
+from list_page_helpers import (check_row, choose_colour, click_check_box, click_header, list_box,
+                               rows, select_row, set_text)
 from options_helpers import click, control, open_options, quiet_ini, select_tab, status_text
 
 
@@ -92,7 +92,8 @@ def test_close_list_sorts_counts_as_numbers_and_deletes_ticked_rows(korvant):
     wait_for(lambda: [r.cells[1] for r in rows("IDC_CLOSE_LIST")] == ["9", "10", "100"],
              what="the counts in ascending order")
 
-    check_row("IDC_CLOSE_LIST", 1, True)
+    click_check_box("IDC_CLOSE_LIST", 1)
+    wait_for(lambda: rows("IDC_CLOSE_LIST")[1].checked, what="the row's box ticked")
     click("IDC_CLOSE_DELETE")
     wait_for(lambda: [r.cells[0] for r in rows("IDC_CLOSE_LIST")] == ["nine", "hundred"],
              what="the ticked row to go")

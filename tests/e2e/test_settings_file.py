@@ -1,5 +1,8 @@
-"""The settings file as KorvaNT leaves it after a start."""
-from harness import MAIN_TITLE, winctl
+"""The settings file and the list files as KorvaNT leaves them after a start."""
+import pytest
+
+from desktop_helpers import assert_gone, choose, open_tray_menu
+from harness import MAIN_TITLE, settings_ini, tray_window, wait_for, winctl
 
 
 def ini_lines(text):
@@ -44,3 +47,30 @@ def test_malformed_files_do_not_stop_the_program(korvant):
                    "CloseList.txt": junk, "ProxyList.txt": junk})
     app.wait_main_window()
     assert app.running()
+
+
+ENCODED_LISTS = {
+    "utf16le_bom": lambda text: b"\xff\xfe" + text.encode("utf-16-le"),
+    "utf8_bom": lambda text: b"\xef\xbb\xbf" + text.encode("utf-8"),
+    # Code page 932 with a lead byte that no trail byte follows, and bytes it has no
+    # character for.
+    "undecodable": lambda text: text.encode("cp932") + b"\x81\r\n\xff\xfe\x00junk\x85\x40\r\n",
+}
+
+
+@pytest.mark.parametrize("encoding", ENCODED_LISTS)
+def test_list_files_in_another_encoding_survive_a_start_and_a_saving_exit(korvant, encoding):
+    encode = ENCODED_LISTS[encoding]
+    close = encode("".join(f"ユニコード{i} - ﾃｽﾄ{' ' * 7}{i % 10}\r\n" for i in range(51)))
+    proxy = encode("".join(f"プロキシ{i}.example.jp:{8000 + i}\r\n" for i in range(51)))
+    app = korvant({"KorvaNT.ini": settings_ini(AutoSET=1, AutoClose=1,
+                                               X_WindowPosition=4500, Y_WindowPosition=4500),
+                   "CloseList.txt": close, "ProxyList.txt": proxy})
+    app.wait_main_window()
+    wait_for(tray_window, what="the tray icon")
+    open_tray_menu()
+    choose("Up", "Return")  # "終了" is the last entry
+    assert_gone(app)
+    assert "AutoCloseRefreshTime=" in app.read("KorvaNT.ini")  # the save did run
+    assert app.read("CloseList.txt", encoding=None) == close
+    assert app.read("ProxyList.txt", encoding=None) == proxy

@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+
 #include "platform/clipboard.h"
 #include "platform/locale_format.h"
 #include "platform/power_status.h"
@@ -48,9 +50,13 @@ class FakeClipboard : public platform::Clipboard {
 public:
     platform::ClipboardRead content{true, false, L""};
     int reads = 0;
-    platform::ClipboardRead readText() override {
+    size_t charsHanded = 0;  // the work the readers were given
+    platform::ClipboardRead readText(size_t maxChars) override {
         ++reads;
-        return content;
+        platform::ClipboardRead read = content;
+        read.text.resize(std::min(read.text.size(), maxChars));
+        charsHanded += read.text.size();
+        return read;
     }
 };
 

@@ -8,7 +8,8 @@
 
 namespace fakes {
 
-// Top-level windows by id, with their titles and rectangles; closing removes a window.
+// Top-level windows by id (front to back), with their titles and rectangles; closing removes a
+// window. `visits` counts the windows handed out, the cost of a search over the desktop.
 class FakeDesktopWindows : public platform::DesktopWindows {
 public:
     struct Window {
@@ -17,7 +18,7 @@ public:
     };
     std::map<platform::WindowId, Window> windows;
     platform::WindowId front = 0;
-    std::vector<std::wstring> lookups;
+    size_t visits = 0;
     std::vector<platform::WindowId> closed;
     struct Move {
         platform::WindowId window;
@@ -35,12 +36,13 @@ public:
         auto it = windows.find(id);
         return it == windows.end() ? std::wstring() : it->second.title;
     }
-    platform::WindowId findByTitle(const std::wstring& title) override {
-        lookups.push_back(title);
-        for (const auto& [id, w] : windows)
-            if (w.title.size() == title.size() && base::startsWithNoCase(w.title, title)) return id;
-        return 0;
+    std::vector<TitledWindow> topWindows() override {
+        std::vector<TitledWindow> all;
+        for (const auto& [id, w] : windows) all.push_back({id, w.title});
+        visits += all.size();
+        return all;
     }
+    std::wstring titleKey(const std::wstring& title) override { return base::foldedCase(title); }
     void close(platform::WindowId id) override {
         closed.push_back(id);
         windows.erase(id);

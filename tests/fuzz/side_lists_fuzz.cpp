@@ -1,10 +1,11 @@
 // ProxyList.txt and CloseList.txt as any bytes: loading, counting closes and writing back; a list
-// written once reads back to the same lines.
+// written once reads back to the same lines. The same bytes as Unicode files: decoded text
+// encodes back to them.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "fakes/fake_text_files.h"
 #include "fuzz_input.h"
-#include "platform/text_lines.h"
+#include "platform/text_encoding.h"
 #include "settings/side_lists.h"
 
 using namespace settings;
@@ -13,14 +14,21 @@ namespace {
 
 std::vector<std::wstring> linesOf(const std::string& bytes) {
     std::vector<std::wstring> lines;
-    for (const std::string& line : platform::splitLines(bytes))
-        lines.push_back(fuzz::wideText(line));
+    for (const platform::EncodedLine& line :
+         platform::splitEncodedLines(bytes, platform::TextEncoding::Ansi))
+        lines.push_back(fuzz::wideText(std::string(line.bytes)));
     return lines;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using platform::TextEncoding;
+    std::string_view raw(reinterpret_cast<const char*>(data), size);
+    for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf16Le, TextEncoding::Utf16Be})
+        if (auto text = platform::decodeUnicode(raw, encoding))
+            fuzz::require(platform::encodeUnicode(*text, encoding) == raw,
+                          "a Unicode text does not encode back to its bytes");
     FuzzedDataProvider input(data, size);
     fakes::FakeTextFiles files;
     files.files[L"proxy"] = linesOf(input.ConsumeRandomLengthString());

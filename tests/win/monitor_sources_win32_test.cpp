@@ -106,17 +106,21 @@ TEST(MonitorSourcesWin32, ClipboardTextAndPerProcessorSnapshots) {
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     };
     win32::ClipboardWin32 clipboard;
+    constexpr size_t kAll = std::wstring::npos;
     put(L"first");
-    EXPECT_EQ(clipboard.readText().text, L"first");
-    EXPECT_EQ(clipboard.readText().text, L"first");
+    EXPECT_EQ(clipboard.readText(kAll).text, L"first");
+    EXPECT_EQ(clipboard.readText(kAll).text, L"first");
     put(L"second");
-    EXPECT_EQ(clipboard.readText().text, L"second") << "a new clipboard content is read again";
+    EXPECT_EQ(clipboard.readText(kAll).text, L"second") << "a new clipboard content is read again";
+    put(std::wstring(100000, L'x') + L"\r\nend");
+    EXPECT_EQ(clipboard.readText(4096).text, std::wstring(4096, L'x'));
+    EXPECT_EQ(clipboard.readText(kAll).text.size(), 100005u);
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    platform::ClipboardRead empty = clipboard.readText();
+    platform::ClipboardRead empty = clipboard.readText(kAll);
     EXPECT_TRUE(empty.opened);
     EXPECT_FALSE(empty.hasText);
 

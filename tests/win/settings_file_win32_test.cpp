@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "platform/text_lines.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/text_files_win32.h"
 #include "settings/load_settings.h"
@@ -183,12 +182,10 @@ TEST(TextFilesWin32, MalformedFilesLoadWithoutHarm) {
     junk += std::string(200000, 'x');  // one huge line, no line end
     folder.writeBytes(L"CloseList.txt", junk);
     auto entries = loadCloseList(files, folder.file(L"CloseList.txt"));
-    ASSERT_EQ(entries.size(), 4u);
+    ASSERT_EQ(entries.size(), 3u);  // the huge line holds bytes code page 932 cannot decode
     EXPECT_EQ(entries[0].title, L"a");
     EXPECT_EQ(entries[2].title, L"c");
     EXPECT_FALSE(loadProxyList(files, folder.file(L"missing.txt")).size());
-    EXPECT_EQ(platform::splitLines("x\r\n\r\ny").size(), 3u);
-    EXPECT_TRUE(platform::splitLines("").empty());
 }
 
 TEST(TextFilesWin32, AListTooLargeToReadWholeIsLeftAsItIs) {
@@ -208,8 +205,8 @@ TEST(TextFilesWin32, AListTooLargeToReadWholeIsLeftAsItIs) {
     win32::ProfileFileWin32 ini(paths.ini);
     LiveSettings live = settings::loadLiveSettings(ini, files, paths);
     EXPECT_TRUE(live.closeList.empty());
-    EXPECT_TRUE(live.keepCloseListFile);
-    EXPECT_FALSE(live.keepProxyListFile);  // missing, not unreadable
+    EXPECT_TRUE(live.closeListFile.keep);
+    EXPECT_FALSE(live.proxyListFile.keep);  // missing, not unreadable
     EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
     std::string after = folder.readBytes(L"CloseList.txt");
     EXPECT_EQ(after.size(), size_t{65} << 20);
@@ -247,4 +244,30 @@ TEST(ProfileFileWin32, ASaveThatCannotWriteLeavesEveryFileAsItWas) {
     EXPECT_NE(saved.find("IPMC=1\r\n"), std::string::npos);
     EXPECT_EQ(folder.readBytes(L"CloseList.txt"), close + "New       0\r\n");
     EXPECT_EQ(GetFileAttributesW(blocked[0].c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(TextFilesWin32, ListsWithAByteOrderMarkAreReadAndWrittenInTheirEncoding) {
+    TempFolder folder(L"encodings");
+    win32::TextFilesWin32 files;
+    const std::wstring path = folder.file(L"ProxyList.txt");
+    // "ユニコード", then an empty line, in each Unicode form with its mark.
+    const std::string utf16le("\xff\xfe\xe6\x30\xcb\x30\xb3\x30\xfc\x30\xc9\x30\r\0\n\0\r\0\n\0",
+                              20);
+    const std::string utf8 =
+        "\xef\xbb\xbf\xe3\x83\xa6\xe3\x83\x8b\xe3\x82\xb3\xe3\x83\xbc\xe3\x83\x89"
+        "\r\n\r\n";
+    for (const std::string& bytes : {utf16le, utf8}) {
+        folder.writeBytes(L"ProxyList.txt", bytes);
+        auto read = files.readLines(path);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->lines, (std::vector<std::wstring>{L"ユニコード", L""}));
+        ASSERT_TRUE(files.writeLines(path, read->lines, read->encoding));
+        EXPECT_EQ(folder.readBytes(L"ProxyList.txt"), bytes);
+    }
+    // Bytes code page 932 cannot decode end the list; the lines before them are read.
+    folder.writeBytes(L"ProxyList.txt", "\x8d\x4c\x8d\x90\r\nnext\r\n\x81\r\nlast\r\n");
+    auto read = files.readLines(path);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->lines, (std::vector<std::wstring>{L"広告", L"next"}));
+    EXPECT_EQ(read->encoding, platform::TextEncoding::Ansi);
 }

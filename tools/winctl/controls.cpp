@@ -116,6 +116,9 @@ int slide(HWND w, int position) {
 // The screen rectangle of a tab of a tab control: "left top right bottom".
 int tabRect(HWND w, int index) { return itemScreenRect(w, TCM_GETITEMRECT, index); }
 
+// A list view row's whole rectangle (the zeroed buffer asks for its bounds).
+int rowRect(HWND w, int row) { return itemScreenRect(w, LVM_GETITEMRECT, row); }
+
 // Every row of a list view: "checked selected" and then each column's text, tab-separated.
 int listViewRows(HWND w) {
     if (!w) return 1;

@@ -72,6 +72,7 @@ int wmain(int argc, wchar_t** argv) {
             return listViewState(w, _wtoi(argv[4]), LVIS_SELECTED | LVIS_FOCUSED,
                                  LVIS_SELECTED | LVIS_FOCUSED);
         if (command == L"lvheaderrect" && argc == 5) return headerRect(w, _wtoi(argv[4]));
+        if (command == L"lvrowrect" && argc == 5) return rowRect(w, _wtoi(argv[4]));
     }
     if (command == L"lbitems" && argc == 4) return listBoxItems(control(argv[2], _wtoi(argv[3])));
     if (command == L"lbselect" && argc == 5) {

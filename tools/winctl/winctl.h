@@ -32,6 +32,7 @@ int controlState(HWND w);
 int slide(HWND w, int position);
 int tabRect(HWND w, int index);
 int controlRect(HWND w);
+int rowRect(HWND w, int row);
 int listViewRows(HWND w);
 int listViewState(HWND w, int row, UINT mask, UINT state);
 int headerRect(HWND w, int column);

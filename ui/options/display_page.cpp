@@ -35,6 +35,11 @@ private:
     std::wstring shown_;
 };
 
+// Wine's multi-line edit wraps a long line in time that grows with its square: 2,000
+// characters without a break take tens of milliseconds, 4,000 most of a second, 16,000 over
+// ten seconds (bench/memo_edit_bench). The list shows only the memo's first lines anyway.
+constexpr WPARAM kMemoMaxChars = 2000;
+
 // The memo item's text, edited here. The box shows its lines as the memo's rows do: in the
 // rows' font and as many cells wide, so that it wraps a long line where the rows continue it.
 class MemoPage : public Page {
@@ -42,6 +47,7 @@ public:
     int templateId() const override { return IDD_PAGE_DISPLAY_MEMO; }
     void create(PageContext&) override {
         HWND edit = item(IDC_MEMO_TEXT);
+        SendMessageW(edit, EM_SETLIMITTEXT, kMemoMaxChars, 0);
         font_ = win32::createRowFont();
         if (!font_) return;
         SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

@@ -1,0 +1,81 @@
+#include "platform/profile_text.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text_encoding.h"
+
+namespace {
+
+// The lines of a UTF-8 file without its mark, each kept with its bytes.
+platform::ProfileText profileOf(const std::string& bytes) {
+    std::vector<platform::ProfileLine> lines;
+    for (const auto& line : platform::splitEncodedLines(bytes, platform::TextEncoding::Utf8))
+        lines.push_back({*platform::decodeUnicode(line.bytes, platform::TextEncoding::Utf8),
+                         std::string(line.bytes) + std::string(line.end), !line.end.empty()});
+    return platform::ProfileText(std::move(lines));
+}
+
+std::string bytesOf(const platform::ProfileText& text) {
+    return text.bytes([](std::wstring_view line) {
+        return platform::encodeUnicode(line, platform::TextEncoding::Utf8);
+    });
+}
+
+}  // namespace
+
+TEST(ProfileText, WritesTouchOnlyTheirLinesAndEverythingElseStaysAsItStood) {
+    const std::string file =
+        "; kept comment\n"
+        "[options]\r\n"
+        "  Ver = 336  \r\n"
+        "Name=\"quoted\"\r\n"
+        "Gone=1\r\n"
+        "\r\n"
+        "[Other]\n"
+        "Key=ü\r\n"
+        "[Options]\r\n"
+        "Ver=999\r\n"
+        "Last=x";
+    platform::ProfileText text = profileOf(file);
+    EXPECT_EQ(text.getInt(L"OPTIONS", L"ver", 5), 336);  // the first section of the name
+    EXPECT_EQ(text.getString(L"Options", L"Name", L""), L"quoted");
+    EXPECT_EQ(text.getString(L"Options", L"Missing", L"def"), L"def");
+    EXPECT_EQ(text.getInt(L"Options", L"Last", 5), 5);  // only in the second section
+
+    // The values it holds already: nothing changes, not even the spacing.
+    text.write(L"Options", L"VER", L"336");
+    text.write(L"Other", L"Key", L"  ü");
+    EXPECT_FALSE(text.changed());
+    EXPECT_EQ(bytesOf(text), file);
+
+    text.write(L"Options", L"Ver", L"337");
+    text.write(L"Options", L"Added", L"1");
+    text.remove(L"Options", L"Gone");
+    text.write(L"New", L"Key", L"ユ");
+    text.write(L"Other", L"Key", L"v");
+    EXPECT_TRUE(text.changed());
+    EXPECT_EQ(bytesOf(text),
+              "; kept comment\n"
+              "[options]\r\n"
+              "Ver=337\r\n"
+              "Name=\"quoted\"\r\n"
+              "Added=1\r\n"
+              "\r\n"
+              "[Other]\n"
+              "Key=v\r\n"
+              "[Options]\r\n"
+              "Ver=999\r\n"
+              "Last=x\r\n"
+              "[New]\r\n"
+              "Key=ユ\r\n");
+    EXPECT_EQ(text.getInt(L"Options", L"Ver", 5), 337);
+}
+
+TEST(ProfileText, AnEmptyFileTakesItsKeysInTheOrderWritten) {
+    platform::ProfileText text = profileOf("");
+    text.write(L"Options", L"Ver", L"336");
+    text.write(L"Colors", L"Back", L"1");
+    text.write(L"Options", L"IPMC", L"0");
+    text.remove(L"Colors", L"Missing");
+    EXPECT_EQ(bytesOf(text), "[Options]\r\nVer=336\r\nIPMC=0\r\n[Colors]\r\nBack=1\r\n");
+}
