@@ -54,6 +54,10 @@ public:
     int listHeight() const { return images_.listHeight; }
     // The height the next tick's list will have: the window's height before the first tick.
     int upcomingListHeight() const { return cycle_.upcomingListHeight(); }
+    // The list's width, the main window's client width, at the window's DPI.
+    int listWidth() const { return images_.metrics.listWidth; }
+    // The list drawn at another DPI from the next tick on (attach takes the main window's).
+    void rescale(int dpi);
 
     // Exit: the performance-counter queries are closed on every path.
     void releaseCounters() { drives_.closeCounters(); }
