@@ -60,6 +60,8 @@ bool KorvaNTApp::startUp() {
     if (!main_.create(host_.hwnd(), pixels(s.mainLeft, mainDpi), pixels(s.mainTop, mainDpi),
                       ui::clientSizeFromStored(s.mainWidth, s.mainHeight, mainDpi)))
         return false;
+    // The list's images at the window's DPI before the options window sizes its previews.
+    monitoring_.rescale(main_.dpi());
     main_.resizable = [this] { return live_.settings.drawMode == settings::kScalableWindow; };
     main_.onClose = [this] { terminate(); };
     // A system colour reference (top bit set) is resolved, not passed on as a colour.
