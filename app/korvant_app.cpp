@@ -2,6 +2,7 @@
 
 #include "base/twips.h"
 #include "platform/win32/ansi.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/system_sources_win32.h"
 #include "render/gradient.h"
 #include "settings/copy_lock_name.h"
@@ -11,7 +12,16 @@
 namespace app {
 namespace {
 
-int pixels(float twips) { return base::pixelsFromTwips(twips); }
+// A stored position or size as pixels of the monitor it lies on (twips are 1/1440 inch).
+int pixels(float twips, int dpi) { return base::pixelsFromTwips(twips, dpi); }
+
+// The tray's small icon at the system's DPI: drawn from the icon's own images, not stretched.
+HICON trayIconImage() {
+    int side = win32::systemMetricForDpi(SM_CXSMICON, win32::systemDpi());
+    auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_KORVANT", IMAGE_ICON,
+                                              side, side, LR_DEFAULTCOLOR));
+    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+}
 
 }  // namespace
 
@@ -37,9 +47,7 @@ bool KorvaNTApp::startUp() {
     host_.onClose = [this] { terminate(); };
     closeCounterQueries = [this] { system_.drives.closeCounters(); };
 
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"IDI_KORVANT");
-    tray_.add(host_.hwnd(), ui::kTrayMessage, icon ? icon : LoadIconW(nullptr, IDI_APPLICATION),
-              L"コルバ君NT");
+    tray_.add(host_.hwnd(), ui::kTrayMessage, trayIconImage(), L"コルバ君NT");
 
     live_ = settings::loadLiveSettings(ini_, files_, paths_);
     const settings::Settings& s = live_.settings;
@@ -48,9 +56,12 @@ bool KorvaNTApp::startUp() {
     taskbar_.create();
     taskbar_.setVisible(s.taskbarButtonOn == 1);
 
-    if (!main_.create(host_.hwnd(), pixels(s.mainLeft), pixels(s.mainTop),
-                      ui::clientSizeFromStored(s.mainWidth, s.mainHeight)))
+    const int mainDpi = win32::dpiForStoredPosition(s.mainLeft, s.mainTop);
+    if (!main_.create(host_.hwnd(), pixels(s.mainLeft, mainDpi), pixels(s.mainTop, mainDpi),
+                      ui::clientSizeFromStored(s.mainWidth, s.mainHeight, mainDpi)))
         return false;
+    // The list's images at the window's DPI before the options window sizes its previews.
+    monitoring_.rescale(main_.dpi());
     main_.resizable = [this] { return live_.settings.drawMode == settings::kScalableWindow; };
     main_.onClose = [this] { terminate(); };
     // A system colour reference (top bit set) is resolved, not passed on as a colour.
@@ -64,9 +75,14 @@ bool KorvaNTApp::startUp() {
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
     // The options window exists, hidden, from here on; its status bar carries every message.
-    if (!options_.create(host_.hwnd(), pixels(s.optionsLeft), pixels(s.optionsTop))) return false;
+    const int optionsDpi = win32::dpiForStoredPosition(s.optionsLeft, s.optionsTop);
+    if (!options_.create(host_.hwnd(), pixels(s.optionsLeft, optionsDpi),
+                         pixels(s.optionsTop, optionsDpi)))
+        return false;
     program_.attach(options_.hwnd());
-    sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth), pixels(s.sizeWindowHeight));
+    const int sizeDpi = win32::systemDpi();
+    sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth, sizeDpi),
+                       pixels(s.sizeWindowHeight, sizeDpi));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
@@ -98,7 +114,7 @@ bool KorvaNTApp::startUp() {
     main_.onButtonDown = [this](WPARAM buttons) { desktop_.onMainButtonDown(buttons); };
     // A fixed-size window shows at the size its first tick gives it.
     if (s.drawMode != settings::kScalableWindow)
-        main_.setClientSize({ui::kMainClientWidth, monitoring_.upcomingListHeight()});
+        main_.setClientSize({monitoring_.listWidth(), monitoring_.upcomingListHeight()});
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     timers_.attach(host_.hwnd());
     monitoring_.start();
@@ -127,19 +143,22 @@ void KorvaNTApp::storeWindowPositions() {
         s.mainScaleHeight = static_cast<float>(*height);
     RECT r{};
     if (GetWindowRect(main_.hwnd(), &r)) {
-        s.mainLeft = base::twipsFor(s.mainLeft, r.left);
-        s.mainTop = base::twipsFor(s.mainTop, r.top);
+        const int dpi = win32::dpiOfWindow(main_.hwnd());
+        s.mainLeft = base::twipsFor(s.mainLeft, r.left, dpi);
+        s.mainTop = base::twipsFor(s.mainTop, r.top, dpi);
         ui::ClientSize client = main_.clientSize();
-        s.mainWidth = ui::storedWidthFor(s.mainWidth, client.width);
-        s.mainHeight = ui::storedHeightFor(s.mainHeight, client.height);
+        s.mainWidth = ui::storedWidthFor(s.mainWidth, client.width, dpi);
+        s.mainHeight = ui::storedHeightFor(s.mainHeight, client.height, dpi);
     }
     if (GetWindowRect(sizeWindow_.hwnd(), &r)) {
-        s.sizeWindowWidth = base::twipsFor(s.sizeWindowWidth, r.right - r.left);
-        s.sizeWindowHeight = base::twipsFor(s.sizeWindowHeight, r.bottom - r.top);
+        const int dpi = win32::dpiOfWindow(sizeWindow_.hwnd());
+        s.sizeWindowWidth = base::twipsFor(s.sizeWindowWidth, r.right - r.left, dpi);
+        s.sizeWindowHeight = base::twipsFor(s.sizeWindowHeight, r.bottom - r.top, dpi);
     }
     if (GetWindowRect(options_.hwnd(), &r)) {
-        s.optionsLeft = base::twipsFor(s.optionsLeft, r.left);
-        s.optionsTop = base::twipsFor(s.optionsTop, r.top);
+        const int dpi = win32::dpiOfWindow(options_.hwnd());
+        s.optionsLeft = base::twipsFor(s.optionsLeft, r.left, dpi);
+        s.optionsTop = base::twipsFor(s.optionsTop, r.top, dpi);
     }
 }
 
@@ -160,13 +179,14 @@ void KorvaNTApp::placeMainWindow(ui::options::Placement placement) {
 }
 
 void KorvaNTApp::resetMainWindowSize() {
+    const int dpi = main_.dpi();
     ui::options::MainWindowSizeTwips size =
-        ui::options::resetMainWindowSize(monitoring_.listHeight());
+        ui::options::resetMainWindowSize(monitoring_.listHeight(), dpi);
     settings::Settings& s = live_.settings;
     s.mainWidth = size.width;
     s.mainHeight = size.height;
     s.mainScaleHeight = size.scaleHeight;
-    main_.setClientSize(ui::clientSizeFromStored(size.width, size.height));
+    main_.setClientSize(ui::clientSizeFromStored(size.width, size.height, dpi));
     status_.show(ui::options::kSizeResetMessage);
 }
 

@@ -2,11 +2,19 @@
 
 namespace base {
 
-int pixelsFromTwips(float twips) { return static_cast<int>(twips) / kTwipsPerPixel; }
+int pixelsFromTwips(float twips, int dpi) {
+    // Whole twips first, as the stored value has always been read; the quotient truncates.
+    long long whole = static_cast<long long>(twips);
+    return static_cast<int>(whole * dpi / kTwipsPerInch);
+}
 
-float twipsFor(float stored, int pixels) {
-    if (pixelsFromTwips(stored) == pixels) return stored;
-    return static_cast<float>(pixels * kTwipsPerPixel);
+float twipsFromPixels(int pixels, int dpi) {
+    return static_cast<float>(static_cast<double>(pixels) * kTwipsPerInch / dpi);
+}
+
+float twipsFor(float stored, int pixels, int dpi) {
+    if (pixelsFromTwips(stored, dpi) == pixels) return stored;
+    return twipsFromPixels(pixels, dpi);
 }
 
 }  // namespace base

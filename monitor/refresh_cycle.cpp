@@ -73,7 +73,7 @@ void RefreshCycle::paintStrips() {
 }
 
 void RefreshCycle::paintBars() {
-    render::Image preview(render::kRowWidth, render::kRowHeight);
+    render::Image preview(images_.metrics.rowWidth, images_.metrics.rowHeight);
     for (const settings::DisplayRow& row : live_.displayRows)
         if (settings::isMeterItem(row.id))
             render::showItemGradient(settings::idOf(row.id), row.colour1, row.colour2, preview,
@@ -81,6 +81,15 @@ void RefreshCycle::paintBars() {
     for (size_t k = 1; k <= settings::kDriveSlots; ++k)
         render::showDriveGradient(static_cast<int>(k), live_.driveColours.start[k - 1],
                                   live_.driveColours.end[k - 1], preview, strips_, systemColours_);
+}
+
+void RefreshCycle::rescale(base::DpiScale scale) {
+    const render::ListMetrics metrics(scale);
+    if (metrics == images_.metrics) return;
+    images_.rescale(metrics);
+    strips_.rescale(metrics);
+    painter_.forgetPainted();
+    paintStrips();
 }
 
 // ---- one tick
@@ -109,7 +118,8 @@ void RefreshCycle::refreshTick() {
 
 int RefreshCycle::upcomingListHeight() const {
     int memo = static_cast<int>(memoLines(live_.memoText).size());
-    return render::listHeightFor(live_.displayRows, live_.drives, memo, newVersionShown_);
+    return render::listHeightFor(live_.displayRows, live_.drives, memo, newVersionShown_,
+                                 images_.metrics);
 }
 
 void RefreshCycle::formatAndPaint(const SectionGates& gates) {

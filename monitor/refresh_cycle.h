@@ -52,6 +52,10 @@ public:
     void paintStrips();
     // Every meter item's and drive row's bar strip again, after a colour changed.
     void paintBars();
+    // The list at another DPI: the images and strips at its geometry, every row painted again
+    // at the next tick, the graph afresh and the window sized to the list. The text painter's
+    // font is the caller's to size.
+    void rescale(base::DpiScale scale);
 
     void refreshTick();
 

@@ -7,6 +7,10 @@
 
 namespace monitor {
 
+void RowPainter::forgetPainted() {
+    for (auto& painted : painted_) painted.reset();
+}
+
 void RowPainter::setColours(render::Colour background, render::Colour text) {
     background_ = background;
     text_ = text;
@@ -39,20 +43,22 @@ std::uint64_t RowPainter::stripSignature(int slot, std::optional<int> barWidth) 
 void RowPainter::paint(settings::Item item, const render::RowPicture& picture, int lines) {
     int slot = settings::slotOf(item);
     render::Image& row = images_.rows[slot];
-    int height = render::kRowHeight * std::max(1, lines);
-    if (row.height() < height) row.resize(render::kRowWidth, height);
+    const render::ListMetrics& m = images_.metrics;
+    int height = m.linesHeight(std::max(1, lines));
+    if (row.height() < height || row.width() != m.rowWidth) row.resize(m.rowWidth, height);
     Painted now{picture, row.background(), row.foreground(), row.height(),
                 stripSignature(slot, picture.barWidth)};
     if (painted_[slot] == now) return;
     painted_[slot] = std::move(now);
     render::drawRowPicture(row, picture, picture.barWidth ? &strips_.items[slot] : nullptr,
-                           painter_);
+                           painter_, m);
 }
 
 void RowPainter::paintDrives(const Readings& readings, std::span<const settings::DriveRow> drives,
                              const settings::Settings& s, const render::NumberSymbols& symbols,
                              render::Colour unlitLamp) {
     size_t count = std::min({drives.size(), readings.drives.size(), images_.driveRows.size()});
+    const render::ListMetrics& m = images_.metrics;
     if (readings.drivesRefreshed) {
         for (size_t i = 0; i < count; ++i) {
             images_.driveRows[i].setBackground(background_);
@@ -62,19 +68,22 @@ void RowPainter::paintDrives(const Readings& readings, std::span<const settings:
             const DriveReading& reading = readings.drives[i];
             if (!reading.capacityRead) continue;
             render::Image& row = images_.driveRows[i];
-            render::copyBlock(row, 0, 0, render::barWidthFor(drivePercent(reading.figures)),
-                              render::kRowHeight, strips_.drives[i], 0, 0);
+            render::copyBlock(row, 0, 0, m.x(render::barWidthFor(drivePercent(reading.figures))),
+                              m.rowHeight, strips_.drives[i], 0, 0);
             for (const DriveRowText& text : driveRowTexts(reading.figures, s.driveFigure1,
                                                           s.driveFigure2, s.diskUnit, symbols))
-                painter_.drawText(row, text.x, 1, text.text, row.foreground());
+                painter_.drawText(row, m.x(text.x), m.y(1), text.text, row.foreground());
         }
     }
     for (size_t i = 0; i < count; ++i) {
         const Lamps& lamps = readings.drives[i].lamps;
         if (!lamps.draw) continue;
         render::Image& row = images_.driveRows[i];
-        render::fillBox(row, 15, 1, 25, 5, lamps.readLit ? render::rgb(0, 255, 0) : unlitLamp);
-        render::fillBox(row, 15, 7, 25, 11, lamps.writeLit ? render::rgb(255, 0, 0) : unlitLamp);
+        const base::DpiScale& d = m.scale;
+        render::fillBox(row, d.px(15), d.px(1), d.lastPx(25), d.lastPx(5),
+                        lamps.readLit ? render::rgb(0, 255, 0) : unlitLamp);
+        render::fillBox(row, d.px(15), d.px(7), d.lastPx(25), d.lastPx(11),
+                        lamps.writeLit ? render::rgb(255, 0, 0) : unlitLamp);
     }
 }
 
@@ -82,7 +91,8 @@ void RowPainter::paintNewVersion(const std::wstring& announcement) {
     render::Image& row = images_.newVersionRow;
     row.setBackground(render::rgb(128, 255, 255));
     row.setForeground(text_);
-    painter_.drawText(row, 150 - 20 * marqueeStep_, 1, announcement, row.foreground());
+    const render::ListMetrics& m = images_.metrics;
+    painter_.drawText(row, m.x(150 - 20 * marqueeStep_), m.y(1), announcement, row.foreground());
     if (++marqueeStep_ >= static_cast<int>(announcement.size())) marqueeStep_ = 0;
 }
 

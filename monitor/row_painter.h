@@ -23,6 +23,8 @@ public:
                platform::TextPainter& painter)
         : images_(images), strips_(strips), painter_(painter) {}
 
+    // The images were sized afresh (another DPI): every row is painted again.
+    void forgetPainted();
     // Every item row takes the list's colours (the graph has an image of its own).
     void setColours(render::Colour background, render::Colour text);
     void paint(settings::Item item, const render::RowPicture& picture, int lines = 1);

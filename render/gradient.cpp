@@ -20,14 +20,21 @@ Colour resolveColour(std::int32_t stored, const SystemColours& system) {
     return value & 0xFFFFFF;
 }
 
-BarStrips::BarStrips() {
-    for (Image& strip : items) strip.resize(kRowWidth, kRowHeight);
-    for (Image& strip : drives) strip.resize(kRowWidth, kRowHeight);
+BarStrips::BarStrips(const ListMetrics& m) { rescale(m); }
+
+void BarStrips::rescale(const ListMetrics& m) {
+    scale = m.scale;
+    for (Image& strip : items) strip.resize(m.rowWidth, m.rowHeight);
+    for (Image& strip : drives) strip.resize(m.rowWidth, m.rowHeight);
 }
 
-void paintGradient(Image& preview, Colour start, Colour end) {
-    const int outerHeight = preview.height() + 2 * kBorder;
-    const int steps = preview.height() * kRowHeight;
+void paintGradient(Image& preview, Colour start, Colour end, base::DpiScale scale) {
+    const int outerHeight = preview.height() + scale.px(2 * kBorder);
+    // The steps of the image's designed height, scaled: the same colours at the same fraction
+    // of the width at every DPI.
+    const int designedHeight = static_cast<int>(
+        (static_cast<long long>(preview.height()) * base::kDesignDpi + scale.dpi / 2) / scale.dpi);
+    const int steps = scale.px(designedHeight * kRowHeight);
     const int s[3] = {int(start & 0xFF), int((start >> 8) & 0xFF), int((start >> 16) & 0xFF)};
     const int e[3] = {int(end & 0xFF), int((end >> 8) & 0xFF), int((end >> 16) & 0xFF)};
     float step[3];
@@ -43,12 +50,18 @@ void paintGradient(Image& preview, Colour start, Colour end) {
     }
 }
 
+void fitPreviewToStrips(Image& preview, const BarStrips& strips) {
+    const Image& strip = strips.items[0];
+    if (preview.width() != strip.width() || preview.height() != strip.height())
+        preview.resize(strip.width(), strip.height());
+}
+
 namespace {
 
-void paintInto(Image& strip, std::int32_t start, std::int32_t end, Image& preview,
-               const SystemColours& system) {
-    paintGradient(preview, resolveColour(start, system), resolveColour(end, system));
-    copyBlock(strip, 0, 0, 213, 17, preview, 0, 0);
+void paintInto(Image& strip, base::DpiScale scale, std::int32_t start, std::int32_t end,
+               Image& preview, const SystemColours& system) {
+    paintGradient(preview, resolveColour(start, system), resolveColour(end, system), scale);
+    copyBlock(strip, 0, 0, scale.px(213), scale.px(17), preview, 0, 0);
 }
 
 }  // namespace
@@ -59,14 +72,14 @@ GradientCaptions showItemGradient(int id, std::int32_t start, std::int32_t end, 
         preview.clear();
         return {L"色変更不可", L"色変更不可"};
     }
-    paintInto(strips.items[id - 100], start, end, preview, system);
+    paintInto(strips.items[id - 100], strips.scale, start, end, preview, system);
     return {L"開始色", L"終点色"};
 }
 
 void showDriveGradient(int k, std::int32_t start, std::int32_t end, Image& preview,
                        BarStrips& strips, const SystemColours& system) {
     if (k < 1 || k > static_cast<int>(settings::kDriveSlots)) return;
-    paintInto(strips.drives[k - 1], start, end, preview, system);
+    paintInto(strips.drives[k - 1], strips.scale, start, end, preview, system);
 }
 
 }  // namespace render

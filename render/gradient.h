@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "render/list_metrics.h"
 #include "render/render_types.h"
 #include "settings/display_item.h"
 #include "settings/live_settings.h"
@@ -19,22 +20,29 @@ using SystemColours = std::function<Colour(int index)>;
 Colour resolveColour(std::int32_t stored, const SystemColours& system = {});
 
 // The bar strips the refresh cycle copies bars from: one per meter item (by slot, id - 100)
-// and one per drive row position. Each is 157 x 13.
+// and one per drive row position. Each is a row's size: 157 x 13 at 96 DPI.
 struct BarStrips {
     std::array<Image, settings::kItemSlots> items;
     std::array<Image, settings::kDriveSlots> drives;
-    BarStrips();
+    base::DpiScale scale;  // the gradients are painted at this DPI
+    explicit BarStrips(const ListMetrics& metrics = ListMetrics{});
+    // Blank strips at another DPI's row size; their gradients are painted again by the caller.
+    void rescale(const ListMetrics& metrics);
 };
 
 // Paints the horizontal gradient of `start` to `end` over 13 x height steps of one column each;
-// the image shows the first `width` of them, so its last column is not quite `end`.
-void paintGradient(Image& preview, Colour start, Colour end);
+// the image shows the first `width` of them, so its last column is not quite `end`. At another
+// DPI the image's designed height gives the steps, scaled.
+void paintGradient(Image& preview, Colour start, Colour end, base::DpiScale scale = {});
 
 // Colour button captions after a gradient was shown.
 struct GradientCaptions {
     std::wstring start;  // the start colour's button
     std::wstring end;    // the end colour's button
 };
+
+// The preview at the strips' size (the main window's DPI sets it), blank when it had another.
+void fitPreviewToStrips(Image& preview, const BarStrips& strips);
 
 // The selected display item's gradient, painted into the preview and copied into the item's
 // strip. A non-meter item clears the preview and leaves the strips alone; the captions then read

@@ -16,20 +16,20 @@ double fullScale(int slider, bool bitMode) {
 
 }  // namespace
 
-int graphSampleHeight(const GraphInputs& in, int previous) {
+int graphSampleHeight(const GraphInputs& in, int previous, int graphHeight) {
     double height;
     switch (in.source) {
         case settings::kGraphProcessor:
-            height = kGraphHeight * in.cpuTotalPercent / 100.0;
+            height = graphHeight * in.cpuTotalPercent / 100.0;
             break;
         case settings::kGraphMemory:
-            height = kGraphHeight * in.memoryPercent / 100.0;
+            height = graphHeight * in.memoryPercent / 100.0;
             break;
         case settings::kGraphReceive:
-            height = in.rateIn * double(kGraphHeight) / fullScale(in.receiveFullScale, in.bitMode);
+            height = in.rateIn * double(graphHeight) / fullScale(in.receiveFullScale, in.bitMode);
             break;
         case settings::kGraphSend:
-            height = in.rateOut * double(kGraphHeight) / fullScale(in.sendFullScale, in.bitMode);
+            height = in.rateOut * double(graphHeight) / fullScale(in.sendFullScale, in.bitMode);
             break;
         default:
             return previous;
@@ -40,15 +40,19 @@ int graphSampleHeight(const GraphInputs& in, int previous) {
 }
 
 void updateGraph(RenderState& state, const GraphInputs& in) {
-    state.graphCurrent = graphSampleHeight(in, state.graphCurrent);
+    const ListMetrics& m = state.metrics;
+    const int width = m.graphWidth, height = m.graphHeight;
+    state.graphCurrent = graphSampleHeight(in, state.graphCurrent, height);
     if (in.source < settings::kGraphProcessor || in.source > settings::kGraphSend) return;
     Image& graph = state.graph;
+    // A tick is one designed column wide: the newest column, and a step of that many pixels.
+    const int newest = m.x(155), step = m.x(1);
     // One white point per tick becomes a white middle line as the picture scrolls.
-    graph.setPixel(155, 15, rgb(255, 255, 255));
-    drawLine(graph, 155, kGraphHeight - state.graphCurrent, 154, kGraphHeight - state.graphPrevious,
-             in.lineColour);
-    copyBlock(state.graphScroll, 0, 0, kGraphWidth, kGraphHeight, graph, 0, 0);
-    copyBlock(graph, 0, 0, kGraphWidth, kGraphHeight, state.graphScroll, 1, 0);
+    fillBox(graph, newest - step + 1, m.x(15), newest, m.x(15), rgb(255, 255, 255));
+    drawLine(graph, newest, height - state.graphCurrent, newest - step,
+             height - state.graphPrevious, in.lineColour);
+    copyBlock(state.graphScroll, 0, 0, width, height, graph, 0, 0);
+    copyBlock(graph, 0, 0, width, height, state.graphScroll, step, 0);
 }
 
 void restartGraph(RenderState& state) {

@@ -19,10 +19,12 @@ struct GraphInputs {
     Colour lineColour = 0;
 };
 
-// The new sample height for a source, at least 1; `previous` for source 0.
-int graphSampleHeight(const GraphInputs& in, int previous);
+// The new sample height for a source in a graph `graphHeight` pixels high, at least 1;
+// `previous` for source 0.
+int graphSampleHeight(const GraphInputs& in, int previous, int graphHeight = kGraphHeight);
 
-// Sets graphCurrent, draws the new sample at the right edge and scrolls the graph one column.
+// Sets graphCurrent, draws the new sample at the right edge and scrolls the graph one column (at
+// the state's DPI, the scaled column).
 void updateGraph(RenderState& state, const GraphInputs& in);
 
 // A new graph source: both samples back to 0, the picture cleared, and the window sized to the

@@ -12,13 +12,21 @@ namespace {
 
 constexpr Colour kSeparator = 0;
 
-// Places `height` rows of `image` at y, draws the separator below and returns the next y.
-int place(Image& list, int y, const Image& image, int height) {
+// Places the image as the rows from designed y to y + height, draws the separator below and
+// returns the next designed y. Each edge is scaled from its designed place, so the picture's
+// rows and separators keep the scaled pitch of the whole list.
+int place(Image& list, const ListMetrics& m, int y, const Image& image, int height) {
+    const base::DpiScale& s = m.scale;
+    const int width = m.rowWidth;
+    const int top = s.px(y), bottom = s.px(y + height), next = s.px(y + height + 1);
     // What a smaller image does not cover must not show an older list.
-    if (image.width() < kRowWidth || image.height() < height)
-        fillBox(list, 0, y, kRowWidth - 1, y + height - 1, list.background());
-    copyBlock(list, 0, y, kRowWidth, height, image, 0, 0);
-    drawLine(list, 0, y + height, kRowWidth, y + height, kSeparator);
+    if (image.width() < width || image.height() < bottom - top)
+        fillBox(list, 0, top, width - 1, bottom - 1, list.background());
+    copyBlock(list, 0, top, width, bottom - top, image, 0, 0);
+    if (next - bottom == 1)
+        drawLine(list, 0, bottom, width, bottom, kSeparator);
+    else
+        fillBox(list, 0, bottom, width - 1, next - 1, kSeparator);
     return y + height + 1;
 }
 
@@ -27,27 +35,29 @@ int place(Image& list, int y, const Image& image, int height) {
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
                 std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion) {
     Image& list = state.list;
+    const ListMetrics& m = state.metrics;
     int y = 0;
     for (const settings::DisplayRow& row : rows) {
         if (!row.shown) continue;
         using settings::Item;
         if (row.id == Item::Graph) {
-            y = place(list, y, state.graph, kGraphHeight);
+            y = place(list, m, y, state.graph, kGraphHeight);
         } else if (row.id == Item::Memo) {
-            y = place(list, y, state.rows[settings::slotOf(Item::Memo)],
+            y = place(list, m, y, state.rows[settings::slotOf(Item::Memo)],
                       kRowHeight * std::max(1, memoLines));
         } else if (row.id == Item::Drives) {
             size_t count = std::min(drives.size(), state.driveRows.size());
             for (size_t i = 0; i < count; ++i)
-                if (drives[i].checked) y = place(list, y, state.driveRows[i], kRowHeight);
+                if (drives[i].checked) y = place(list, m, y, state.driveRows[i], kRowHeight);
         } else {
-            y = place(list, y, state.rows[settings::slotOf(row.id)], kRowHeight);
+            y = place(list, m, y, state.rows[settings::slotOf(row.id)], kRowHeight);
         }
     }
     if (showNewVersion) {
-        y = place(list, y, state.newVersionRow, kRowHeight);
+        y = place(list, m, y, state.newVersionRow, kRowHeight);
         state.resizePending = true;
     }
+    y = m.scale.px(y);
     // Rows and separators cover every pixel above y, so only what the previous, longer list
     // left below y needs clearing: the same picture as clearing first, at a fraction of the cost.
     if (state.listHeight > y)
@@ -56,9 +66,11 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
 }
 
 int listHeightFor(std::span<const settings::DisplayRow> rows,
-                  std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion) {
+                  std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion,
+                  const ListMetrics& m) {
     using settings::Item;
-    int y = 0;
+    constexpr int kPitch = kRowHeight + 1;
+    int y = 0;  // designed
     for (const settings::DisplayRow& row : rows) {
         if (!row.shown) continue;
         if (row.id == Item::Graph) {
@@ -68,12 +80,12 @@ int listHeightFor(std::span<const settings::DisplayRow> rows,
         } else if (row.id == Item::Drives) {
             size_t count = std::min(drives.size(), settings::kDriveSlots);
             for (size_t i = 0; i < count; ++i)
-                if (drives[i].checked) y += kRowHeight + 1;
+                if (drives[i].checked) y += kPitch;
         } else {
-            y += kRowHeight + 1;
+            y += kPitch;
         }
     }
-    return showNewVersion ? y + kRowHeight + 1 : y;
+    return m.scale.px(showNewVersion ? y + kPitch : y);
 }
 
 std::optional<MainWindowSize> presentListSizing(int y, int drawType, bool& resizePending) {

@@ -8,17 +8,19 @@
 
 namespace render {
 
-// Composes the shown rows into state.list in list order, each followed by a black separator;
+// Composes the shown rows into state.list in list order, each followed by a black separator, at
+// the geometry of state.metrics;
 // the drives' rows stand at item 112's place and the new-version row comes last (it also sets
 // resizePending). memoLines is the memo's line count (at least 1 is used). Returns y, the height
 // of the composed list.
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
                 std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion);
 
-// The height composeList gives these rows, without composing them: what the window is sized to
-// before the first tick.
+// The height composeList gives these rows at the metrics' DPI, without composing them: what the
+// window is sized to before the first tick.
 int listHeightFor(std::span<const settings::DisplayRow> rows,
-                  std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion);
+                  std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion,
+                  const ListMetrics& metrics = ListMetrics{});
 
 // The main window's size for a list of y pixels.
 struct MainWindowSize {

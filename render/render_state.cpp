@@ -1,16 +1,23 @@
 #include "render/render_state.h"
 
-#include "render/rounding.h"
-
 namespace render {
 
-RenderState::RenderState() {
-    for (Image& row : rows) row.resize(kRowWidth, kRowHeight);
-    for (Image& row : driveRows) row.resize(kRowWidth, kRowHeight);
-    newVersionRow.resize(kRowWidth, kRowHeight);
-    graph.resize(kGraphWidth, kGraphHeight);
-    graphScroll.resize(kGraphWidth, kGraphHeight);
-    list.resize(kListWidth, kListHeight);
+RenderState::RenderState(ListMetrics m) {
+    rescale(m);
+    resizePending = false;  // nothing has been shown yet
+}
+
+void RenderState::rescale(ListMetrics m) {
+    metrics = m;
+    for (Image& row : rows) row.resize(m.rowWidth, m.rowHeight);
+    for (Image& row : driveRows) row.resize(m.rowWidth, m.rowHeight);
+    newVersionRow.resize(m.rowWidth, m.rowHeight);
+    graph.resize(m.graphWidth, m.graphHeight);
+    graphScroll.resize(m.graphWidth, m.graphHeight);
+    list.resize(m.listWidth, m.listHeight);
+    graphPrevious = graphCurrent = 0;
+    listHeight = 0;
+    resizePending = true;
 }
 
 }  // namespace render

@@ -19,12 +19,13 @@ RowPicture pictureOf(const ValueRow& content) {
 }
 
 void drawRowPicture(Image& row, const RowPicture& picture, const Image* strip,
-                    platform::TextPainter& painter) {
+                    platform::TextPainter& painter, const ListMetrics& m) {
     row.clear();
     if (picture.barWidth && strip)
-        copyBlock(row, 0, 0, *picture.barWidth, kRowHeight, *strip, 0, 0);
+        copyBlock(row, 0, 0, m.x(*picture.barWidth), m.rowHeight, *strip, 0, 0);
     for (const RowText& text : picture.texts)
-        if (!text.text.empty()) painter.drawText(row, text.x, text.y, text.text, row.foreground());
+        if (!text.text.empty())
+            painter.drawText(row, m.x(text.x), m.y(text.y), text.text, row.foreground());
 }
 
 }  // namespace render

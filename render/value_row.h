@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/text_painter.h"
+#include "render/list_metrics.h"
 #include "render/render_types.h"
 
 namespace render {
@@ -35,12 +36,14 @@ struct ValueRow {
 RowPicture pictureOf(const ValueRow& content);
 
 // Clears the row to its background, copies the bar from `strip` (clipped, never clamped),
-// prints the texts in the row's foreground colour.
+// prints the texts in the row's foreground colour. The picture is in designed (96-DPI) pixels;
+// it is drawn at the metrics' scale, the text by a painter whose font has that scale's size.
 void drawRowPicture(Image& row, const RowPicture& picture, const Image* strip,
-                    platform::TextPainter& painter);
+                    platform::TextPainter& painter, const ListMetrics& metrics = ListMetrics{});
 inline void drawValueRow(Image& row, const ValueRow& content, const Image* strip,
-                         platform::TextPainter& painter) {
-    drawRowPicture(row, pictureOf(content), strip, painter);
+                         platform::TextPainter& painter,
+                         const ListMetrics& metrics = ListMetrics{}) {
+    drawRowPicture(row, pictureOf(content), strip, painter, metrics);
 }
 
 // x at which a value text starts so that it ends at rightEdge.

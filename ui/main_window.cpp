@@ -1,14 +1,16 @@
 #include "ui/main_window.h"
 
+#include "platform/win32/dpi_win32.h"
+
 namespace ui {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_BORDER;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
-SIZE outerSizeFor(ClientSize client) {
+SIZE outerSizeFor(ClientSize client, int dpi) {
     RECT r{0, 0, client.width, client.height};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    win32::adjustWindowRectForDpi(r, kStyle, kExStyle, dpi);
     return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -42,15 +44,17 @@ bool isSizingCode(WPARAM code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT;
 }  // namespace
 
 bool MainWindow::create(HWND owner, int x, int y, ClientSize client) {
-    SIZE outer = outerSizeFor(client);
+    SIZE outer = outerSizeFor(client, win32::dpiAt({x, y}));
     if (!WindowBase::create(L"KorvaNT.Main", L"", kStyle, kExStyle, x, y, outer.cx, outer.cy))
         return false;
     SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     return true;
 }
 
+int MainWindow::dpi() const { return win32::dpiOfWindow(hwnd()); }
+
 void MainWindow::setClientSize(ClientSize client) {
-    SIZE outer = outerSizeFor(client);
+    SIZE outer = outerSizeFor(client, dpi());
     RECT current{};
     GetWindowRect(hwnd(), &current);
     // Fixed-size mode asks on every tick.
@@ -128,6 +132,16 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:
             if (onClose) onClose();
             return 0;
+        case win32::kDpiChangedMessage: {
+            // On a monitor of another scale: the window takes the rectangle the system suggests,
+            // and the list is drawn again at the new DPI (which sizes the window to it).
+            const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+            SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            if (onDpiChanged) onDpiChanged(HIWORD(wp));
+            return 0;
+        }
         case WM_NCHITTEST: {
             SizingEdge edge = edgeAt(lp);
             if (edge != SizingEdge::None) return hitCodeOf(edge);

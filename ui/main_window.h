@@ -16,6 +16,8 @@ public:
     // Only a change reaches the window system.
     void setClientSize(ClientSize client);
     ClientSize clientSize() const;
+    // The DPI the window is drawn at (its monitor's).
+    int dpi() const;
     void setBackground(COLORREF colour);
     std::function<void()> onClose;
     std::function<void(HDC, const RECT& client)> onPaint;  // draws the whole client area
@@ -23,6 +25,8 @@ public:
     // Whether the user may size the window by its edges ("ウインドウサイズ可変"), asked as the
     // pointer moves over it.
     std::function<bool()> resizable;
+    // The window moved to a monitor of another scale; it already has the suggested rectangle.
+    std::function<void(int dpi)> onDpiChanged;
 
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -8,28 +8,28 @@ namespace ui {
 
 namespace {
 
-int clientPixels(float stored, int frameTwips) {
-    return std::max(0, base::pixelsFromTwips(stored - static_cast<float>(frameTwips)));
+int clientPixels(float stored, int frameTwips, int dpi) {
+    return std::max(0, base::pixelsFromTwips(stored - static_cast<float>(frameTwips), dpi));
 }
 
-float storedFor(float stored, int client, int frameTwips) {
-    if (clientPixels(stored, frameTwips) == client) return stored;
-    return static_cast<float>(client * base::kTwipsPerPixel + frameTwips);
+float storedFor(float stored, int client, int frameTwips, int dpi) {
+    if (clientPixels(stored, frameTwips, dpi) == client) return stored;
+    return base::twipsFromPixels(client, dpi) + static_cast<float>(frameTwips);
 }
 
 }  // namespace
 
-ClientSize clientSizeFromStored(float widthTwips, float heightTwips) {
-    return {clientPixels(widthTwips, kStoredFrameWidthTwips),
-            clientPixels(heightTwips, kStoredFrameHeightTwips)};
+ClientSize clientSizeFromStored(float widthTwips, float heightTwips, int dpi) {
+    return {clientPixels(widthTwips, kStoredFrameWidthTwips, dpi),
+            clientPixels(heightTwips, kStoredFrameHeightTwips, dpi)};
 }
 
-float storedWidthFor(float stored, int clientWidth) {
-    return storedFor(stored, clientWidth, kStoredFrameWidthTwips);
+float storedWidthFor(float stored, int clientWidth, int dpi) {
+    return storedFor(stored, clientWidth, kStoredFrameWidthTwips, dpi);
 }
 
-float storedHeightFor(float stored, int clientHeight) {
-    return storedFor(stored, clientHeight, kStoredFrameHeightTwips);
+float storedHeightFor(float stored, int clientHeight, int dpi) {
+    return storedFor(stored, clientHeight, kStoredFrameHeightTwips, dpi);
 }
 
 SizingEdge sizingEdgeAt(int x, int y, int width, int height) {

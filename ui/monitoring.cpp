@@ -30,6 +30,8 @@ void Monitoring::prepare(platform::Dialogs& dialogs) {
 void Monitoring::attach(MainWindow& main, TaskbarWindow& taskbar) {
     main_ = &main;
     taskbar_ = &taskbar;
+    rescale(main.dpi());
+    main.onDpiChanged = [this](int dpi) { rescale(dpi); };
     setListBackground(live_.settings.colours[settings::kBackgroundColour]);
 }
 
@@ -69,7 +71,7 @@ void Monitoring::present(const render::Image&, int y,
         // The window's scale height is the list's height from now on, and is saved as such.
         sizedScaleHeight_ = size->scaleHeight;
         // The client area takes the list: 158 columns, y rows.
-        main_->setClientSize({kMainClientWidth, size->scaleHeight});
+        main_->setClientSize({images_.metrics.listWidth, size->scaleHeight});
     }
     presentedHeight_ = y;
     presentedDrawMode_ = drawMode;
@@ -100,6 +102,13 @@ void Monitoring::setGraphBackground(std::int32_t colour) {
 }
 
 void Monitoring::paint(HDC dc, const RECT& client) { draw(dc, client, true); }
+
+void Monitoring::rescale(int dpi) {
+    painter_.setDpi(dpi);
+    cycle_.rescale(base::DpiScale{dpi});
+    setListBackground(live_.settings.colours[settings::kBackgroundColour]);
+    if (main_ && main_->hwnd()) InvalidateRect(main_->hwnd(), nullptr, FALSE);
+}
 
 void Monitoring::draw(HDC dc, const RECT& client, bool whole) {
     const settings::Settings& s = live_.settings;

@@ -56,6 +56,10 @@ public:
     std::optional<int> sizedScaleHeight() const { return sizedScaleHeight_; }
     // The height the next tick's list will have: the window's height before the first tick.
     int upcomingListHeight() const { return cycle_.upcomingListHeight(); }
+    // The list's width, the main window's client width, at the window's DPI.
+    int listWidth() const { return images_.metrics.listWidth; }
+    // The list drawn at another DPI from the next tick on (attach takes the main window's).
+    void rescale(int dpi);
 
     void present(const render::Image& list, int y,
                  const std::optional<render::MainWindowSize>& size, int drawMode) override;

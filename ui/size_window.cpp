@@ -1,5 +1,6 @@
 #include "ui/size_window.h"
 
+#include "platform/win32/dpi_win32.h"
 #include "ui/options/options_ids.h"
 #include "ui/options/window_commands.h"
 
@@ -18,8 +19,10 @@ bool SizeWindow::create(HWND owner, int width, int height) {
 void SizeWindow::showSize() {
     RECT r{};
     GetWindowRect(hwnd_, &r);
-    SetDlgItemTextW(hwnd_, IDC_SIZE_TEXT,
-                    options::sizeWindowText(r.right - r.left, r.bottom - r.top).c_str());
+    SetDlgItemTextW(
+        hwnd_, IDC_SIZE_TEXT,
+        options::sizeWindowText(r.right - r.left, r.bottom - r.top, win32::dpiOfWindow(hwnd_))
+            .c_str());
 }
 
 INT_PTR CALLBACK SizeWindow::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -31,8 +34,16 @@ INT_PTR CALLBACK SizeWindow::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     switch (msg) {
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lp);
-            limits->ptMinTrackSize = {options::kSizeWindowMinimumPixels,
-                                      options::kSizeWindowMinimumPixels};
+            int minimum =
+                win32::scaledForDpi(options::kSizeWindowMinimumPixels, win32::dpiOfWindow(hwnd));
+            limits->ptMinTrackSize = {minimum, minimum};
+            return TRUE;
+        }
+        case win32::kDpiChangedMessage: {
+            const RECT* suggested = reinterpret_cast<const RECT*>(lp);
+            SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
             return TRUE;
         }
         case WM_SIZE:

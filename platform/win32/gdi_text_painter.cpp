@@ -1,17 +1,29 @@
 #include "platform/win32/gdi_text_painter.h"
 
+#include "base/dpi_scale.h"
+
 namespace win32 {
 
-UniqueGdiObject createRowFont() {
-    return UniqueGdiObject(CreateFontW(
-        -12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック"));
+UniqueGdiObject createRowFont(int dpi) {
+    return UniqueGdiObject(CreateFontW(-base::DpiScale{dpi}.px(12), 0, 0, 0, FW_NORMAL, FALSE,
+                                       FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                       CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                                       FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック"));
 }
 
 GdiTextPainter::GdiTextPainter() : font_(createRowFont()) {
     if (surface_.dc() && font_) oldFont_ = SelectObject(surface_.dc(), font_.get());
     SetBkMode(surface_.dc(), TRANSPARENT);
     SetTextAlign(surface_.dc(), TA_TOP | TA_LEFT | TA_NOUPDATECP);
+}
+
+void GdiTextPainter::setDpi(int dpi) {
+    if (dpi == dpi_) return;
+    UniqueGdiObject font = createRowFont(dpi);
+    if (!font || !surface_.dc()) return;
+    SelectObject(surface_.dc(), font.get());
+    font_ = std::move(font);
+    dpi_ = dpi;
 }
 
 GdiTextPainter::~GdiTextPainter() {

@@ -7,8 +7,9 @@
 
 namespace win32 {
 
-// The row font: "ＭＳ ゴシック" 12 px, 6 px a half-width cell (IPAGothic under Wine).
-UniqueGdiObject createRowFont();
+// The row font: "ＭＳ ゴシック" 12 px, 6 px a half-width cell (IPAGothic under Wine); at another
+// DPI the font of that scale's size, so that text is drawn crisp rather than stretched.
+UniqueGdiObject createRowFont(int dpi = 96);
 
 // Prints row texts with GDI in the row font ("ＭＳ ゴシック" 12 px; IPAGothic under Wine), crisp
 // (not antialiased) in the given colour on a transparent background.
@@ -20,6 +21,9 @@ public:
     void drawText(base::Image& image, int x, int y, const std::wstring& text,
                   base::Colour colour) override;
 
+    // The row font at a window's DPI from now on.
+    void setDpi(int dpi);
+
     // Width and height in pixels of a text in the row font.
     SIZE measure(const std::wstring& text);
 
@@ -27,6 +31,7 @@ private:
     DibSurface surface_;
     UniqueGdiObject font_;
     HGDIOBJ oldFont_ = nullptr;
+    int dpi_ = 96;
 };
 
 }  // namespace win32

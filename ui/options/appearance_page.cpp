@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/dpi_win32.h"
 #include "render/rounding.h"
 #include "settings/display_catalogue.h"
 #include "ui/options/appearance_page_ids.h"
@@ -73,13 +74,15 @@ private:
         size_t drives = std::min(context.live.drives.size(), strips.drives.size());
         for (size_t i = 0; i < drives; ++i) shown.push_back(&strips.drives[i]);
 
-        constexpr int kGap = 4;
+        // The strips are at the main window's DPI; the gap is at this window's.
+        const int gap = win32::scaledForDpi(4, win32::dpiOfWindow(draw.hwndItem));
+        const int stripWidth = strips.items[0].width(), stripHeight = strips.items[0].height();
         int width = draw.rcItem.right - draw.rcItem.left;
-        int perRow = std::max(1, (width + kGap) / (render::kRowWidth + kGap));
+        int perRow = std::max(1, (width + gap) / (stripWidth + gap));
         for (size_t i = 0; i < shown.size(); ++i) {
             int column = static_cast<int>(i) % perRow, row = static_cast<int>(i) / perRow;
-            drawImage(draw.hDC, *shown[i], draw.rcItem.left + column * (render::kRowWidth + kGap),
-                      draw.rcItem.top + row * (render::kRowHeight + kGap));
+            drawImage(draw.hDC, *shown[i], draw.rcItem.left + column * (stripWidth + gap),
+                      draw.rcItem.top + row * (stripHeight + gap));
         }
     }
 };

@@ -185,7 +185,8 @@ void BoundPage::drawColourButton(PageContext& context, const DRAWITEMSTRUCT& dra
     GetWindowTextW(drawn.hwndItem, caption, 16);
     DrawTextW(drawn.hDC, caption, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (drawn.itemState & ODS_FOCUS) {
-        InflateRect(&r, -3, -3);
+        const int inset = MulDiv(3, GetDeviceCaps(drawn.hDC, LOGPIXELSY), 96);
+        InflateRect(&r, -inset, -inset);
         DrawFocusRect(drawn.hDC, &r);
     }
 }

@@ -25,6 +25,7 @@ void DisplayListEditor::select(size_t row) {
 
 void DisplayListEditor::showGradient() {
     const settings::DisplayRow& row = t_.live.displayRows[*selected_];
+    render::fitPreviewToStrips(preview_, t_.program.barStrips());
     captions_ = render::showItemGradient(settings::idOf(row.id), row.colour1, row.colour2, preview_,
                                          t_.program.barStrips(), t_.systemColours);
 }

@@ -20,7 +20,8 @@ public:
         editor_.emplace(DisplayListEditor::Targets{c.live, c.program, systemColour});
         list_.attach(item(IDC_DISPLAY_LIST),
                      {{L"リスト", 150}, {L"No", 36}, {L"Color1", 70}, {L"Color2", 70}});
-        sizeClientArea(item(IDC_DISPLAY_PREVIEW), render::kRowWidth, render::kRowHeight);
+        const render::Image& strip = c.program.barStrips().items[0];
+        sizeClientArea(item(IDC_DISPLAY_PREVIEW), strip.width(), strip.height());
     }
 
     void load(PageContext& c) override {

@@ -1,4 +1,5 @@
 #include "monitor/status_items.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/gdi_text_painter.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/display_page_ids.h"
@@ -48,7 +49,7 @@ public:
     void create(PageContext&) override {
         HWND edit = item(IDC_MEMO_TEXT);
         SendMessageW(edit, EM_SETLIMITTEXT, kMemoMaxChars, 0);
-        font_ = win32::createRowFont();
+        font_ = win32::createRowFont(win32::dpiOfWindow(edit));
         if (!font_) return;
         SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         SIZE cell{6, 12};

@@ -34,6 +34,7 @@ void DriveListEditor::rebuilt() {
 
 void DriveListEditor::showGradient() {
     const settings::DriveColourTable& colours = t_.live.driveColours;
+    render::fitPreviewToStrips(preview_, t_.program.barStrips());
     render::showDriveGradient(static_cast<int>(*selected_) + 1, colours.start[*selected_],
                               colours.end[*selected_], preview_, t_.program.barStrips(),
                               t_.systemColours);

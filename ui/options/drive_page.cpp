@@ -23,7 +23,8 @@ public:
         editor_.emplace(DriveListEditor::Targets{c.live, c.program, systemColour});
         list_.attach(item(IDC_DRIVE_LIST),
                      {{L"ドライブ", 60}, {L"種別", 110}, {L"Color1", 50}, {L"Color2", 50}});
-        sizeClientArea(item(IDC_DRIVE_PREVIEW), render::kRowWidth, render::kRowHeight);
+        const render::Image& strip = c.program.barStrips().items[0];
+        sizeClientArea(item(IDC_DRIVE_PREVIEW), strip.width(), strip.height());
         for (int i = 0; i < 4; ++i) {
             SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE1, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(kFigures[i]));

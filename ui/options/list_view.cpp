@@ -2,18 +2,21 @@
 
 #include <vector>
 
+#include "platform/win32/dpi_win32.h"
+
 namespace ui::options {
 
 void ListView::attach(HWND list, std::initializer_list<Column> columns, bool checkBoxes) {
     list_ = list;
     DWORD extended = LVS_EX_FULLROWSELECT | (checkBoxes ? LVS_EX_CHECKBOXES : 0);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    const int dpi = win32::dpiOfWindow(list_);
     int i = 0;
     for (const Column& c : columns) {
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = const_cast<wchar_t*>(c.header);
-        column.cx = c.width;
+        column.cx = win32::scaledForDpi(c.width, dpi);
         column.iSubItem = i;
         SendMessageW(list_, LVM_INSERTCOLUMNW, i++, reinterpret_cast<LPARAM>(&column));
     }

@@ -18,7 +18,7 @@ class ListView {
 public:
     struct Column {
         const wchar_t* header;
-        int width;  // pixels
+        int width;  // pixels at 96 DPI, scaled to the list's
     };
     void attach(HWND list, std::initializer_list<Column> columns, bool checkBoxes = true);
     HWND hwnd() const { return list_; }

@@ -39,16 +39,18 @@ const wchar_t* placementMessage(Placement placement) {
     return L"ウインドウ位置を初期化しました";
 }
 
-MainWindowSizeTwips resetMainWindowSize(int listHeightPixels) {
+MainWindowSizeTwips resetMainWindowSize(int listHeightPixels, int dpi) {
     // The stored size of a window whose client area is the list, as start-up reads it back.
-    return {static_cast<float>(kMainClientWidth * base::kTwipsPerPixel + kStoredFrameWidthTwips),
-            static_cast<float>(listHeightPixels * base::kTwipsPerPixel + kStoredFrameHeightTwips),
+    return {base::twipsFromPixels(mainClientWidthFor(dpi), dpi) + kStoredFrameWidthTwips,
+            base::twipsFromPixels(listHeightPixels, dpi) + kStoredFrameHeightTwips,
             static_cast<float>(listHeightPixels)};
 }
 
-std::wstring sizeWindowText(int widthPixels, int heightPixels) {
-    return L"X=" + std::to_wstring(widthPixels * base::kTwipsPerPixel) + L"Y=" +
-           std::to_wstring(heightPixels * base::kTwipsPerPixel);
+std::wstring sizeWindowText(int widthPixels, int heightPixels, int dpi) {
+    auto twips = [dpi](int pixels) {
+        return std::to_wstring(static_cast<long long>(base::twipsFromPixels(pixels, dpi)));
+    };
+    return L"X=" + twips(widthPixels) + L"Y=" + twips(heightPixels);
 }
 
 }  // namespace ui::options

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "base/dpi_scale.h"
+
 namespace ui::options {
 
 // The buttons that place the main window.
@@ -21,12 +23,12 @@ const wchar_t* placementMessage(Placement placement);
 struct MainWindowSizeTwips {
     float width = 0, height = 0, scaleHeight = 0;
 };
-MainWindowSizeTwips resetMainWindowSize(int listHeightPixels);
+MainWindowSizeTwips resetMainWindowSize(int listHeightPixels, int dpi = base::kDesignDpi);
 inline const wchar_t* const kSizeResetMessage = L"ウインドウサイズを初期化しました";
 
-// The window size window: no smaller than 200 x 200 pixels (3000 twips), and its size shown as
-// "X=" width "Y=" height in twips.
+// The window size window: no smaller than 200 x 200 pixels (3000 twips) at 96 DPI, and its size
+// shown as "X=" width "Y=" height in twips (of its DPI).
 constexpr int kSizeWindowMinimumPixels = 200;
-std::wstring sizeWindowText(int widthPixels, int heightPixels);
+std::wstring sizeWindowText(int widthPixels, int heightPixels, int dpi = base::kDesignDpi);
 
 }  // namespace ui::options

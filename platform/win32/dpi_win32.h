@@ -1,0 +1,29 @@
+#pragma once
+#include <windows.h>
+
+namespace win32 {
+
+// The display scale as the system reports it. The per-monitor calls exist from Windows 10
+// (1607; 8.1 for monitors); on older systems each answer falls back to the system DPI, which
+// is what a system-aware program sees there.
+
+// WM_DPICHANGED, which older headers lack.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
+int systemDpi();
+// The DPI a window is drawn at: its monitor's under per-monitor awareness.
+int dpiOfWindow(HWND window);
+// The DPI of the monitor that holds a screen point (the nearest one when none does).
+int dpiAt(POINT point);
+// The DPI of the monitor where a position stored in twips lies: read first at the system DPI,
+// which places it on a monitor, then at that monitor's own DPI.
+int dpiForStoredPosition(float leftTwips, float topTwips);
+
+int systemMetricForDpi(int index, int dpi);
+// The outer rectangle of a window with this client rectangle, its frame at `dpi`.
+void adjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+
+// A length designed at 96 DPI, at `dpi`.
+int scaledForDpi(int designed, int dpi);
+
+}  // namespace win32
