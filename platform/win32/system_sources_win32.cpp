@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace win32 {
@@ -221,6 +222,11 @@ LRESULT CALLBACK ClipboardWin32::watchProc(HWND window, UINT message, WPARAM wp,
     return DefWindowProcW(window, message, wp, lp);
 }
 
+std::wstring unicodeTextOf(const wchar_t* block, std::size_t bytes) {
+    const wchar_t* end = block + bytes / sizeof(wchar_t);
+    return std::wstring(block, std::find(block, end, L'\0'));
+}
+
 platform::ClipboardRead ClipboardWin32::readText() {
     if (!watchTried_) startWatching();
     if (watcher_ && !changed_ && haveLast_) return last_;
@@ -236,7 +242,7 @@ platform::ClipboardRead ClipboardWin32::readText() {
         if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
             if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
                 read.hasText = true;
-                read.text = text;
+                read.text = unicodeTextOf(text, GlobalSize(data));
                 GlobalUnlock(data);
             }
         }
