@@ -70,6 +70,10 @@ bool KorvaNTApp::startUp() {
     desktop_.onOpenOptions = [this] { options_.open(); };
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
+    utilities_.memoryRelease().onRunningChanged = [this](bool running) {
+        desktop_.showReleaseRunning(running);
+        options_.refreshed();
+    };
     desktop_.onAddCapturedTitle = [this] { utilities_.addCapturedTitle(); };
     utilities_.onTitleCaptured = [this](bool captured) { desktop_.showCloseEntry(captured); };
     // The close list page shows the new rows and counts.

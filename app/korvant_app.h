@@ -103,6 +103,7 @@ private:
         [this] { utilities_.automaticReleaseChanged(); },
         [this] { return utilities_.folderFields(); },
         &clipboardLink_,
+        [this] { return utilities_.memoryRelease().running(); },
     }};
 };
 

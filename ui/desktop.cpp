@@ -23,8 +23,10 @@ void Desktop::readProxySetting() { proxyField = features::readProxyText(services
 
 void Desktop::setMenuEntries() {
     bool verHp = visibility_.verHp;
+    bool releasing = visibility_.releasing;
     visibility_ = ui::menuVisibilityFor(live_);
     visibility_.verHp = verHp;
+    visibility_.releasing = releasing;
 }
 
 void Desktop::showCloseEntry(bool shown) { visibility_.ieClose = shown; }

@@ -47,6 +47,8 @@ public:
     void setMenuEntries();
     // The auto-close scan shows "クローズリストに追加" in both menus while it has a title.
     void showCloseEntry(bool shown);
+    // The memory entry is greyed while a release runs.
+    void showReleaseRunning(bool running) { visibility_.releasing = running; }
     void startTimers();
     // The pointer check runs only while hover hiding is on; the refresh tick calls this so that
     // the setting turned on starts it.

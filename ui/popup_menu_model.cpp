@@ -56,9 +56,11 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
     const settings::Settings& s = live.settings;
     if (visibility.verHp) menu.entries.push_back(command(kVerHp, L"開発元ホームページを開く"));
     if (visibility.ieClose) menu.entries.push_back(command(kIeClose, L"クローズリストに追加"));
-    if (s.showMemoryReleaseEntry == 1)
+    if (s.showMemoryReleaseEntry == 1) {
         menu.entries.push_back(
             command(kMemCl, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
+        menu.entries.back().enabled = !visibility.releasing;
+    }
     if (kind == MenuKind::Tray) {
         using settings::Item;
         struct Toggle {

@@ -32,6 +32,8 @@ struct MenuVisibility {
     bool ipc = false;      // IP copy entry chosen and item 104 shown
     bool ipsai = false;    // IP re-acquire entry chosen
     bool prox = false;     // proxy menu chosen
+    // A memory release runs: its entry is greyed until it ends.
+    bool releasing = false;
 };
 
 struct MenuEntry {
@@ -40,7 +42,7 @@ struct MenuEntry {
     bool checked = false;
     bool separator = false;
     std::vector<MenuEntry> submenu;
-    bool enabled = true;  // greyed while the command's feature is not part of the program yet
+    bool enabled = true;  // greyed while the command cannot be given
 };
 
 // A menu as it opens; the proxy captions stay until the menu is prepared again, so a chosen

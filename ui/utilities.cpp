@@ -52,9 +52,7 @@ void Utilities::keepAutoCloseTimer() {
                 static_cast<unsigned>(live_.settings.autoCloseIntervalTenths) * 100);
 }
 
-void Utilities::releaseByHand() {
-    features::releaseByHand(live_.settings.manualReleaseMegabytes, releaseServices());
-}
+void Utilities::releaseByHand() { release_.byHand(live_.settings.manualReleaseMegabytes); }
 
 void Utilities::automaticReleaseChanged() {
     automatic_.restartCounts();

@@ -43,6 +43,8 @@ public:
     // "クローズリストに追加".
     void addCapturedTitle();
     const features::FolderSizingFields& folderFields() const { return folderSizing_.fields(); }
+    // The release in progress: its start and end grey the commands that start one.
+    features::MemoryRelease& memoryRelease() { return release_; }
 
     // After each auto-close tick: whether a browser title is captured for the menu entry.
     std::function<void(bool captured)> onTitleCaptured;
@@ -68,8 +70,8 @@ private:
 
     features::AutoClose autoClose_;
     features::FolderSizing folderSizing_;
-    features::AutomaticRelease automatic_{releaseServices(), sound_, processors_,
-                                          platform::kPlatformNT};
+    features::MemoryRelease release_{releaseServices()};
+    features::AutomaticRelease automatic_{release_, sound_, processors_, platform::kPlatformNT};
 };
 
 }  // namespace ui

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "ui/options/bound_page.h"
 #include "ui/options/memory_page_ids.h"
 #include "ui/options/options_ids.h"
@@ -23,21 +25,37 @@ constexpr Binding kAutomatic[] = {
     slider(IDC_IDLE_SLIDER, Slider::IdleSeconds, IDC_IDLE_VALUE),
 };
 
-// "開放実行": the release runs on this thread; the button and the amount wait for it.
+// "開放実行": the button and the amount wait while a release runs, whoever started it.
 class ManualPage : public BoundPage {
 public:
     ManualPage() : BoundPage(IDD_PAGE_MEMORY_MANUAL, kManual) {}
 
+    void load(PageContext& context) override {
+        BoundPage::load(context);
+        offerRelease(context);
+    }
+    void refreshed(PageContext& context) override { offerRelease(context); }
     bool onCommand(PageContext& context, int id, int code) override {
         if (id != IDC_RELEASE_NOW) return BoundPage::onCommand(context, id, code);
         if (code != BN_CLICKED || !context.releaseMemory) return true;
-        EnableWindow(item(IDC_RELEASE_NOW), FALSE);
-        EnableWindow(item(IDC_MANUAL_SLIDER), FALSE);
+        enable(false);
         context.releaseMemory();
-        EnableWindow(item(IDC_RELEASE_NOW), TRUE);
-        EnableWindow(item(IDC_MANUAL_SLIDER), TRUE);
+        offerRelease(context);
         return true;
     }
+
+private:
+    void offerRelease(PageContext& context) {
+        enable(!context.releaseRunning || !context.releaseRunning());
+    }
+    // Only on a change: the refresh tick asks every second while the page is shown.
+    void enable(bool on) {
+        if (enabled_ == on) return;
+        enabled_ = on;
+        EnableWindow(item(IDC_RELEASE_NOW), on);
+        EnableWindow(item(IDC_MANUAL_SLIDER), on);
+    }
+    std::optional<bool> enabled_;
 };
 
 // Turning the automatic release on or off, or moving one of its sliders, starts its counts

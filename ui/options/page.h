@@ -40,6 +40,8 @@ struct PageContext {
     std::function<features::FolderSizingFields()> folderFields;
     // The clipboard link whose settings and commands a page shows; it runs on that page's timers.
     features::ClipboardLink* clipboardLink = nullptr;
+    // Whether a memory release runs: "開放実行" waits for its end.
+    std::function<bool()> releaseRunning;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab

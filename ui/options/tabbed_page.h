@@ -27,6 +27,7 @@ public:
         tabs_.create(hwnd(), item(tabControl_), std::move(tabs), context);
     }
     void load(PageContext& context) override { tabs_.loadAll(context); }
+    void refreshed(PageContext& context) override { tabs_.refreshed(context); }
     bool onNotify(PageContext&, NMHDR& header, LRESULT&) override { return tabs_.onNotify(header); }
 
 private:
