@@ -224,7 +224,12 @@ void ClipboardLink::retryDelivery() {
     }
     if (++deliveryTries_ < kLinkDeliveryTries) return;
     undelivered_.reset();
-    holdBackLocal_ = true;
+    // What stands there now is held back; still busy, it is whatever the next read finds.
+    platform::ClipboardRead read = services_.clipboard.readText();
+    if (read.opened)
+        heldBack_ = read.hasText ? std::optional<std::wstring>(read.text) : std::nullopt;
+    else
+        holdBackLocal_ = true;
     show(&ClipboardLinkView::eventText, kNotDeliveredText);
 }
 

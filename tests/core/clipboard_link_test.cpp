@@ -139,9 +139,12 @@ TEST(ClipboardLink, RefusedTextIsTriedAgainAndTheOldLocalTextNeverAnswersIt) {
     rig.writer.refusals = 1000;
     rig.socket.peerSends("second");
     rig.quietFor(150);
+    rig.clipboard.content.opened = false;  // not even to be read meanwhile
     for (int tick = 0; tick < features::kLinkDeliveryTries + 3; ++tick) rig.link.tick();
     EXPECT_EQ(rig.writer.refusals, 1000 - 1 - features::kLinkDeliveryTries);
     EXPECT_EQ(rig.eventText(), L"受信したテキストをクリップボードに書き込めませんでした");
+    rig.clipboard.content.opened = true;
+    rig.link.tick();
     EXPECT_EQ(rig.socket.sent.size(), 1u);
     rig.copy(L"copied later");
     rig.link.tick();
