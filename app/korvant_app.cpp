@@ -48,9 +48,10 @@ bool KorvaNTApp::startUp() {
     taskbar_.create();
     taskbar_.setVisible(s.taskbarButtonOn == 1);
 
-    if (!main_.create(host_.hwnd(), pixels(s.mainLeft), pixels(s.mainTop), pixels(s.mainWidth),
-                      pixels(s.mainHeight)))
+    if (!main_.create(host_.hwnd(), pixels(s.mainLeft), pixels(s.mainTop),
+                      ui::clientSizeFromStored(s.mainWidth, s.mainHeight)))
         return false;
+    main_.resizable = [this] { return live_.settings.drawMode == 0; };
     main_.onClose = [this] { terminate(); };
     // A system colour reference (top bit set) is resolved, not passed on as a colour.
     main_.setBackground(render::resolveColour(s.colours[settings::kBackgroundColour],
@@ -72,12 +73,13 @@ bool KorvaNTApp::startUp() {
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
     utilities_.memoryRelease().onRunningChanged = [this](bool running) {
         desktop_.showReleaseRunning(running);
-        options_.refreshed();
+        live_.notices.publish(settings::Topic::MemoryRelease);
     };
     desktop_.onAddCapturedTitle = [this] { utilities_.addCapturedTitle(); };
-    utilities_.onTitleCaptured = [this](bool captured) { desktop_.showCloseEntry(captured); };
-    // The close list page shows the new rows and counts.
-    utilities_.onCloseListChanged = [this] { options_.reload(); };
+    live_.notices.subscribe([this](const settings::Change& change) {
+        if (change.topic == settings::Topic::CapturedTitle)
+            desktop_.showCloseEntry(!utilities_.capturedTitle().empty());
+    });
     utilities_.folderTargetSize = [this] {
         RECT client{};
         GetClientRect(sizeWindow_.hwnd(), &client);
@@ -91,6 +93,9 @@ bool KorvaNTApp::startUp() {
         SetForegroundWindow(main_.hwnd());
     };
     monitoring_.prepare(dialogs_);
+    // The options window was made before the adapters and drives were read.
+    live_.notices.changed(&live_.adapterChoices);
+    live_.notices.publish(settings::Topic::DriveRows);
     monitoring_.attach(main_, taskbar_);
     main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
     host_.onTimer = [this](UINT_PTR id) {
@@ -99,10 +104,12 @@ bool KorvaNTApp::startUp() {
         } else if (id == ui::kRefreshTimer) {
             desktop_.keepHoverTimer();
             utilities_.keepAutoCloseTimer();
-            options_.refreshed();
         }
     };
     main_.onButtonDown = [this](WPARAM buttons) { desktop_.onMainButtonDown(buttons); };
+    // A fixed-size window shows at the size its first tick gives it.
+    if (s.drawMode != 0)
+        main_.setClientSize({ui::kMainClientWidth, monitoring_.upcomingListHeight()});
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     monitoring_.startTimers(host_.hwnd());
     desktop_.startTimers();
@@ -129,8 +136,9 @@ void KorvaNTApp::storeWindowPositions() {
     if (GetWindowRect(main_.hwnd(), &r)) {
         s.mainLeft = base::twipsFor(s.mainLeft, r.left);
         s.mainTop = base::twipsFor(s.mainTop, r.top);
-        s.mainWidth = base::twipsFor(s.mainWidth, r.right - r.left);
-        s.mainHeight = base::twipsFor(s.mainHeight, r.bottom - r.top);
+        ui::ClientSize client = main_.clientSize();
+        s.mainWidth = ui::storedWidthFor(s.mainWidth, client.width);
+        s.mainHeight = ui::storedHeightFor(s.mainHeight, client.height);
     }
     if (GetWindowRect(sizeWindow_.hwnd(), &r)) {
         s.sizeWindowWidth = base::twipsFor(s.sizeWindowWidth, r.right - r.left);
@@ -165,8 +173,7 @@ void KorvaNTApp::resetMainWindowSize() {
     s.mainWidth = size.width;
     s.mainHeight = size.height;
     s.mainScaleHeight = size.scaleHeight;
-    SetWindowPos(main_.hwnd(), nullptr, 0, 0, pixels(size.width), pixels(size.height),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    main_.setClientSize(ui::clientSizeFromStored(size.width, size.height));
     status_.show(ui::options::kSizeResetMessage);
 }
 

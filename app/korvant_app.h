@@ -88,22 +88,22 @@ private:
         live_.settings, {linkSocket_, linkClipboard_, clipboard_, ansi_, clock_}};
     ui::LiveProgram program_{monitoring_, desktop_, utilities_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
-        live_,
-        program_,
-        status_,
-        ui::options::chooseColour,
-        {},
-        [this] { sizeWindow_.show(); },
-        [this](ui::options::Placement p) { placeMainWindow(p); },
-        [this] { resetMainWindowSize(); },
-        [this] { shell_.open(servers_.homePage); },
-        [this] { return monitoring_.readings().intervalLabel; },
-        [this] { return monitoring_.readings().clipboardText; },
-        [this] { utilities_.releaseByHand(); },
-        [this] { utilities_.automaticReleaseChanged(); },
-        [this] { return utilities_.folderFields(); },
-        &clipboardLink_,
-        [this] { return utilities_.memoryRelease().running(); },
+        .live = live_,
+        .program = program_,
+        .status = status_,
+        .chooseColour = ui::options::chooseColour,
+        .showSizeWindow = [this] { sizeWindow_.show(); },
+        .placeMainWindow = [this](ui::options::Placement p) { placeMainWindow(p); },
+        .resetMainWindowSize = [this] { resetMainWindowSize(); },
+        .openHomePage = [this] { shell_.open(servers_.homePage); },
+        .measuredInterval = [this] { return monitoring_.readings().intervalLabel; },
+        .clipboardText = [this] { return monitoring_.readings().clipboardText; },
+        .currentProxy = [this] { return desktop_.proxyField; },
+        .releaseMemory = [this] { utilities_.releaseByHand(); },
+        .automaticReleaseChanged = [this] { utilities_.automaticReleaseChanged(); },
+        .folderFields = [this] { return utilities_.folderFields(); },
+        .clipboardLink = &clipboardLink_,
+        .releaseRunning = [this] { return utilities_.memoryRelease().running(); },
     }};
 };
 

@@ -16,6 +16,7 @@ struct FolderSizingFields {
     std::wstring found;    // "2" once a folder window was sized
     std::wstring handle;   // "カウント数 " and the number of sized windows
     std::wstring handles;  // every sized window's handle, a line each
+    bool operator==(const FolderSizingFields&) const = default;
 };
 
 struct TargetSize {

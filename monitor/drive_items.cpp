@@ -101,8 +101,10 @@ Lamps updateLamps(LampSlot& slot, platform::Drives& drives, const std::wstring& 
     double read = activity ? activity->read : 0;
     double write = activity ? activity->write : 0;
     lamps.draw = activity.has_value();
-    lamps.readLit = read != slot.lastRead;
-    lamps.writeLit = write != slot.lastWrite;
+    bool baselined = slot.letter == letter;
+    lamps.readLit = baselined && read != slot.lastRead;
+    lamps.writeLit = baselined && write != slot.lastWrite;
+    slot.letter = letter;
     slot.lastRead = read;
     slot.lastWrite = write;
     return lamps;

@@ -42,7 +42,10 @@ std::vector<DriveRowText> driveRowTexts(const DriveFigures& figures, int indicat
 std::wstring gigabytes(int megabytes, const render::NumberSymbols& symbols);
 
 // The activity lamps of one drive slot: lit when the figure changed since the previous tick.
+// The counters are cumulative, so a slot's first reading (or the first after another drive took
+// its place) only sets the baseline.
 struct LampSlot {
+    std::wstring letter;  // the drive the baseline belongs to; empty before the first reading
     double lastRead = 0;
     double lastWrite = 0;
 };

@@ -57,8 +57,12 @@ void RefreshCycle::fillAdapterChoice() {
 }
 
 void RefreshCycle::rebuildDriveList() {
-    live_.drives =
+    std::vector<settings::DriveRow> rows =
         buildDriveRows(drives_, live_.settings.driveMarks, live_.settings.tickAllDrives == 1);
+    // The same drives again are no change: the drive page keeps its selection.
+    if (rows == live_.drives) return;
+    live_.drives = std::move(rows);
+    live_.notices.publish(settings::Topic::DriveRows);
 }
 
 void RefreshCycle::paintStrips() {
@@ -101,6 +105,11 @@ void RefreshCycle::refreshTick() {
     int y = render::composeList(images_, live_.displayRows, live_.drives, memoLineCount_,
                                 newVersionShown_);
     present(y);
+}
+
+int RefreshCycle::upcomingListHeight() const {
+    int memo = static_cast<int>(memoLines(live_.memoText).size());
+    return render::listHeightFor(live_.displayRows, live_.drives, memo, newVersionShown_);
 }
 
 void RefreshCycle::formatAndPaint(const SectionGates& gates) {

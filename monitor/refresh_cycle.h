@@ -57,6 +57,8 @@ public:
 
     const Readings& readings() const { return readings_; }
     const ValueTexts& valueTexts() const { return valueTexts_; }
+    // The height of the list the next tick composes, from the rows shown now.
+    int upcomingListHeight() const;
     // Whether the new-version row is on the list.
     bool newVersionShown() const { return newVersionShown_; }
 

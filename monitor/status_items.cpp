@@ -70,20 +70,53 @@ UptimeText uptimeText(std::uint32_t ms) {
     return result;
 }
 
-std::vector<std::wstring> memoLines(const std::wstring& memo) {
+int memoColumnsOf(wchar_t c) {
+    // The single-byte characters of the system's code page: ASCII and the half-width kana.
+    return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? 1 : 2;
+}
+
+namespace {
+
+// Splits one hard line into the lines the box shows it on.
+void wrapInto(std::vector<std::wstring>& lines, const std::wstring& line, int columns) {
+    size_t start = 0;
+    do {
+        size_t end = start;
+        int used = 0;
+        while (end < line.size() && used + memoColumnsOf(line[end]) <= columns)
+            used += memoColumnsOf(line[end++]);
+        if (end == start) {
+            ++end;  // a box narrower than one character still moves on
+        } else if (end < line.size() && line[end] == L' ') {
+            // Blanks at the break stay on this line, past its edge.
+            while (end < line.size() && line[end] == L' ') ++end;
+        } else if (end < line.size()) {
+            size_t blank = line.find_last_of(L' ', end - 1);
+            if (blank != std::wstring::npos && blank >= start) end = blank + 1;
+        }
+        lines.push_back(line.substr(start, end - start));
+        start = end;
+    } while (start < line.size());
+}
+
+}  // namespace
+
+std::vector<std::wstring> memoLines(const std::wstring& memo, int columns) {
     std::vector<std::wstring> lines;
     size_t start = 0;
     while (true) {
         size_t end = memo.find(L'\n', start);
         std::wstring line = memo.substr(start, end == std::wstring::npos ? end : end - start);
         if (!line.empty() && line.back() == L'\r') line.pop_back();
-        if (line.size() > 255) line.resize(255);
-        while (!line.empty() && line.back() == L' ') line.pop_back();
         for (wchar_t& c : line)
             if (c == L'\t') c = L' ';
-        lines.push_back(line);
+        wrapInto(lines, line, columns);
         if (end == std::wstring::npos) break;
         start = end + 1;
+    }
+    for (std::wstring& line : lines) {
+        if (line.size() > 255) line.resize(255);
+        while (!line.empty() && line.back() == L' ') line.pop_back();
     }
     return lines;
 }

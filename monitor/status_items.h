@@ -31,9 +31,15 @@ struct UptimeText {
 };
 UptimeText uptimeText(std::uint32_t milliseconds);
 
-// Item 122: the memo's lines as drawn (at most 255 characters, trailing blanks removed, tabs
-// as one blank); at least one line.
-std::vector<std::wstring> memoLines(const std::wstring& memo);
+// Item 122: the memo's rows are the lines of the memo box as it shows them. The box is as wide
+// as a row's text: (157 - 5) / 6 half-width characters (a full-width one takes two), in the rows'
+// fixed-pitch font, and wraps a longer line after its last blank that fits, or else where the
+// width ends, as a multi-line edit does.
+constexpr int kMemoColumns = 25;
+// The columns a character takes in that font: 1 for what is half-width, 2 otherwise.
+int memoColumnsOf(wchar_t c);
+// The box's lines as drawn (trailing blanks removed, tabs as one blank); at least one line.
+std::vector<std::wstring> memoLines(const std::wstring& memo, int columns = kMemoColumns);
 
 // Item 123: what the power row draws, in order, and its bar.
 struct TextAt {

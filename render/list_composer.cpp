@@ -54,6 +54,27 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
     return y;
 }
 
+int listHeightFor(std::span<const settings::DisplayRow> rows,
+                  std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion) {
+    using settings::Item;
+    int y = 0;
+    for (const settings::DisplayRow& row : rows) {
+        if (!row.shown) continue;
+        if (row.id == Item::Graph) {
+            y += kGraphHeight + 1;
+        } else if (row.id == Item::Memo) {
+            y += kRowHeight * std::max(1, memoLines) + 1;
+        } else if (row.id == Item::Drives) {
+            size_t count = std::min(drives.size(), settings::kDriveSlots);
+            for (size_t i = 0; i < count; ++i)
+                if (drives[i].checked) y += kRowHeight + 1;
+        } else {
+            y += kRowHeight + 1;
+        }
+    }
+    return showNewVersion ? y + kRowHeight + 1 : y;
+}
+
 std::optional<MainWindowSize> presentListSizing(int y, int drawType, bool& resizePending) {
     if (drawType != 1 && !resizePending) return std::nullopt;
     resizePending = false;

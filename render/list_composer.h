@@ -15,6 +15,11 @@ namespace render {
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
                 std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion);
 
+// The height composeList gives these rows, without composing them: what the window is sized to
+// before the first tick.
+int listHeightFor(std::span<const settings::DisplayRow> rows,
+                  std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion);
+
 // The main window's size for a list of y pixels.
 struct MainWindowSize {
     int scaleHeight;  // client height in list pixels

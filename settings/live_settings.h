@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/change_notices.h"
 #include "settings/close_list_order.h"
 #include "settings/display_catalogue.h"
 #include "settings/settings.h"
@@ -30,9 +31,12 @@ struct DriveRow {
     std::wstring letter;    // "C"
     std::wstring typeText;  // "ハードディスク", ...
     bool checked = false;
+    bool operator==(const DriveRow&) const = default;
 };
 
-// The live settings: what the options window's controls hold while the program runs.
+// The live settings: what the options window's controls hold while the program runs. Whoever
+// changes a value tells `notices`, naming what changed, so that each view and running part
+// follows only what concerns it.
 struct LiveSettings {
     Settings settings;
     int inMultiplier = 1;   // fast-line multiplier of the receive scale; not stored
@@ -53,6 +57,7 @@ struct LiveSettings {
     // The total items count from these byte totals (0: the whole count); not stored.
     std::int64_t receiveTotalBase = 0;
     std::int64_t sendTotalBase = 0;
+    ChangeNotices notices;
 };
 
 // Up to 30 fields of each packed drive colour string; a missing or empty field is white.

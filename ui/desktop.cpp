@@ -11,7 +11,10 @@ namespace ui {
 Desktop::Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
                  const monitor::ValueTexts& shown, features::StatusBar& status,
                  DesktopServices services)
-    : live_(live), pages_(pages), shown_(shown), status_(status), services_(services) {}
+    : live_(live), pages_(pages), shown_(shown), status_(status), services_(services) {
+    live_.notices.subscribe(
+        [this](const settings::Change& change) { followChange(visibility_, change, live_); });
+}
 
 void Desktop::attach(HWND host, MainWindow& main, const settings::ServerAddresses& servers) {
     host_ = host;
@@ -19,7 +22,10 @@ void Desktop::attach(HWND host, MainWindow& main, const settings::ServerAddresse
     servers_ = servers;
 }
 
-void Desktop::readProxySetting() { proxyField = features::readProxyText(services_.registry); }
+void Desktop::readProxySetting() {
+    proxyField = features::readProxyText(services_.registry);
+    live_.notices.publish(settings::Topic::CurrentProxy);
+}
 
 void Desktop::setMenuEntries() {
     bool verHp = visibility_.verHp;
@@ -128,9 +134,11 @@ void Desktop::runCommand(const PreparedMenu& menu, int command) {
             if (onAddCapturedTitle) onAddCapturedTitle();
             return;
     }
-    if (command >= kPro0 && command <= kPro0 + static_cast<int>(menu.proxyCaptions.size()))
+    if (command >= kPro0 && command <= kPro0 + static_cast<int>(menu.proxyCaptions.size())) {
         features::chooseProxy(command - kPro0, menu.proxyCaption(command), services_.registry,
                               status_, proxyField);
+        live_.notices.publish(settings::Topic::CurrentProxy);
+    }
 }
 
 void Desktop::hoverTick() {

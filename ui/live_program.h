@@ -31,7 +31,6 @@ public:
     void setTopmost(bool on) override;
     bool optionsWindowVisible() const override { return options_ && IsWindowVisible(options_); }
     void showTaskbarButton(bool shown) override { taskbar_.setVisible(shown); }
-    void updateMenus() override { desktop_.setMenuEntries(); }
     void restartGraph() override { monitoring_.restartGraph(); }
     void requestResize() override { monitoring_.requestResize(); }
     void setGraphBackground(std::int32_t colour) override {
@@ -44,9 +43,6 @@ public:
         return receive ? r.in.total : r.out.total;
     }
     render::BarStrips& barStrips() override { return monitoring_.strips(); }
-    void watchDriveList(std::function<void()> listener) override {
-        monitoring_.onDriveListRebuilt = std::move(listener);
-    }
 
 private:
     Monitoring& monitoring_;

@@ -42,14 +42,27 @@ void Monitoring::startTimers(HWND host) {
 bool Monitoring::onTimer(UINT_PTR id) {
     if (id == kRefreshTimer) {
         cycle_.refreshTick();
+        announceReadings();
         return true;
     }
     if (id == kDriveListTimer) {
         cycle_.rebuildDriveList();
-        if (onDriveListRebuilt) onDriveListRebuilt();
         return true;
     }
     return false;
+}
+
+// The readings the options window shows, announced when they differ from the last tick's.
+void Monitoring::announceReadings() {
+    const monitor::Readings& r = cycle_.readings();
+    if (r.intervalLabel != announcedInterval_) {
+        announcedInterval_ = r.intervalLabel;
+        live_.notices.publish(settings::Topic::MeasuredInterval);
+    }
+    if (r.clipboardText != announcedClipboard_) {
+        announcedClipboard_ = r.clipboardText;
+        live_.notices.publish(settings::Topic::ClipboardText);
+    }
 }
 
 void Monitoring::present(const render::Image&, int y,
@@ -60,17 +73,7 @@ void Monitoring::present(const render::Image&, int y,
         // The window's scale height is the list's height from now on, and is saved as such.
         live_.settings.mainScaleHeight = static_cast<float>(size->scaleHeight);
         // The client area takes the list: 158 columns, y rows.
-        RECT wanted{0, 0, render::kListWidth, size->scaleHeight};
-        AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
-                           static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
-        int width = wanted.right - wanted.left;
-        int height = wanted.bottom - wanted.top;
-        RECT current{};
-        GetWindowRect(window, &current);
-        // Fixed-size mode asks every tick; only a change reaches the window system.
-        if (current.right - current.left != width || current.bottom - current.top != height)
-            SetWindowPos(window, nullptr, 0, 0, width, height,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        main_->setClientSize({kMainClientWidth, size->scaleHeight});
     }
     presentedHeight_ = y;
     presentedDrawMode_ = drawMode;

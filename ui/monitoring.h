@@ -53,10 +53,10 @@ public:
     void setListBackground(std::int32_t colour);
     void repaintBars() { cycle_.paintBars(); }
     render::BarStrips& strips() { return strips_; }
-    // Runs after the drive timer rebuilt the drive list.
-    std::function<void()> onDriveListRebuilt;
     // The height in pixels of the last composed list.
     int listHeight() const { return images_.listHeight; }
+    // The height the next tick's list will have: the window's height before the first tick.
+    int upcomingListHeight() const { return cycle_.upcomingListHeight(); }
 
     // Exit: the performance-counter queries are closed on every path.
     void releaseCounters() { drives_.closeCounters(); }
@@ -69,6 +69,7 @@ private:
     // The last composed list into the client area: whole, or only what changed since the last
     // tick's drawing.
     void draw(HDC dc, const RECT& client, bool whole);
+    void announceReadings();
 
     settings::LiveSettings& live_;
     render::RenderState images_;
@@ -90,6 +91,7 @@ private:
     TaskbarWindow* taskbar_ = nullptr;
     int presentedHeight_ = 0;
     int presentedDrawMode_ = 1;
+    std::wstring announcedInterval_, announcedClipboard_;
     std::wstring lastCaption_;  // the taskbar button's caption as this class last set it
 };
 

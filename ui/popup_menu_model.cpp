@@ -46,6 +46,18 @@ MenuVisibility menuVisibilityFor(const settings::LiveSettings& live) {
     return v;
 }
 
+bool followChange(MenuVisibility& v, const settings::Change& change,
+                  const settings::LiveSettings& live) {
+    const settings::Settings& s = live.settings;
+    MenuVisibility before = v;
+    if (change.names(&s.autoCloseOn)) v.ieClose = s.autoCloseOn == 1;
+    if (change.names(&s.showIpCopyEntry) || change.topic == settings::Topic::DisplayRows)
+        v.ipc = ipCopyEntryVisible(live);
+    if (change.names(&s.showIpReacquireEntry)) v.ipsai = s.showIpReacquireEntry == 1;
+    if (change.names(&s.showProxyMenu)) v.prox = s.showProxyMenu == 1;
+    return !(v == before);
+}
+
 PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
                          const settings::LiveSettings& live, const monitor::ValueTexts& shown,
                          platform::Registry& registry) {

@@ -34,6 +34,7 @@ struct MenuVisibility {
     bool prox = false;     // proxy menu chosen
     // A memory release runs: its entry is greyed until it ends.
     bool releasing = false;
+    bool operator==(const MenuVisibility&) const = default;
 };
 
 struct MenuEntry {
@@ -58,6 +59,11 @@ bool ipCopyEntryVisible(const settings::LiveSettings& live);
 
 // The visibility start-up gives the entries from the loaded settings.
 MenuVisibility menuVisibilityFor(const settings::LiveSettings& live);
+
+// A change of the model shown in the entries it concerns, and in no other: true when one
+// changed. Auto-close turned on shows "クローズリストに追加" at once; its scan then decides.
+bool followChange(MenuVisibility& visibility, const settings::Change& change,
+                  const settings::LiveSettings& live);
 
 // Reads the current proxy server (it becomes item 106's text), rebuilds the proxy entries with
 // their check marks and, in the tray menu, the three browser toggles.

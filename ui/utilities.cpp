@@ -29,14 +29,20 @@ bool Utilities::onTimer(UINT_PTR id) {
                 return true;
             }
             bool counted = autoClose_.tick(windows_, own_, live_);
-            if (onTitleCaptured) onTitleCaptured(!autoClose_.capturedTitle().empty());
-            if (counted && onCloseListChanged) onCloseListChanged();
+            if (autoClose_.capturedTitle() != announcedTitle_) {
+                announcedTitle_ = autoClose_.capturedTitle();
+                live_.notices.publish(settings::Topic::CapturedTitle);
+            }
+            if (counted) live_.notices.publish(settings::Topic::CloseList);
             return true;
         }
         case kFolderSizingTimer: {
             features::TargetSize target =
                 folderTargetSize ? folderTargetSize() : features::TargetSize{};
+            features::FolderSizingFields before = folderSizing_.fields();
             folderSizing_.tick(windows_, target);
+            if (folderSizing_.fields() != before)
+                live_.notices.publish(settings::Topic::FolderSizing);
             return true;
         }
         case kAutoReleaseTimer:
@@ -60,7 +66,7 @@ void Utilities::automaticReleaseChanged() {
 }
 
 void Utilities::addCapturedTitle() {
-    if (autoClose_.addCapturedTitle(live_) && onCloseListChanged) onCloseListChanged();
+    if (autoClose_.addCapturedTitle(live_)) live_.notices.publish(settings::Topic::CloseList);
 }
 
 }  // namespace ui

@@ -46,10 +46,8 @@ public:
     // The release in progress: its start and end grey the commands that start one.
     features::MemoryRelease& memoryRelease() { return release_; }
 
-    // After each auto-close tick: whether a browser title is captured for the menu entry.
-    std::function<void(bool captured)> onTitleCaptured;
-    // The close list's rows or counts changed.
-    std::function<void()> onCloseListChanged;
+    // The browser title auto-close has ready for "クローズリストに追加"; empty when none.
+    const std::wstring& capturedTitle() const { return autoClose_.capturedTitle(); }
     // The size folder windows get: the window size window's client size.
     std::function<features::TargetSize()> folderTargetSize;
 
@@ -61,6 +59,7 @@ private:
     HWND host_ = nullptr;
     features::OwnWindows own_;
     bool autoCloseTimerOn_ = false;
+    std::wstring announcedTitle_;
 
     win32::DesktopWindowsWin32 windows_;
     win32::MemoryBlockWin32 block_;

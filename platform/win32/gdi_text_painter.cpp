@@ -2,10 +2,13 @@
 
 namespace win32 {
 
-GdiTextPainter::GdiTextPainter()
-    : font_(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                        FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック")) {
+UniqueGdiObject createRowFont() {
+    return UniqueGdiObject(CreateFontW(
+        -12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック"));
+}
+
+GdiTextPainter::GdiTextPainter() : font_(createRowFont()) {
     if (surface_.dc() && font_) oldFont_ = SelectObject(surface_.dc(), font_.get());
     SetBkMode(surface_.dc(), TRANSPARENT);
     SetTextAlign(surface_.dc(), TA_TOP | TA_LEFT | TA_NOUPDATECP);

@@ -7,6 +7,9 @@
 
 namespace win32 {
 
+// The row font: "ＭＳ ゴシック" 12 px, 6 px a half-width cell (IPAGothic under Wine).
+UniqueGdiObject createRowFont();
+
 // Prints row texts with GDI in the row font ("ＭＳ ゴシック" 12 px; IPAGothic under Wine), crisp
 // (not antialiased) in the given colour on a transparent background.
 class GdiTextPainter : public platform::TextPainter {

@@ -98,7 +98,12 @@ TEST_F(DriveEditor, ColoursBelongToTheSelectedRowPosition) {
     EXPECT_FALSE(editor.pickColour(ColourTarget::End, [] { return std::nullopt; }));
     EXPECT_EQ(live.driveColours.end[1], 0x00FF00);
 
-    // A rebuild drops the selection; the swatch still knows the row last selected.
+    // The same drives again keep the selected row; a rebuild without that row drops it, and
+    // the swatch still knows the row last selected.
+    rebuild();
+    EXPECT_EQ(editor.selected(), 1u);
+    drives = fakes::FakeDrives{};
+    drives.add(L"C", platform::kDriveFixed, 1000, 500);
     rebuild();
     int opened = 0;
     EXPECT_FALSE(editor.pickColour(ColourTarget::End, [&] {

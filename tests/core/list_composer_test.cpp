@@ -76,6 +76,7 @@ TEST(ComposeList, ShownRowsInListOrderWithSeparators) {
                            {L"105", true},
                            {L"123", true}});
     EXPECT_EQ(composeList(state, withGraph, {}, 1, false), 100);
+    EXPECT_EQ(listHeightFor(withGraph, {}, 1, false), 100);
     EXPECT_EQ(bands(state.list, 31), (Bands{{rgb(0, 0, 200), 29}, {0, 1}, {rgb(101, 0, 0), 1}}));
 
     // A shorter list after a longer one leaves nothing of the old one below it.
@@ -93,6 +94,7 @@ TEST(ComposeList, MemoTakesItsLines) {
     state.rows[22].setBackground(rgb(122, 0, 0));
     auto list = rows({{L"122", true}, {L"100", true}});
     EXPECT_EQ(composeList(state, list, {}, 3, false), 40 + 14);
+    EXPECT_EQ(listHeightFor(list, {}, 3, false), 40 + 14) << "the height before the first tick";
     EXPECT_EQ(bands(state.list, 41), (Bands{{rgb(122, 0, 0), 39}, {0, 1}, {rgb(100, 0, 0), 1}}));
     // An empty memo still has one line.
     finishPresentation(state, 54);
@@ -110,6 +112,7 @@ TEST(ComposeList, DrivesStandAtTheirItemsPlaceInDriveOrder) {
     auto list = rows({{L"100", true}, {L"112", true}, {L"101", true}});
     std::vector<DriveRow> drives = {{L"C", L"", true}, {L"D", L"", false}, {L"E", L"", true}};
     EXPECT_EQ(composeList(state, list, drives, 1, false), 56);
+    EXPECT_EQ(listHeightFor(list, drives, 1, true), 56 + 14);
     EXPECT_EQ(bands(state.list, 56), (Bands{{rgb(100, 0, 0), 13},
                                             {0, 1},
                                             {rgb(0, 100, 0), 13},

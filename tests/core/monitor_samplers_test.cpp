@@ -262,11 +262,18 @@ TEST(Drives, CapacityFiguresAndTexts) {
 TEST(Drives, LampsLightWhenTheFigureChanged) {
     fakes::FakeDrives drives;
     drives.add(L"C", platform::kDriveFixed, 1, 1);
+    drives.add(L"D", platform::kDriveFixed, 1, 1);
+    drives.all[L"C"].activity = platform::DriveActivity{1 << 20, 1 << 19};
+    drives.all[L"D"].activity = platform::DriveActivity{777, 333};
     LampSlot slot;
     Lamps lamps = updateLamps(slot, drives, L"C");
     EXPECT_TRUE(lamps.draw);
-    EXPECT_FALSE(lamps.readLit);
-    drives.all[L"C"].activity = platform::DriveActivity{4096, 0};
+    EXPECT_FALSE(lamps.readLit || lamps.writeLit) << "the first reading is the baseline";
+    lamps = updateLamps(slot, drives, L"D");
+    EXPECT_FALSE(lamps.readLit || lamps.writeLit) << "another drive in the slot: a new baseline";
+    lamps = updateLamps(slot, drives, L"C");
+    EXPECT_FALSE(lamps.readLit || lamps.writeLit);
+    drives.all[L"C"].activity = platform::DriveActivity{4096, 1 << 19};
     lamps = updateLamps(slot, drives, L"C");
     EXPECT_TRUE(lamps.readLit);
     EXPECT_FALSE(lamps.writeLit);

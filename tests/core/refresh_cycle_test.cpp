@@ -174,6 +174,14 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     rig.clipboard.content = {true, false, L""};
     rig.tick();
     EXPECT_EQ(rig.readings().clipboardText, L"");
+
+    // A memo line longer than a row goes on in the next row, and the list makes room for it.
+    int height = rig.images.listHeight;
+    rig.live.memoText = L"one\r\n" + std::wstring(30, L'm') + L"\r\n";
+    rig.tick();
+    ASSERT_NE(rig.painter.find(L"mmmmm"), nullptr);
+    EXPECT_EQ(rig.painter.find(L"mmmmm")->y, 26);
+    EXPECT_EQ(rig.images.listHeight, height + 13);
 }
 
 TEST(RefreshCycle, BrowserRowsReadTheRegistryWhenItChanged) {

@@ -4,6 +4,7 @@
 
 #include "fakes/fake_running_program.h"
 #include "ui/options/window_commands.h"
+#include "ui/popup_menu_model.h"
 
 using namespace ui::options;
 using fakes::FakeRunningProgram;
@@ -91,14 +92,23 @@ TEST_F(SettingRules, TaskbarButtonOffUnticksAndLocksItsReadings) {
     EXPECT_TRUE(checkEnabled(&Settings::taskbarShowsCpu, live));
 }
 
-TEST_F(SettingRules, MenuChecksUpdateTheMenusOthersOnlyStore) {
-    for (int Settings::*field : {&Settings::showIpCopyEntry, &Settings::autoCloseOn,
-                                 &Settings::showIpReacquireEntry, &Settings::showProxyMenu})
+TEST_F(SettingRules, MenuEntriesFollowTheirOwnChecksAndNoOther) {
+    ui::MenuVisibility menus;
+    live.notices.subscribe([&](const settings::Change& c) { ui::followChange(menus, c, live); });
+    for (int Settings::*field :
+         {&Settings::autoCloseOn, &Settings::showIpReacquireEntry, &Settings::showProxyMenu})
         setCheck(field, true, live, program);
-    EXPECT_EQ(program.menuUpdates, 4);
+    EXPECT_TRUE(menus.ieClose && menus.ipsai && menus.prox);
+
+    // The scan found no browser title: an unrelated box leaves the entry hidden.
+    menus.ieClose = false;
     setCheck(&Settings::saveAtExit, false, live, program);
+    choose(&Settings::graphSource, 2, live, program);
     EXPECT_EQ(s.saveAtExit, 0);
-    EXPECT_EQ(program.menuUpdates, 4);
+    EXPECT_FALSE(menus.ieClose);
+    setCheck(&Settings::showProxyMenu, false, live, program);
+    EXPECT_FALSE(menus.prox);
+    EXPECT_TRUE(menus.ipsai);
 }
 
 TEST_F(SettingRules, OptionGroupsActOnTheProgram) {

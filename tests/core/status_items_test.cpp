@@ -63,7 +63,25 @@ TEST(StatusTexts, AddressEdgesDateAndMemo) {
     auto lines = memoLines(L"first  \r\na\tb\r\n");
     EXPECT_EQ(lines, (std::vector<std::wstring>{L"first", L"a b", L""}));
     EXPECT_EQ(memoLines(L"").size(), 1u) << "an empty memo still takes one line";
-    EXPECT_EQ(memoLines(std::wstring(300, L'x'))[0].size(), 255u);
+}
+
+TEST(StatusTexts, MemoRowsAreTheBoxsWrappedLines) {
+    using Lines = std::vector<std::wstring>;
+    // 25 half-width characters fill a row; the 26th starts the next.
+    EXPECT_EQ(memoLines(std::wstring(25, L'x')), Lines{std::wstring(25, L'x')});
+    EXPECT_EQ(memoLines(std::wstring(30, L'x') + L"\r\nend"),
+              (Lines{std::wstring(25, L'x'), L"xxxxx", L"end"}));
+    // A long line breaks after its last blank that fits; blanks at the break hang and go.
+    EXPECT_EQ(memoLines(L"alpha beta gamma delta epsilon zeta"),
+              (Lines{L"alpha beta gamma delta", L"epsilon zeta"}));
+    EXPECT_EQ(memoLines(std::wstring(25, L'y') + L"   z"), (Lines{std::wstring(25, L'y'), L"z"}));
+    // A full-width character takes two columns, a half-width kana one.
+    EXPECT_EQ(memoLines(std::wstring(13, L'メ')),
+              (Lines{std::wstring(12, L'メ'), std::wstring(1, L'メ')}));
+    EXPECT_EQ(memoLines(std::wstring(24, L'x') + L"メ"), (Lines{std::wstring(24, L'x'), L"メ"}));
+    EXPECT_EQ(memoLines(std::wstring(25, L'ｶ')).size(), 1u);
+    // A tab is one blank, in the width as on the row.
+    EXPECT_EQ(memoLines(std::wstring(24, L'x') + L"\tab"), (Lines{std::wstring(24, L'x'), L"ab"}));
 }
 
 TEST(PowerRow, TextsByMainsAndBattery) {

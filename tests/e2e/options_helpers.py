@@ -41,6 +41,13 @@ def slide(name, position):
     assert winctl("slide", OPTIONS_TITLE, str(IDS[name]), str(position))[0] == 0, name
 
 
+def control_rect(name):
+    """A control's client area on the screen: (left, top, right, bottom)."""
+    rc, out = winctl("rect", OPTIONS_TITLE, str(IDS[name]))
+    assert rc == 0, name
+    return tuple(int(v) for v in out.split())
+
+
 def status_text():
     return control("IDC_STATUS").text
 
@@ -57,9 +64,9 @@ def open_options():
                     what="the options window")
 
 
-def select_tab(index):
+def select_tab(index, tabs="IDC_OPTIONS_TABS"):
     """A click on a tab's rectangle, as a user would choose it."""
-    rc, out = winctl("tabrect", OPTIONS_TITLE, str(IDS["IDC_OPTIONS_TABS"]), str(index))
+    rc, out = winctl("tabrect", OPTIONS_TITLE, str(IDS[tabs]), str(index))
     assert rc == 0
     left, top, right, bottom = (int(v) for v in out.split())
     xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)

@@ -14,8 +14,8 @@ def start(korvant, **options):
 
 def test_options_open_topmost_empty_the_status_and_only_hide_on_close(korvant):
     app = start(korvant, SetFormTop=0, WindowScaleHeight=999)
-    # The stored height gives a client area of 148 pixels until the first tick fits the list.
-    fitted = wait_for(lambda: (a := client_area(MAIN_TITLE)) and a[3] != 148 and a[3],
+    # The fixed-size window is fitted to its list, whatever the stored height.
+    fitted = wait_for(lambda: (a := client_area(MAIN_TITLE)) and a[3] != 142 and a[3],
                       what="the window fitted to its list")
     window = open_options()
     assert window.topmost
@@ -72,7 +72,9 @@ def test_bottom_right_and_size_reset_place_the_main_window(korvant):
     assert (main.right, main.bottom) == (work_right, work_bottom)
     click("IDC_RESET_SIZE")
     wait_for(lambda: status_text() == "ウインドウサイズを初期化しました", what="the message")
-    wait_for(lambda: find_window(MAIN_TITLE).width == 2496 // 15, what="the reset width")
+    # The stored default size is a list of 142 pixels; the reset fits the default list.
+    wait_for(lambda: (lambda w: w.client_width == 158 and w.client_height != 142)(
+        find_window(MAIN_TITLE)), what="the size of the list")
 
 
 def test_size_window_keeps_its_minimum_and_refuses_its_close_box(korvant):

@@ -14,14 +14,12 @@ public:
     std::optional<bool> topmost;
     bool optionsVisible = true;
     std::optional<bool> taskbarButton;
-    int menuUpdates = 0;
     int graphRestarts = 0;
     int resizeRequests = 0;
     int barRepaints = 0;
     std::optional<std::int32_t> graphBackground, mainBackground;
     std::int64_t receiveTotal = 0, sendTotal = 0;
     render::BarStrips strips;
-    std::function<void()> driveListListener;
 
     void setTimerInterval(ui::options::ProgramTimer timer, unsigned ms) override {
         intervals[timer] = ms;
@@ -29,7 +27,6 @@ public:
     void setTopmost(bool on) override { topmost = on; }
     bool optionsWindowVisible() const override { return optionsVisible; }
     void showTaskbarButton(bool shown) override { taskbarButton = shown; }
-    void updateMenus() override { ++menuUpdates; }
     void restartGraph() override { ++graphRestarts; }
     void requestResize() override { ++resizeRequests; }
     void setGraphBackground(std::int32_t colour) override { graphBackground = colour; }
@@ -39,9 +36,6 @@ public:
         return receive ? receiveTotal : sendTotal;
     }
     render::BarStrips& barStrips() override { return strips; }
-    void watchDriveList(std::function<void()> listener) override {
-        driveListListener = std::move(listener);
-    }
 };
 
 }  // namespace fakes

@@ -7,6 +7,11 @@ namespace winctl {
 
 namespace {
 
+void printRect(const RECT& r) {
+    print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+          std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
+}
+
 // Memory in the process that owns `w`, for the messages whose structures cross processes.
 class RemoteBuffer {
 public:
@@ -44,12 +49,20 @@ int itemScreenRect(HWND w, UINT message, int index) {
     if (!SendMessageW(w, message, index, reinterpret_cast<LPARAM>(remote.address()))) return 1;
     remote.read(&r);
     MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
-          std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
+    printRect(r);
     return 0;
 }
 
 }  // namespace
+
+// A control's client area in screen coordinates: "left top right bottom".
+int controlRect(HWND w) {
+    RECT r{};
+    if (!w || !GetClientRect(w, &r)) return 1;
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    printRect(r);
+    return 0;
+}
 
 // A control's state: "visible enabled checked position text".
 int controlState(HWND w) {
@@ -58,6 +71,7 @@ int controlState(HWND w) {
     GetClassNameW(w, className, 64);
     std::wstring text;
     LRESULT value = 0;
+    bool statusBar = false;
     if (_wcsicmp(className, TRACKBAR_CLASSW) == 0) {
         value = SendMessageW(w, TBM_GETPOS, 0, 0);
         text = std::to_wstring(SendMessageW(w, TBM_GETRANGEMIN, 0, 0)) + L"-" +
@@ -71,12 +85,15 @@ int controlState(HWND w) {
         SendMessageW(w, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote.address()));
         remote.read(buffer);
         text = buffer;
+        statusBar = true;
     } else {
         value = SendMessageW(w, BM_GETCHECK, 0, 0);
     }
-    if (text.empty()) {
+    if (text.empty() && !statusBar) {
+        // Sent, not GetWindowTextW: across processes that reads the caption the control was
+        // made with, which an edit box does not keep up to date.
         wchar_t buffer[512] = {};
-        GetWindowTextW(w, buffer, 512);
+        SendMessageW(w, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer));
         text = buffer;
     }
     print(std::to_wstring(IsWindowVisible(w) ? 1 : 0) + L" " +

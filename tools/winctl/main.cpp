@@ -58,6 +58,7 @@ int wmain(int argc, wchar_t** argv) {
         HWND w = control(argv[2], _wtoi(argv[3]));
         return w && SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4])) ? 0 : 1;
     }
+    if (command == L"rect" && argc == 4) return controlRect(control(argv[2], _wtoi(argv[3])));
     if (command == L"tabrect" && argc == 5)
         return tabRect(control(argv[2], _wtoi(argv[3])), _wtoi(argv[4]));
     // The list pages' list views and list boxes, by the window's title and the control's id.

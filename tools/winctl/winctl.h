@@ -31,6 +31,7 @@ int foregroundTitle();
 int controlState(HWND w);
 int slide(HWND w, int position);
 int tabRect(HWND w, int index);
+int controlRect(HWND w);
 int listViewRows(HWND w);
 int listViewState(HWND w, int row, UINT mask, UINT state);
 int headerRect(HWND w, int column);

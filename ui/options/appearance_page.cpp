@@ -45,10 +45,13 @@ public:
                                         std::to_wstring(v.build));
     }
 
-    void load(PageContext& context) override {
-        BoundPage::load(context);
-        InvalidateRect(item(IDC_BAR_STRIPS), nullptr,
-                       FALSE);  // the list pages may have repainted them
+    void changed(PageContext& context, const settings::Change& change) override {
+        BoundPage::changed(context, change);
+        // The list pages repaint the strips as their colours change.
+        if (change.topic == settings::Topic::DisplayRows ||
+            change.topic == settings::Topic::DriveColours ||
+            change.topic == settings::Topic::DriveRows)
+            InvalidateRect(item(IDC_BAR_STRIPS), nullptr, FALSE);
     }
 
     bool onMessage(PageContext& context, UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override {

@@ -11,6 +11,25 @@ COLORREF shownColour(std::int32_t stored) {
     return render::resolveColour(stored, [](int index) { return GetSysColor(index); });
 }
 
+bool showsChange(const Binding& b, const settings::Change& change,
+                 const settings::LiveSettings& live) {
+    const settings::Settings& s = live.settings;
+    switch (b.kind) {
+        case Binding::Check:
+            return checkShows(b.field, change, live);
+        case Binding::Option:
+        case Binding::Combo:
+            return change.names(&(s.*b.field));
+        case Binding::Slide:
+            return sliderShows(b.slider, change, live);
+        case Binding::Text:
+            return change.names(&(s.*b.text));
+        case Binding::Colour:
+            return change.names(&s.colours[static_cast<size_t>(b.value)]);
+    }
+    return false;
+}
+
 }  // namespace
 
 void BoundPage::create(PageContext&) {
@@ -38,42 +57,49 @@ void BoundPage::create(PageContext&) {
 }
 
 void BoundPage::load(PageContext& context) {
+    for (const Binding& b : bindings_) show(context, b);
+}
+
+void BoundPage::changed(PageContext& context, const settings::Change& change) {
+    if (change.topic != settings::Topic::Setting) return;
+    for (const Binding& b : bindings_)
+        if (showsChange(b, change, context.live)) show(context, b);
+}
+
+void BoundPage::show(PageContext& context, const Binding& b) {
     const settings::LiveSettings& live = context.live;
     const settings::Settings& s = live.settings;
+    HWND control = item(b.control);
     loading_ = true;
-    for (const Binding& b : bindings_) {
-        HWND control = item(b.control);
-        switch (b.kind) {
-            case Binding::Text:
-                setText(b.control, s.*b.text);
-                break;
-            case Binding::Check:
-                SendMessageW(control, BM_SETCHECK, s.*b.field == 1 ? BST_CHECKED : BST_UNCHECKED,
-                             0);
-                EnableWindow(control, checkEnabled(b.field, live));
-                break;
-            case Binding::Option:
-                SendMessageW(control, BM_SETCHECK,
-                             s.*b.field == b.value ? BST_CHECKED : BST_UNCHECKED, 0);
-                break;
-            case Binding::Slide: {
-                SliderRange range = sliderRange(b.slider, live);
-                SendMessageW(control, TBM_SETRANGEMIN, FALSE, range.min);
-                SendMessageW(control, TBM_SETRANGEMAX, FALSE, range.max);
-                SendMessageW(control, TBM_SETLINESIZE, 0, range.smallStep);
-                SendMessageW(control, TBM_SETPAGESIZE, 0, range.largeStep);
-                SendMessageW(control, TBM_SETTICFREQ, range.tickEvery, 0);
-                SendMessageW(control, TBM_SETPOS, TRUE, sliderValue(b.slider, live));
-                if (b.caption) setText(b.caption, sliderCaption(b.slider, live));
-                break;
-            }
-            case Binding::Combo:
-                SendMessageW(control, CB_SETCURSEL, s.*b.field, 0);
-                break;
-            case Binding::Colour:
-                InvalidateRect(control, nullptr, TRUE);
-                break;
+    switch (b.kind) {
+        case Binding::Text:
+            setText(b.control, s.*b.text);
+            break;
+        case Binding::Check:
+            SendMessageW(control, BM_SETCHECK, s.*b.field == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+            EnableWindow(control, checkEnabled(b.field, live));
+            break;
+        case Binding::Option:
+            SendMessageW(control, BM_SETCHECK, s.*b.field == b.value ? BST_CHECKED : BST_UNCHECKED,
+                         0);
+            break;
+        case Binding::Slide: {
+            SliderRange range = sliderRange(b.slider, live);
+            SendMessageW(control, TBM_SETRANGEMIN, FALSE, range.min);
+            SendMessageW(control, TBM_SETRANGEMAX, FALSE, range.max);
+            SendMessageW(control, TBM_SETLINESIZE, 0, range.smallStep);
+            SendMessageW(control, TBM_SETPAGESIZE, 0, range.largeStep);
+            SendMessageW(control, TBM_SETTICFREQ, range.tickEvery, 0);
+            SendMessageW(control, TBM_SETPOS, TRUE, sliderValue(b.slider, live));
+            if (b.caption) setText(b.caption, sliderCaption(b.slider, live));
+            break;
         }
+        case Binding::Combo:
+            SendMessageW(control, CB_SETCURSEL, s.*b.field, 0);
+            break;
+        case Binding::Colour:
+            InvalidateRect(control, nullptr, TRUE);
+            break;
     }
     loading_ = false;
 }
@@ -96,6 +122,7 @@ bool BoundPage::onCommand(PageContext& context, int id, int code) {
             if (code != CBN_SELCHANGE) return false;
             context.live.settings.*b->field =
                 static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+            context.live.notices.changed(&(context.live.settings.*b->field));
             break;
         case Binding::Colour: {
             if (code != BN_CLICKED || !context.chooseColour) return false;
@@ -113,12 +140,12 @@ bool BoundPage::onCommand(PageContext& context, int id, int code) {
             GetWindowTextW(control, text.data(), length + 1);
             text.resize(static_cast<size_t>(length));
             context.live.settings.*b->text = text;
+            context.live.notices.changed(&(context.live.settings.*b->text));
             return true;
         }
         case Binding::Slide:
             return false;
     }
-    context.reloadAll();
     return true;
 }
 
@@ -128,7 +155,6 @@ bool BoundPage::onScroll(PageContext& context, int id) {
     int position = static_cast<int>(SendMessageW(item(id), TBM_GETPOS, 0, 0));
     if (position == sliderValue(b->slider, context.live)) return true;
     moveSlider(b->slider, position, context.live, context.program);
-    context.reloadAll();
     return true;
 }
 

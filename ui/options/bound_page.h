@@ -46,8 +46,8 @@ struct Hint {
 };
 
 // A page whose controls are bound to settings: it loads them from the model, writes every
-// change through the setting rules, and shows every page's values again afterwards (a change
-// can show elsewhere: captions, maxima, locked check boxes).
+// change through the setting rules, and shows each announced change in the controls that show
+// it (a change can show elsewhere: captions, maxima, locked check boxes).
 class BoundPage : public Page {
 public:
     BoundPage(int templateId, std::span<const Binding> bindings, std::span<const Hint> hints = {})
@@ -56,6 +56,7 @@ public:
     int templateId() const override { return templateId_; }
     void create(PageContext& context) override;
     void load(PageContext& context) override;
+    void changed(PageContext& context, const settings::Change& change) override;
     bool onCommand(PageContext& context, int id, int code) override;
     bool onScroll(PageContext& context, int id) override;
     bool onMessage(PageContext& context, UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
@@ -65,6 +66,7 @@ protected:
 
 private:
     const Binding* find(int control) const;
+    void show(PageContext& context, const Binding& b);
     void drawColourButton(PageContext& context, const DRAWITEMSTRUCT& item);
 
     int templateId_;

@@ -15,6 +15,10 @@ public:
         list_.attach(item(IDC_CLOSE_LIST), {{L"禁止タイトル", 250}, {L"閉じた回数", 80}});
     }
 
+    void changed(PageContext& c, const settings::Change& change) override {
+        if (change.topic == settings::Topic::CloseList) load(c);
+    }
+
     void load(PageContext& c) override {
         const auto& entries = c.live.closeList;
         filling_ = true;
@@ -29,7 +33,8 @@ public:
 
     bool onCommand(PageContext& c, int id, int code) override {
         if (id != IDC_CLOSE_DELETE || code != BN_CLICKED) return false;
-        if (settings::deleteTickedEntries(c.live.closeList) > 0) load(c);
+        if (settings::deleteTickedEntries(c.live.closeList) > 0)
+            c.live.notices.publish(settings::Topic::CloseList);
         return true;
     }
 
@@ -40,7 +45,7 @@ public:
             settings::sortOnHeader(
                 c.live.closeList, c.live.closeOrder,
                 column == 0 ? settings::CloseColumn::Title : settings::CloseColumn::Count);
-            load(c);
+            c.live.notices.publish(settings::Topic::CloseList);
             return true;
         }
         std::optional<RowChange> change = rowChange(header);

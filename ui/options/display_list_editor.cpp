@@ -40,6 +40,7 @@ bool DisplayListEditor::move(int step) {
     size_t to = step < 0 ? from - 1 : from + 1;
     std::swap(rows[from], rows[to]);
     selected_ = to;
+    t_.live.notices.publish(settings::Topic::DisplayRows);
     return true;
 }
 
@@ -49,7 +50,7 @@ bool DisplayListEditor::setShown(size_t row, bool shown) {
     rows[row].shown = shown;
     if (std::none_of(rows.begin(), rows.end(), [](const auto& r) { return r.shown; }))
         rows[row].shown = true;
-    t_.program.updateMenus();
+    t_.live.notices.publish(settings::Topic::DisplayRows);
     t_.program.requestResize();
     return rows[row].shown;
 }
@@ -62,6 +63,7 @@ bool DisplayListEditor::pickColour(ColourTarget target, const ColourPicker& pick
         chosen = pick();
         if (!chosen) return false;
         setColours(target, *chosen, row.colour1, row.colour2);
+        t_.live.notices.publish(settings::Topic::DisplayRows);
     }
     showGradient();
     return chosen.has_value();

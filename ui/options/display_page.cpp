@@ -1,3 +1,5 @@
+#include "monitor/status_items.h"
+#include "platform/win32/gdi_text_painter.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/display_page_ids.h"
 #include "ui/options/options_ids.h"
@@ -21,35 +23,70 @@ constexpr Binding kBindings[] = {
 class ClipboardTextPage : public Page {
 public:
     int templateId() const override { return IDD_PAGE_DISPLAY_CLIPBOARD; }
-    void load(PageContext& context) override {
-        if (context.clipboardText)
-            SetDlgItemTextW(hwnd(), IDC_CLIPBOARD_TEXT, context.clipboardText().c_str());
+    void changed(PageContext& context, const settings::Change& change) override {
+        if (change.topic != settings::Topic::ClipboardText || !context.clipboardText) return;
+        std::wstring text = context.clipboardText();
+        if (text == shown_) return;
+        shown_ = std::move(text);
+        SetDlgItemTextW(hwnd(), IDC_CLIPBOARD_TEXT, shown_.c_str());
     }
+
+private:
+    std::wstring shown_;
 };
 
-// The memo item's text, edited here.
+// The memo item's text, edited here. The box shows its lines as the memo's rows do: in the
+// rows' font and as many cells wide, so that it wraps a long line where the rows continue it.
 class MemoPage : public Page {
 public:
     int templateId() const override { return IDD_PAGE_DISPLAY_MEMO; }
+    void create(PageContext&) override {
+        HWND edit = item(IDC_MEMO_TEXT);
+        font_ = win32::createRowFont();
+        if (!font_) return;
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        SIZE cell{6, 12};
+        if (HDC dc = GetDC(edit)) {
+            HGDIOBJ old = SelectObject(dc, font_.get());
+            GetTextExtentPoint32W(dc, L"x", 1, &cell);
+            SelectObject(dc, old);
+            ReleaseDC(edit, dc);
+        }
+        RECT text{};
+        SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+        text.right = text.left + monitor::kMemoColumns * cell.cx;
+        SendMessageW(edit, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    }
     void load(PageContext& context) override {
         loading_ = true;
         SetDlgItemTextW(hwnd(), IDC_MEMO_TEXT, context.live.memoText.c_str());
         loading_ = false;
     }
+    void changed(PageContext& context, const settings::Change& change) override {
+        // Its own edits come back as notices too; only a text set elsewhere is shown again.
+        if (change.names(&context.live.memoText) && context.live.memoText != shownText())
+            load(context);
+    }
     bool onCommand(PageContext& context, int id, int code) override {
         if (id != IDC_MEMO_TEXT || code != EN_CHANGE) return false;
         if (loading_) return true;
+        context.live.memoText = shownText();
+        context.live.notices.changed(&context.live.memoText);
+        return true;
+    }
+
+private:
+    std::wstring shownText() const {
         HWND edit = item(IDC_MEMO_TEXT);
         int length = GetWindowTextLengthW(edit);
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
         GetWindowTextW(edit, text.data(), length + 1);
         text.resize(static_cast<size_t>(length));
-        context.live.memoText = text;
-        return true;
+        return text;
     }
 
-private:
     bool loading_ = false;
+    win32::UniqueGdiObject font_;
 };
 
 class DisplaySettingsPage : public BoundPage {
@@ -66,14 +103,11 @@ public:
         texts_.create(hwnd(), item(IDC_TEXT_TABS), std::move(tabs), context);
     }
 
-    void load(PageContext& context) override {
-        BoundPage::load(context);
-        refreshed(context);
-        texts_.loadAll(context);
-    }
-
-    void refreshed(PageContext& context) override {
-        if (context.measuredInterval) setText(IDC_INTERVAL_TEXT, context.measuredInterval());
+    void changed(PageContext& context, const settings::Change& change) override {
+        BoundPage::changed(context, change);
+        texts_.changed(context, change);
+        if (change.topic == settings::Topic::MeasuredInterval && context.measuredInterval)
+            setText(IDC_INTERVAL_TEXT, context.measuredInterval());
     }
 
     bool onNotify(PageContext&, NMHDR& header, LRESULT&) override {

@@ -24,6 +24,14 @@ void DriveListEditor::select(size_t row) {
     showGradient();
 }
 
+void DriveListEditor::rebuilt() {
+    if (!selected_) return;
+    if (*selected_ >= t_.live.drives.size())
+        selected_.reset();
+    else
+        showGradient();
+}
+
 void DriveListEditor::showGradient() {
     const settings::DriveColourTable& colours = t_.live.driveColours;
     render::showDriveGradient(static_cast<int>(*selected_) + 1, colours.start[*selected_],
@@ -34,13 +42,18 @@ void DriveListEditor::showGradient() {
 bool DriveListEditor::setTicked(size_t row, bool ticked) {
     bool result =
         settings::applyDriveTick(t_.live.drives, row, ticked, t_.live.settings.driveMarks);
+    t_.live.notices.changed(&t_.live.settings.driveMarks);
     t_.program.requestResize();
     return result;
 }
 
 void DriveListEditor::setTickAll(bool on) {
     t_.live.settings.tickAllDrives = on ? 1 : 0;
-    if (on) settings::tickEveryDrive(t_.live.drives, t_.live.settings.driveMarks);
+    t_.live.notices.changed(&t_.live.settings.tickAllDrives);
+    if (on) {
+        settings::tickEveryDrive(t_.live.drives, t_.live.settings.driveMarks);
+        t_.live.notices.changed(&t_.live.settings.driveMarks);
+    }
 }
 
 std::wstring driveIntervalCaption(int seconds) {
@@ -49,6 +62,7 @@ std::wstring driveIntervalCaption(int seconds) {
 
 void DriveListEditor::setRefreshSeconds(int seconds) {
     t_.live.settings.driveRefreshSeconds = seconds;
+    t_.live.notices.changed(&t_.live.settings.driveRefreshSeconds);
     t_.program.setTimerInterval(ProgramTimer::DriveList, static_cast<unsigned>(seconds) * 1000);
 }
 
@@ -59,6 +73,7 @@ bool DriveListEditor::pickColour(ColourTarget target, const ColourPicker& pick) 
     settings::DriveColourTable& colours = t_.live.driveColours;
     setColours(target, *chosen, colours.start[*selected_], colours.end[*selected_]);
     showGradient();
+    t_.live.notices.publish(settings::Topic::DriveColours);
     return true;
 }
 

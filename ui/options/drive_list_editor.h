@@ -29,8 +29,9 @@ public:
     // A row was selected: the gradient of its position into the preview and its strip; the
     // position is remembered for the colour swatch that sets a drive's start colour.
     void select(size_t row);
-    // The drive timer rebuilt the list: the selection is gone.
-    void rebuilt() { selected_.reset(); }
+    // The rows changed: a selection beyond the last row is gone; one that is still there shows
+    // its position's gradient.
+    void rebuilt();
     // The user ticked or unticked a drive. The last ticked drive stays ticked; the check string
     // follows the rows and the main window is resized at the next tick. Returns the row's tick.
     bool setTicked(size_t row, bool ticked);

@@ -35,15 +35,40 @@ public:
         SendMessageW(slider, TBM_SETLINESIZE, 0, 1);
         SendMessageW(slider, TBM_SETPAGESIZE, 0, 8);
         SendMessageW(slider, TBM_SETTICFREQ, 5, 0);
-        // A hidden window shows the list again when it opens.
-        c.program.watchDriveList([this, &c] {
-            if (c.program.optionsWindowVisible()) showDrives(c);
-        });
     }
 
     void load(PageContext& c) override {
-        const settings::Settings& s = c.live.settings;
         showDrives(c);
+        // As on the display list, a row is selected from the start: the preview shows its bar
+        // and the colour buttons have a row to colour.
+        if (!editor_->selected() && !c.live.drives.empty()) {
+            size_t row = c.live.lastSelectedDriveRow >= 1
+                             ? static_cast<size_t>(c.live.lastSelectedDriveRow - 1)
+                             : 0;
+            selectRow(row < c.live.drives.size() ? row : 0);
+        }
+        showSettings(c);
+    }
+
+    void changed(PageContext& c, const settings::Change& change) override {
+        const settings::Settings& s = c.live.settings;
+        if (change.topic == settings::Topic::DriveRows) {
+            showDrives(c);
+            if (!editor_->selected() && !c.live.drives.empty()) selectRow(0);
+        } else if (change.topic == settings::Topic::DriveColours && editor_->selected()) {
+            editor_->rebuilt();  // the selected position's gradient again
+            InvalidateRect(item(IDC_DRIVE_PREVIEW), nullptr, FALSE);
+        } else if (change.names(&s.driveMarks)) {
+            showTicks(c);
+        } else if (change.names(&s.tickAllDrives) || change.names(&s.driveFigure1) ||
+                   change.names(&s.driveFigure2) || change.names(&s.diskUnit) ||
+                   change.names(&s.driveRefreshSeconds)) {
+            showSettings(c);
+        }
+    }
+
+    void showSettings(PageContext& c) {
+        const settings::Settings& s = c.live.settings;
         CheckDlgButton(hwnd(), IDC_DRIVE_TICK_ALL, s.tickAllDrives == 1 ? BST_CHECKED : 0);
         SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE1, CB_SETCURSEL, s.driveFigure1, 0);
         SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE2, CB_SETCURSEL, s.driveFigure2, 0);
@@ -58,7 +83,9 @@ public:
         settings::Settings& s = c.live.settings;
         if (code == CBN_SELCHANGE && (id == IDC_DRIVE_FIGURE1 || id == IDC_DRIVE_FIGURE2)) {
             int choice = static_cast<int>(SendDlgItemMessageW(hwnd(), id, CB_GETCURSEL, 0, 0));
-            (id == IDC_DRIVE_FIGURE1 ? s.driveFigure1 : s.driveFigure2) = choice;
+            int& figure = id == IDC_DRIVE_FIGURE1 ? s.driveFigure1 : s.driveFigure2;
+            figure = choice;
+            c.live.notices.changed(&figure);
             return true;
         }
         if (code != BN_CLICKED) return false;
@@ -70,6 +97,7 @@ public:
             case IDC_DRIVE_GB:
             case IDC_DRIVE_MB:
                 s.diskUnit = id == IDC_DRIVE_MB ? 1 : 0;
+                c.live.notices.changed(&s.diskUnit);
                 return true;
             case IDC_DRIVE_START_COLOUR:
                 pickColour(c, ColourTarget::Start);
@@ -121,11 +149,11 @@ public:
     }
 
 private:
-    // The rows as the drive list has them now; the selection goes with a rebuild.
+    // The rows as the drive list has them now; a selected row that is still there stays
+    // selected.
     void showDrives(PageContext& c) {
         const auto& drives = c.live.drives;
         filling_ = true;
-        list_.setRowCount(0);
         list_.setRowCount(drives.size());
         for (size_t i = 0; i < drives.size(); ++i) {
             list_.setText(i, 0, drives[i].letter);
@@ -134,6 +162,16 @@ private:
         }
         filling_ = false;
         editor_->rebuilt();
+        if (editor_->selected()) selectRow(*editor_->selected());
+        InvalidateRect(item(IDC_DRIVE_PREVIEW), nullptr, FALSE);
+    }
+
+    void selectRow(size_t row) {
+        editor_->select(row);
+        filling_ = true;
+        list_.select(row);
+        filling_ = false;
+        InvalidateRect(item(IDC_DRIVE_PREVIEW), nullptr, FALSE);
     }
 
     void showTicks(PageContext& c) {

@@ -31,7 +31,18 @@ public:
 
     void load(PageContext& context) override {
         BoundPage::load(context);
+        showAdapters(context);
+    }
+
+    void changed(PageContext& context, const settings::Change& change) override {
+        BoundPage::changed(context, change);
         // The adapter choice is filled after the window is made.
+        if (change.names(&context.live.adapterChoices) ||
+            change.names(&context.live.settings.adapterIndex))
+            showAdapters(context);
+    }
+
+    void showAdapters(PageContext& context) {
         HWND adapters = item(IDC_ADAPTER);
         const auto& choices = context.live.adapterChoices;
         if (static_cast<size_t>(SendMessageW(adapters, CB_GETCOUNT, 0, 0)) != choices.size()) {
@@ -47,12 +58,12 @@ public:
             // The rates follow the chosen interface from the next tick.
             context.live.settings.adapterIndex =
                 static_cast<int>(SendMessageW(item(IDC_ADAPTER), CB_GETCURSEL, 0, 0));
+            context.live.notices.changed(&context.live.settings.adapterIndex);
             return true;
         }
         for (int preset = 0; preset < kLinePresets; ++preset)
             if (id == kPresetButtons[preset] && code == BN_CLICKED) {
                 applyLinePreset(preset, context.live);
-                context.reloadAll();
                 return true;
             }
         return BoundPage::onCommand(context, id, code);

@@ -1,5 +1,3 @@
-#include <optional>
-
 #include "ui/options/bound_page.h"
 #include "ui/options/memory_page_ids.h"
 #include "ui/options/options_ids.h"
@@ -34,7 +32,10 @@ public:
         BoundPage::load(context);
         offerRelease(context);
     }
-    void refreshed(PageContext& context) override { offerRelease(context); }
+    void changed(PageContext& context, const settings::Change& change) override {
+        BoundPage::changed(context, change);
+        if (change.topic == settings::Topic::MemoryRelease) offerRelease(context);
+    }
     bool onCommand(PageContext& context, int id, int code) override {
         if (id != IDC_RELEASE_NOW) return BoundPage::onCommand(context, id, code);
         if (code != BN_CLICKED || !context.releaseMemory) return true;
@@ -48,14 +49,10 @@ private:
     void offerRelease(PageContext& context) {
         enable(!context.releaseRunning || !context.releaseRunning());
     }
-    // Only on a change: the refresh tick asks every second while the page is shown.
     void enable(bool on) {
-        if (enabled_ == on) return;
-        enabled_ = on;
         EnableWindow(item(IDC_RELEASE_NOW), on);
         EnableWindow(item(IDC_MANUAL_SLIDER), on);
     }
-    std::optional<bool> enabled_;
 };
 
 // Turning the automatic release on or off, or moving one of its sliders, starts its counts
@@ -66,13 +63,13 @@ public:
 
     bool onCommand(PageContext& context, int id, int code) override {
         bool handled = BoundPage::onCommand(context, id, code);
-        if (handled && id == IDC_AUTO_RELEASE_ON && code == BN_CLICKED) changed(context);
+        if (handled && id == IDC_AUTO_RELEASE_ON && code == BN_CLICKED) restartCounts(context);
         return handled;
     }
     bool onScroll(PageContext& context, int id) override {
         settings::Settings before = context.live.settings;
         bool handled = BoundPage::onScroll(context, id);
-        if (handled && !sameRelease(before, context.live.settings)) changed(context);
+        if (handled && !sameRelease(before, context.live.settings)) restartCounts(context);
         return handled;
     }
 
@@ -83,7 +80,7 @@ private:
                a.releaseIntervalMinutes == b.releaseIntervalMinutes &&
                a.idleLoadPercent == b.idleLoadPercent && a.idleSeconds == b.idleSeconds;
     }
-    static void changed(PageContext& context) {
+    static void restartCounts(PageContext& context) {
         if (context.automaticReleaseChanged) context.automaticReleaseChanged();
     }
 };

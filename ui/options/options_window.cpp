@@ -22,14 +22,34 @@ bool OptionsWindow::create(HWND owner, int left, int top) {
     std::vector<TabHost::Tab> tabs(kTabCount);
     for (int i = 0; i < kTabCount; ++i) tabs[i].caption = kTabCaptions[i];
     for (const PageRow& row : pageTable()) tabs[row.tab].pages.push_back(row.make());
-    context_.reloadAll = [this] { reload(); };
     tabs_.create(hwnd_, GetDlgItem(hwnd_, IDC_OPTIONS_TABS), std::move(tabs), context_);
+    context_.live.notices.subscribe([this](const settings::Change& c) { changed(c); });
     return true;
+}
+
+namespace {
+
+// What the running program reads over and over: shown while the window is seen, and caught up
+// when it opens.
+constexpr settings::Topic kReadings[] = {settings::Topic::ClipboardText,
+                                         settings::Topic::MeasuredInterval,
+                                         settings::Topic::FolderSizing};
+
+bool isReading(settings::Topic topic) {
+    for (settings::Topic reading : kReadings)
+        if (topic == reading) return true;
+    return false;
+}
+
+}  // namespace
+
+void OptionsWindow::changed(const settings::Change& change) {
+    if (visible() || !isReading(change.topic)) tabs_.changed(context_, change);
 }
 
 void OptionsWindow::open() {
     context_.status.show(L"");
-    reload();
+    for (settings::Topic reading : kReadings) tabs_.changed(context_, settings::Change{reading});
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
     if (context_.live.settings.topmostChoice == 0) setTopmost(hwnd_, 1);

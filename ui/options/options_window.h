@@ -27,12 +27,6 @@ public:
     // "閉じる" and the title bar's close.
     void close();
     void showStatus(const std::wstring& text);
-    // The model changed outside the window: the pages show it again.
-    void reload() { tabs_.loadAll(context_); }
-    // After each refresh tick: the shown page's readings, only while the window is seen.
-    void refreshed() {
-        if (visible()) tabs_.refreshed(context_);
-    }
 
     std::function<void()> onSave;           // "設定保存"
     std::function<void()> onResetPosition;  // "位置初期化"
@@ -42,6 +36,7 @@ private:
     static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     INT_PTR handle(UINT msg, WPARAM wp, LPARAM lp);
     void layoutStatusBar();
+    void changed(const settings::Change& change);
 
     PageContext context_;
     TabHost tabs_;

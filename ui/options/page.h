@@ -23,8 +23,6 @@ struct PageContext {
     features::StatusBar& status;
     // The colour dialog; nothing when the user cancels.
     std::function<std::optional<std::int32_t>(HWND owner, std::int32_t initial)> chooseColour;
-    // Every page loads its values from the model again (after a change that shows elsewhere).
-    std::function<void()> reloadAll;
     // The window's commands that pages offer as buttons.
     std::function<void()> showSizeWindow;
     std::function<void(Placement)> placeMainWindow;
@@ -33,6 +31,9 @@ struct PageContext {
     // What the refresh cycle last read: the measured interval ("500ms") and the clipboard text.
     std::function<std::wstring()> measuredInterval;
     std::function<std::wstring()> clipboardText;
+    // The proxy server text the proxy box shows: the browser's at start-up, then the last one
+    // chosen from the proxy menu.
+    std::function<std::wstring()> currentProxy;
     // The desktop tools: a release by hand, a change of the automatic release's settings, and
     // what the folder sizing last saw.
     std::function<void()> releaseMemory;
@@ -59,8 +60,9 @@ public:
     virtual void create(PageContext&) {}
     // The model's values into the controls.
     virtual void load(PageContext&) {}
-    // After each refresh tick while the page is shown: readings it displays.
-    virtual void refreshed(PageContext&) {}
+    // The model announced a change: the page shows it in the controls that show that value and
+    // leaves every other control (its selection, caret and scroll position) as it is.
+    virtual void changed(PageContext&, const settings::Change&) {}
     // A control's notification; true when the page handled it.
     virtual bool onCommand(PageContext&, int /*id*/, int /*code*/) { return false; }
     virtual bool onScroll(PageContext&, int /*id*/) { return false; }

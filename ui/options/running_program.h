@@ -20,8 +20,6 @@ public:
     virtual void setTopmost(bool on) = 0;
     virtual bool optionsWindowVisible() const = 0;
     virtual void showTaskbarButton(bool shown) = 0;
-    // Both popup menus take their entries' visibility from the settings again.
-    virtual void updateMenus() = 0;
     // The graph starts afresh (and the window takes the list's size at the next tick).
     virtual void restartGraph() = 0;
     // The window takes the list's size at the next tick.
@@ -34,8 +32,6 @@ public:
     virtual std::int64_t trafficTotal(bool receive) const = 0;
     // The bar strips the refresh cycle copies bars from; the colour choices paint them.
     virtual render::BarStrips& barStrips() = 0;
-    // `listener` runs after each rebuild of the drive list from the system.
-    virtual void watchDriveList(std::function<void()> listener) = 0;
 };
 
 }  // namespace ui::options

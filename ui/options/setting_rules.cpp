@@ -52,6 +52,11 @@ std::wstring speedCaption(const wchar_t* label, int steps, int rateUnit) {
                                   : std::to_wstring(steps * 8) + L"Kbyte/秒");
 }
 
+bool isTaskbarReading(int Settings::*field) {
+    return field == &Settings::taskbarShowsCpu || field == &Settings::taskbarShowsMemory ||
+           field == &Settings::taskbarShowsReceive || field == &Settings::taskbarShowsSend;
+}
+
 // The smallest multiplier whose scale holds `steps`.
 int multiplierFor(int steps) {
     return std::clamp((steps + kScaleStepsPerMultiplier - 1) / kScaleStepsPerMultiplier, 1,
@@ -108,7 +113,9 @@ int sliderValue(Slider slider, const settings::LiveSettings& live) {
 void moveSlider(Slider slider, int value, settings::LiveSettings& live, RunningProgram& program) {
     SliderRange range = sliderRange(slider, live);
     value = std::clamp(value, range.min, range.max);
-    *sliderField(slider, live) = value;
+    int* field = sliderField(slider, live);
+    *field = value;
+    live.notices.changed(field);
     Settings& s = live.settings;
     switch (slider) {
         case Slider::RefreshInterval:
@@ -127,12 +134,28 @@ void moveSlider(Slider slider, int value, settings::LiveSettings& live, RunningP
         // A lower multiplier lowers the scale's maximum; the speed follows it down.
         case Slider::ReceiveMultiplier:
             s.receiveFullScale = std::min(s.receiveFullScale, value * kScaleStepsPerMultiplier);
+            live.notices.changed(&s.receiveFullScale);
             break;
         case Slider::SendMultiplier:
             s.sendFullScale = std::min(s.sendFullScale, value * kScaleStepsPerMultiplier);
+            live.notices.changed(&s.sendFullScale);
             break;
         default:
             break;
+    }
+}
+
+bool sliderShows(Slider slider, const settings::Change& change,
+                 const settings::LiveSettings& live) {
+    const Settings& s = live.settings;
+    if (change.names(sliderField(slider, const_cast<settings::LiveSettings&>(live)))) return true;
+    switch (slider) {
+        case Slider::ReceiveScale:
+            return change.names(&live.inMultiplier) || change.names(&s.rateUnit);
+        case Slider::SendScale:
+            return change.names(&live.outMultiplier) || change.names(&s.rateUnit);
+        default:
+            return false;
     }
 }
 
@@ -178,29 +201,35 @@ void setCheck(int Settings::*field, bool checked, settings::LiveSettings& live,
     Settings& s = live.settings;
     if (!checkEnabled(field, live)) return;
     s.*field = checked ? 1 : 0;
-    if (field == &Settings::showIpCopyEntry || field == &Settings::autoCloseOn ||
-        field == &Settings::showIpReacquireEntry || field == &Settings::showProxyMenu) {
-        program.updateMenus();
-    } else if (field == &Settings::taskbarButtonOn) {
+    live.notices.changed(&(s.*field));
+    if (field == &Settings::taskbarButtonOn) {
         // The caption's readings go with the button; ticking it again does not bring them back.
-        if (!checked)
-            s.taskbarShowsCpu = s.taskbarShowsMemory = s.taskbarShowsReceive = s.taskbarShowsSend =
-                0;
+        if (!checked) {
+            for (int* reading : {&s.taskbarShowsCpu, &s.taskbarShowsMemory, &s.taskbarShowsReceive,
+                                 &s.taskbarShowsSend}) {
+                *reading = 0;
+                live.notices.changed(reading);
+            }
+        }
         program.showTaskbarButton(checked);
     }
 }
 
 bool checkEnabled(int Settings::*field, const settings::LiveSettings& live) {
-    bool taskbarReading =
-        field == &Settings::taskbarShowsCpu || field == &Settings::taskbarShowsMemory ||
-        field == &Settings::taskbarShowsReceive || field == &Settings::taskbarShowsSend;
-    return !taskbarReading || live.settings.taskbarButtonOn == 1;
+    return !isTaskbarReading(field) || live.settings.taskbarButtonOn == 1;
+}
+
+bool checkShows(int Settings::*field, const settings::Change& change,
+                const settings::LiveSettings& live) {
+    return change.names(&(live.settings.*field)) ||
+           (change.names(&live.settings.taskbarButtonOn) && isTaskbarReading(field));
 }
 
 void choose(int Settings::*field, int index, settings::LiveSettings& live,
             RunningProgram& program) {
     Settings& s = live.settings;
     s.*field = index;
+    live.notices.changed(&(s.*field));
     if (field == &Settings::topmostChoice) {
         // Start-up places the main window itself; here only a choice the user makes counts.
         if (program.optionsWindowVisible()) program.setTopmost(index == 0);
@@ -223,12 +252,18 @@ void applyLinePreset(int preset, settings::LiveSettings& live) {
     live.outMultiplier = std::max(live.outMultiplier, multiplierFor(speeds.send));
     s.receiveFullScale = speeds.receive;
     s.sendFullScale = speeds.send;
+    for (const void* field : {static_cast<const void*>(&live.inMultiplier),
+                              static_cast<const void*>(&live.outMultiplier),
+                              static_cast<const void*>(&s.receiveFullScale),
+                              static_cast<const void*>(&s.sendFullScale)})
+        live.notices.changed(field);
 }
 
 void pickColour(int colourIndex, std::int32_t colour, settings::LiveSettings& live,
                 RunningProgram& program) {
     if (colourIndex < 0 || colourIndex >= static_cast<int>(live.settings.colours.size())) return;
     live.settings.colours[colourIndex] = colour;
+    live.notices.changed(&live.settings.colours[colourIndex]);
     switch (colourIndex) {
         case settings::kBackgroundColour:
             program.setMainBackground(colour);
@@ -240,6 +275,7 @@ void pickColour(int colourIndex, std::int32_t colour, settings::LiveSettings& li
             if (live.lastSelectedDriveRow >= 1 &&
                 live.lastSelectedDriveRow <= static_cast<int>(settings::kDriveSlots)) {
                 live.driveColours.start[live.lastSelectedDriveRow - 1] = colour;
+                live.notices.publish(settings::Topic::DriveColours);
                 program.repaintBars();
             }
             break;

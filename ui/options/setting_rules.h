@@ -41,6 +41,9 @@ void moveSlider(Slider slider, int value, settings::LiveSettings& live, RunningP
 // The caption of the frame or label that shows a slider's value; empty for the multipliers.
 std::wstring sliderCaption(Slider slider, const settings::LiveSettings& live);
 
+// Whether a change shows on a slider: its own value, or what sets its range or its caption.
+bool sliderShows(Slider slider, const settings::Change& change, const settings::LiveSettings& live);
+
 // A tenth-of-a-second value in its shortest decimal form: 5 "0.5", 10 "1", 15 "1.5".
 std::wstring tenthsText(int tenths);
 
@@ -49,6 +52,9 @@ void setCheck(int settings::Settings::*field, bool checked, settings::LiveSettin
               RunningProgram& program);
 // Whether a check box can be changed (the taskbar readings need the taskbar button).
 bool checkEnabled(int settings::Settings::*field, const settings::LiveSettings& live);
+// Whether a change shows on a check box: its own value, or what locks it.
+bool checkShows(int settings::Settings::*field, const settings::Change& change,
+                const settings::LiveSettings& live);
 
 // An option button of a group chosen: its index is stored and acts on the program at once.
 void choose(int settings::Settings::*field, int index, settings::LiveSettings& live,

@@ -26,14 +26,9 @@ void TabHost::create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageCo
     select(0);
 }
 
-void TabHost::loadAll(PageContext& context) {
+void TabHost::changed(PageContext& context, const settings::Change& change) {
     for (Tab& tab : pages_)
-        for (auto& page : tab.pages) page->load(context);
-}
-
-void TabHost::refreshed(PageContext& context) {
-    if (selected_ < 0) return;
-    for (auto& page : pages_[selected_].pages) page->refreshed(context);
+        for (auto& page : tab.pages) page->changed(context, change);
 }
 
 void TabHost::select(int index) {

@@ -20,9 +20,8 @@ public:
 
     // `parent` is the dialog that holds the tab control; the pages become its children.
     void create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageContext& context);
-    void loadAll(PageContext& context);
-    // The shown pages after a refresh tick.
-    void refreshed(PageContext& context);
+    // A change notice for every page, shown or not.
+    void changed(PageContext& context, const settings::Change& change);
     void select(int index);
     // TCN_SELCHANGE of this host's tab control; true when it was one.
     bool onNotify(const NMHDR& header);

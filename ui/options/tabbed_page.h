@@ -26,8 +26,9 @@ public:
         }
         tabs_.create(hwnd(), item(tabControl_), std::move(tabs), context);
     }
-    void load(PageContext& context) override { tabs_.loadAll(context); }
-    void refreshed(PageContext& context) override { tabs_.refreshed(context); }
+    void changed(PageContext& context, const settings::Change& change) override {
+        tabs_.changed(context, change);
+    }
     bool onNotify(PageContext&, NMHDR& header, LRESULT&) override { return tabs_.onNotify(header); }
 
 private:

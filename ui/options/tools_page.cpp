@@ -23,9 +23,10 @@ public:
         return BoundPage::onCommand(context, id, code);
     }
 
-    // What the sizing last saw, while the page is shown.
-    void refreshed(PageContext& context) override {
-        if (!context.folderFields) return;
+    // What the sizing last saw.
+    void changed(PageContext& context, const settings::Change& change) override {
+        BoundPage::changed(context, change);
+        if (change.topic != settings::Topic::FolderSizing || !context.folderFields) return;
         features::FolderSizingFields fields = context.folderFields();
         show(IDC_FOLDER_TITLE, fields.title, shown_.title);
         show(IDC_FOLDER_FOUND, fields.found, shown_.found);

@@ -1,6 +1,7 @@
 #include "ui/options/window_commands.h"
 
 #include "base/twips.h"
+#include "ui/main_window_size.h"
 
 namespace ui::options {
 
@@ -39,7 +40,9 @@ const wchar_t* placementMessage(Placement placement) {
 }
 
 MainWindowSizeTwips resetMainWindowSize(int listHeightPixels) {
-    return {2496, static_cast<float>(listHeightPixels * base::kTwipsPerPixel + 128),
+    // The stored size of a window whose client area is the list, as start-up reads it back.
+    return {static_cast<float>(kMainClientWidth * base::kTwipsPerPixel + kStoredFrameWidthTwips),
+            static_cast<float>(listHeightPixels * base::kTwipsPerPixel + kStoredFrameHeightTwips),
             static_cast<float>(listHeightPixels)};
 }
 

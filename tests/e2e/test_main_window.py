@@ -1,0 +1,99 @@
+"""The main window's size: one rule for start-up, the refresh and "サイズ初期化", and in
+"ウインドウサイズ可変" the user's own size, dragged at an edge and saved."""
+import pytest
+from PIL import Image
+
+from desktop_helpers import TWIPS, holds, xdotool
+from harness import MAIN_TITLE, client_area, find_window, screenshot, wait_for
+from options_helpers import click, open_options, quiet_ini, status_text
+
+# Two single rows: a list of 2 x 14 pixels, drawn onto 158 columns.
+TWO_ROWS = {"MainList": "100101", "MainListCheckMark": "11"}
+LIST_HEIGHT = 28
+LIST_WIDTH = 158
+VARIABLE, FIXED = 0, 1
+# What "サイズ初期化" stores for this list (and what start-up reads back as its client area).
+RESET_SIZE = {"WindowWidth": 2496, "WindowHeight": LIST_HEIGHT * TWIPS + 128}
+
+
+def start(korvant, mode, **options):
+    app = korvant({"KorvaNT.ini": quiet_ini(DrawType=mode, **TWO_ROWS, **options)})
+    return app, app.wait_main_window()
+
+
+def size(window):
+    return window.width, window.height, window.client_width, window.client_height
+
+
+def main():
+    return find_window(MAIN_TITLE)
+
+
+@pytest.mark.parametrize("mode", [VARIABLE, FIXED], ids=["variable", "fixed"])
+def test_start_refresh_and_size_reset_give_one_size(korvant, mode):
+    # Stored as a reset stores it: the variable mode starts at that size, the fixed one at its
+    # list's size.
+    app, started = start(korvant, mode, **RESET_SIZE)
+    assert (started.client_width, started.client_height) == (LIST_WIDTH, LIST_HEIGHT)
+    # Refreshes do not change it (the fixed mode sizes the window on every one).
+    holds(lambda: size(main()) == size(started), 2.0, what="the size of start-up")
+    open_options()
+    click("IDC_RESET_SIZE")
+    wait_for(lambda: status_text() == "ウインドウサイズを初期化しました", what="the message")
+    holds(lambda: size(main()) == size(started), 1.0, what="the size of start-up")
+
+
+def drag(x, y, dx, dy):
+    xdotool("mousemove", x, y, "mousedown", 1)
+    xdotool("mousemove", x + dx, y + dy)
+    xdotool("mouseup", 1)
+
+
+def client_pixels(tmp_path, name):
+    x0, y0, width, height = client_area(MAIN_TITLE)
+    shot = Image.open(screenshot(tmp_path / name)).convert("RGB")
+    return shot.crop((x0, y0, x0 + width, y0 + height))
+
+
+def test_variable_window_grows_by_its_corner_stretches_the_list_and_saves_the_size(korvant,
+                                                                                   tmp_path):
+    app, before = start(korvant, VARIABLE, **RESET_SIZE)
+    drag(before.right - 2, before.bottom - 2, 60, 40)
+    grown = wait_for(lambda: (w := main()) and w.width == before.width + 60 and w, timeout=5,
+                     what="the window to grow")
+    assert (grown.left, grown.top, grown.height) == (before.left, before.top, before.height + 40)
+    assert (grown.client_width, grown.client_height) == (LIST_WIDTH + 60, LIST_HEIGHT + 40)
+
+    # The 28 list rows are stretched onto the 68 client rows: each row's black separator (list
+    # rows 13 and 27) lands at its scaled place, across the stretched width.
+    def stretched():
+        image = client_pixels(tmp_path, "grown.png")
+        if image.size != (grown.client_width, grown.client_height):
+            return None
+        black = (0, 0, 0)
+        right = image.width * 150 // LIST_WIDTH
+        scaled = [round((row + 0.5) * image.height / LIST_HEIGHT) for row in (13, 27)]
+        lines = all(image.getpixel((x, y)) == black for y in scaled for x in (0, right))
+        rows = all(image.getpixel((x, image.height * 6 // LIST_HEIGHT)) != black
+                   for x in (0, right))
+        return lines and rows
+    wait_for(stretched, timeout=5, what=f"the list stretched onto the window (see {tmp_path})")
+
+    open_options()
+    click("IDC_SAVE")
+    wait_for(lambda: status_text() == "設定を保存しました", what="the save message")
+    ini = app.read("KorvaNT.ini")
+    # Stored as start-up reads it: the client area's twips and the stored frame.
+    assert f"WindowWidth={(LIST_WIDTH + 60) * TWIPS + 126}\r\n" in ini
+    assert f"WindowHeight={(LIST_HEIGHT + 40) * TWIPS + 128}\r\n" in ini
+    app.stop()
+    again = korvant({"KorvaNT.ini": ini})
+    assert size(again.wait_main_window()) == size(grown)
+
+
+def test_fixed_window_moves_when_dragged_at_its_corner(korvant):
+    app, before = start(korvant, FIXED)
+    drag(before.right - 2, before.bottom - 2, 60, 40)
+    wait_for(lambda: (main().left, main().top) == (before.left + 60, before.top + 40), timeout=5,
+             what="the window to move")
+    assert size(main()) == size(before)
