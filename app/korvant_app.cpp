@@ -51,12 +51,12 @@ bool KorvaNTApp::startUp() {
     if (!main_.create(host_.hwnd(), pixels(s.mainLeft), pixels(s.mainTop),
                       ui::clientSizeFromStored(s.mainWidth, s.mainHeight)))
         return false;
-    main_.resizable = [this] { return live_.settings.drawMode == 0; };
+    main_.resizable = [this] { return live_.settings.drawMode == settings::kScalableWindow; };
     main_.onClose = [this] { terminate(); };
     // A system colour reference (top bit set) is resolved, not passed on as a colour.
     main_.setBackground(render::resolveColour(s.colours[settings::kBackgroundColour],
                                               [](int index) { return GetSysColor(index); }));
-    if (s.topmostChoice == 0) ui::setTopmost(main_.hwnd(), 1);
+    if (s.topmostChoice == settings::kAlwaysOnTop) ui::setTopmost(main_.hwnd(), 1);
     shell_.setOwner(host_.hwnd());
     // The menus work before the adapter enumeration, whose messages wait for the user.
     servers_ = settings::readServerAddresses(ini_);
@@ -98,22 +98,17 @@ bool KorvaNTApp::startUp() {
     live_.notices.publish(settings::Topic::DriveRows);
     monitoring_.attach(main_, taskbar_);
     main_.onPaint = [this](HDC dc, const RECT& client) { monitoring_.paint(dc, client); };
-    host_.onTimer = [this](UINT_PTR id) {
-        if (!monitoring_.onTimer(id)) {
-            if (!utilities_.onTimer(id)) desktop_.onTimer(id);
-        } else if (id == ui::kRefreshTimer) {
-            desktop_.keepHoverTimer();
-            utilities_.keepAutoCloseTimer();
-        }
-    };
+    host_.onTimer = [this](UINT_PTR id) { timers_.dispatch(id); };
     main_.onButtonDown = [this](WPARAM buttons) { desktop_.onMainButtonDown(buttons); };
     // A fixed-size window shows at the size its first tick gives it.
-    if (s.drawMode != 0)
+    if (s.drawMode != settings::kScalableWindow)
         main_.setClientSize({ui::kMainClientWidth, monitoring_.upcomingListHeight()});
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
-    monitoring_.startTimers(host_.hwnd());
+    timers_.attach(host_.hwnd());
+    monitoring_.start();
     desktop_.startTimers();
     utilities_.start(host_.hwnd(), main_.hwnd());
+    linkUpkeep_.start();
     desktop_.runNetworkSteps();
     return true;
 }
@@ -191,7 +186,7 @@ void KorvaNTApp::terminate() {
     tray_.remove();
     ShowWindow(main_.hwnd(), SW_HIDE);
     ShowWindow(taskbar_.hwnd(), SW_HIDE);
-    ExitProcess(0);
+    PostQuitMessage(0);
 }
 
 }  // namespace app

@@ -21,6 +21,7 @@
 #include "settings/server_addresses.h"
 #include "ui/desktop.h"
 #include "ui/host_window.h"
+#include "ui/link_upkeep.h"
 #include "ui/live_program.h"
 #include "ui/main_window.h"
 #include "ui/monitoring.h"
@@ -28,6 +29,7 @@
 #include "ui/options/options_window.h"
 #include "ui/size_window.h"
 #include "ui/taskbar_window.h"
+#include "ui/timer_service.h"
 #include "ui/tray_icon.h"
 #include "ui/utilities.h"
 
@@ -48,7 +50,9 @@ private:
     void saveCommand();
     void placeMainWindow(ui::options::Placement placement);
     void resetMainWindowSize();
-    [[noreturn]] void terminate();
+    // Every exit path: the counters closed, the icon gone, the windows hidden at once; the
+    // message loop then ends and the program's owners release the rest.
+    void terminate();
     void storeWindowPositions();
 
     settings::SettingsPaths paths_;
@@ -63,12 +67,15 @@ private:
     settings::LiveSettings live_;
     features::StatusBar status_;
     monitor::PageTexts pages_;
-    ui::Monitoring monitoring_{live_, pages_, registry_};
+    // Every timer of the main side: the running parts below ask it for theirs.
+    ui::TimerService timers_;
+    ui::Monitoring monitoring_{live_, pages_, registry_, timers_};
     ui::Desktop desktop_{live_,
                          pages_,
                          monitoring_.valueTexts(),
                          status_,
-                         {registry_, dialogs_, fetcher_, clipboard_, shell_}};
+                         {registry_, dialogs_, fetcher_, clipboard_, shell_},
+                         timers_};
     // Closes the performance-counter queries on every exit path.
     std::function<void()> closeCounterQueries;
 
@@ -76,16 +83,17 @@ private:
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
-    ui::Utilities utilities_{live_, status_};
+    ui::Utilities utilities_{live_, status_, timers_};
     ui::SizeWindow sizeWindow_;
     settings::ServerAddresses servers_;
-    // The clipboard link: its own socket and clipboard reader; it runs on its page's timers.
+    // The clipboard link: its own socket and clipboard reader, on timers of its own.
     win32::TcpSocketWin32 linkSocket_;
     win32::ClipboardWin32 linkClipboard_;
     win32::AnsiCodecWin32 ansi_;
     win32::ClockWin32 clock_;
     features::ClipboardLink clipboardLink_{
         live_.settings, {linkSocket_, linkClipboard_, clipboard_, ansi_, clock_}};
+    ui::LinkUpkeep linkUpkeep_{clipboardLink_, live_, timers_};
     ui::LiveProgram program_{monitoring_, desktop_, utilities_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         .live = live_,
@@ -100,7 +108,6 @@ private:
         .clipboardText = [this] { return monitoring_.readings().clipboardText; },
         .currentProxy = [this] { return desktop_.proxyField; },
         .releaseMemory = [this] { utilities_.releaseByHand(); },
-        .automaticReleaseChanged = [this] { utilities_.automaticReleaseChanged(); },
         .folderFields = [this] { return utilities_.folderFields(); },
         .clipboardLink = &clipboardLink_,
         .releaseRunning = [this] { return utilities_.memoryRelease().running(); },

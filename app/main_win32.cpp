@@ -4,6 +4,8 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <memory>
+
 #include "app/korvant_app.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -11,8 +13,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_WIN95_CLASSES | ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
-    static app::KorvaNTApp program;  // lives until the process ends
-    if (program.handOverToRunningCopy()) return 0;
-    if (!program.startUp()) return 1;
-    return program.run();
+    // Ends with wWinMain: every service, window and handle is released by its owner.
+    auto program = std::make_unique<app::KorvaNTApp>();
+    if (program->handOverToRunningCopy()) return 0;
+    if (!program->startUp()) return 1;
+    return program->run();
 }

@@ -21,7 +21,7 @@ public:
 
     void start();
 
-    std::function<void()> onNewerVersion;               // VerHp becomes visible
+    std::function<void()> onNewerVersion;               // the newer-version entry shows
     std::function<void(const std::wstring&)> onIpPage;  // the IP page as it arrived
 
 private:

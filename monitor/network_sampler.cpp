@@ -11,7 +11,7 @@ constexpr std::int64_t kWrap = 4294967296LL;
 // a driver reset) gives 0 for that sample instead of a negative rate.
 std::int64_t rateOf(std::int64_t deltaBytes, std::uint32_t elapsedMs, int rateUnit) {
     if (elapsedMs == 0 || deltaBytes <= 0) return 0;
-    std::int64_t bits = rateUnit == 1 ? 8 : 1;
+    std::int64_t bits = rateUnit == settings::kKilobitsPerSecond ? 8 : 1;
     std::int64_t rate = deltaBytes * bits * 1000 / (1024LL * elapsedMs);
     return rate == 0 ? 1 : rate;  // any traffic shows at least 1
 }

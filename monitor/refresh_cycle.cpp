@@ -142,7 +142,7 @@ void RefreshCycle::drawGraph() {
     in.rateOut = readings_.out.rate;
     in.receiveFullScale = s.receiveFullScale;
     in.sendFullScale = s.sendFullScale;
-    in.bitMode = s.rateUnit == 1;
+    in.bitMode = s.rateUnit == settings::kKilobitsPerSecond;
     in.lineColour = resolve(s.colours[settings::kGraphLineColour]);
     render::updateGraph(images_, in);
 }

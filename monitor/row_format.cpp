@@ -137,7 +137,8 @@ FormattedRow formatRow(Item item, const Readings& r, const FormatInputs& in,
 }
 
 std::wstring rateText(std::int64_t rate, int rateUnit) {
-    return std::to_wstring(rate) + (rateUnit == 1 ? L"Kbit/秒" : L"Kbyte/秒");
+    return std::to_wstring(rate) +
+           (rateUnit == settings::kKilobitsPerSecond ? L"Kbit/秒" : L"Kbyte/秒");
 }
 
 std::wstring totalText(std::int64_t bytes, const render::NumberSymbols& symbols) {

@@ -36,13 +36,15 @@ SectionGates gatesFor(const settings::ShownItems& shown, const settings::Setting
     int graph = s.graphSource;
     SectionGates gates;
     gates.shown = shown;
-    gates.cpuTotal = shown.isShown(Item::CpuTotal) || taskCpu || graph == 1;
+    gates.cpuTotal = shown.isShown(Item::CpuTotal) || taskCpu || graph == settings::kGraphProcessor;
     for (int n = 0; n < settings::kProcessorItems; ++n)
-        gates.cpu[n] = shown.isShown(settings::processorItem(n)) || taskCpu || graph == 1;
-    gates.memory = shown.isShown(Item::Memory) || graph == 2 || taskMem;
+        gates.cpu[n] = shown.isShown(settings::processorItem(n)) || taskCpu ||
+                       graph == settings::kGraphProcessor;
+    gates.memory = shown.isShown(Item::Memory) || graph == settings::kGraphMemory || taskMem;
     gates.network = shown.isShown(Item::ReceiveRate) || shown.isShown(Item::SendRate) ||
                     shown.isShown(Item::ReceiveTotal) || shown.isShown(Item::SendTotal) ||
-                    graph == 3 || graph == 4 || taskTraffic;
+                    graph == settings::kGraphReceive || graph == settings::kGraphSend ||
+                    taskTraffic;
     return gates;
 }
 

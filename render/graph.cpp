@@ -19,16 +19,16 @@ double fullScale(int slider, bool bitMode) {
 int graphSampleHeight(const GraphInputs& in, int previous) {
     double height;
     switch (in.source) {
-        case 1:
+        case settings::kGraphProcessor:
             height = kGraphHeight * in.cpuTotalPercent / 100.0;
             break;
-        case 2:
+        case settings::kGraphMemory:
             height = kGraphHeight * in.memoryPercent / 100.0;
             break;
-        case 3:
+        case settings::kGraphReceive:
             height = in.rateIn * double(kGraphHeight) / fullScale(in.receiveFullScale, in.bitMode);
             break;
-        case 4:
+        case settings::kGraphSend:
             height = in.rateOut * double(kGraphHeight) / fullScale(in.sendFullScale, in.bitMode);
             break;
         default:
@@ -41,7 +41,7 @@ int graphSampleHeight(const GraphInputs& in, int previous) {
 
 void updateGraph(RenderState& state, const GraphInputs& in) {
     state.graphCurrent = graphSampleHeight(in, state.graphCurrent);
-    if (in.source < 1 || in.source > 4) return;
+    if (in.source < settings::kGraphProcessor || in.source > settings::kGraphSend) return;
     Image& graph = state.graph;
     // One white point per tick becomes a white middle line as the picture scrolls.
     graph.setPixel(155, 15, rgb(255, 255, 255));

@@ -4,6 +4,7 @@
 
 #include "render/draw.h"
 #include "render/rounding.h"
+#include "settings/settings.h"
 
 namespace render {
 
@@ -76,7 +77,7 @@ int listHeightFor(std::span<const settings::DisplayRow> rows,
 }
 
 std::optional<MainWindowSize> presentListSizing(int y, int drawType, bool& resizePending) {
-    if (drawType != 1 && !resizePending) return std::nullopt;
+    if (drawType != settings::kFixedSize && !resizePending) return std::nullopt;
     resizePending = false;
     return MainWindowSize{y};
 }

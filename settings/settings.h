@@ -8,6 +8,22 @@ namespace settings {
 constexpr int kSettingsVersion = 336;
 inline const wchar_t* const kVersionText = L"Ver3.36";
 
+// Timer intervals from the units the settings keep them in.
+constexpr unsigned millisecondsOfTenths(int tenths) {
+    return tenths > 0 ? static_cast<unsigned>(tenths) * 100 : 0;
+}
+constexpr unsigned millisecondsOfSeconds(int seconds) {
+    return seconds > 0 ? static_cast<unsigned>(seconds) * 1000 : 0;
+}
+
+// What the stored index of each option-button group means.
+enum RateUnit : int { kKilobytesPerSecond = 0, kKilobitsPerSecond = 1 };
+enum TopmostChoice : int { kAlwaysOnTop = 0, kNotOnTop = 1 };
+enum GraphSource : int { kGraphNone = 0, kGraphProcessor, kGraphMemory, kGraphReceive, kGraphSend };
+enum HoverChoice : int { kHoverStays = 0, kHoverHides = 1 };
+enum DiskUnit : int { kGigabytes = 0, kMegabytes = 1 };
+enum DrawMode : int { kScalableWindow = 0, kFixedSize = 1 };
+
 // Positions in Settings::colours.
 enum ColourIndex {
     kBackgroundColour = 0,
@@ -46,13 +62,13 @@ struct Settings {
     int clipboardLinkOn = 0;
     int linkConnectAtStart = 0;
     int linkReconnect = 0;
-    int rateUnit = 0;       // 0 Kbyte/s, 1 Kbit/s
-    int topmostChoice = 1;  // 0 always on top, 1 not
-    int graphSource = 1;    // 0 none, 1 processor, 2 memory, 3 receive, 4 send
-    int hoverChoice = 0;    // 1 hides the main window near the pointer
+    int rateUnit = kKilobytesPerSecond;  // a RateUnit
+    int topmostChoice = kNotOnTop;       // a TopmostChoice
+    int graphSource = kGraphProcessor;   // a GraphSource
+    int hoverChoice = kHoverStays;       // a HoverChoice
     int adapterIndex = 0;
-    int diskUnit = 0;  // 0 GB, 1 MB
-    int drawMode = 1;  // 0 scalable window, 1 fixed size
+    int diskUnit = kGigabytes;  // a DiskUnit
+    int drawMode = kFixedSize;  // a DrawMode
     int checkForUpdates = 1;
     std::array<std::int32_t, 8> colours = {15771376, 8009094,  8454016,  16777088,
                                            16777215, 12615935, 16711680, 12615935};

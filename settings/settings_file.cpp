@@ -116,8 +116,8 @@ std::wstring singleText(float value) {
 }
 
 int speedMultiplierFor(int sliderValue) {
-    if (sliderValue <= 160) return 1;
-    return std::min(10, (sliderValue + 159) / 160);
+    return std::clamp((sliderValue + kSpeedStepsPerMultiplier - 1) / kSpeedStepsPerMultiplier, 1,
+                      kLargestSpeedMultiplier);
 }
 
 }  // namespace settings

@@ -27,7 +27,10 @@ bool writeSettings(platform::ProfileFile& file, const Settings& s);
 // A window coordinate as the text of a single-precision number ("2258", "1234.5").
 std::wstring singleText(float value);
 
-// Full-scale multiplier derived from a stored speed (receive or send slider).
+// A speed slider reaches this many steps per fast-line multiplier, up to the largest.
+constexpr int kSpeedStepsPerMultiplier = 160;
+constexpr int kLargestSpeedMultiplier = 10;
+// The smallest multiplier whose scale holds a speed (receive or send slider steps).
 int speedMultiplierFor(int sliderValue);
 
 }  // namespace settings

@@ -7,13 +7,30 @@
 #include "ui/popup_menu.h"
 
 namespace ui {
+namespace {
+
+constexpr unsigned kHoverCheckMilliseconds = 250;
+
+}  // namespace
 
 Desktop::Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
                  const monitor::ValueTexts& shown, features::StatusBar& status,
-                 DesktopServices services)
-    : live_(live), pages_(pages), shown_(shown), status_(status), services_(services) {
-    live_.notices.subscribe(
-        [this](const settings::Change& change) { followChange(visibility_, change, live_); });
+                 DesktopServices services, TimerService& timers)
+    : live_(live),
+      pages_(pages),
+      shown_(shown),
+      status_(status),
+      services_(services),
+      hoverTimer_(timers.make([this] { hoverTick(); })),
+      startupIpTimer_(timers.make([this] { startupIpTick(); })) {
+    live_.notices.subscribe([this](const settings::Change& change) { followChange(change); });
+}
+
+void Desktop::followChange(const settings::Change& change) {
+    ui::followChange(visibility_, change, live_);
+    if (change.names(&live_.settings.hoverChoice) &&
+        live_.settings.hoverChoice == settings::kHoverHides && !hoverTimer_.running())
+        hoverTimer_.start(kHoverCheckMilliseconds);
 }
 
 void Desktop::attach(HWND host, MainWindow& main, const settings::ServerAddresses& servers) {
@@ -28,44 +45,27 @@ void Desktop::readProxySetting() {
 }
 
 void Desktop::setMenuEntries() {
-    bool verHp = visibility_.verHp;
+    bool newerVersion = visibility_.newerVersion;
     bool releasing = visibility_.releasing;
     visibility_ = ui::menuVisibilityFor(live_);
-    visibility_.verHp = verHp;
+    visibility_.newerVersion = newerVersion;
     visibility_.releasing = releasing;
 }
 
-void Desktop::showCloseEntry(bool shown) { visibility_.ieClose = shown; }
+void Desktop::showCloseEntry(bool shown) { visibility_.addCapturedTitle = shown; }
 
 void Desktop::startTimers() {
-    keepHoverTimer();
-    SetTimer(host_, kStartupIpTimer, 1000, nullptr);
-}
-
-void Desktop::keepHoverTimer() {
-    if (live_.settings.hoverChoice != 1 || hoverTimerOn_) return;
-    SetTimer(host_, kHoverTimer, 250, nullptr);
-    hoverTimerOn_ = true;
+    if (live_.settings.hoverChoice == settings::kHoverHides)
+        hoverTimer_.start(kHoverCheckMilliseconds);
+    startupIpTimer_.start(1000);
 }
 
 void Desktop::runNetworkSteps() {
     startupFetches_ =
         std::make_unique<features::StartupFetches>(services_.fetcher, servers_, live_, pages_);
-    startupFetches_->onNewerVersion = [this] { visibility_.verHp = true; };
+    startupFetches_->onNewerVersion = [this] { visibility_.newerVersion = true; };
     startupFetches_->onIpPage = [this](const std::wstring& page) { ipPageText_ = page; };
     startupFetches_->start();
-}
-
-bool Desktop::onTimer(UINT_PTR id) {
-    if (id == kHoverTimer) {
-        hoverTick();
-        return true;
-    }
-    if (id == kStartupIpTimer) {
-        startupIpTick();
-        return true;
-    }
-    return false;
 }
 
 void Desktop::onTray(UINT mouseMessage) {
@@ -103,40 +103,41 @@ void Desktop::openMenu(MenuKind kind, HWND owner) {
 void Desktop::runCommand(const PreparedMenu& menu, int command) {
     using namespace ui;
     switch (command) {
-        case kVerHp:
+        case kOpenHomePage:
             services_.shell.open(servers_.homePage);
             return;
-        case kProxy:
+        case kToggleProxyUse:
             features::toggleProxyUse(services_.registry, services_.dialogs, shown_);
             return;
-        case kAss:
+        case kToggleActiveScripting:
             features::toggleActiveScripting(services_.registry, services_.dialogs, shown_);
             return;
-        case kJass:
+        case kToggleJavaScripting:
             features::toggleJavaScripting(services_.registry, services_.dialogs, shown_);
             return;
-        case kIpc:
+        case kCopyIpAddress:
             features::copyIpAddress(services_.clipboard, pages_.publicAddress);
             return;
-        case kIpsai:
+        case kReacquireIpAddress:
             acquireIpAddress();
             return;
-        case kEn:
+        case kExit:
             if (onExit) onExit();
             return;
-        case kOption:
+        case kOpenOptions:
             if (onOpenOptions) onOpenOptions();
             return;
-        case kMemCl:
+        case kReleaseMemory:
             if (onReleaseMemory) onReleaseMemory();
             return;
-        case kIeClose:
+        case kAddCapturedTitle:
             if (onAddCapturedTitle) onAddCapturedTitle();
             return;
     }
-    if (command >= kPro0 && command <= kPro0 + static_cast<int>(menu.proxyCaptions.size())) {
-        features::chooseProxy(command - kPro0, menu.proxyCaption(command), services_.registry,
-                              status_, proxyField);
+    if (command >= kChooseProxy &&
+        command <= kChooseProxy + static_cast<int>(menu.proxyCaptions.size())) {
+        features::chooseProxy(command - kChooseProxy, menu.proxyCaption(command),
+                              services_.registry, status_, proxyField);
         live_.notices.publish(settings::Topic::CurrentProxy);
     }
 }
@@ -144,7 +145,7 @@ void Desktop::runCommand(const PreparedMenu& menu, int command) {
 void Desktop::hoverTick() {
     if (!main_) return;
     HWND window = main_->hwnd();
-    bool hoverOn = live_.settings.hoverChoice == 1;
+    bool hoverOn = live_.settings.hoverChoice == settings::kHoverHides;
     bool nearby = false;
     if (hoverOn) {
         POINT pointer{};
@@ -154,9 +155,8 @@ void Desktop::hoverTick() {
             ui::pointerNear(pointer.x, pointer.y, {rect.left, rect.top, rect.right, rect.bottom});
     } else {
         // With hover hiding off there is nothing left to watch once a window it hid is shown:
-        // the timer rests until the setting is on again (the refresh tick looks).
-        KillTimer(host_, kHoverTimer);
-        hoverTimerOn_ = false;
+        // the timer rests until the setting is on again.
+        hoverTimer_.stop();
     }
     switch (ui::hoverAction(hoverOn, nearby, !IsWindowVisible(window), userHidden_)) {
         case ui::HoverAction::Hide:
@@ -173,7 +173,7 @@ void Desktop::hoverTick() {
 void Desktop::startupIpTick() {
     if (!ipTimer_.tick(live_.settings.startupIpWaitSeconds)) return;
     acquireIpAddress();
-    KillTimer(host_, kStartupIpTimer);
+    startupIpTimer_.stop();
     if (live_.settings.linkConnectAtStart == 1 && onStartupWaitOver) onStartupWaitOver();
 }
 

@@ -18,11 +18,9 @@
 #include "settings/server_addresses.h"
 #include "ui/main_window.h"
 #include "ui/popup_menu_model.h"
+#include "ui/timer_service.h"
 
 namespace ui {
-
-constexpr UINT_PTR kHoverTimer = 2;
-constexpr UINT_PTR kStartupIpTimer = 3;
 
 struct DesktopServices {
     platform::Registry& registry;
@@ -38,8 +36,8 @@ class Desktop {
 public:
     // The desktop shows the pages' texts through the refresh cycle and reads the items' texts.
     Desktop(settings::LiveSettings& live, monitor::PageTexts& pages,
-            const monitor::ValueTexts& shown, features::StatusBar& status,
-            DesktopServices services);
+            const monitor::ValueTexts& shown, features::StatusBar& status, DesktopServices services,
+            TimerService& timers);
 
     void attach(HWND host, MainWindow& main, const settings::ServerAddresses& servers);
     // Start-up steps, in the order start-up calls them.
@@ -49,13 +47,11 @@ public:
     void showCloseEntry(bool shown);
     // The memory entry is greyed while a release runs.
     void showReleaseRunning(bool running) { visibility_.releasing = running; }
+    // The start-up wait before the public address is fetched, and the pointer check while
+    // hover hiding is on (it starts again when the setting is turned on).
     void startTimers();
-    // The pointer check runs only while hover hiding is on; the refresh tick calls this so that
-    // the setting turned on starts it.
-    void keepHoverTimer();
     void runNetworkSteps();
 
-    bool onTimer(UINT_PTR id);
     void onTray(UINT mouseMessage);
     void onMainButtonDown(WPARAM buttons);
 
@@ -67,6 +63,7 @@ public:
     std::wstring proxyField;                   // what the options window's proxy field shows
 
 private:
+    void followChange(const settings::Change& change);
     void openMenu(MenuKind kind, HWND owner);
     void runCommand(const PreparedMenu& menu, int command);
     void hoverTick();
@@ -87,8 +84,8 @@ private:
     MenuVisibility visibility_;
     PreparedMenu windowMenu_, trayMenu_;
     features::StartupIpTimer ipTimer_;
+    TimerService::Timer hoverTimer_, startupIpTimer_;
     bool userHidden_ = false;
-    bool hoverTimerOn_ = false;
     std::wstring ipPageText_;
     std::unique_ptr<features::StartupFetches> startupFetches_;
 };

@@ -27,7 +27,6 @@ public:
         options_ = options;
     }
 
-    void setTimerInterval(options::ProgramTimer timer, unsigned milliseconds) override;
     void setTopmost(bool on) override;
     bool optionsWindowVisible() const override { return options_ && IsWindowVisible(options_); }
     void showTaskbarButton(bool shown) override { taskbar_.setVisible(shown); }

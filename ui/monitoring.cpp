@@ -12,8 +12,13 @@ int platformFamily() { return win32::SystemInfoWin32().platformFamily(); }
 }  // namespace
 
 Monitoring::Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
-                       platform::Registry& registry)
+                       platform::Registry& registry, TimerService& timers)
     : live_(live),
+      refreshTimer_(timers.make([this] {
+          cycle_.refreshTick();
+          announceReadings();
+      })),
+      driveListTimer_(timers.make([this] { cycle_.rebuildDriveList(); })),
       cycle_(monitor::Sources{{clock_, processors_, memory_, network_, drives_, power_, locale_,
                                clipboard_, registry, platformFamily()},
                               painter_,
@@ -33,23 +38,19 @@ void Monitoring::attach(MainWindow& main, TaskbarWindow& taskbar) {
     setListBackground(live_.settings.colours[settings::kBackgroundColour]);
 }
 
-void Monitoring::startTimers(HWND host) {
+void Monitoring::start() {
     const settings::Settings& s = live_.settings;
-    SetTimer(host, kRefreshTimer, static_cast<UINT>(s.refreshIntervalTenths) * 100, nullptr);
-    SetTimer(host, kDriveListTimer, static_cast<UINT>(s.driveRefreshSeconds) * 1000, nullptr);
+    refreshTimer_.start(settings::millisecondsOfTenths(s.refreshIntervalTenths));
+    driveListTimer_.start(settings::millisecondsOfSeconds(s.driveRefreshSeconds));
+    live_.notices.subscribe([this](const settings::Change& change) { followSettings(change); });
 }
 
-bool Monitoring::onTimer(UINT_PTR id) {
-    if (id == kRefreshTimer) {
-        cycle_.refreshTick();
-        announceReadings();
-        return true;
-    }
-    if (id == kDriveListTimer) {
-        cycle_.rebuildDriveList();
-        return true;
-    }
-    return false;
+void Monitoring::followSettings(const settings::Change& change) {
+    const settings::Settings& s = live_.settings;
+    if (change.names(&s.refreshIntervalTenths))
+        refreshTimer_.start(settings::millisecondsOfTenths(s.refreshIntervalTenths));
+    else if (change.names(&s.driveRefreshSeconds))
+        driveListTimer_.start(settings::millisecondsOfSeconds(s.driveRefreshSeconds));
 }
 
 // The readings the options window shows, announced when they differ from the last tick's.
@@ -83,7 +84,8 @@ void Monitoring::present(const render::Image&, int y,
     GetClientRect(window, &client);
     const settings::Settings& s = live_.settings;
     if (!presenter_.changed(
-            images_.list, y, drawMode == 0, client.right - client.left, client.bottom - client.top,
+            images_.list, y, drawMode == settings::kScalableWindow, client.right - client.left,
+            client.bottom - client.top,
             render::resolveColour(s.colours[settings::kBackgroundColour], systemColour)))
         return;
     if (HDC dc = GetDC(window)) {

@@ -19,11 +19,9 @@
 #include "settings/live_settings.h"
 #include "ui/main_window.h"
 #include "ui/taskbar_window.h"
+#include "ui/timer_service.h"
 
 namespace ui {
-
-constexpr UINT_PTR kRefreshTimer = 1;
-constexpr UINT_PTR kDriveListTimer = 12;  // the drive list upkeep
 
 // The live monitoring: the monitor state, the images and the system sources of the refresh
 // cycle, and where each tick's result goes (the main window and the taskbar button).
@@ -31,7 +29,7 @@ class Monitoring : public monitor::Presenter {
 public:
     // The page texts are the fetches'; the refresh cycle shows them.
     Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
-               platform::Registry& registry);
+               platform::Registry& registry, TimerService& timers);
 
     const monitor::ValueTexts& valueTexts() const { return cycle_.valueTexts(); }
     const monitor::Readings& readings() const { return cycle_.readings(); }
@@ -39,11 +37,10 @@ public:
     // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and
     // the bar strips, in that order.
     void prepare(platform::Dialogs& dialogs);
-    // Start-up: the windows the ticks draw into, then the two timers on the host window.
+    // Start-up: the windows the ticks draw into, then the refresh tick and the drive list
+    // upkeep at the intervals of their settings, which they follow from then on.
     void attach(MainWindow& main, TaskbarWindow& taskbar);
-    void startTimers(HWND host);
-    // The host window's timers.
-    bool onTimer(UINT_PTR id);
+    void start();
     // The main window's WM_PAINT: the last composed list, one copy or stretch.
     void paint(HDC dc, const RECT& client);
     // Setting changes that act on the images at once.
@@ -71,7 +68,10 @@ private:
     void draw(HDC dc, const RECT& client, bool whole);
     void announceReadings();
 
+    void followSettings(const settings::Change& change);
+
     settings::LiveSettings& live_;
+    TimerService::Timer refreshTimer_, driveListTimer_;
     render::RenderState images_;
     render::BarStrips strips_;
 

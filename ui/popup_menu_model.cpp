@@ -15,11 +15,11 @@ MenuEntry separator() { return MenuEntry{0, L"", false, true, {}}; }
 
 MenuEntry proxySubmenu(const std::vector<std::wstring>& captions, const std::wstring& current) {
     MenuEntry prox{0, L"プロキシ", false, false, {}};
-    prox.submenu.push_back(command(kPro0, features::kNoProxyCaption, current.empty()));
+    prox.submenu.push_back(command(kChooseProxy, features::kNoProxyCaption, current.empty()));
     for (size_t i = 0; i < captions.size(); ++i) {
         bool checked = !current.empty() && base::startsWithNoCase(captions[i], current);
         prox.submenu.push_back(
-            MenuEntry{kPro0 + static_cast<int>(i) + 1, captions[i], checked, false, {}});
+            MenuEntry{kChooseProxy + static_cast<int>(i) + 1, captions[i], checked, false, {}});
     }
     return prox;
 }
@@ -27,9 +27,9 @@ MenuEntry proxySubmenu(const std::vector<std::wstring>& captions, const std::wst
 }  // namespace
 
 std::wstring PreparedMenu::proxyCaption(int command) const {
-    if (command == kPro0) return features::kNoProxyCaption;
-    size_t i = static_cast<size_t>(command - kPro0 - 1);
-    return command > kPro0 && i < proxyCaptions.size() ? proxyCaptions[i] : std::wstring();
+    if (command == kChooseProxy) return features::kNoProxyCaption;
+    size_t i = static_cast<size_t>(command - kChooseProxy - 1);
+    return command > kChooseProxy && i < proxyCaptions.size() ? proxyCaptions[i] : std::wstring();
 }
 
 bool ipCopyEntryVisible(const settings::LiveSettings& live) {
@@ -39,10 +39,10 @@ bool ipCopyEntryVisible(const settings::LiveSettings& live) {
 MenuVisibility menuVisibilityFor(const settings::LiveSettings& live) {
     const settings::Settings& s = live.settings;
     MenuVisibility v;
-    v.ieClose = s.autoCloseOn == 1;
-    v.ipc = ipCopyEntryVisible(live);
-    v.ipsai = s.showIpReacquireEntry == 1;
-    v.prox = s.showProxyMenu == 1;
+    v.addCapturedTitle = s.autoCloseOn == 1;
+    v.copyIpAddress = ipCopyEntryVisible(live);
+    v.reacquireIpAddress = s.showIpReacquireEntry == 1;
+    v.proxyMenu = s.showProxyMenu == 1;
     return v;
 }
 
@@ -50,11 +50,11 @@ bool followChange(MenuVisibility& v, const settings::Change& change,
                   const settings::LiveSettings& live) {
     const settings::Settings& s = live.settings;
     MenuVisibility before = v;
-    if (change.names(&s.autoCloseOn)) v.ieClose = s.autoCloseOn == 1;
+    if (change.names(&s.autoCloseOn)) v.addCapturedTitle = s.autoCloseOn == 1;
     if (change.names(&s.showIpCopyEntry) || change.topic == settings::Topic::DisplayRows)
-        v.ipc = ipCopyEntryVisible(live);
-    if (change.names(&s.showIpReacquireEntry)) v.ipsai = s.showIpReacquireEntry == 1;
-    if (change.names(&s.showProxyMenu)) v.prox = s.showProxyMenu == 1;
+        v.copyIpAddress = ipCopyEntryVisible(live);
+    if (change.names(&s.showIpReacquireEntry)) v.reacquireIpAddress = s.showIpReacquireEntry == 1;
+    if (change.names(&s.showProxyMenu)) v.proxyMenu = s.showProxyMenu == 1;
     return !(v == before);
 }
 
@@ -66,11 +66,13 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
     menu.proxyCaptions = live.proxyList;
 
     const settings::Settings& s = live.settings;
-    if (visibility.verHp) menu.entries.push_back(command(kVerHp, L"開発元ホームページを開く"));
-    if (visibility.ieClose) menu.entries.push_back(command(kIeClose, L"クローズリストに追加"));
+    if (visibility.newerVersion)
+        menu.entries.push_back(command(kOpenHomePage, L"開発元ホームページを開く"));
+    if (visibility.addCapturedTitle)
+        menu.entries.push_back(command(kAddCapturedTitle, L"クローズリストに追加"));
     if (s.showMemoryReleaseEntry == 1) {
         menu.entries.push_back(
-            command(kMemCl, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
+            command(kReleaseMemory, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
         menu.entries.back().enabled = !visibility.releasing;
     }
     if (kind == MenuKind::Tray) {
@@ -80,23 +82,26 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
             const wchar_t* caption;
             Item item;
         };
-        const Toggle toggles[] = {{kProxy, L"PROXY", Item::ProxyEnable},
-                                  {kAss, L"アクティブ スクリプト", Item::ActiveScripting},
-                                  {kJass, L"Javaアプレットのスクリプト", Item::JavaScripting}};
+        const Toggle toggles[] = {
+            {kToggleProxyUse, L"PROXY", Item::ProxyEnable},
+            {kToggleActiveScripting, L"アクティブ スクリプト", Item::ActiveScripting},
+            {kToggleJavaScripting, L"Javaアプレットのスクリプト", Item::JavaScripting}};
         settings::ShownItems items = settings::shownItems(live.displayRows);
         for (const Toggle& toggle : toggles)
             if (items.isShown(toggle.item))
                 menu.entries.push_back(
                     command(toggle.command, toggle.caption, shown[toggle.item] == L"ON"));
     }
-    if (visibility.ipc) menu.entries.push_back(command(kIpc, L"ＩＰアドレスコピー"));
-    if (visibility.ipsai) menu.entries.push_back(command(kIpsai, L"IP再取得"));
-    if (visibility.prox) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
+    if (visibility.copyIpAddress)
+        menu.entries.push_back(command(kCopyIpAddress, L"ＩＰアドレスコピー"));
+    if (visibility.reacquireIpAddress)
+        menu.entries.push_back(command(kReacquireIpAddress, L"IP再取得"));
+    if (visibility.proxyMenu) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
     if (s.showMemoryReleaseEntry == 1)
         menu.entries.push_back(separator());  // line2 goes with MemCl
-    menu.entries.push_back(command(kOption, L"オプション"));
+    menu.entries.push_back(command(kOpenOptions, L"オプション"));
     menu.entries.push_back(separator());
-    menu.entries.push_back(command(kEn, L"終了"));
+    menu.entries.push_back(command(kExit, L"終了"));
     return menu;
 }
 

@@ -12,26 +12,26 @@ namespace ui {
 enum class MenuKind { Window, Tray };
 
 enum MenuCommand : int {
-    kVerHp = 1,
-    kProxy,
-    kAss,
-    kJass,
-    kIpc,
-    kIpsai,
-    kEn,
-    kIeClose,
-    kMemCl,
-    kOption,
-    kPro0 = 100,  // pro(i) is kPro0 + i
+    kOpenHomePage = 1,
+    kToggleProxyUse,
+    kToggleActiveScripting,
+    kToggleJavaScripting,
+    kCopyIpAddress,
+    kReacquireIpAddress,
+    kExit,
+    kAddCapturedTitle,
+    kReleaseMemory,
+    kOpenOptions,
+    kChooseProxy = 100,  // kChooseProxy + i: the proxy list's entry i, 0 for "使用しない"
 };
 
 // Entries whose visibility other features set; each change applies to both menus.
 struct MenuVisibility {
-    bool verHp = false;    // the update check found a newer version
-    bool ieClose = false;  // auto-close on
-    bool ipc = false;      // IP copy entry chosen and item 104 shown
-    bool ipsai = false;    // IP re-acquire entry chosen
-    bool prox = false;     // proxy menu chosen
+    bool newerVersion = false;        // the update check found a newer version
+    bool addCapturedTitle = false;    // auto-close on and a browser title captured
+    bool copyIpAddress = false;       // IP copy entry chosen and the address item shown
+    bool reacquireIpAddress = false;  // IP re-acquire entry chosen
+    bool proxyMenu = false;           // proxy menu chosen
     // A memory release runs: its entry is greyed until it ends.
     bool releasing = false;
     bool operator==(const MenuVisibility&) const = default;
@@ -47,10 +47,10 @@ struct MenuEntry {
 };
 
 // A menu as it opens; the proxy captions stay until the menu is prepared again, so a chosen
-// pro(i) finds its text.
+// proxy entry finds its text.
 struct PreparedMenu {
     std::vector<MenuEntry> entries;
-    std::vector<std::wstring> proxyCaptions;  // pro(1..n)
+    std::vector<std::wstring> proxyCaptions;  // the proxy entries 1..n
     std::wstring proxyCaption(int command) const;
 };
 

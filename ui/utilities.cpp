@@ -2,68 +2,66 @@
 
 namespace ui {
 
+Utilities::Utilities(settings::LiveSettings& live, features::StatusBar& status,
+                     TimerService& timers)
+    : live_(live),
+      status_(status),
+      autoCloseTimer_(timers.make([this] { autoCloseTick(); })),
+      folderSizingTimer_(timers.make([this] { folderSizingTick(); })),
+      automaticReleaseTimer_(timers.make([this] { automatic_.tick(live_.settings); })) {}
+
 void Utilities::start(HWND host, HWND main) {
-    host_ = host;
     own_ = {reinterpret_cast<platform::WindowId>(host), reinterpret_cast<platform::WindowId>(main)};
-    keepAutoCloseTimer();
-    automaticReleaseChanged();
+    scheduleAutoClose();
+    restartAutomaticRelease();
+    live_.notices.subscribe([this](const settings::Change& change) { followSettings(change); });
 }
 
-void Utilities::setInterval(UINT_PTR timer, unsigned milliseconds) {
-    if (!host_) return;
-    if (timer == kAutoCloseTimer) {
-        autoCloseTimerOn_ = milliseconds != 0 && live_.settings.autoCloseOn == 1;
-        if (!autoCloseTimerOn_) milliseconds = 0;
+void Utilities::followSettings(const settings::Change& change) {
+    const settings::Settings& s = live_.settings;
+    if (change.names(&s.autoCloseOn) || change.names(&s.autoCloseIntervalTenths)) {
+        scheduleAutoClose();
+    } else if (change.names(&live_.folderWatchTenths)) {
+        folderSizingTimer_.start(settings::millisecondsOfTenths(live_.folderWatchTenths));
+    } else if (change.names(&s.autoReleaseOn) || change.names(&s.autoReleaseMegabytes) ||
+               change.names(&s.freeMemoryThresholdMegabytes) ||
+               change.names(&s.releaseIntervalMinutes) || change.names(&s.idleLoadPercent) ||
+               change.names(&s.idleSeconds)) {
+        restartAutomaticRelease();
     }
-    if (milliseconds == 0)
-        KillTimer(host_, timer);
-    else
-        SetTimer(host_, timer, milliseconds, nullptr);
 }
 
-bool Utilities::onTimer(UINT_PTR id) {
-    switch (id) {
-        case kAutoCloseTimer: {
-            if (live_.settings.autoCloseOn != 1) {
-                setInterval(kAutoCloseTimer, 0);
-                return true;
-            }
-            bool counted = autoClose_.tick(windows_, own_, live_);
-            if (autoClose_.capturedTitle() != announcedTitle_) {
-                announcedTitle_ = autoClose_.capturedTitle();
-                live_.notices.publish(settings::Topic::CapturedTitle);
-            }
-            if (counted) live_.notices.publish(settings::Topic::CloseList);
-            return true;
-        }
-        case kFolderSizingTimer: {
-            features::TargetSize target =
-                folderTargetSize ? folderTargetSize() : features::TargetSize{};
-            features::FolderSizingFields before = folderSizing_.fields();
-            folderSizing_.tick(windows_, target);
-            if (folderSizing_.fields() != before)
-                live_.notices.publish(settings::Topic::FolderSizing);
-            return true;
-        }
-        case kAutoReleaseTimer:
-            automatic_.tick(live_.settings);
-            return true;
+// The scan rests while auto-close is off, since its tick would do nothing.
+void Utilities::scheduleAutoClose() {
+    const settings::Settings& s = live_.settings;
+    autoCloseTimer_.start(
+        s.autoCloseOn == 1 ? settings::millisecondsOfTenths(s.autoCloseIntervalTenths) : 0);
+}
+
+void Utilities::autoCloseTick() {
+    bool counted = autoClose_.tick(windows_, own_, live_);
+    if (autoClose_.capturedTitle() != announcedTitle_) {
+        announcedTitle_ = autoClose_.capturedTitle();
+        live_.notices.publish(settings::Topic::CapturedTitle);
     }
-    return false;
+    if (counted) live_.notices.publish(settings::Topic::CloseList);
 }
 
-void Utilities::keepAutoCloseTimer() {
-    if (autoCloseTimerOn_ || live_.settings.autoCloseOn != 1) return;
-    setInterval(kAutoCloseTimer,
-                static_cast<unsigned>(live_.settings.autoCloseIntervalTenths) * 100);
+void Utilities::folderSizingTick() {
+    features::TargetSize target = folderTargetSize ? folderTargetSize() : features::TargetSize{};
+    features::FolderSizingFields before = folderSizing_.fields();
+    folderSizing_.tick(windows_, target);
+    if (folderSizing_.fields() != before) live_.notices.publish(settings::Topic::FolderSizing);
+}
+
+// Turning the automatic release on or off, or moving one of its settings, starts its counts
+// again.
+void Utilities::restartAutomaticRelease() {
+    automatic_.restartCounts();
+    automaticReleaseTimer_.start(live_.settings.autoReleaseOn == 1 ? 1000 : 0);
 }
 
 void Utilities::releaseByHand() { release_.byHand(live_.settings.manualReleaseMegabytes); }
-
-void Utilities::automaticReleaseChanged() {
-    automatic_.restartCounts();
-    setInterval(kAutoReleaseTimer, live_.settings.autoReleaseOn == 1 ? 1000 : 0);
-}
 
 void Utilities::addCapturedTitle() {
     if (autoClose_.addCapturedTitle(live_)) live_.notices.publish(settings::Topic::CloseList);

@@ -12,34 +12,23 @@
 #include "platform/win32/memory_block_win32.h"
 #include "platform/win32/system_sources_win32.h"
 #include "settings/live_settings.h"
+#include "ui/timer_service.h"
 
 namespace ui {
 
-constexpr UINT_PTR kAutoCloseTimer = 4;
-constexpr UINT_PTR kFolderSizingTimer = 5;
-constexpr UINT_PTR kAutoReleaseTimer = 13;
-
 // The desktop tools that act on the machine and on other programs' windows: memory release,
-// browser window auto-close and folder window sizing, with their timers on the host window.
+// browser window auto-close and folder window sizing, each on a timer of its own that follows
+// its settings.
 class Utilities {
 public:
-    Utilities(settings::LiveSettings& live, features::StatusBar& status)
-        : live_(live), status_(status) {}
+    Utilities(settings::LiveSettings& live, features::StatusBar& status, TimerService& timers);
 
-    // Start-up: the auto-close scan at its interval, the automatic release when it is on. The
-    // folder sizing waits until its speed is chosen.
+    // Start-up: the auto-close scan at its interval while auto-close is on, the automatic
+    // release when it is on. The folder sizing waits until its speed is chosen.
     void start(HWND host, HWND main);
-    bool onTimer(UINT_PTR id);
-    // 0 stops the timer.
-    void setInterval(UINT_PTR timer, unsigned milliseconds);
-    // The auto-close scan rests while auto-close is off, since its tick would do nothing; the
-    // refresh tick calls this so that turning it on starts the scan again.
-    void keepAutoCloseTimer();
 
     // The manual release at the chosen amount.
     void releaseByHand();
-    // The automatic release was turned on or off, or one of its settings moved.
-    void automaticReleaseChanged();
     // "クローズリストに追加".
     void addCapturedTitle();
     const features::FolderSizingFields& folderFields() const { return folderSizing_.fields(); }
@@ -53,12 +42,16 @@ public:
 
 private:
     features::ReleaseServices releaseServices() { return {block_, memory_, status_}; }
+    void followSettings(const settings::Change& change);
+    void autoCloseTick();
+    void folderSizingTick();
+    void scheduleAutoClose();
+    void restartAutomaticRelease();
 
     settings::LiveSettings& live_;
     features::StatusBar& status_;
-    HWND host_ = nullptr;
     features::OwnWindows own_;
-    bool autoCloseTimerOn_ = false;
+    TimerService::Timer autoCloseTimer_, folderSizingTimer_, automaticReleaseTimer_;
     std::wstring announcedTitle_;
 
     win32::DesktopWindowsWin32 windows_;

@@ -60,14 +60,14 @@ TEST_F(DisplayEditor, TheIpCopyEntryFollowsTheAddressItemAndItsChoice) {
     const size_t ip = rowOf(Item::PublicAddress);
     live.settings.showIpCopyEntry = 0;
     editor.setShown(ip, true);
-    EXPECT_FALSE(menus.ipc);
+    EXPECT_FALSE(menus.copyIpAddress);
 
     live.settings.showIpCopyEntry = 1;
     editor.setShown(ip, true);
-    EXPECT_TRUE(menus.ipc);
+    EXPECT_TRUE(menus.copyIpAddress);
     editor.setShown(ip, false);
-    EXPECT_FALSE(menus.ipc);
-    EXPECT_FALSE(menuVisibilityFor(live).ipc);
+    EXPECT_FALSE(menus.copyIpAddress);
+    EXPECT_FALSE(menuVisibilityFor(live).copyIpAddress);
 }
 
 TEST_F(DisplayEditor, MovesCarryTheWholeRowAndStopAtTheEnds) {

@@ -73,13 +73,6 @@ TEST_F(DriveEditor, TickAllTicksEveryDriveAndLaterOnes) {
     EXPECT_EQ(ticks(), (std::vector<bool>{false, true, true, true}));
 }
 
-TEST_F(DriveEditor, TheRefreshSliderSetsTheDriveTimerAtOnce) {
-    editor.setRefreshSeconds(5);
-    EXPECT_EQ(live.settings.driveRefreshSeconds, 5);
-    EXPECT_EQ(program.intervals[ProgramTimer::DriveList], 5000u);
-    EXPECT_EQ(driveIntervalCaption(60), L"HDD内容更新間隔  60秒");
-}
-
 TEST_F(DriveEditor, ColoursBelongToTheSelectedRowPosition) {
     EXPECT_FALSE(editor.pickColour(ColourTarget::Both, [] { return 0x00FF00; }));
 

@@ -16,7 +16,7 @@ protected:
         settings::Settings& s = live.settings;
         live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
                                                       s.displayColours1, s.displayColours2);
-        visibility.prox = true;
+        visibility.proxyMenu = true;
     }
     void setProxyServer(const std::wstring& text) {
         registry.values[{monitor::kInternetSettingsKey, L"ProxyServer"}] = {true, platform::kRegSz,
@@ -59,9 +59,9 @@ TEST_F(PopupMenus, ProxyEntriesAreCheckedByCaseInsensitivePrefix) {
     EXPECT_TRUE(find(menu, L"localhost:80801")->checked);
     EXPECT_FALSE(find(menu, L"proxy.example:3128")->checked);
     EXPECT_FALSE(find(menu, L"使用しない")->checked);
-    EXPECT_EQ(menu.proxyCaption(kPro0 + 2), L"localhost:80801");
-    EXPECT_EQ(menu.proxyCaption(kPro0), L"使用しない");
-    EXPECT_EQ(menu.proxyCaption(kPro0 + 9), L"");
+    EXPECT_EQ(menu.proxyCaption(kChooseProxy + 2), L"localhost:80801");
+    EXPECT_EQ(menu.proxyCaption(kChooseProxy), L"使用しない");
+    EXPECT_EQ(menu.proxyCaption(kChooseProxy + 9), L"");
 }
 
 TEST_F(PopupMenus, EmptyOrMissingProxyChecksOnlyNoProxy) {
@@ -74,17 +74,17 @@ TEST_F(PopupMenus, EmptyOrMissingProxyChecksOnlyNoProxy) {
     PreparedMenu empty = open();
     EXPECT_TRUE(find(empty, L"使用しない")->checked);
     for (const auto& sub : find(empty, L"プロキシ")->submenu)
-        EXPECT_EQ(sub.checked, sub.command == kPro0) << sub.command;
+        EXPECT_EQ(sub.checked, sub.command == kChooseProxy) << sub.command;
 }
 
 TEST_F(PopupMenus, RemovedListEntryLeavesTheMenuAtItsNextPreparation) {
     live.proxyList = {L"a:1", L"b:2"};
     PreparedMenu before = open();
     live.proxyList.pop_back();
-    EXPECT_EQ(before.proxyCaption(kPro0 + 2), L"b:2");  // the open menu keeps its entries
+    EXPECT_EQ(before.proxyCaption(kChooseProxy + 2), L"b:2");  // the open menu keeps its entries
     PreparedMenu after = open();
     EXPECT_EQ(find(after, L"b:2"), nullptr);
-    EXPECT_EQ(after.proxyCaption(kPro0 + 2), L"");
+    EXPECT_EQ(after.proxyCaption(kChooseProxy + 2), L"");
 }
 
 TEST_F(PopupMenus, BrowserTogglesAreInTheTrayMenuOnlyWhileTheirItemsAreShown) {
@@ -106,16 +106,16 @@ TEST_F(PopupMenus, BrowserTogglesAreInTheTrayMenuOnlyWhileTheirItemsAreShown) {
 
 TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     settings::Settings& s = live.settings;
-    EXPECT_FALSE(menuVisibilityFor(live).ipc);
+    EXPECT_FALSE(menuVisibilityFor(live).copyIpAddress);
     s.showIpCopyEntry = s.showIpReacquireEntry = s.showProxyMenu = 1;
     MenuVisibility v = menuVisibilityFor(live);
-    EXPECT_TRUE(v.ipc && v.ipsai && v.prox);
+    EXPECT_TRUE(v.copyIpAddress && v.reacquireIpAddress && v.proxyMenu);
     showItem(L"104", false);
-    EXPECT_FALSE(menuVisibilityFor(live).ipc);  // nothing to copy
+    EXPECT_FALSE(menuVisibilityFor(live).copyIpAddress);  // nothing to copy
 
     showItem(L"109", true);
     visibility = v;
-    visibility.verHp = true;
+    visibility.newerVersion = true;
     EXPECT_EQ(captions(open(MenuKind::Tray)),
               (std::vector<std::wstring>{L"開発元ホームページを開く", L"Javaアプレットのスクリプト",
                                          L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ",
@@ -137,7 +137,7 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     for (const MenuEntry& entry : full.entries) EXPECT_TRUE(entry.enabled) << entry.caption;
     visibility.releasing = true;
     for (const MenuEntry& entry : open(MenuKind::Tray).entries)
-        EXPECT_EQ(entry.enabled, entry.command != kMemCl) << entry.caption;
+        EXPECT_EQ(entry.enabled, entry.command != kReleaseMemory) << entry.caption;
 }
 
 TEST(HoverRule, ZoneReachesTenPixelsBeyondEveryEdge) {

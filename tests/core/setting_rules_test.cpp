@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "fakes/fake_running_program.h"
 #include "ui/options/window_commands.h"
 #include "ui/popup_menu_model.h"
@@ -20,40 +22,38 @@ struct SettingRules : ::testing::Test {
 
 }  // namespace
 
-TEST_F(SettingRules, IntervalSlidersSetTheirTimersAndCaptionsAtOnce) {
-    moveSlider(Slider::RefreshInterval, 5, live, program);
-    EXPECT_EQ(program.intervals[ProgramTimer::Refresh], 500u);
+TEST_F(SettingRules, IntervalSlidersAnnounceTheirValueAndCaptionIt) {
+    std::vector<const void*> named;
+    live.notices.subscribe([&](const settings::Change& c) { named.push_back(c.field); });
+    moveSlider(Slider::RefreshInterval, 5, live);
     EXPECT_EQ(sliderCaption(Slider::RefreshInterval, live), L"メインウインドウの更新間隔  0.5秒");
-    moveSlider(Slider::RefreshInterval, 10, live, program);
+    moveSlider(Slider::RefreshInterval, 10, live);
     EXPECT_EQ(sliderCaption(Slider::RefreshInterval, live), L"メインウインドウの更新間隔  1秒");
-    moveSlider(Slider::RefreshInterval, 1000, live, program);  // held to the range
+    moveSlider(Slider::RefreshInterval, 1000, live);  // held to the range
     EXPECT_EQ(s.refreshIntervalTenths, 100);
-    EXPECT_EQ(program.intervals[ProgramTimer::Refresh], 10000u);
+    EXPECT_EQ(settings::millisecondsOfTenths(s.refreshIntervalTenths), 10000u);
+    EXPECT_EQ(named, std::vector<const void*>(3, &s.refreshIntervalTenths));
 
-    moveSlider(Slider::AutoCloseInterval, 15, live, program);
-    EXPECT_EQ(program.intervals[ProgramTimer::AutoClose], 1500u);
+    moveSlider(Slider::AutoCloseInterval, 15, live);
     EXPECT_EQ(sliderCaption(Slider::AutoCloseInterval, live), L"自動クローズ監視間隔  1.5秒");
-    moveSlider(Slider::DriveRefresh, 7, live, program);
-    EXPECT_EQ(program.intervals[ProgramTimer::DriveList], 7000u);
+    moveSlider(Slider::DriveRefresh, 7, live);
     EXPECT_EQ(sliderCaption(Slider::DriveRefresh, live), L"HDD内容更新間隔  7秒");
-    moveSlider(Slider::StartupIpWait, 0, live, program);
+    moveSlider(Slider::StartupIpWait, 0, live);
     EXPECT_EQ(sliderCaption(Slider::StartupIpWait, live), L"起動時にIPアドレス取得を0秒待つ");
-
-    moveSlider(Slider::FolderWatch, 3, live, program);
-    EXPECT_EQ(program.intervals[ProgramTimer::FolderSizing], 300u);
-    moveSlider(Slider::FolderWatch, 0, live, program);  // stops the folder sizing
-    EXPECT_EQ(program.intervals[ProgramTimer::FolderSizing], 0u);
+    moveSlider(Slider::FolderWatch, 0, live);  // stops the folder sizing
+    EXPECT_EQ(settings::millisecondsOfTenths(live.folderWatchTenths), 0u);
     EXPECT_EQ(sliderCaption(Slider::FolderWatch, live), L"監視速度\u30000ms秒");
+    EXPECT_EQ(named.back(), &live.folderWatchTenths);
 }
 
 TEST_F(SettingRules, MultipliersMoveTheSpeedMaximaAndTheSpeedFollowsDown) {
     EXPECT_EQ(sliderRange(Slider::ReceiveScale, live).max, 160);
-    moveSlider(Slider::ReceiveMultiplier, 2, live, program);
+    moveSlider(Slider::ReceiveMultiplier, 2, live);
     EXPECT_EQ(sliderRange(Slider::ReceiveScale, live).max, 320);
     EXPECT_EQ(s.receiveFullScale, 1);  // the value stays
-    moveSlider(Slider::ReceiveScale, 300, live, program);
+    moveSlider(Slider::ReceiveScale, 300, live);
     EXPECT_EQ(sliderCaption(Slider::ReceiveScale, live), L"受信速度設定  2400Kbyte/秒");
-    moveSlider(Slider::ReceiveMultiplier, 1, live, program);
+    moveSlider(Slider::ReceiveMultiplier, 1, live);
     EXPECT_EQ(s.receiveFullScale, 160);
     EXPECT_EQ(sliderRange(Slider::SendScale, live).max, 160);  // the other scale is its own
 
@@ -98,17 +98,17 @@ TEST_F(SettingRules, MenuEntriesFollowTheirOwnChecksAndNoOther) {
     for (int Settings::*field :
          {&Settings::autoCloseOn, &Settings::showIpReacquireEntry, &Settings::showProxyMenu})
         setCheck(field, true, live, program);
-    EXPECT_TRUE(menus.ieClose && menus.ipsai && menus.prox);
+    EXPECT_TRUE(menus.addCapturedTitle && menus.reacquireIpAddress && menus.proxyMenu);
 
     // The scan found no browser title: an unrelated box leaves the entry hidden.
-    menus.ieClose = false;
+    menus.addCapturedTitle = false;
     setCheck(&Settings::saveAtExit, false, live, program);
     choose(&Settings::graphSource, 2, live, program);
     EXPECT_EQ(s.saveAtExit, 0);
-    EXPECT_FALSE(menus.ieClose);
+    EXPECT_FALSE(menus.addCapturedTitle);
     setCheck(&Settings::showProxyMenu, false, live, program);
-    EXPECT_FALSE(menus.prox);
-    EXPECT_TRUE(menus.ipsai);
+    EXPECT_FALSE(menus.proxyMenu);
+    EXPECT_TRUE(menus.reacquireIpAddress);
 }
 
 TEST_F(SettingRules, OptionGroupsActOnTheProgram) {

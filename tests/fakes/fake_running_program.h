@@ -10,7 +10,6 @@ namespace fakes {
 // Records what the options window's rules asked of the running program.
 class FakeRunningProgram : public ui::options::RunningProgram {
 public:
-    std::map<ui::options::ProgramTimer, unsigned> intervals;
     std::optional<bool> topmost;
     bool optionsVisible = true;
     std::optional<bool> taskbarButton;
@@ -21,9 +20,6 @@ public:
     std::int64_t receiveTotal = 0, sendTotal = 0;
     render::BarStrips strips;
 
-    void setTimerInterval(ui::options::ProgramTimer timer, unsigned ms) override {
-        intervals[timer] = ms;
-    }
     void setTopmost(bool on) override { topmost = on; }
     bool optionsWindowVisible() const override { return optionsVisible; }
     void showTaskbarButton(bool shown) override { taskbarButton = shown; }

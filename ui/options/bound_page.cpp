@@ -154,7 +154,7 @@ bool BoundPage::onScroll(PageContext& context, int id) {
     if (!b || b->kind != Binding::Slide) return false;
     int position = static_cast<int>(SendMessageW(item(id), TBM_GETPOS, 0, 0));
     if (position == sliderValue(b->slider, context.live)) return true;
-    moveSlider(b->slider, position, context.live, context.program);
+    moveSlider(b->slider, position, context.live);
     return true;
 }
 

@@ -9,8 +9,6 @@ namespace {
 
 using S = settings::Settings;
 
-constexpr UINT_PTR kUpkeepTimer = 1;  // the link's one-second upkeep
-constexpr UINT_PTR kQuietTimer = 2;   // a received text is whole
 constexpr size_t kShownSharedChars = 4096;
 
 constexpr Binding kLink[] = {
@@ -24,8 +22,7 @@ constexpr Binding kLink[] = {
     textBox(IDC_LINK_ALLOWED_3, &S::linkAllowed3),
 };
 
-// The page lives as long as the program, so the link's timers run on it whether it is shown
-// or not.
+// The link's settings, commands and what it shows; the link runs on timers of its own.
 class ClipboardLinkPage : public BoundPage {
 public:
     ClipboardLinkPage() : BoundPage(IDD_PAGE_TOOLS_CLIPBOARD_LINK, kLink) {}
@@ -35,16 +32,16 @@ public:
         link_ = context.clipboardLink;
         if (!link_) return;
         link_->onViewChange = [this] { showView(); };
-        link_->armQuietTimer = [this](unsigned ms) { SetTimer(hwnd(), kQuietTimer, ms, nullptr); };
     }
 
     void load(PageContext& context) override {
         BoundPage::load(context);
-        bool on = context.live.settings.clipboardLinkOn == 1 && link_;
-        EnableWindow(item(IDC_LINK_CONNECT), on);
-        EnableWindow(item(IDC_LINK_DISCONNECT), on);
-        // The upkeep has nothing to do while the link is off: its timer rests meanwhile.
-        if (on && !upkeepRunning_) upkeepRunning_ = SetTimer(hwnd(), kUpkeepTimer, 1000, nullptr);
+        showCommands(context);
+    }
+
+    void changed(PageContext& context, const settings::Change& change) override {
+        BoundPage::changed(context, change);
+        if (change.names(&context.live.settings.clipboardLinkOn)) showCommands(context);
     }
 
     bool onCommand(PageContext& context, int id, int code) override {
@@ -56,30 +53,16 @@ public:
             link_->disconnect();
             return true;
         }
-        bool handled = BoundPage::onCommand(context, id, code);
-        if (id == IDC_LINK_ON && code == BN_CLICKED) {
-            if (link_) link_->enabledChanged();
-            load(context);
-        }
-        return handled;
-    }
-
-    bool onMessage(PageContext& context, UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override {
-        if (msg != WM_TIMER || !link_) return BoundPage::onMessage(context, msg, wp, lp, result);
-        if (wp == kUpkeepTimer && context.live.settings.clipboardLinkOn != 1) {
-            KillTimer(hwnd(), kUpkeepTimer);
-            upkeepRunning_ = false;
-        } else if (wp == kUpkeepTimer) {
-            link_->tick();
-        }
-        if (wp == kQuietTimer) {
-            KillTimer(hwnd(), kQuietTimer);
-            link_->quietTimerFired();
-        }
-        return true;
+        return BoundPage::onCommand(context, id, code);
     }
 
 private:
+    void showCommands(PageContext& context) {
+        bool on = context.live.settings.clipboardLinkOn == 1 && link_;
+        EnableWindow(item(IDC_LINK_CONNECT), on);
+        EnableWindow(item(IDC_LINK_DISCONNECT), on);
+    }
+
     void showView() {
         const features::ClipboardLinkView& view = link_->view();
         setText(IDC_LINK_STATE, view.stateText);
@@ -93,7 +76,6 @@ private:
 
     features::ClipboardLink* link_ = nullptr;
     unsigned shownSharedChanges_ = 0;
-    bool upkeepRunning_ = false;
 };
 
 }  // namespace

@@ -56,16 +56,6 @@ void DriveListEditor::setTickAll(bool on) {
     }
 }
 
-std::wstring driveIntervalCaption(int seconds) {
-    return L"HDD内容更新間隔  " + std::to_wstring(seconds) + L"秒";
-}
-
-void DriveListEditor::setRefreshSeconds(int seconds) {
-    t_.live.settings.driveRefreshSeconds = seconds;
-    t_.live.notices.changed(&t_.live.settings.driveRefreshSeconds);
-    t_.program.setTimerInterval(ProgramTimer::DriveList, static_cast<unsigned>(seconds) * 1000);
-}
-
 bool DriveListEditor::pickColour(ColourTarget target, const ColourPicker& pick) {
     if (!selected_) return false;
     std::optional<std::int32_t> chosen = pick();

@@ -11,9 +11,6 @@ namespace ui::options {
 
 // The drive page's list: which drives get a row on the main window and the colours of each row
 // position. The rows are the live drive list, which the drive timer rebuilds from the system.
-// The caption of the drive refresh frame for an interval in seconds.
-std::wstring driveIntervalCaption(int seconds);
-
 class DriveListEditor {
 public:
     struct Targets {
@@ -37,8 +34,6 @@ public:
     bool setTicked(size_t row, bool ticked);
     // "自動で全てにチェック": checking it ticks every drive; unchecking leaves the ticks.
     void setTickAll(bool on);
-    // The refresh slider: the drive timer runs at the new interval at once.
-    void setRefreshSeconds(int seconds);
     // A colour button for the selected row's position; a cancel changes nothing.
     bool pickColour(ColourTarget target, const ColourPicker& pick);
 

@@ -6,6 +6,7 @@
 #include "ui/options/drive_list_editor.h"
 #include "ui/options/list_pages_ids.h"
 #include "ui/options/list_view.h"
+#include "ui/options/setting_rules.h"
 
 namespace ui::options {
 namespace {
@@ -31,10 +32,11 @@ public:
                                     reinterpret_cast<LPARAM>(kFigures[i]));
         }
         HWND slider = item(IDC_DRIVE_INTERVAL);
-        SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(1, 60));
-        SendMessageW(slider, TBM_SETLINESIZE, 0, 1);
-        SendMessageW(slider, TBM_SETPAGESIZE, 0, 8);
-        SendMessageW(slider, TBM_SETTICFREQ, 5, 0);
+        SliderRange range = sliderRange(Slider::DriveRefresh, c.live);
+        SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(range.min, range.max));
+        SendMessageW(slider, TBM_SETLINESIZE, 0, range.smallStep);
+        SendMessageW(slider, TBM_SETPAGESIZE, 0, range.largeStep);
+        SendMessageW(slider, TBM_SETTICFREQ, range.tickEvery, 0);
     }
 
     void load(PageContext& c) override {
@@ -73,10 +75,10 @@ public:
         SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE1, CB_SETCURSEL, s.driveFigure1, 0);
         SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE2, CB_SETCURSEL, s.driveFigure2, 0);
         CheckRadioButton(hwnd(), IDC_DRIVE_GB, IDC_DRIVE_MB,
-                         s.diskUnit == 1 ? IDC_DRIVE_MB : IDC_DRIVE_GB);
+                         s.diskUnit == settings::kMegabytes ? IDC_DRIVE_MB : IDC_DRIVE_GB);
         SendDlgItemMessageW(hwnd(), IDC_DRIVE_INTERVAL, TBM_SETPOS, TRUE, s.driveRefreshSeconds);
         SetDlgItemTextW(hwnd(), IDC_DRIVE_INTERVAL_FRAME,
-                        driveIntervalCaption(s.driveRefreshSeconds).c_str());
+                        sliderCaption(Slider::DriveRefresh, c.live).c_str());
     }
 
     bool onCommand(PageContext& c, int id, int code) override {
@@ -96,7 +98,7 @@ public:
                 return true;
             case IDC_DRIVE_GB:
             case IDC_DRIVE_MB:
-                s.diskUnit = id == IDC_DRIVE_MB ? 1 : 0;
+                s.diskUnit = id == IDC_DRIVE_MB ? settings::kMegabytes : settings::kGigabytes;
                 c.live.notices.changed(&s.diskUnit);
                 return true;
             case IDC_DRIVE_START_COLOUR:
@@ -112,11 +114,10 @@ public:
         return false;
     }
 
-    bool onScroll(PageContext&, int id) override {
+    bool onScroll(PageContext& c, int id) override {
         if (id != IDC_DRIVE_INTERVAL) return false;
         int seconds = static_cast<int>(SendDlgItemMessageW(hwnd(), id, TBM_GETPOS, 0, 0));
-        editor_->setRefreshSeconds(seconds);
-        SetDlgItemTextW(hwnd(), IDC_DRIVE_INTERVAL_FRAME, driveIntervalCaption(seconds).c_str());
+        moveSlider(Slider::DriveRefresh, seconds, c.live);
         return true;
     }
 

@@ -55,34 +55,10 @@ private:
     }
 };
 
-// Turning the automatic release on or off, or moving one of its sliders, starts its counts
-// again.
+// The automatic release follows its settings' notices: any change starts its counts again.
 class AutomaticPage : public BoundPage {
 public:
     AutomaticPage() : BoundPage(IDD_PAGE_MEMORY_AUTO, kAutomatic) {}
-
-    bool onCommand(PageContext& context, int id, int code) override {
-        bool handled = BoundPage::onCommand(context, id, code);
-        if (handled && id == IDC_AUTO_RELEASE_ON && code == BN_CLICKED) restartCounts(context);
-        return handled;
-    }
-    bool onScroll(PageContext& context, int id) override {
-        settings::Settings before = context.live.settings;
-        bool handled = BoundPage::onScroll(context, id);
-        if (handled && !sameRelease(before, context.live.settings)) restartCounts(context);
-        return handled;
-    }
-
-private:
-    static bool sameRelease(const S& a, const S& b) {
-        return a.autoReleaseMegabytes == b.autoReleaseMegabytes &&
-               a.freeMemoryThresholdMegabytes == b.freeMemoryThresholdMegabytes &&
-               a.releaseIntervalMinutes == b.releaseIntervalMinutes &&
-               a.idleLoadPercent == b.idleLoadPercent && a.idleSeconds == b.idleSeconds;
-    }
-    static void restartCounts(PageContext& context) {
-        if (context.automaticReleaseChanged) context.automaticReleaseChanged();
-    }
 };
 
 std::unique_ptr<Page> makeManualPage() { return std::make_unique<ManualPage>(); }

@@ -52,15 +52,13 @@ void OptionsWindow::open() {
     for (settings::Topic reading : kReadings) tabs_.changed(context_, settings::Change{reading});
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
-    if (context_.live.settings.topmostChoice == 0) setTopmost(hwnd_, 1);
+    if (context_.live.settings.topmostChoice == settings::kAlwaysOnTop) setTopmost(hwnd_, 1);
 }
 
 void OptionsWindow::close() {
     ShowWindow(hwnd_, SW_HIDE);
-    // The interval once more, as the slider's own move has set it.
-    context_.program.setTimerInterval(
-        ProgramTimer::Refresh,
-        static_cast<unsigned>(context_.live.settings.refreshIntervalTenths) * 100);
+    // The refresh takes its interval once more, counting from now.
+    context_.live.notices.changed(&context_.live.settings.refreshIntervalTenths);
 }
 
 void OptionsWindow::showStatus(const std::wstring& text) {

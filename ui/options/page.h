@@ -34,12 +34,10 @@ struct PageContext {
     // The proxy server text the proxy box shows: the browser's at start-up, then the last one
     // chosen from the proxy menu.
     std::function<std::wstring()> currentProxy;
-    // The desktop tools: a release by hand, a change of the automatic release's settings, and
-    // what the folder sizing last saw.
+    // The desktop tools: a release by hand and what the folder sizing last saw.
     std::function<void()> releaseMemory;
-    std::function<void()> automaticReleaseChanged;
     std::function<features::FolderSizingFields()> folderFields;
-    // The clipboard link whose settings and commands a page shows; it runs on that page's timers.
+    // The clipboard link whose settings, commands and state a page shows.
     features::ClipboardLink* clipboardLink = nullptr;
     // Whether a memory release runs: "開放実行" waits for its end.
     std::function<bool()> releaseRunning;

@@ -6,16 +6,11 @@
 
 namespace ui::options {
 
-// The timers whose interval a setting control changes at once.
-enum class ProgramTimer { Refresh, AutoClose, DriveList, FolderSizing };
-
 // The running program as the options window's controls act on it. The setting rules call it;
 // the program implements it over its windows and timers, the tests over a fake.
 class RunningProgram {
 public:
     virtual ~RunningProgram() = default;
-    // 0 stops the timer.
-    virtual void setTimerInterval(ProgramTimer timer, unsigned milliseconds) = 0;
     // The main window and the options window enter or leave the topmost band.
     virtual void setTopmost(bool on) = 0;
     virtual bool optionsWindowVisible() const = 0;

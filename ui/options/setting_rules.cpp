@@ -2,65 +2,87 @@
 
 #include <algorithm>
 
+#include "settings/key_table.h"
+#include "settings/settings_file.h"
+
 namespace ui::options {
 namespace {
 
 using settings::Settings;
 
-constexpr int kScaleStepsPerMultiplier = 160;
-constexpr int kLargestMultiplier = 10;
+constexpr int kScaleStepsPerMultiplier = settings::kSpeedStepsPerMultiplier;
+constexpr int kLargestMultiplier = settings::kLargestSpeedMultiplier;
+
+// Each slider in one row: the value it moves, how it steps and how its frame reads the value.
+// A stored value's range is its key's, written once in the key table.
+enum class ValueForm { Whole, Tenths, HundredMilliseconds, Speed, None };
+
+struct SliderRow {
+    Slider slider;
+    int Settings::*stored;                 // the stored setting it moves, or
+    int settings::LiveSettings::*running;  // a value the program keeps only while it runs
+    int smallStep, largeStep, tickEvery;
+    const wchar_t* before;
+    ValueForm form;
+    const wchar_t* after;
+};
+
+using L = settings::LiveSettings;
+
+constexpr SliderRow kSliders[] = {
+    {Slider::RefreshInterval, &Settings::refreshIntervalTenths, nullptr, 1, 5, 5,
+     L"メインウインドウの更新間隔  ", ValueForm::Tenths, L"秒"},
+    {Slider::AutoCloseInterval, &Settings::autoCloseIntervalTenths, nullptr, 1, 5, 1,
+     L"自動クローズ監視間隔  ", ValueForm::Tenths, L"秒"},
+    {Slider::DriveRefresh, &Settings::driveRefreshSeconds, nullptr, 1, 8, 5, L"HDD内容更新間隔  ",
+     ValueForm::Whole, L"秒"},
+    {Slider::StartupIpWait, &Settings::startupIpWaitSeconds, nullptr, 1, 5, 5,
+     L"起動時にIPアドレス取得を", ValueForm::Whole, L"秒待つ"},
+    {Slider::FolderWatch, nullptr, &L::folderWatchTenths, 1, 5, 1, L"監視速度\u3000",
+     ValueForm::HundredMilliseconds, L"ms秒"},
+    {Slider::ReceiveScale, &Settings::receiveFullScale, nullptr, 1, 8, 10, L"受信速度設定  ",
+     ValueForm::Speed, L""},
+    {Slider::SendScale, &Settings::sendFullScale, nullptr, 1, 8, 10, L"送信速度設定  ",
+     ValueForm::Speed, L""},
+    {Slider::ReceiveMultiplier, nullptr, &L::inMultiplier, 1, 1, 1, L"", ValueForm::None, L""},
+    {Slider::SendMultiplier, nullptr, &L::outMultiplier, 1, 1, 1, L"", ValueForm::None, L""},
+    {Slider::ManualRelease, &Settings::manualReleaseMegabytes, nullptr, 1, 5, 1, L"開放量  ",
+     ValueForm::Whole, L"MB"},
+    {Slider::AutoRelease, &Settings::autoReleaseMegabytes, nullptr, 1, 10, 20, L"",
+     ValueForm::Whole, L"MB"},
+    {Slider::FreeThreshold, &Settings::freeMemoryThresholdMegabytes, nullptr, 1, 10, 20, L"",
+     ValueForm::Whole, L"MB以下の時"},
+    {Slider::ReleaseInterval, &Settings::releaseIntervalMinutes, nullptr, 1, 10, 10, L"",
+     ValueForm::Whole, L"分以上"},
+    {Slider::IdleLoad, &Settings::idleLoadPercent, nullptr, 1, 10, 10, L"", ValueForm::Whole,
+     L"％以下が"},
+    {Slider::IdleSeconds, &Settings::idleSeconds, nullptr, 1, 10, 15, L"", ValueForm::Whole,
+     L"秒以上続いている時"},
+};
+
+// The range of the values the program keeps only while it runs.
+constexpr int kFolderWatchMaxTenths = 20;
+
+const SliderRow& rowOf(Slider slider) {
+    for (const SliderRow& row : kSliders)
+        if (row.slider == slider) return row;
+    return kSliders[0];
+}
 
 int* sliderField(Slider slider, settings::LiveSettings& live) {
-    Settings& s = live.settings;
-    switch (slider) {
-        case Slider::RefreshInterval:
-            return &s.refreshIntervalTenths;
-        case Slider::AutoCloseInterval:
-            return &s.autoCloseIntervalTenths;
-        case Slider::DriveRefresh:
-            return &s.driveRefreshSeconds;
-        case Slider::StartupIpWait:
-            return &s.startupIpWaitSeconds;
-        case Slider::FolderWatch:
-            return &live.folderWatchTenths;
-        case Slider::ReceiveScale:
-            return &s.receiveFullScale;
-        case Slider::SendScale:
-            return &s.sendFullScale;
-        case Slider::ReceiveMultiplier:
-            return &live.inMultiplier;
-        case Slider::SendMultiplier:
-            return &live.outMultiplier;
-        case Slider::ManualRelease:
-            return &s.manualReleaseMegabytes;
-        case Slider::AutoRelease:
-            return &s.autoReleaseMegabytes;
-        case Slider::FreeThreshold:
-            return &s.freeMemoryThresholdMegabytes;
-        case Slider::ReleaseInterval:
-            return &s.releaseIntervalMinutes;
-        case Slider::IdleLoad:
-            return &s.idleLoadPercent;
-        case Slider::IdleSeconds:
-            return &s.idleSeconds;
-    }
-    return &s.refreshIntervalTenths;
+    const SliderRow& row = rowOf(slider);
+    return row.stored ? &(live.settings.*row.stored) : &(live.*row.running);
 }
 
 std::wstring speedCaption(const wchar_t* label, int steps, int rateUnit) {
-    return label + (rateUnit == 1 ? std::to_wstring(steps * 64) + L"Kbit/秒"
-                                  : std::to_wstring(steps * 8) + L"Kbyte/秒");
+    return label + (rateUnit == settings::kKilobitsPerSecond
+                        ? std::to_wstring(steps * 64) + L"Kbit/秒"
+                        : std::to_wstring(steps * 8) + L"Kbyte/秒");
 }
 
 bool isTaskbarReading(int Settings::*field) {
     return field == &Settings::taskbarShowsCpu || field == &Settings::taskbarShowsMemory ||
            field == &Settings::taskbarShowsReceive || field == &Settings::taskbarShowsSend;
-}
-
-// The smallest multiplier whose scale holds `steps`.
-int multiplierFor(int steps) {
-    return std::clamp((steps + kScaleStepsPerMultiplier - 1) / kScaleStepsPerMultiplier, 1,
-                      kLargestMultiplier);
 }
 
 }  // namespace
@@ -73,44 +95,40 @@ std::wstring tenthsText(int tenths) {
 }
 
 SliderRange sliderRange(Slider slider, const settings::LiveSettings& live) {
+    const SliderRow& row = rowOf(slider);
+    SliderRange range{0, 0, row.smallStep, row.largeStep, row.tickEvery};
+    if (row.stored) {
+        const settings::KeyDef& key = settings::keyOf(row.stored);
+        range.min = key.min;
+        range.max = key.max;
+    }
     switch (slider) {
-        case Slider::RefreshInterval:
-            return {1, 100, 1, 5, 5};
-        case Slider::AutoCloseInterval:
-            return {1, 20, 1, 5, 1};
-        case Slider::DriveRefresh:
-            return {1, 60, 1, 8, 5};
-        case Slider::StartupIpWait:
-            return {0, 60, 1, 5, 5};
-        case Slider::FolderWatch:
-            return {0, 20, 1, 5, 1};
+        // A speed reaches as far as its fast-line multiplier lets it.
         case Slider::ReceiveScale:
-            return {1, live.inMultiplier * kScaleStepsPerMultiplier, 1, 8, 10};
+            range.max = live.inMultiplier * kScaleStepsPerMultiplier;
+            break;
         case Slider::SendScale:
-            return {1, live.outMultiplier * kScaleStepsPerMultiplier, 1, 8, 10};
+            range.max = live.outMultiplier * kScaleStepsPerMultiplier;
+            break;
         case Slider::ReceiveMultiplier:
         case Slider::SendMultiplier:
-            return {1, kLargestMultiplier, 1, 1, 1};
-        case Slider::ManualRelease:
-            return {0, 1000, 1, 5, 1};
-        case Slider::AutoRelease:
-        case Slider::FreeThreshold:
-            return {0, 1000, 1, 10, 20};
-        case Slider::ReleaseInterval:
-            return {1, 120, 1, 10, 10};
-        case Slider::IdleLoad:
-            return {0, 100, 1, 10, 10};
-        case Slider::IdleSeconds:
-            return {0, 240, 1, 10, 15};
+            range.min = 1;
+            range.max = kLargestMultiplier;
+            break;
+        case Slider::FolderWatch:
+            range.max = kFolderWatchMaxTenths;
+            break;
+        default:
+            break;
     }
-    return {};
+    return range;
 }
 
 int sliderValue(Slider slider, const settings::LiveSettings& live) {
     return *sliderField(slider, const_cast<settings::LiveSettings&>(live));
 }
 
-void moveSlider(Slider slider, int value, settings::LiveSettings& live, RunningProgram& program) {
+void moveSlider(Slider slider, int value, settings::LiveSettings& live) {
     SliderRange range = sliderRange(slider, live);
     value = std::clamp(value, range.min, range.max);
     int* field = sliderField(slider, live);
@@ -118,19 +136,6 @@ void moveSlider(Slider slider, int value, settings::LiveSettings& live, RunningP
     live.notices.changed(field);
     Settings& s = live.settings;
     switch (slider) {
-        case Slider::RefreshInterval:
-            program.setTimerInterval(ProgramTimer::Refresh, static_cast<unsigned>(value) * 100);
-            break;
-        case Slider::AutoCloseInterval:
-            program.setTimerInterval(ProgramTimer::AutoClose, static_cast<unsigned>(value) * 100);
-            break;
-        case Slider::DriveRefresh:
-            program.setTimerInterval(ProgramTimer::DriveList, static_cast<unsigned>(value) * 1000);
-            break;
-        case Slider::FolderWatch:
-            program.setTimerInterval(ProgramTimer::FolderSizing,
-                                     static_cast<unsigned>(value) * 100);
-            break;
         // A lower multiplier lowers the scale's maximum; the speed follows it down.
         case Slider::ReceiveMultiplier:
             s.receiveFullScale = std::min(s.receiveFullScale, value * kScaleStepsPerMultiplier);
@@ -160,37 +165,18 @@ bool sliderShows(Slider slider, const settings::Change& change,
 }
 
 std::wstring sliderCaption(Slider slider, const settings::LiveSettings& live) {
-    const Settings& s = live.settings;
-    switch (slider) {
-        case Slider::RefreshInterval:
-            return L"メインウインドウの更新間隔  " + tenthsText(s.refreshIntervalTenths) + L"秒";
-        case Slider::AutoCloseInterval:
-            return L"自動クローズ監視間隔  " + tenthsText(s.autoCloseIntervalTenths) + L"秒";
-        case Slider::DriveRefresh:
-            return L"HDD内容更新間隔  " + std::to_wstring(s.driveRefreshSeconds) + L"秒";
-        case Slider::StartupIpWait:
-            return L"起動時にIPアドレス取得を" + std::to_wstring(s.startupIpWaitSeconds) +
-                   L"秒待つ";
-        case Slider::FolderWatch:
-            return L"監視速度\u3000" + std::to_wstring(live.folderWatchTenths * 100) + L"ms秒";
-        case Slider::ReceiveScale:
-            return speedCaption(L"受信速度設定  ", s.receiveFullScale, s.rateUnit);
-        case Slider::SendScale:
-            return speedCaption(L"送信速度設定  ", s.sendFullScale, s.rateUnit);
-        case Slider::ManualRelease:
-            return L"開放量  " + std::to_wstring(s.manualReleaseMegabytes) + L"MB";
-        case Slider::AutoRelease:
-            return std::to_wstring(s.autoReleaseMegabytes) + L"MB";
-        case Slider::FreeThreshold:
-            return std::to_wstring(s.freeMemoryThresholdMegabytes) + L"MB以下の時";
-        case Slider::ReleaseInterval:
-            return std::to_wstring(s.releaseIntervalMinutes) + L"分以上";
-        case Slider::IdleLoad:
-            return std::to_wstring(s.idleLoadPercent) + L"％以下が";
-        case Slider::IdleSeconds:
-            return std::to_wstring(s.idleSeconds) + L"秒以上続いている時";
-        case Slider::ReceiveMultiplier:
-        case Slider::SendMultiplier:
+    const SliderRow& row = rowOf(slider);
+    int value = sliderValue(slider, live);
+    switch (row.form) {
+        case ValueForm::Whole:
+            return row.before + std::to_wstring(value) + row.after;
+        case ValueForm::Tenths:
+            return row.before + tenthsText(value) + row.after;
+        case ValueForm::HundredMilliseconds:
+            return row.before + std::to_wstring(value * 100) + row.after;
+        case ValueForm::Speed:
+            return speedCaption(row.before, value, live.settings.rateUnit);
+        case ValueForm::None:
             break;
     }
     return L"";
@@ -232,7 +218,7 @@ void choose(int Settings::*field, int index, settings::LiveSettings& live,
     live.notices.changed(&(s.*field));
     if (field == &Settings::topmostChoice) {
         // Start-up places the main window itself; here only a choice the user makes counts.
-        if (program.optionsWindowVisible()) program.setTopmost(index == 0);
+        if (program.optionsWindowVisible()) program.setTopmost(index == settings::kAlwaysOnTop);
     } else if (field == &Settings::graphSource) {
         program.restartGraph();
     } else if (field == &Settings::drawMode) {
@@ -248,8 +234,8 @@ void applyLinePreset(int preset, settings::LiveSettings& live) {
     if (preset < 0 || preset >= kLinePresets) return;
     Settings& s = live.settings;
     Speeds speeds = kPresets[preset];
-    live.inMultiplier = std::max(live.inMultiplier, multiplierFor(speeds.receive));
-    live.outMultiplier = std::max(live.outMultiplier, multiplierFor(speeds.send));
+    live.inMultiplier = std::max(live.inMultiplier, settings::speedMultiplierFor(speeds.receive));
+    live.outMultiplier = std::max(live.outMultiplier, settings::speedMultiplierFor(speeds.send));
     s.receiveFullScale = speeds.receive;
     s.sendFullScale = speeds.send;
     for (const void* field : {static_cast<const void*>(&live.inMultiplier),

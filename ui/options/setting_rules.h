@@ -36,8 +36,9 @@ struct SliderRange {
 
 SliderRange sliderRange(Slider slider, const settings::LiveSettings& live);
 int sliderValue(Slider slider, const settings::LiveSettings& live);
-// A slider moved: the value (held to its range) is stored and acts on the program at once.
-void moveSlider(Slider slider, int value, settings::LiveSettings& live, RunningProgram& program);
+// A slider moved: the value (held to its range) is stored and announced; the running parts
+// that use it follow at once.
+void moveSlider(Slider slider, int value, settings::LiveSettings& live);
 // The caption of the frame or label that shows a slider's value; empty for the multipliers.
 std::wstring sliderCaption(Slider slider, const settings::LiveSettings& live);
 
