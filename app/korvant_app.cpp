@@ -87,6 +87,10 @@ bool KorvaNTApp::startUp() {
     desktop_.onOpenOptions = [this] { options_.open(); };
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
+    utilities_.memoryRelease().onRunningChanged = [this](bool running) {
+        desktop_.showReleaseRunning(running);
+        live_.notices.publish(settings::Topic::MemoryRelease);
+    };
     desktop_.onAddCapturedTitle = [this] { utilities_.addCapturedTitle(); };
     live_.notices.subscribe([this](const settings::Change& change) {
         if (change.topic == settings::Topic::CapturedTitle)

@@ -70,7 +70,7 @@ private:
     monitor::PageTexts pages_;
     // Every timer of the main side: the running parts below ask it for theirs.
     ui::TimerService timers_;
-    MonitorServices system_;
+    SystemServices system_;
     ui::Monitoring monitoring_{live_,
                                pages_,
                                {system_.clock, system_.processors, system_.memory, system_.network,
@@ -92,7 +92,11 @@ private:
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
-    ui::Utilities utilities_{live_, status_, timers_};
+    ui::Utilities utilities_{
+        live_,
+        status_,
+        {system_.windows, system_.block, system_.memory, system_.processors, system_.sound},
+        timers_};
     ui::SizeWindow sizeWindow_;
     settings::ServerAddresses servers_;
     // The clipboard link: its own socket and clipboard reader, on timers of its own.
@@ -120,6 +124,7 @@ private:
         .clipboardLink = &clipboardLink_,
         .platformFamily = system_.system.platformFamily(),
         .systemVersion = system_.system.version(),
+        .releaseRunning = [this] { return utilities_.memoryRelease().running(); },
     }};
 };
 

@@ -13,7 +13,8 @@ constexpr size_t kSuffixChars = 28;
 }  // namespace
 
 std::optional<std::wstring> listedTitleOf(const std::wstring& title) {
-    if (base::findNoCase(title, kBrowserName) < 2) return std::nullopt;
+    // Any occurrence from the second character on: the name may also open the title.
+    if (base::findNoCase(title, kBrowserName, 2) == 0) return std::nullopt;
     std::wstring text = title.substr(0, title.find(L'\0'));
     return text.substr(0, text.size() > kSuffixChars ? text.size() - kSuffixChars : 0);
 }

@@ -27,6 +27,7 @@ const wchar_t* const kBadHostText = L"接続先IPアドレスが指定されて�
 const wchar_t* const kReceivedTooLargeText = L"受信したテキストが 16MB を超えたため切断しました";
 const wchar_t* const kTooLargeToSendText =
     L"クリップボードのテキストが 16MB を超えるため送信しません";
+const wchar_t* const kNotDeliveredText = L"受信したテキストをクリップボードに書き込めませんでした";
 
 std::wstring failureText(const platform::SocketFailure& failure) {
     return std::to_wstring(failure.number) + L"    " + failure.description;
@@ -67,6 +68,7 @@ void ClipboardLink::tick() {
     show(&ClipboardLinkView::stateText, linkStateText(state));
     if (state == SocketState::Error) socket.close();
     listenFailed_ = false;
+    retryDelivery();
     shareClipboard();
     if (settings_.linkReconnect == 1 && socket.state() == SocketState::Listening) {
         if (retryCount_++ == kLinkRetryTicks - 1) {
@@ -99,9 +101,14 @@ void ClipboardLink::shareClipboard() {
         return;
     }
     bool busy = socket.unsentBytes() > 0;
-    if (std::exchange(sendWasBusy_, busy) || busy || !gathered_.empty()) return;
+    if (std::exchange(sendWasBusy_, busy) || busy || !gathered_.empty() || undelivered_) return;
     platform::ClipboardRead read = services_.clipboard.readText(std::wstring::npos);
-    if (!read.hasText || read.text == view_.sharedText) return;
+    if (!read.opened) return;
+    if (std::exchange(holdBackLocal_, false))
+        heldBack_ = read.hasText ? std::optional<std::wstring>(read.text) : std::nullopt;
+    if (!read.hasText || read.text == heldBack_) return;
+    heldBack_.reset();
+    if (read.text == view_.sharedText) return;
     show(&ClipboardLinkView::sharedText, read.text);
     std::string bytes = services_.codec.toAnsi(read.text);
     if (bytes.size() > maxTextBytes_) {
@@ -196,7 +203,34 @@ void ClipboardLink::deliverGathered() {
     // The clipboard ends a text at its first NUL; what is shared must be what it holds.
     text.resize(text.find(L'\0') == std::wstring::npos ? text.size() : text.find(L'\0'));
     show(&ClipboardLinkView::sharedText, text);
-    services_.clipboardWriter.writeText(text);
+    deliveryTries_ = 0;
+    if (services_.clipboardWriter.writeText(text)) {
+        undelivered_.reset();
+        holdBackLocal_ = false;
+        heldBack_.reset();
+    } else {
+        undelivered_ = std::move(text);
+    }
+}
+
+// Until it is on the clipboard, the local text there is not the one to send.
+void ClipboardLink::retryDelivery() {
+    if (!undelivered_) return;
+    if (services_.clipboardWriter.writeText(*undelivered_)) {
+        undelivered_.reset();
+        holdBackLocal_ = false;
+        heldBack_.reset();
+        return;
+    }
+    if (++deliveryTries_ < kLinkDeliveryTries) return;
+    undelivered_.reset();
+    // What stands there now is held back; still busy, it is whatever the next read finds.
+    platform::ClipboardRead read = services_.clipboard.readText(std::wstring::npos);
+    if (read.opened)
+        heldBack_ = read.hasText ? std::optional<std::wstring>(read.text) : std::nullopt;
+    else
+        holdBackLocal_ = true;
+    show(&ClipboardLinkView::eventText, kNotDeliveredText);
 }
 
 void ClipboardLink::onClosedByPeer() {

@@ -21,6 +21,8 @@ constexpr unsigned kLinkQuietMilliseconds = 150;
 constexpr std::size_t kLinkMaxTextBytes = 16 * 1024 * 1024;
 // While listening with reconnection on, every this many ticks tries to connect out.
 constexpr int kLinkRetryTicks = 5;
+// A received text the clipboard refused is tried again on this many ticks, then given up.
+constexpr int kLinkDeliveryTries = 5;
 
 // The port text as a port: a number 1-65535 (blanks around it allowed).
 std::optional<std::uint16_t> linkPort(const std::wstring& text);
@@ -85,6 +87,7 @@ private:
     void startListening();
     void shareClipboard();
     void deliverGathered();
+    void retryDelivery();
     void endConnection();
     void show(std::wstring ClipboardLinkView::*field, std::wstring text);
 
@@ -97,6 +100,13 @@ private:
     std::string gathered_;  // what has arrived of the peer's text
     std::uint32_t lastPieceAt_ = 0;
     bool sendWasBusy_ = false;
+    // A received text the clipboard refused (another program held it open), and the tries left.
+    std::optional<std::wstring> undelivered_;
+    int deliveryTries_ = 0;
+    // After a text was given up the clipboard still holds the local text the peer's replaced;
+    // sending it would answer the peer with its own old copy. It is held back until it changes.
+    bool holdBackLocal_ = false;
+    std::optional<std::wstring> heldBack_;
 };
 
 }  // namespace features

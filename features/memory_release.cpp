@@ -8,9 +8,12 @@ constexpr std::uint64_t kMegabyte = 1048576;
 }  // namespace
 
 std::optional<std::uint64_t> releaseBlockBytes(int freeMegabytes, int amountMegabytes) {
-    long long megabytes = static_cast<long long>(freeMegabytes < 0 ? 0 : freeMegabytes) +
-                          (amountMegabytes < 0 ? 0 : amountMegabytes);
-    if (megabytes > kLargestBlockMegabytes) return std::nullopt;
+    long long available = freeMegabytes < 0 ? 0 : freeMegabytes;
+    long long megabytes = available + (amountMegabytes < 0 ? 0 : amountMegabytes);
+    if (megabytes > kLargestBlockMegabytes) {
+        if (available >= kLargestBlockMegabytes) return std::nullopt;
+        megabytes = kLargestBlockMegabytes;
+    }
     return static_cast<std::uint64_t>(megabytes) * kMegabyte;
 }
 
@@ -21,26 +24,35 @@ std::optional<int> freeMegabytesNow(platform::MemoryStatusSource& memory) {
     return megabytes > 0x7fffffff ? 0x7fffffff : static_cast<int>(megabytes);
 }
 
-ReleaseResult releaseMemory(int amountMegabytes, int freeMegabytes, ReleaseServices services) {
+ReleaseResult MemoryRelease::start(int amountMegabytes, int freeMegabytes) {
+    if (running_) return ReleaseResult::Busy;
+    services_.status.show(kReleasingText);
     std::optional<std::uint64_t> bytes = releaseBlockBytes(freeMegabytes, amountMegabytes);
     if (!bytes) {
-        services.status.show(kPlentyFreeText);
+        services_.status.show(kPlentyFreeText);
         return ReleaseResult::PlentyFree;
     }
-    if (!services.block.claim(*bytes)) {
-        services.status.show(kNoBlockText);
-        return ReleaseResult::NoBlock;
-    }
-    services.status.show(std::to_wstring(amountMegabytes) + kReleasedSuffix);
-    services.block.release();
-    return ReleaseResult::Released;
+    setRunning(true);
+    services_.block.claimAndGiveBack(
+        *bytes, [this, amountMegabytes](bool claimed) { finished(amountMegabytes, claimed); });
+    return ReleaseResult::Started;
 }
 
-ReleaseResult releaseByHand(int amountMegabytes, ReleaseServices services) {
-    services.status.show(kReleasingText);
+ReleaseResult MemoryRelease::byHand(int amountMegabytes) {
+    if (running_) return ReleaseResult::Busy;
     // Without a reading the block is the amount alone.
-    int freeMegabytes = freeMegabytesNow(services.memory).value_or(0);
-    return releaseMemory(amountMegabytes, freeMegabytes, services);
+    return start(amountMegabytes, freeMegabytes().value_or(0));
+}
+
+void MemoryRelease::finished(int amountMegabytes, bool claimed) {
+    services_.status.show(claimed ? std::to_wstring(amountMegabytes) + kReleasedSuffix
+                                  : std::wstring(kNoBlockText));
+    setRunning(false);
+}
+
+void MemoryRelease::setRunning(bool running) {
+    running_ = running;
+    if (onRunningChanged) onRunningChanged(running);
 }
 
 std::optional<int> AutomaticRelease::sampleLoad() {
@@ -68,16 +80,16 @@ bool AutomaticRelease::tick(const settings::Settings& s) {
     else
         lowLoad_ = 0;
 
-    std::optional<int> freeMegabytes = freeMegabytesNow(services_.memory);
+    std::optional<int> freeMegabytes = release_.freeMegabytes();
     if (!freeMegabytes || *freeMegabytes > s.freeMemoryThresholdMegabytes) return false;
     if (elapsed_ <= s.releaseIntervalMinutes * 60) return false;
     if (lowLoad_ <= s.idleSeconds) return false;
+    if (release_.running()) return false;
 
     sound_.beep();
-    services_.status.show(kReleasingText);
     elapsed_ = 0;
     lowLoad_ = 0;
-    releaseMemory(s.autoReleaseMegabytes, *freeMegabytes, services_);
+    release_.start(s.autoReleaseMegabytes, *freeMegabytes);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,15 +19,14 @@ inline const wchar_t* const kReleasedSuffix = L"MBのメモリを開放しまし
 inline const wchar_t* const kPlentyFreeText = L"空きメモリが多いため開放を省略しました";
 inline const wchar_t* const kNoBlockText = L"メモリを確保できなかったため開放を省略しました";
 
-// The largest block a release claims. Every page of it is faulted in while the windows wait
-// (about a millisecond per MB under Wine here), and a release only helps a machine that is short
-// of memory: with the free memory and the amount above this there is nothing to make room for.
-constexpr int kLargestBlockMegabytes = 256;
+// The largest block a release claims: its size must stay a signed 32-bit byte count.
+constexpr int kLargestBlockMegabytes = 2047;
 
-enum class ReleaseResult { Released, PlentyFree, NoBlock };
+enum class ReleaseResult { Started, PlentyFree, Busy };
 
-// The block of a release: the free memory and the amount together; nothing when that is more
-// than the largest block.
+// The block of a release: the free memory and the amount together, capped at the largest block
+// while the free memory alone is below it (the release still pushes something out); nothing
+// when the free memory alone leaves no room beyond it.
 std::optional<std::uint64_t> releaseBlockBytes(int freeMegabytes, int amountMegabytes);
 
 // The free physical memory now, in whole MB; nothing when the system cannot tell.
@@ -38,23 +38,43 @@ struct ReleaseServices {
     StatusBar& status;
 };
 
-// Claims a block `amount` MB larger than the free memory, writes it through and gives it back,
-// then reports in the status bar what was done.
-ReleaseResult releaseMemory(int amountMegabytes, int freeMegabytes, ReleaseServices services);
+// One release at a time, whoever asks (the button, the menus, the automatic release). The block
+// is written away from the user-interface thread; the status bar says "開放中" until it is back.
+class MemoryRelease {
+public:
+    explicit MemoryRelease(ReleaseServices services) : services_(services) {}
+    MemoryRelease(const MemoryRelease&) = delete;
+    MemoryRelease& operator=(const MemoryRelease&) = delete;
 
-// "開放実行" and the menus' entries: "開放中", then a release of `amount` MB against the free
-// memory of this moment.
-ReleaseResult releaseByHand(int amountMegabytes, ReleaseServices services);
+    // "開放中", then a block `amount` MB larger than the free memory; the final text when the
+    // block service is done. Nothing at all while a release runs.
+    ReleaseResult start(int amountMegabytes, int freeMegabytes);
+    // "開放実行" and the menus' entries: against the free memory of this moment.
+    ReleaseResult byHand(int amountMegabytes);
+    bool running() const { return running_; }
+    std::optional<int> freeMegabytes() { return freeMegabytesNow(services_.memory); }
+
+    // A release began or ended: the commands that start one are offered only between releases.
+    std::function<void(bool running)> onRunningChanged;
+
+private:
+    void finished(int amountMegabytes, bool claimed);
+    void setRunning(bool running);
+
+    ReleaseServices services_;
+    bool running_ = false;
+};
 
 // The automatic release, checked once a second while it is on. It samples the free memory and
 // the processor load itself: the refresh cycle reads them only while something shows them.
 class AutomaticRelease {
 public:
-    AutomaticRelease(ReleaseServices services, platform::Sound& sound,
+    AutomaticRelease(MemoryRelease& release, platform::Sound& sound,
                      platform::ProcessorTimesSource& processors, int platformFamily)
-        : services_(services), sound_(sound), load_(processors, platformFamily) {}
+        : release_(release), sound_(sound), load_(processors, platformFamily) {}
 
-    // One second; true when the conditions held and a release was made (or refused).
+    // One second; true when the conditions held and a release was started (or refused). While
+    // another release runs the conditions wait for a later tick.
     bool tick(const settings::Settings& s);
     // A change of an automatic-release setting (or turning it on): both counts start again,
     // and the load is measured from now.
@@ -67,7 +87,7 @@ private:
     // The load since the previous sample; nothing on the first, which measures no time.
     std::optional<int> sampleLoad();
 
-    ReleaseServices services_;
+    MemoryRelease& release_;
     platform::Sound& sound_;
     monitor::ProcessorLoad load_;
     int lastLoad_ = 0;

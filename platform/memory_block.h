@@ -1,18 +1,20 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 
-// A block of memory claimed from the system and written through, so that every page of it is
-// really backed by physical memory while it is held.
+// A block of memory claimed from the system, written through so that every page of it is really
+// backed by physical memory, and given back at once. A large block takes seconds to write, so
+// this happens away from the caller.
 class MemoryBlock {
 public:
+    // Whether the system could provide the block.
+    using Done = std::function<void(bool claimed)>;
     virtual ~MemoryBlock() = default;
-    // Commits `bytes` bytes and writes zeros into every one of them; false (and nothing held)
-    // when the system cannot provide them.
-    virtual bool claim(std::uint64_t bytes) = 0;
-    // Gives the block back; nothing happens when none is held.
-    virtual void release() = 0;
+    // Returns at once; `done` runs later on the calling (user-interface) thread, once the block
+    // has been written and given back or could not be had.
+    virtual void claimAndGiveBack(std::uint64_t bytes, Done done) = 0;
 };
 
 }  // namespace platform

@@ -19,6 +19,7 @@ enum class Topic {
     MeasuredInterval,  // the refresh interval as measured ("500ms")
     FolderSizing,      // what the folder sizing last saw
     CapturedTitle,     // the browser title auto-close has ready for the close list
+    MemoryRelease,     // a memory release began or ended
 };
 
 struct Change {

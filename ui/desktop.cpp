@@ -46,8 +46,10 @@ void Desktop::readProxySetting() {
 
 void Desktop::setMenuEntries() {
     bool newerVersion = visibility_.newerVersion;
+    bool releasing = visibility_.releasing;
     visibility_ = ui::menuVisibilityFor(live_);
     visibility_.newerVersion = newerVersion;
+    visibility_.releasing = releasing;
 }
 
 void Desktop::showCloseEntry(bool shown) { visibility_.addCapturedTitle = shown; }

@@ -45,6 +45,8 @@ public:
     void setMenuEntries();
     // The auto-close scan shows "クローズリストに追加" in both menus while it has a title.
     void showCloseEntry(bool shown);
+    // The memory entry is greyed while a release runs.
+    void showReleaseRunning(bool running) { visibility_.releasing = running; }
     // The start-up wait before the public address is fetched, and the pointer check while
     // hover hiding is on (it starts again when the setting is turned on).
     void startTimers();

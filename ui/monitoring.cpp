@@ -8,7 +8,7 @@ render::Colour systemColour(int index) { return static_cast<render::Colour>(GetS
 }  // namespace
 
 Monitoring::Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
-                       monitor::SampleSources sources, platform::TextPainter& painter,
+                       monitor::SampleSources sources, win32::GdiTextPainter& painter,
                        win32::ListPresenter& presenter, TimerService& timers)
     : live_(live),
       refreshTimer_(timers.make([this] {
@@ -16,6 +16,7 @@ Monitoring::Monitoring(settings::LiveSettings& live, const monitor::PageTexts& p
           announceReadings();
       })),
       driveListTimer_(timers.make([this] { cycle_.rebuildDriveList(); })),
+      painter_(painter),
       presenter_(presenter),
       cycle_(monitor::Sources{sources, painter, systemColour}, live, pages, images_, strips_,
              *this) {}

@@ -8,7 +8,7 @@
 #include "monitor/refresh_cycle.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
-#include "platform/text_painter.h"
+#include "platform/win32/gdi_text_painter.h"
 #include "platform/win32/list_presenter.h"
 #include "render/gradient.h"
 #include "render/graph.h"
@@ -28,7 +28,7 @@ public:
     // The services come from the program's one set: what a tick samples, the painter of the
     // rows' texts and the presenter of the list in the window.
     Monitoring(settings::LiveSettings& live, const monitor::PageTexts& pages,
-               monitor::SampleSources sources, platform::TextPainter& painter,
+               monitor::SampleSources sources, win32::GdiTextPainter& painter,
                win32::ListPresenter& presenter, TimerService& timers);
 
     const monitor::ValueTexts& valueTexts() const { return cycle_.valueTexts(); }
@@ -78,6 +78,7 @@ private:
     render::RenderState images_;
     render::BarStrips strips_;
 
+    win32::GdiTextPainter& painter_;  // draws at the main window's DPI
     win32::ListPresenter& presenter_;
     monitor::RefreshCycle cycle_;
 

@@ -70,9 +70,11 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
         menu.entries.push_back(command(kOpenHomePage, L"開発元ホームページを開く"));
     if (visibility.addCapturedTitle)
         menu.entries.push_back(command(kAddCapturedTitle, L"クローズリストに追加"));
-    if (s.showMemoryReleaseEntry == 1)
+    if (s.showMemoryReleaseEntry == 1) {
         menu.entries.push_back(
             command(kReleaseMemory, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
+        menu.entries.back().enabled = !visibility.releasing;
+    }
     if (kind == MenuKind::Tray) {
         using settings::Item;
         struct Toggle {

@@ -32,6 +32,8 @@ struct MenuVisibility {
     bool copyIpAddress = false;       // IP copy entry chosen and the address item shown
     bool reacquireIpAddress = false;  // IP re-acquire entry chosen
     bool proxyMenu = false;           // proxy menu chosen
+    // A memory release runs: its entry is greyed until it ends.
+    bool releasing = false;
     bool operator==(const MenuVisibility&) const = default;
 };
 
@@ -41,7 +43,7 @@ struct MenuEntry {
     bool checked = false;
     bool separator = false;
     std::vector<MenuEntry> submenu;
-    bool enabled = true;  // greyed while the command's feature is not part of the program yet
+    bool enabled = true;  // greyed while the command cannot be given
 };
 
 // A menu as it opens; the proxy captions stay until the menu is prepared again, so a chosen

@@ -3,12 +3,13 @@
 namespace ui {
 
 Utilities::Utilities(settings::LiveSettings& live, features::StatusBar& status,
-                     TimerService& timers)
+                     UtilityServices services, TimerService& timers)
     : live_(live),
       status_(status),
       autoCloseTimer_(timers.make([this] { autoCloseTick(); })),
       folderSizingTimer_(timers.make([this] { folderSizingTick(); })),
-      automaticReleaseTimer_(timers.make([this] { automatic_.tick(live_.settings); })) {}
+      automaticReleaseTimer_(timers.make([this] { automatic_.tick(live_.settings); })),
+      services_(services) {}
 
 void Utilities::start(HWND host, HWND main) {
     own_ = {reinterpret_cast<platform::WindowId>(host), reinterpret_cast<platform::WindowId>(main)};
@@ -39,7 +40,7 @@ void Utilities::scheduleAutoClose() {
 }
 
 void Utilities::autoCloseTick() {
-    bool counted = autoClose_.tick(windows_, own_, live_);
+    bool counted = autoClose_.tick(services_.windows, own_, live_);
     if (autoClose_.capturedTitle() != announcedTitle_) {
         announcedTitle_ = autoClose_.capturedTitle();
         live_.notices.publish(settings::Topic::CapturedTitle);
@@ -50,7 +51,7 @@ void Utilities::autoCloseTick() {
 void Utilities::folderSizingTick() {
     features::TargetSize target = folderTargetSize ? folderTargetSize() : features::TargetSize{};
     features::FolderSizingFields before = folderSizing_.fields();
-    folderSizing_.tick(windows_, target);
+    folderSizing_.tick(services_.windows, target);
     if (folderSizing_.fields() != before) live_.notices.publish(settings::Topic::FolderSizing);
 }
 
@@ -61,9 +62,7 @@ void Utilities::restartAutomaticRelease() {
     automaticReleaseTimer_.start(live_.settings.autoReleaseOn == 1 ? 1000 : 0);
 }
 
-void Utilities::releaseByHand() {
-    features::releaseByHand(live_.settings.manualReleaseMegabytes, releaseServices());
-}
+void Utilities::releaseByHand() { release_.byHand(live_.settings.manualReleaseMegabytes); }
 
 void Utilities::addCapturedTitle() {
     if (autoClose_.addCapturedTitle(live_)) live_.notices.publish(settings::Topic::CloseList);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace win32 {
@@ -198,6 +199,11 @@ void ClipboardWin32::startWatching() {
     watching_ = watcher_.hwnd() && AddClipboardFormatListener(watcher_.hwnd());
 }
 
+std::wstring unicodeTextOf(const wchar_t* block, std::size_t bytes) {
+    const wchar_t* end = block + bytes / sizeof(wchar_t);
+    return std::wstring(block, std::find(block, end, L'\0'));
+}
+
 platform::ClipboardRead ClipboardWin32::readText(size_t maxChars) {
     if (!watchTried_) startWatching();
     if (maxChars != lastMaxChars_) haveLast_ = false;
@@ -215,8 +221,9 @@ platform::ClipboardRead ClipboardWin32::readText(size_t maxChars) {
             if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
                 read.hasText = true;
                 // Only as far as asked, and never past the memory block.
-                size_t held = GlobalSize(data) / sizeof(wchar_t);
-                read.text.assign(text, wcsnlen(text, std::min(held, maxChars)));
+                size_t bytes = GlobalSize(data);
+                if (maxChars < bytes / sizeof(wchar_t)) bytes = maxChars * sizeof(wchar_t);
+                read.text = unicodeTextOf(text, bytes);
                 GlobalUnlock(data);
             }
         }

@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/clipboard.h"
@@ -78,6 +80,10 @@ private:
 
 // Reads the text only when the clipboard's sequence number moved; otherwise the last reading
 // stands, which spares the window system a conversion on every tick.
+// The text of a CF_UNICODETEXT block of `bytes` bytes: up to its first NUL, and no further than
+// the block, since another program may put a text without its NUL.
+std::wstring unicodeTextOf(const wchar_t* block, std::size_t bytes);
+
 // Reads the clipboard only after it changed: a window of its own is told of every change, so a
 // round without one asks the system nothing. Where that cannot be had, the clipboard's
 // sequence number is asked each time.

@@ -117,10 +117,9 @@ platform::SocketFailure TcpSocketWin32::open(long events) {
 
 platform::SocketFailure TcpSocketWin32::listen(std::uint16_t port) {
     if (auto failure = open(FD_ACCEPT)) return failure;
-    // No other program may take the port from under the listener.
-    BOOL exclusive = TRUE;
-    setsockopt(socket_.get(), SOL_SOCKET, SO_EXCLUSIVEADDRUSE,
-               reinterpret_cast<const char*>(&exclusive), sizeof exclusive);
+    // No SO_EXCLUSIVEADDRUSE: with it Windows refuses this bind while a connection accepted on
+    // the port is still open or in TIME_WAIT, which is just what follows a disconnect, and the
+    // listener is made afresh on the next tick after every connection.
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_ANY);

@@ -34,6 +34,9 @@ TEST(AutoClose, ListedTitleIsTheBrowserTitleWithoutItsLast28Characters) {
     // The name at the very start is not a browser window.
     EXPECT_EQ(listedTitleOf(L"Microsoft Internet Explorer"), std::nullopt);
     EXPECT_EQ(listedTitleOf(L"Notepad"), std::nullopt);
+    // A page titled with the name itself: its second occurrence makes it a browser window.
+    EXPECT_EQ(listedTitleOf(L"Microsoft Internet Explorer - Microsoft Internet Explorer"),
+              L"Microsoft Internet Explorer -");
     // Any letter case, anywhere after the first character; the last 28 go whatever they are.
     EXPECT_EQ(listedTitleOf(L"Amicrosoft internet explorer and then some text"),
               L"Amicrosoft internet");

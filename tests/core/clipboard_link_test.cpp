@@ -16,7 +16,12 @@ class SharedClipboardWriter : public platform::ClipboardWriter {
 public:
     explicit SharedClipboardWriter(fakes::FakeClipboard& clipboard) : clipboard_(clipboard) {}
     std::vector<std::wstring> written;
+    int refusals = 0;  // writes to refuse, as when another program holds the clipboard open
     bool writeText(const std::wstring& text) override {
+        if (refusals > 0) {
+            --refusals;
+            return false;
+        }
         written.push_back(text);
         clipboard_.content = {true, true, text};
         return true;
@@ -109,6 +114,42 @@ TEST(ClipboardLink, SendsChangedTextOnceNeverEchoesAndSendsAgainAfterReconnectin
     rig.link.tick();
     ASSERT_EQ(rig.socket.sent.size(), 2u);
     EXPECT_EQ(rig.socket.sent[1], "from peer");
+}
+
+TEST(ClipboardLink, RefusedTextIsTriedAgainAndTheOldLocalTextNeverAnswersIt) {
+    LinkRig rig;
+    rig.copy(L"old local");
+    rig.peerConnects();
+    rig.link.tick();
+    ASSERT_EQ(rig.socket.sent.size(), 1u);
+
+    // Refused on arrival and on the next tick; the tick after puts it on the clipboard.
+    rig.writer.refusals = 2;
+    rig.socket.peerSends("from peer");
+    rig.quietFor(150);
+    rig.link.tick();
+    EXPECT_TRUE(rig.writer.written.empty());
+    rig.link.tick();
+    EXPECT_EQ(rig.writer.written, std::vector<std::wstring>{L"from peer"});
+    rig.link.tick();
+    EXPECT_EQ(rig.socket.sent.size(), 1u);
+
+    // A clipboard that stays busy: given up after a bounded number of ticks and said so; the
+    // text it still holds is not sent back, a text copied afterwards is.
+    rig.writer.refusals = 1000;
+    rig.socket.peerSends("second");
+    rig.quietFor(150);
+    rig.clipboard.content.opened = false;  // not even to be read meanwhile
+    for (int tick = 0; tick < features::kLinkDeliveryTries + 3; ++tick) rig.link.tick();
+    EXPECT_EQ(rig.writer.refusals, 1000 - 1 - features::kLinkDeliveryTries);
+    EXPECT_EQ(rig.eventText(), L"受信したテキストをクリップボードに書き込めませんでした");
+    rig.clipboard.content.opened = true;
+    rig.link.tick();
+    EXPECT_EQ(rig.socket.sent.size(), 1u);
+    rig.copy(L"copied later");
+    rig.link.tick();
+    ASSERT_EQ(rig.socket.sent.size(), 2u);
+    EXPECT_EQ(rig.socket.sent[1], "copied later");
 }
 
 TEST(ClipboardLink, SendsNothingWithoutPlainTextOrWhileAnotherTextIsInFlight) {

@@ -133,8 +133,11 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     EXPECT_EQ(captions(full), (std::vector<std::wstring>{
                                   L"クローズリストに追加", L"0MBメモリ開放", L"ＩＰアドレスコピー",
                                   L"IP再取得", L"プロキシ", L"-", L"オプション", L"-", L"終了"}));
-    // Every entry's command works: none is greyed.
+    // Every entry's command works: none is greyed, but the memory entry while a release runs.
     for (const MenuEntry& entry : full.entries) EXPECT_TRUE(entry.enabled) << entry.caption;
+    visibility.releasing = true;
+    for (const MenuEntry& entry : open(MenuKind::Tray).entries)
+        EXPECT_EQ(entry.enabled, entry.command != kReleaseMemory) << entry.caption;
 }
 
 TEST(HoverRule, ZoneReachesTenPixelsBeyondEveryEdge) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 // clang-format on
 
+#include <algorithm>
+
 #include "platform/win32/drives_win32.h"
 #include "platform/win32/network_win32.h"
 #include "platform/win32/system_sources_win32.h"
@@ -90,6 +92,26 @@ TEST(MonitorSourcesWin32, DrivesAndLocale) {
     platform::LocalTime monday{2026, 12, 7, 1, 9, 5, 3};
     EXPECT_EQ(locale.fullWeekday(monday), L"月曜日");
     EXPECT_NE(locale.shortDate(monday).find(L"2026"), std::wstring::npos);
+}
+
+TEST(MonitorSourcesWin32, ClipboardTextWithoutItsNulIsReadNoFurtherThanItsBlock) {
+    // Wine ends every text put on the clipboard with a NUL itself, so the block a careless
+    // program puts on Windows is made here: its last character is the last one readable.
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    size_t page = system.dwPageSize;
+    auto* memory = static_cast<wchar_t*>(
+        VirtualAlloc(nullptr, 2 * page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+    ASSERT_TRUE(memory);
+    DWORD old = 0;
+    ASSERT_TRUE(VirtualProtect(reinterpret_cast<char*>(memory) + page, page, PAGE_NOACCESS, &old));
+    std::fill(memory, memory + page / sizeof(wchar_t), L'x');
+    EXPECT_EQ(win32::unicodeTextOf(memory, page), std::wstring(page / sizeof(wchar_t), L'x'));
+    // A NUL inside ends the text; an odd byte count holds no half character.
+    memory[3] = L'\0';
+    EXPECT_EQ(win32::unicodeTextOf(memory, page), L"xxx");
+    EXPECT_EQ(win32::unicodeTextOf(memory, 5), L"xx");
+    VirtualFree(memory, 0, MEM_RELEASE);
 }
 
 TEST(MonitorSourcesWin32, ClipboardTextAndPerProcessorSnapshots) {

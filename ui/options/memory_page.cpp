@@ -23,20 +23,35 @@ constexpr Binding kAutomatic[] = {
     slider(IDC_IDLE_SLIDER, Slider::IdleSeconds, IDC_IDLE_VALUE),
 };
 
-// "開放実行": the release runs on this thread; the button and the amount wait for it.
+// "開放実行": the button and the amount wait while a release runs, whoever started it.
 class ManualPage : public BoundPage {
 public:
     ManualPage() : BoundPage(IDD_PAGE_MEMORY_MANUAL, kManual) {}
 
+    void load(PageContext& context) override {
+        BoundPage::load(context);
+        offerRelease(context);
+    }
+    void changed(PageContext& context, const settings::Change& change) override {
+        BoundPage::changed(context, change);
+        if (change.topic == settings::Topic::MemoryRelease) offerRelease(context);
+    }
     bool onCommand(PageContext& context, int id, int code) override {
         if (id != IDC_RELEASE_NOW) return BoundPage::onCommand(context, id, code);
         if (code != BN_CLICKED || !context.releaseMemory) return true;
-        EnableWindow(item(IDC_RELEASE_NOW), FALSE);
-        EnableWindow(item(IDC_MANUAL_SLIDER), FALSE);
+        enable(false);
         context.releaseMemory();
-        EnableWindow(item(IDC_RELEASE_NOW), TRUE);
-        EnableWindow(item(IDC_MANUAL_SLIDER), TRUE);
+        offerRelease(context);
         return true;
+    }
+
+private:
+    void offerRelease(PageContext& context) {
+        enable(!context.releaseRunning || !context.releaseRunning());
+    }
+    void enable(bool on) {
+        EnableWindow(item(IDC_RELEASE_NOW), on);
+        EnableWindow(item(IDC_MANUAL_SLIDER), on);
     }
 };
 

@@ -43,6 +43,8 @@ struct PageContext {
     // The system as the version page shows it.
     int platformFamily = platform::kPlatformNT;
     platform::SystemVersion systemVersion;
+    // Whether a memory release runs: "開放実行" waits for its end.
+    std::function<bool()> releaseRunning;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab
