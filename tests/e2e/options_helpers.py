@@ -1,6 +1,6 @@
 """Driving the options window from outside: its controls are found by their ids."""
 from desktop_helpers import choose, ini_text, open_tray_menu, placed_at, xdotool
-from harness import find_window, wait_for, winctl
+from harness import find_window, MAIN_TITLE, wait_for, winctl
 
 OPTIONS_TITLE = "コルバ君NT"
 ROOT = __import__("pathlib").Path(__file__).resolve().parents[2]
@@ -76,3 +76,14 @@ def quiet_ini(**options):
     """Settings that keep start-up off the network, the main window clear of the tray."""
     return ini_text({**placed_at(300, 300), "NewVersionCheck": 0, **options},
                     mem={"Slider6": 60})
+
+
+def start_with_options(korvant, files=None, **options):
+    """KorvaNT with quiet settings, after its first refresh, with the options window open."""
+    app = korvant({"KorvaNT.ini": quiet_ini(**options), **(files or {})})
+    app.wait_main_window()
+    # The first refresh sizes the main window to its list; heights are compared after it.
+    wait_for(lambda: (lambda w: w is not None and w.client_width == 158)(find_window(MAIN_TITLE)),
+             what="the first refresh")
+    open_options()
+    return app

@@ -3,17 +3,10 @@ the close list, driven as a user would and checked on the main window and in the
 from harness import find_window, MAIN_TITLE, wait_for
 from list_page_helpers import (check_row, choose_colour, click_check_box, click_header, list_box,
                                rows, select_row, set_text)
-from options_helpers import click, control, open_options, quiet_ini, select_tab, status_text
+from options_helpers import click, control, select_tab, start_with_options, status_text
 
 
-def start(korvant, files=None, **options):
-    app = korvant({"KorvaNT.ini": quiet_ini(**options), **(files or {})})
-    app.wait_main_window()
-    # The first refresh sizes the main window to its list; heights are compared after it.
-    wait_for(lambda: (lambda w: w is not None and w.client_width == 158)(find_window(MAIN_TITLE)),
-             what="the first refresh")
-    open_options()
-    return app
+start = start_with_options
 
 
 def ids_and_marks(name="IDC_DISPLAY_LIST"):

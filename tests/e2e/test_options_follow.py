@@ -3,21 +3,15 @@ change made on one page leaves the other pages' selections as they were."""
 from PIL import Image
 
 from desktop_helpers import INTERNET_SETTINGS, choose, open_tray_menu, reg_add, set_clipboard
-from harness import find_window, MAIN_TITLE, screenshot, wait_for, winctl
+from harness import screenshot, wait_for, winctl
 from list_page_helpers import choose_colour, list_box, rows, select_row, set_text
-from options_helpers import (click, control, control_rect, IDS, OPTIONS_TITLE, open_options,
-                             quiet_ini, select_tab, slide, status_text)
+from options_helpers import (click, control, control_rect, IDS, OPTIONS_TITLE, select_tab, slide,
+                             start_with_options, status_text)
 
 DRIVE_TAB, PROXY_TAB, TOOLS_TAB = 2, 3, 8
 
 
-def start(korvant, files=None, **options):
-    app = korvant({"KorvaNT.ini": quiet_ini(**options), **(files or {})})
-    app.wait_main_window()
-    wait_for(lambda: (lambda w: w is not None and w.client_width == 158)(find_window(MAIN_TITLE)),
-             what="the first refresh")
-    open_options()
-    return app
+start = start_with_options
 
 
 def test_proxy_box_shows_the_current_proxy_and_the_one_chosen(korvant):
