@@ -7,6 +7,12 @@ namespace ui {
 // in twips. Only its button hides it; its close box is refused.
 class SizeWindow {
 public:
+    SizeWindow() = default;
+    SizeWindow(const SizeWindow&) = delete;
+    SizeWindow& operator=(const SizeWindow&) = delete;
+    ~SizeWindow() {
+        if (hwnd_) DestroyWindow(hwnd_);
+    }
     bool create(HWND owner, int width, int height);
     HWND hwnd() const { return hwnd_; }
     void show() { ShowWindow(hwnd_, SW_SHOW); }

@@ -14,6 +14,10 @@ namespace ui::options {
 class OptionsWindow {
 public:
     explicit OptionsWindow(PageContext context) : context_(std::move(context)) {}
+    // The window and its pages go while the objects they call are still whole.
+    ~OptionsWindow() {
+        if (hwnd_) DestroyWindow(hwnd_);
+    }
     OptionsWindow(const OptionsWindow&) = delete;
     OptionsWindow& operator=(const OptionsWindow&) = delete;
 
