@@ -70,12 +70,16 @@ std::wstring gigabytes(int megabytes, const render::NumberSymbols& symbols) {
 
 std::vector<DriveRowText> driveRowTexts(const DriveFigures& f, int indication1, int indication2,
                                         int gbMb, const render::NumberSymbols& symbols) {
-    auto figure = [&](int type) { return type == 0 ? f.usedMB : type == 1 ? f.freeMB : f.totalMB; };
+    auto figure = [&](int type) {
+        return type == settings::kDriveUsed   ? f.usedMB
+               : type == settings::kDriveFree ? f.freeMB
+                                              : f.totalMB;
+    };
     auto width = [](const std::wstring& s) { return 6 * static_cast<int>(s.size()); };
     std::vector<DriveRowText> texts;
-    if (gbMb == 0) {
+    if (gbMb == settings::kGigabytes) {
         std::wstring second = gigabytes(figure(indication2), symbols);
-        if (indication1 != 3) {
+        if (indication1 != settings::kDriveFigureHidden) {
             std::wstring first = gigabytes(figure(indication1), symbols);
             texts.push_back({55 - width(first), first + L"GB/"});
         }
@@ -85,7 +89,7 @@ std::vector<DriveRowText> driveRowTexts(const DriveFigures& f, int indication1, 
         std::wstring second = std::to_wstring(figure(indication2));
         texts.push_back({0, f.path + L" "});
         texts.push_back({110 - width(second), second + L"MB"});
-        if (indication1 != 3) {
+        if (indication1 != settings::kDriveFigureHidden) {
             std::wstring first = std::to_wstring(figure(indication1));
             texts.push_back({47 - width(first), first + L"MB/"});
         }

@@ -151,11 +151,11 @@ std::wstring totalText(std::int64_t bytes, const render::NumberSymbols& symbols)
 std::optional<std::wstring> memoryText(int format, int total, int free) {
     auto mb = [](int value) { return std::to_wstring(value) + L"MB"; };
     switch (format) {
-        case 0:
+        case settings::kUsedOfTotal:
             return mb(total - free) + L"/" + mb(total);
-        case 1:
+        case settings::kFreeOfTotal:
             return mb(free) + L"/" + mb(total);
-        case 2:
+        case settings::kUsedAndFree:
             return mb(total - free) + L"/" + mb(free);
         default:
             return std::nullopt;

@@ -23,6 +23,9 @@ enum GraphSource : int { kGraphNone = 0, kGraphProcessor, kGraphMemory, kGraphRe
 enum HoverChoice : int { kHoverStays = 0, kHoverHides = 1 };
 enum DiskUnit : int { kGigabytes = 0, kMegabytes = 1 };
 enum DrawMode : int { kScalableWindow = 0, kFixedSize = 1 };
+// ... and of each choice list.
+enum MemoryFormat : int { kUsedOfTotal = 0, kFreeOfTotal = 1, kUsedAndFree = 2 };
+enum DriveFigure : int { kDriveUsed = 0, kDriveFree = 1, kDriveTotal = 2, kDriveFigureHidden = 3 };
 
 // Positions in Settings::colours.
 enum ColourIndex {
@@ -80,7 +83,7 @@ struct Settings {
     int idleSeconds = 20;
     int startupIpWaitSeconds = 3;
     int manualReleaseMegabytes = 10;
-    int memoryFormat = 0;  // 0 used/total, 1 free/total, 2 used/free
+    int memoryFormat = kUsedOfTotal;  // a MemoryFormat
     // the window size window
     float sizeWindowWidth = 700;
     float sizeWindowHeight = 500;
@@ -116,8 +119,8 @@ struct Settings {
     std::wstring driveStartColours =
         L"00016777215 00016777215 00016777215 00016777215 00016777215 00016777215 00016777215";
     std::wstring driveMarks = L"100000000000";
-    int driveFigure1 = 3;  // 0 used, 1 free, 2 total, 3 hidden
-    int driveFigure2 = 1;  // 0 used, 1 free, 2 total
+    int driveFigure1 = kDriveFigureHidden;  // a DriveFigure
+    int driveFigure2 = kDriveFree;          // a DriveFigure, never hidden
     // the maker's pages, set by hand and never saved
     std::wstring updatePage = L"http://127.0.0.1:8336/update";
     std::wstring ipPage = L"http://127.0.0.1:8336/ip";
