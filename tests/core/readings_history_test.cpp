@@ -8,6 +8,7 @@
 #include "fakes/fake_desktop_state.h"
 #include "fakes/fake_network.h"
 #include "fakes/fake_text_files.h"
+#include "features/history_view.h"
 #include "monitor/network_sampler.h"
 
 using namespace features;
@@ -188,4 +189,31 @@ TEST(ReadingsHistory, KeepsAtMostTheLastElevenHundredDaysInDateOrder) {
     EXPECT_EQ(top.of(dayOf(2026, 12, 1)).received, INT64_MAX);
     EXPECT_EQ(TrafficDays::parse({L"2026-12-01,9223372036854775808,0"}).entries()[0].day,
               std::nullopt);
+}
+
+TEST(ReadingsHistory, WindowFiguresReadInTheListsUnitsAndCalendarMonths) {
+    EXPECT_DOUBLE_EQ(inListUnit(2048, settings::kKilobytesPerSecond), 2.0);
+    EXPECT_DOUBLE_EQ(inListUnit(2048, settings::kKilobitsPerSecond), 16.0);
+    EXPECT_DOUBLE_EQ(rateAxisTop(0), 1.0);
+    EXPECT_DOUBLE_EQ(rateAxisTop(0.3), 0.5);
+    EXPECT_DOUBLE_EQ(rateAxisTop(10), 10.0);
+    EXPECT_DOUBLE_EQ(rateAxisTop(10.5), 20.0);
+    EXPECT_DOUBLE_EQ(rateAxisTop(2'100), 5'000.0);
+
+    // Across the year's turn: December is last month; a junk line counts nothing; a day without
+    // a line shows 0.
+    TrafficDays days =
+        TrafficDays::parse({L"2025-11-30,1,1", L"2025-12-01,10,20", L"2025-12-31,5,5",
+                            L"2026-01-01,7,8", L"bad,1,1", L"2026-01-03,1,2"});
+    MonthSums sums = monthSums(days, dayOf(2026, 1, 3));
+    EXPECT_EQ(sums.thisMonth.received, 8);
+    EXPECT_EQ(sums.thisMonth.sent, 10);
+    EXPECT_EQ(sums.lastMonth.received, 15);
+    std::vector<DayTotals> rows = lastDays(days, dayOf(2026, 1, 3), 31);
+    ASSERT_EQ(rows.size(), 31u);
+    EXPECT_EQ(rows[0].bytes.sent, 2);
+    EXPECT_EQ(rows[1].bytes.sent, 0);
+    EXPECT_EQ(rows[2].day, dayOf(2026, 1, 1));
+    EXPECT_EQ(rows[3].bytes.received, 5);
+    EXPECT_EQ(rows[30].day, dayOf(2025, 12, 4));
 }
