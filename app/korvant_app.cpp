@@ -121,6 +121,8 @@ bool KorvaNTApp::startUp() {
         main_.setClientSize({monitoring_.listWidth(), monitoring_.upcomingListHeight()});
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     timers_.attach(host_.hwnd());
+    history_.start();
+    monitoring_.onTick = [this](const monitor::Readings& r) { history_.record(r); };
     monitoring_.start();
     desktop_.startTimers();
     utilities_.start(host_.hwnd(), main_.hwnd());
@@ -205,6 +207,7 @@ void KorvaNTApp::exitFromMenu() {
 
 void KorvaNTApp::terminate() {
     if (closeCounterQueries) closeCounterQueries();
+    history_.writeAtExit();
     tray_.remove();
     ShowWindow(main_.hwnd(), SW_HIDE);
     ShowWindow(taskbar_.hwnd(), SW_HIDE);

@@ -21,6 +21,7 @@
 #include "settings/save_command.h"
 #include "settings/server_addresses.h"
 #include "ui/desktop.h"
+#include "ui/history_upkeep.h"
 #include "ui/host_window.h"
 #include "ui/link_upkeep.h"
 #include "ui/live_program.h"
@@ -79,6 +80,8 @@ private:
                                system_.painter,
                                system_.presenter,
                                timers_};
+    ui::HistoryUpkeep history_{files_, system_.locale,
+                               win32::exeFolder() + L"\\" + features::kTrafficFileName, timers_};
     ui::Desktop desktop_{live_,
                          pages_,
                          monitoring_.valueTexts(),
