@@ -85,6 +85,9 @@ bool KorvaNTApp::startUp() {
                        pixels(s.sizeWindowHeight, sizeDpi));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
+    historyWindow_.create(CW_USEDEFAULT, CW_USEDEFAULT, win32::scaledForDpi(720, sizeDpi),
+                          win32::scaledForDpi(600, sizeDpi));
+    desktop_.onOpenHistory = [this] { historyWindow_.open(); };
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
     utilities_.memoryRelease().onRunningChanged = [this](bool running) {

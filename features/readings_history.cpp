@@ -24,6 +24,9 @@ ReadingsHistory::ReadingsHistory(platform::TextFiles& files, platform::LocaleFor
     : files_(files), locale_(locale), path_(std::move(path)) {}
 
 void ReadingsHistory::readFile() {
+    // The window shows today's line before the first tick.
+    startSecond();
+    newestTime_ = secondTime_;
     if (auto read = files_.readLines(path_)) {
         days_ = TrafficDays::parse(read->lines);
     } else if (files_.exists(path_)) {

@@ -1,9 +1,11 @@
-"""The readings' history seen from outside: the daily traffic file across two runs."""
+"""The readings' history seen from outside: its window, and the daily traffic file across runs."""
 import datetime
 import socket
 import threading
 
-from harness import interface_names, settings_ini, wait_for
+from desktop_helpers import choose, open_tray_menu
+from harness import (BUILD, find_window, interface_names, screenshot, settings_ini, wait_for,
+                     winctl)
 from test_monitoring import caption_figures
 
 BURST = 8 * 1024 * 1024
@@ -76,3 +78,23 @@ def test_daily_traffic_survives_a_restart(korvant):
     assert again_received >= received + BURST
     assert again_received - received <= loopback_bytes()[0] - after[0]
     assert again_sent >= sent + BURST
+
+
+def shown_history_window():
+    window = find_window("履歴グラフ")
+    return window if window and window.visible else None
+
+
+def test_tray_menu_opens_the_history_window_and_its_close_box_hides_it(korvant):
+    app = korvant()
+    app.wait_main_window()
+    open_tray_menu()
+    choose("Down", "Return")  # with the default settings "履歴グラフ" comes first
+    window = wait_for(shown_history_window, what="the history window")
+    assert window.width >= 400 and window.height >= 300
+    screenshot(BUILD / "history-window.png")
+
+    winctl("close", "履歴グラフ")
+    wait_for(lambda: shown_history_window() is None, what="the window to hide")
+    assert find_window("履歴グラフ") is not None
+    assert app.running()
