@@ -85,8 +85,9 @@ bool KorvaNTApp::startUp() {
                        pixels(s.sizeWindowHeight, sizeDpi));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
-    historyWindow_.create(CW_USEDEFAULT, CW_USEDEFAULT, win32::scaledForDpi(720, sizeDpi),
-                          win32::scaledForDpi(600, sizeDpi));
+    const int historyDpi = win32::dpiForStoredPosition(s.historyLeft, s.historyTop);
+    historyWindow_.create(pixels(s.historyLeft, historyDpi), pixels(s.historyTop, historyDpi),
+                          pixels(s.historyWidth, historyDpi), pixels(s.historyHeight, historyDpi));
     desktop_.onOpenHistory = [this] { historyWindow_.open(); };
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
@@ -163,6 +164,13 @@ void KorvaNTApp::storeWindowPositions() {
         const int dpi = win32::dpiOfWindow(sizeWindow_.hwnd());
         s.sizeWindowWidth = base::twipsFor(s.sizeWindowWidth, r.right - r.left, dpi);
         s.sizeWindowHeight = base::twipsFor(s.sizeWindowHeight, r.bottom - r.top, dpi);
+    }
+    if (GetWindowRect(historyWindow_.hwnd(), &r)) {
+        const int dpi = win32::dpiOfWindow(historyWindow_.hwnd());
+        s.historyLeft = base::twipsFor(s.historyLeft, r.left, dpi);
+        s.historyTop = base::twipsFor(s.historyTop, r.top, dpi);
+        s.historyWidth = base::twipsFor(s.historyWidth, r.right - r.left, dpi);
+        s.historyHeight = base::twipsFor(s.historyHeight, r.bottom - r.top, dpi);
     }
     if (GetWindowRect(options_.hwnd(), &r)) {
         const int dpi = win32::dpiOfWindow(options_.hwnd());
