@@ -85,6 +85,10 @@ bool KorvaNTApp::startUp() {
                        pixels(s.sizeWindowHeight, sizeDpi));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { options_.open(); };
+    const int historyDpi = win32::dpiForStoredPosition(s.historyLeft, s.historyTop);
+    historyWindow_.create(pixels(s.historyLeft, historyDpi), pixels(s.historyTop, historyDpi),
+                          pixels(s.historyWidth, historyDpi), pixels(s.historyHeight, historyDpi));
+    desktop_.onOpenHistory = [this] { historyWindow_.open(); };
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
     utilities_.memoryRelease().onRunningChanged = [this](bool running) {
@@ -121,6 +125,8 @@ bool KorvaNTApp::startUp() {
         main_.setClientSize({monitoring_.listWidth(), monitoring_.upcomingListHeight()});
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     timers_.attach(host_.hwnd());
+    history_.start();
+    monitoring_.onTick = [this](const monitor::Readings& r) { history_.record(r); };
     monitoring_.start();
     desktop_.startTimers();
     utilities_.start(host_.hwnd(), main_.hwnd());
@@ -158,6 +164,13 @@ void KorvaNTApp::storeWindowPositions() {
         const int dpi = win32::dpiOfWindow(sizeWindow_.hwnd());
         s.sizeWindowWidth = base::twipsFor(s.sizeWindowWidth, r.right - r.left, dpi);
         s.sizeWindowHeight = base::twipsFor(s.sizeWindowHeight, r.bottom - r.top, dpi);
+    }
+    if (GetWindowRect(historyWindow_.hwnd(), &r)) {
+        const int dpi = win32::dpiOfWindow(historyWindow_.hwnd());
+        s.historyLeft = base::twipsFor(s.historyLeft, r.left, dpi);
+        s.historyTop = base::twipsFor(s.historyTop, r.top, dpi);
+        s.historyWidth = base::twipsFor(s.historyWidth, r.right - r.left, dpi);
+        s.historyHeight = base::twipsFor(s.historyHeight, r.bottom - r.top, dpi);
     }
     if (GetWindowRect(options_.hwnd(), &r)) {
         const int dpi = win32::dpiOfWindow(options_.hwnd());
@@ -205,6 +218,7 @@ void KorvaNTApp::exitFromMenu() {
 
 void KorvaNTApp::terminate() {
     if (closeCounterQueries) closeCounterQueries();
+    history_.writeAtExit();
     tray_.remove();
     ShowWindow(main_.hwnd(), SW_HIDE);
     ShowWindow(taskbar_.hwnd(), SW_HIDE);

@@ -21,6 +21,8 @@
 #include "settings/save_command.h"
 #include "settings/server_addresses.h"
 #include "ui/desktop.h"
+#include "ui/history_upkeep.h"
+#include "ui/history_window.h"
 #include "ui/host_window.h"
 #include "ui/link_upkeep.h"
 #include "ui/live_program.h"
@@ -79,6 +81,9 @@ private:
                                system_.painter,
                                system_.presenter,
                                timers_};
+    ui::HistoryUpkeep history_{files_, system_.locale,
+                               win32::exeFolder() + L"\\" + features::kTrafficFileName, timers_};
+    ui::HistoryWindow historyWindow_{history_.history(), live_.settings, timers_};
     ui::Desktop desktop_{live_,
                          pages_,
                          monitoring_.valueTexts(),

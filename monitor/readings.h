@@ -42,7 +42,11 @@ private:
 // this is also what the other features read: memory release, menus, options window.
 struct Readings {
     std::uint32_t tickCount = 0;  // at the start of the latest tick
-    std::wstring intervalLabel;   // "500ms": the time between the last two ticks
+    // Which of the sections the history keeps ran on the latest tick.
+    struct Sections {
+        bool cpuTotal = false, memory = false, network = false;
+    } sampledNow;
+    std::wstring intervalLabel;  // "500ms": the time between the last two ticks
 
     int cpuTotalPercent = 0;
     std::array<int, settings::kProcessorItems> cpuPercent{};

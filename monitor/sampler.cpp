@@ -75,8 +75,9 @@ void Sampler::sample(const SectionGates& gates, const settings::Settings& s,
                      std::span<const settings::DriveRow> drives, Readings& readings) {
     if (gates.cpuTotal) readings.cpuTotalPercent = processors_.readTotal(readings.cpuTotalPercent);
     if (gates.memory) sampleMemory(src_.memory, readings);
-    if (gates.network)
-        network_.sample(src_.network, src_.clock, s.adapterIndex, s.rateUnit, readings);
+    readings.sampledNow = {gates.cpuTotal, gates.memory,
+                           gates.network && network_.sample(src_.network, src_.clock,
+                                                            s.adapterIndex, s.rateUnit, readings)};
     sampleStatus(gates, readings);
     for (int n = 0; n < settings::kProcessorItems; ++n)
         if (gates.cpu[n])

@@ -10,6 +10,7 @@ constexpr const wchar_t* kCol = L"ColorsOptions";
 constexpr const wchar_t* kMem = L"MemOptions";
 constexpr const wchar_t* kWin = L"WindowResizeOptions";
 constexpr const wchar_t* kServers = L"Servers";
+constexpr const wchar_t* kHistory = L"History";
 
 using S = Settings;
 
@@ -112,6 +113,10 @@ constexpr std::array kTable = {
     text(67, kOpt, L"DrivesCheckMark", &S::driveMarks),
     combo(68, kOpt, L"HddIndicationType1", &S::driveFigure1, 3),
     combo(69, kOpt, L"HddIndicationType2", &S::driveFigure2, 2),
+    twips(70, kHistory, L"Left", &S::historyLeft),
+    twips(71, kHistory, L"Top", &S::historyTop),
+    twips(72, kHistory, L"Width", &S::historyWidth),
+    twips(73, kHistory, L"Height", &S::historyHeight),
     // The maker's pages: edited by hand, never saved.
     text(0, kServers, L"UpdatePage", &S::updatePage),
     text(0, kServers, L"IpPage", &S::ipPage),

@@ -87,6 +87,11 @@ struct Settings {
     // the window size window
     float sizeWindowWidth = 700;
     float sizeWindowHeight = 500;
+    // the history window, in a section of its own after the others
+    float historyLeft = 1440;
+    float historyTop = 1440;
+    float historyWidth = 10800;
+    float historyHeight = 9000;
     int receiveFullScale = 1;
     int sendFullScale = 1;
     int refreshIntervalTenths = 5;

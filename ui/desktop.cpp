@@ -124,6 +124,9 @@ void Desktop::runCommand(const PreparedMenu& menu, int command) {
         case kExit:
             if (onExit) onExit();
             return;
+        case kOpenHistory:
+            if (onOpenHistory) onOpenHistory();
+            return;
         case kOpenOptions:
             if (onOpenOptions) onOpenOptions();
             return;

@@ -57,6 +57,7 @@ public:
 
     std::function<void()> onExit;              // "終了" of either menu
     std::function<void()> onOpenOptions;       // "オプション" of either menu
+    std::function<void()> onOpenHistory;       // "履歴グラフ" of either menu
     std::function<void()> onReleaseMemory;     // "…MBメモリ開放" of either menu
     std::function<void()> onAddCapturedTitle;  // "クローズリストに追加" of either menu
     std::function<void()> onStartupWaitOver;   // the clipboard link connects here when asked to

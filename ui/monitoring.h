@@ -32,6 +32,8 @@ public:
                win32::ListPresenter& presenter, TimerService& timers);
 
     const monitor::ValueTexts& valueTexts() const { return cycle_.valueTexts(); }
+    // After every refresh tick, with what it sampled.
+    std::function<void(const monitor::Readings&)> onTick;
     const monitor::Readings& readings() const { return cycle_.readings(); }
 
     // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and

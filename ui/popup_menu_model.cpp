@@ -99,6 +99,7 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
     if (visibility.proxyMenu) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
     if (s.showMemoryReleaseEntry == 1)
         menu.entries.push_back(separator());  // line2 goes with MemCl
+    menu.entries.push_back(command(kOpenHistory, L"履歴グラフ"));
     menu.entries.push_back(command(kOpenOptions, L"オプション"));
     menu.entries.push_back(separator());
     menu.entries.push_back(command(kExit, L"終了"));

@@ -22,6 +22,7 @@ enum MenuCommand : int {
     kAddCapturedTitle,
     kReleaseMemory,
     kOpenOptions,
+    kOpenHistory,
     kChooseProxy = 100,  // kChooseProxy + i: the proxy list's entry i, 0 for "使用しない"
 };
 

@@ -119,10 +119,10 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     EXPECT_EQ(captions(open(MenuKind::Tray)),
               (std::vector<std::wstring>{L"開発元ホームページを開く", L"Javaアプレットのスクリプト",
                                          L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ",
-                                         L"オプション", L"-", L"終了"}));
+                                         L"履歴グラフ", L"オプション", L"-", L"終了"}));
     visibility = {};
     EXPECT_EQ(captions(open(MenuKind::Window)),
-              (std::vector<std::wstring>{L"オプション", L"-", L"終了"}));
+              (std::vector<std::wstring>{L"履歴グラフ", L"オプション", L"-", L"終了"}));
 
     // The memory entry brings its separator; its caption carries the manual amount, 0 too.
     s.autoCloseOn = s.showMemoryReleaseEntry = 1;
@@ -130,9 +130,10 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     showItem(L"104", true);
     visibility = menuVisibilityFor(live);
     PreparedMenu full = open(MenuKind::Window);
-    EXPECT_EQ(captions(full), (std::vector<std::wstring>{
-                                  L"クローズリストに追加", L"0MBメモリ開放", L"ＩＰアドレスコピー",
-                                  L"IP再取得", L"プロキシ", L"-", L"オプション", L"-", L"終了"}));
+    EXPECT_EQ(captions(full),
+              (std::vector<std::wstring>{L"クローズリストに追加", L"0MBメモリ開放",
+                                         L"ＩＰアドレスコピー", L"IP再取得", L"プロキシ", L"-",
+                                         L"履歴グラフ", L"オプション", L"-", L"終了"}));
     // Every entry's command works: none is greyed, but the memory entry while a release runs.
     for (const MenuEntry& entry : full.entries) EXPECT_TRUE(entry.enabled) << entry.caption;
     visibility.releasing = true;

@@ -95,3 +95,18 @@ TEST_F(SaveFixture, TaskbarReadingsWithoutTheButtonLoadAndSaveOff) {
     ini.values[L"Options"][L"TaskCPU"] = L"1";
     EXPECT_EQ(load().settings.taskbarShowsCpu, 1);
 }
+
+// The history window's place comes last, in a section of its own that older versions skip, and
+// reads back as it was saved.
+TEST_F(SaveFixture, HistoryWindowPlaceIsWrittenAfterEveryOtherSection) {
+    LiveSettings live = load();
+    live.settings.historyLeft = 3000;
+    live.settings.historyHeight = 7200;
+    ASSERT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    ASSERT_GE(ini.writes.size(), 4u);
+    size_t first = ini.writes.size() - 4;
+    for (size_t i = 0; i < ini.writes.size(); ++i)
+        EXPECT_EQ(ini.writes[i].section == L"History", i >= first) << i;
+    EXPECT_EQ(load().settings.historyLeft, 3000);
+    EXPECT_EQ(load().settings.historyHeight, 7200);
+}

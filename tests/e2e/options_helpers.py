@@ -59,7 +59,7 @@ def options_window():
 def open_options():
     """"オプション" from the tray menu; returns the shown window."""
     open_tray_menu()
-    choose("Down", "Return")  # with the default settings the menu starts with it
+    choose("Down", "Down", "Return")  # with the default settings "履歴グラフ" comes first
     return wait_for(lambda: (lambda w: w if w and w.visible else None)(options_window()),
                     what="the options window")
 

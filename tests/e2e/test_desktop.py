@@ -107,7 +107,8 @@ def test_newer_version_shows_the_home_page_entry_only_on_the_update_page(korvant
         assert app.running()
         exit_from_tray_menu(app)
     else:
-        choose("Down", "Down", "Return")  # "オプション", then "終了": nothing above them
+        # "履歴グラフ", "オプション", then "終了": nothing above them
+        choose("Down", "Down", "Down", "Return")
         assert_gone(app)
         assert not server.requested("/")
 

@@ -36,9 +36,9 @@ def test_memory_entry_of_the_tray_menu_releases_and_reports(korvant):
     window = options_window()
     assert window is not None and not window.visible
     assert app.running()
-    # The entry under the separator is still "オプション".
+    # Under the separator still come "履歴グラフ" and "オプション".
     open_tray_menu()
-    choose("Down", "Down", "Return")
+    choose("Down", "Down", "Down", "Return")
     wait_for(lambda: options_window().visible, what="the options window")
 
 

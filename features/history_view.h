@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "features/traffic_days.h"
+
+namespace features {
+
+// The spans the trend window offers, shortest first.
+struct HistorySpan {
+    const wchar_t* label;
+    std::int64_t seconds;
+};
+inline constexpr HistorySpan kHistorySpans[] = {
+    {L"10分", 10 * 60}, {L"1時間", 60 * 60}, {L"24時間", 24 * 60 * 60}};
+
+// A rate in bytes per second in the unit the list writes rates in: Kbyte/s or Kbit/s.
+double inListUnit(double bytesPerSecond, int rateUnit);
+// The top of a rate chart's value axis: the first 1, 2 or 5 step at or above the peak, so the
+// scale reads as round figures; 1 for a chart with no traffic.
+double rateAxisTop(double peak);
+
+struct DayTotals {
+    Day day;
+    ByteTotals bytes;
+};
+// The last `count` days up to today, newest first; a day without a line shows 0.
+std::vector<DayTotals> lastDays(const TrafficDays& days, Day today, int count);
+
+struct MonthSums {
+    ByteTotals thisMonth, lastMonth;
+};
+MonthSums monthSums(const TrafficDays& days, Day today);
+
+}  // namespace features

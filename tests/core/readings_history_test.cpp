@@ -1,0 +1,219 @@
+#include "features/readings_history.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_desktop_state.h"
+#include "fakes/fake_network.h"
+#include "fakes/fake_text_files.h"
+#include "features/history_view.h"
+#include "monitor/network_sampler.h"
+
+using namespace features;
+
+namespace {
+
+// Readings as a tick that sampled everything the history keeps would leave them.
+monitor::Readings tickAt(std::uint32_t ms, int cpu, int memory, std::int64_t in = 0,
+                         std::int64_t out = 0) {
+    monitor::Readings r;
+    r.tickCount = ms;
+    r.sampledNow = {true, true, true};
+    r.cpuTotalPercent = cpu;
+    r.memoryPercent = memory;
+    r.in.total = in;
+    r.out.total = out;
+    return r;
+}
+
+struct History {
+    fakes::FakeTextFiles files;
+    fakes::FakeLocale locale;
+    ReadingsHistory history{files, locale, L"h.csv"};
+    void at(int year, int month, int day, int hour, int minute, int second) {
+        locale.time = {year, month, day, 0, hour, minute, second};
+    }
+};
+
+}  // namespace
+
+TEST(ReadingsHistory, RingKeepsOneMeanPerSecondAndTheLastDayOnly) {
+    History h;
+    // Four ticks in the first second, one with the CPU section not run; none in the second one.
+    h.history.record(tickAt(0, 10, 50));
+    h.history.record(tickAt(250, 30, 50));
+    monitor::Readings skipped = tickAt(500, 99, 60);
+    skipped.sampledNow.cpuTotal = false;
+    h.history.record(skipped);
+    h.history.record(tickAt(750, 20, 60));
+    h.history.record(tickAt(2100, 0, 0));  // closes second 0; second 1 had no tick
+    h.history.record(tickAt(3000, 0, 0));
+
+    const HistoryRing& ring = h.history.ring();
+    ASSERT_EQ(ring.newestSecond(), 2);
+    auto first = ring.at(0);
+    ASSERT_TRUE(first);
+    EXPECT_FLOAT_EQ(first->cpuPercent, 20.0f);
+    EXPECT_FLOAT_EQ(first->memoryPercent, 55.0f);
+    EXPECT_TRUE(std::isnan(ring.at(1)->cpuPercent));
+    EXPECT_FALSE(ring.at(3));
+
+    // A day and a half later: only the last 24 hours are there, and what is there is the newest.
+    HistoryRing big;
+    for (std::int64_t s = 0; s < HistoryRing::kSeconds * 3 / 2; ++s)
+        big.push(s, {static_cast<float>(s), 0, 0, 0});
+    const std::int64_t newest = HistoryRing::kSeconds * 3 / 2 - 1;
+    EXPECT_FLOAT_EQ(big.at(newest)->cpuPercent, static_cast<float>(newest));
+    auto oldest = big.at(newest - HistoryRing::kSeconds + 1);
+    ASSERT_TRUE(oldest);
+    EXPECT_FLOAT_EQ(oldest->cpuPercent, static_cast<float>(newest - HistoryRing::kSeconds + 1));
+    EXPECT_FALSE(big.at(newest - HistoryRing::kSeconds));
+    // A jump of more than a day leaves only gaps behind the new sample.
+    big.push(newest + 2 * HistoryRing::kSeconds, {1, 1, 1, 1});
+    EXPECT_TRUE(std::isnan(big.at(newest + HistoryRing::kSeconds + 5)->cpuPercent));
+}
+
+TEST(ReadingsHistory, TrafficSplitsAtMidnightAcrossTheCounterWrap) {
+    History h;
+    // The real sampler's totals, so the raw 32-bit counter's wrap is handled as the rows do.
+    fakes::FakeNetwork network;
+    fakes::FakeClock clock;
+    network.addInterface(1, platform::kEthernetInterface, L"eth");
+    monitor::NetworkSampler sampler;
+    sampler.enumerateAdapters(network);
+    monitor::Readings r;
+    auto tick = [&](std::uint32_t ms, std::uint32_t rawIn, std::uint32_t rawOut) {
+        network.rows[1].inOctets = rawIn;
+        network.rows[1].outOctets = rawOut;
+        clock.now = ms;
+        r.tickCount = ms;
+        r.sampledNow = {true, true, sampler.sample(network, clock, 0, 0, r)};
+        h.history.record(r);
+    };
+    h.at(2026, 12, 7, 23, 59, 58);
+    tick(0, 4'294'000'000u, 1000);  // the baseline counts nothing
+    tick(1000, 4'294'967'000u, 1500);
+    tick(2000, 1'000u, 2000);  // the receive counter wrapped: 296 + 1,000 bytes
+    h.at(2026, 12, 8, 0, 0, 0);
+    tick(3000, 5'000u, 2100);  // the second that closes here ended in the new day
+    tick(4000, 5'000u, 2100);
+    // The adapter reset: the counters fall back; nothing negative, nothing counted.
+    tick(5000, 10u, 10u);
+    tick(6000, 20u, 30u);
+    // A jump, and a reset from the high half that reads as a wrap of more than 1.25 GB in a
+    // second: neither is counted.
+    tick(7000, 3'000'000'000u, 30u);
+    tick(8000, 100u, 40u);
+    tick(9000, 100u, 40u);
+    ASSERT_TRUE(h.history.writeFile());
+
+    const TrafficDays& days = h.history.days();
+    ByteTotals before = days.of(dayOf(2026, 12, 7)), after = days.of(dayOf(2026, 12, 8));
+    EXPECT_EQ(before.received, 967'000 + 1'296);
+    EXPECT_EQ(before.sent, 1000);
+    EXPECT_EQ(after.received, 4'000 + 10);
+    EXPECT_EQ(after.sent, 100 + 20);
+    EXPECT_EQ(h.files.files[L"h.csv"],
+              (std::vector<std::wstring>{L"2026-12-07,968296,1000", L"2026-12-08,4010,120"}));
+    // The rate of the second with the wrap in it, in bytes per second.
+    EXPECT_FLOAT_EQ(h.history.ring().at(2)->receivedPerSecond, 1296.0f);
+}
+
+TEST(ReadingsHistory, FileKeepsJunkAddsToTodayAndIsNeverWrittenOverWhenUnreadable) {
+    History h;
+    h.files.files[L"h.csv"] = {L"2026-11-30,100,200", L"# a note", L"2026-02-30,1,1",
+                               L"2026-12-01,-5,3", L"2026-12-07,1000,2000"};
+    h.at(2026, 12, 7, 12, 0, 0);
+    h.history.readFile();
+    h.history.record(tickAt(0, 0, 0, 0, 0));
+    h.history.record(tickAt(1000, 0, 0, 50, 70));
+    h.history.record(tickAt(2000, 0, 0, 50, 70));
+    ASSERT_TRUE(h.history.writeFile());
+    EXPECT_EQ(h.files.files[L"h.csv"],
+              (std::vector<std::wstring>{L"2026-11-30,100,200", L"# a note", L"2026-02-30,1,1",
+                                         L"2026-12-01,-5,3", L"2026-12-07,1050,2070"}));
+    const TrafficDays& days = h.history.days();
+    ByteTotals month = days.sum(dayOf(2026, 12, 1), dayOf(2026, 12, 31));
+    EXPECT_EQ(month.received, 1050);
+    EXPECT_EQ(days.sum(firstOfMonth(dayOf(2026, 12, 7), 1), dayOf(2026, 11, 30)).sent, 200);
+    EXPECT_EQ(firstOfMonth(dayOf(2026, 1, 15), 1), dayOf(2025, 12, 1));
+    // Nothing new counted: no write.
+    EXPECT_FALSE(h.history.writeFile());
+
+    // A file that is there but cannot be read: counting goes on, the file is left alone.
+    History locked;
+    locked.files.files[L"h.csv"] = {L"2026-12-06,1,1"};
+    locked.files.unreadable.insert(L"h.csv");
+    locked.history.readFile();
+    locked.history.record(tickAt(0, 0, 0, 0, 0));
+    locked.history.record(tickAt(1000, 0, 0, 10, 10));
+    locked.history.record(tickAt(2000, 0, 0, 10, 10));
+    EXPECT_FALSE(locked.history.writeFile());
+    EXPECT_EQ(locked.files.writes, 0);
+    EXPECT_EQ(locked.history.days().of(locked.history.today()).received, 10);
+
+    // A failed write is tried again at the next chance.
+    History failing;
+    failing.files.failing.insert(L"h.csv");
+    failing.history.record(tickAt(0, 0, 0, 0, 0));
+    failing.history.record(tickAt(1000, 0, 0, 5, 5));
+    EXPECT_FALSE(failing.history.writeFile());
+    failing.files.failing.clear();
+    EXPECT_TRUE(failing.history.writeFile());
+}
+
+TEST(ReadingsHistory, KeepsAtMostTheLastElevenHundredDaysInDateOrder) {
+    std::vector<std::wstring> lines{L"junk before"};
+    for (Day d = 0; d < 1100; ++d) {
+        CivilDate c = dateOf(dayOf(2020, 1, 1) + d);
+        wchar_t text[40];
+        swprintf(text, 40, L"%04d-%02d-%02d,1,2", c.year, c.month, c.day);
+        lines.push_back(text);
+    }
+    TrafficDays days = TrafficDays::parse(lines);
+    EXPECT_EQ(days.lines().size(), 1101u);
+    days.add(dayOf(2020, 1, 1) + 1100, {7, 8});
+    std::vector<std::wstring> out = days.lines();
+    ASSERT_EQ(out.size(), 1100u);
+    EXPECT_EQ(out.front(), L"2020-01-02,1,2");
+    EXPECT_EQ(out.back(), L"2023-01-05,7,8");
+    // A clock set back to a day not in the file: its line goes in date order.
+    TrafficDays small = TrafficDays::parse({L"2026-12-01,1,1", L"2026-12-03,1,1"});
+    small.add(dayOf(2026, 12, 2), {5, 5});
+    EXPECT_EQ(small.lines()[1], L"2026-12-02,5,5");
+    // Totals past the 64-bit range stop at its top instead of turning negative.
+    TrafficDays top = TrafficDays::parse({L"2026-12-01,9223372036854775807,0"});
+    top.add(dayOf(2026, 12, 1), {1, 1});
+    EXPECT_EQ(top.of(dayOf(2026, 12, 1)).received, INT64_MAX);
+    EXPECT_EQ(TrafficDays::parse({L"2026-12-01,9223372036854775808,0"}).entries()[0].day,
+              std::nullopt);
+}
+
+TEST(ReadingsHistory, WindowFiguresReadInTheListsUnitsAndCalendarMonths) {
+    EXPECT_DOUBLE_EQ(inListUnit(2048, settings::kKilobytesPerSecond), 2.0);
+    EXPECT_DOUBLE_EQ(inListUnit(2048, settings::kKilobitsPerSecond), 16.0);
+    EXPECT_DOUBLE_EQ(rateAxisTop(0), 1.0);
+    EXPECT_DOUBLE_EQ(rateAxisTop(0.3), 0.5);
+    EXPECT_DOUBLE_EQ(rateAxisTop(10), 10.0);
+    EXPECT_DOUBLE_EQ(rateAxisTop(10.5), 20.0);
+    EXPECT_DOUBLE_EQ(rateAxisTop(2'100), 5'000.0);
+
+    // Across the year's turn: December is last month; a junk line counts nothing; a day without
+    // a line shows 0.
+    TrafficDays days =
+        TrafficDays::parse({L"2025-11-30,1,1", L"2025-12-01,10,20", L"2025-12-31,5,5",
+                            L"2026-01-01,7,8", L"bad,1,1", L"2026-01-03,1,2"});
+    MonthSums sums = monthSums(days, dayOf(2026, 1, 3));
+    EXPECT_EQ(sums.thisMonth.received, 8);
+    EXPECT_EQ(sums.thisMonth.sent, 10);
+    EXPECT_EQ(sums.lastMonth.received, 15);
+    std::vector<DayTotals> rows = lastDays(days, dayOf(2026, 1, 3), 31);
+    ASSERT_EQ(rows.size(), 31u);
+    EXPECT_EQ(rows[0].bytes.sent, 2);
+    EXPECT_EQ(rows[1].bytes.sent, 0);
+    EXPECT_EQ(rows[2].day, dayOf(2026, 1, 1));
+    EXPECT_EQ(rows[3].bytes.received, 5);
+    EXPECT_EQ(rows[30].day, dayOf(2025, 12, 4));
+}

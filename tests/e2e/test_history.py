@@ -1,0 +1,100 @@
+"""The readings' history seen from outside: its window, and the daily traffic file across runs."""
+import datetime
+import socket
+import threading
+
+from desktop_helpers import choose, open_tray_menu
+from harness import (BUILD, find_window, interface_names, screenshot, settings_ini, wait_for,
+                     winctl)
+from test_monitoring import caption_figures
+
+BURST = 8 * 1024 * 1024
+
+
+def loopback_bytes():
+    """Received and sent bytes of `lo` as the interface counters give them."""
+    with open("/proc/net/dev") as f:
+        for line in f:
+            name, _, figures = line.partition(":")
+            if name.strip() == "lo":
+                fields = figures.split()
+                return int(fields[0]), int(fields[8])
+    raise KeyError("lo")
+
+
+def send_burst():
+    """BURST bytes to ourselves over 127.0.0.1."""
+    server = socket.create_server(("127.0.0.1", 0))
+    with server, socket.create_connection(server.getsockname()) as sender:
+        receiver, _ = server.accept()
+        with receiver:
+            writer = threading.Thread(target=sender.sendall, args=(b"x" * BURST,))
+            writer.start()
+            received = 0
+            while received < BURST:
+                received += len(receiver.recv(1 << 20))
+            writer.join(timeout=30)
+
+
+def run_with_burst(korvant, files=None, beside=None):
+    """One run on the loopback interface that sees a burst between two of its readings."""
+    app = korvant(files, beside=beside)
+    app.wait_main_window()
+    wait_for(caption_figures, what="the readings in the caption")
+    send_burst()
+    wait_for(lambda: (caption_figures() or (0,) * 4)[3] > 0, what="the burst's receive rate")
+    wait_for(lambda: (caption_figures() or (0,) * 4)[3] == 0, timeout=30,
+             what="a reading after the burst")
+    app.stop()
+    app.wait_exit()
+    return app
+
+
+def today_line(app):
+    lines = app.read("TrafficHistory.csv", "ascii").splitlines()
+    today = datetime.date.today().isoformat()
+    days = [line for line in lines if line.startswith(today + ",")]
+    assert len(days) == 1, lines
+    _, received, sent = days[0].split(",")
+    return int(received), int(sent)
+
+
+def test_daily_traffic_survives_a_restart(korvant):
+    names = interface_names()
+    assert "lo" in names
+    ini = settings_ini(TaskOnOff=1, TaskCPU=1, TaskMEM=1, TaskIn=1, TaskOut=0, AInterface=0,
+                       NetworkAdapter=names.index("lo"))
+    before = loopback_bytes()
+    first = run_with_burst(korvant, {"KorvaNT.ini": ini})
+    after = loopback_bytes()
+    received, sent = today_line(first)
+    # At least the burst, and no more than the counters moved while the program ran.
+    assert BURST <= received <= after[0] - before[0]
+    assert BURST <= sent <= after[1] - before[1]
+
+    # A second start adds to today's line.
+    run_with_burst(korvant, beside=first)
+    again_received, again_sent = today_line(first)
+    assert again_received >= received + BURST
+    assert again_received - received <= loopback_bytes()[0] - after[0]
+    assert again_sent >= sent + BURST
+
+
+def shown_history_window():
+    window = find_window("履歴グラフ")
+    return window if window and window.visible else None
+
+
+def test_tray_menu_opens_the_history_window_and_its_close_box_hides_it(korvant):
+    app = korvant()
+    app.wait_main_window()
+    open_tray_menu()
+    choose("Down", "Return")  # with the default settings "履歴グラフ" comes first
+    window = wait_for(shown_history_window, what="the history window")
+    assert window.width >= 400 and window.height >= 300
+    screenshot(BUILD / "history-window.png")
+
+    winctl("close", "履歴グラフ")
+    wait_for(lambda: shown_history_window() is None, what="the window to hide")
+    assert find_window("履歴グラフ") is not None
+    assert app.running()

@@ -1,0 +1,41 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "base/dpi_scale.h"
+#include "features/readings_history.h"
+#include "platform/win32/owned_window.h"
+#include "settings/live_settings.h"
+#include "ui/timer_service.h"
+
+namespace ui {
+
+// "履歴グラフ": the four readings over one time axis and the daily traffic totals. Its close box
+// hides it; it repaints once a second while shown and does nothing while hidden.
+class HistoryWindow : public win32::OwnedWindow {
+public:
+    HistoryWindow(const features::ReadingsHistory& history, const settings::Settings& settings,
+                  TimerService& timers);
+    bool create(int x, int y, int width, int height);
+    void open();
+
+protected:
+    LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void paint(HDC dc, const RECT& client);
+    void paintChart(HDC dc, const RECT& box, int field, const wchar_t* title, bool rate);
+    void paintReadout(HDC dc, const RECT& charts);
+    void paintTotals(HDC dc, const RECT& box);
+    base::DpiScale scale() const;
+
+    const features::ReadingsHistory& history_;
+    const settings::Settings& settings_;
+    TimerService::Timer repaintTimer_;
+    int span_ = 0;       // index into the spans
+    int pointerX_ = -1;  // the pointer over the charts; -1 when it is elsewhere
+    RECT spanButtons_[3]{};
+};
+
+}  // namespace ui
