@@ -108,7 +108,12 @@ def set_clipboard(text):
 
 
 def reg_add(key, value, data, kind="REG_DWORD"):
-    result = run(["wine", "reg", "add", key, "/v", value, "/t", kind, "/d", str(data), "/f"])
+    # Under load Wine now and then fails to start reg.exe at all ("ShellExecuteEx" reports an
+    # internal error); a start that failed is tried again, a write that failed is not.
+    for _ in range(3):
+        result = run(["wine", "reg", "add", key, "/v", value, "/t", kind, "/d", str(data), "/f"])
+        if result.returncode == 0 or b"ShellExecuteEx" not in result.stdout + result.stderr:
+            break
     assert result.returncode == 0, (result.returncode, result.stdout, result.stderr)
 
 

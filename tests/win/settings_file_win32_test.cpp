@@ -120,7 +120,8 @@ const std::string kEveryKey =
     "[MemOptions]\r\n"
     "MemAuto=1\r\nSlider1=500\r\nSlider2=20\r\nSlider3=120\r\nSlider4=0\r\nSlider5=240\r\n"
     "Slider6=60\r\nMemManualSize=1000\r\nMemDisplay=2\r\n"
-    "[WindowResizeOptions]\r\nWidth=9000\r\nHeight=-150\r\n";
+    "[WindowResizeOptions]\r\nWidth=9000\r\nHeight=-150\r\n"
+    "[History]\r\nLeft=1440\r\nTop=1440\r\nWidth=10800\r\nHeight=9000\r\n";
 
 TEST(ProfileFileWin32, EveryKeyComesBackByteForByte) {
     TempFolder folder(L"every");
