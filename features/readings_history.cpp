@@ -29,6 +29,8 @@ void ReadingsHistory::readFile() {
     newestTime_ = secondTime_;
     if (auto read = files_.readLines(path_)) {
         days_ = TrafficDays::parse(read->lines);
+        // A write would drop the lines after one the code page cannot decode.
+        writable_ = read->whole;
     } else if (files_.exists(path_)) {
         writable_ = false;
     }

@@ -39,8 +39,8 @@ class ReadingsHistory {
 public:
     ReadingsHistory(platform::TextFiles& files, platform::LocaleFormat& locale, std::wstring path);
 
-    // Start-up: the file's days. A file that is there but cannot be read is never written over;
-    // counting goes on in memory.
+    // Start-up: the file's days. A file that is there but cannot be read whole (or decoded
+    // whole) is never written over; counting goes on in memory.
     void readFile();
     // Every refresh tick, after the sampling.
     void record(const monitor::Readings& readings);

@@ -12,6 +12,8 @@ namespace platform {
 struct TextFileLines {
     std::vector<std::wstring> lines;
     TextEncoding encoding = TextEncoding::Ansi;
+    // False when a line could not be decoded: the lines after it are missing.
+    bool whole = true;
 };
 
 // Plain text files, lines ended by CR LF: in the system's ANSI code page, or in the Unicode

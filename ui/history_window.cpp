@@ -274,6 +274,11 @@ void HistoryWindow::paintTotals(HDC dc, const RECT& box) {
     features::MonthSums sums = features::monthSums(days, today);
     text(dc, box.left + s.px(6), box.top + s.px(4) + perColumn * s.px(kLineHeight),
          L"今月 " + both(sums.thisMonth) + L"    先月 " + both(sums.lastMonth));
+    // The user must know that what is counted now will not survive an exit.
+    if (!history_.fileWritable())
+        text(dc, box.left + s.px(6), box.top + s.px(4) + (perColumn + 1) * s.px(kLineHeight),
+             std::wstring(features::kTrafficFileName) +
+                 L" を読み込めないため、この記録は保存されません");
 }
 
 }  // namespace ui

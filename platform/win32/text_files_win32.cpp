@@ -36,7 +36,10 @@ std::optional<platform::TextFileLines> TextFilesWin32::readLines(const std::wstr
     result.lines.reserve(lines.size());
     for (const platform::EncodedLine& line : lines) {
         std::optional<std::wstring> text = decodeText(line.bytes, result.encoding);
-        if (!text) break;
+        if (!text) {
+            result.whole = false;
+            break;
+        }
         result.lines.push_back(std::move(*text));
     }
     return result;

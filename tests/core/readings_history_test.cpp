@@ -142,17 +142,24 @@ TEST(ReadingsHistory, FileKeepsJunkAddsToTodayAndIsNeverWrittenOverWhenUnreadabl
     // Nothing new counted: no write.
     EXPECT_FALSE(h.history.writeFile());
 
-    // A file that is there but cannot be read: counting goes on, the file is left alone.
-    History locked;
-    locked.files.files[L"h.csv"] = {L"2026-12-06,1,1"};
-    locked.files.unreadable.insert(L"h.csv");
-    locked.history.readFile();
-    locked.history.record(tickAt(0, 0, 0, 0, 0));
-    locked.history.record(tickAt(1000, 0, 0, 10, 10));
-    locked.history.record(tickAt(2000, 0, 0, 10, 10));
-    EXPECT_FALSE(locked.history.writeFile());
-    EXPECT_EQ(locked.files.writes, 0);
-    EXPECT_EQ(locked.history.days().of(locked.history.today()).received, 10);
+    // A file that is there but cannot be read, or decoded only in part: counting goes on, the
+    // file is left alone.
+    for (bool undecodable : {false, true}) {
+        History locked;
+        locked.files.files[L"h.csv"] = {L"2026-12-06,1,1", L"bytes past decoding",
+                                        L"2026-12-07,5,5"};
+        if (undecodable)
+            locked.files.undecodableLine[L"h.csv"] = 1;
+        else
+            locked.files.unreadable.insert(L"h.csv");
+        locked.history.readFile();
+        locked.history.record(tickAt(0, 0, 0, 0, 0));
+        locked.history.record(tickAt(1000, 0, 0, 10, 10));
+        locked.history.record(tickAt(2000, 0, 0, 10, 10));
+        EXPECT_FALSE(locked.history.writeFile());
+        EXPECT_EQ(locked.files.writes, 0);
+        EXPECT_EQ(locked.history.days().of(locked.history.today()).received, 10);
+    }
 
     // A failed write is tried again at the next chance.
     History failing;

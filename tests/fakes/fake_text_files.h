@@ -19,8 +19,10 @@ public:
         auto f = files.find(path);
         if (f == files.end() || unreadable.count(path)) return std::nullopt;
         platform::TextFileLines read{f->second, encodings[path]};
-        if (auto cut = undecodableLine.find(path); cut != undecodableLine.end())
+        if (auto cut = undecodableLine.find(path); cut != undecodableLine.end()) {
+            read.whole = cut->second >= read.lines.size();
             read.lines.resize(std::min(cut->second, read.lines.size()));
+        }
         return read;
     }
     bool exists(const std::wstring& path) override {

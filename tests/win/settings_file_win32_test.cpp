@@ -270,5 +270,6 @@ TEST(TextFilesWin32, ListsWithAByteOrderMarkAreReadAndWrittenInTheirEncoding) {
     auto read = files.readLines(path);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->lines, (std::vector<std::wstring>{L"広告", L"next"}));
+    EXPECT_FALSE(read->whole);
     EXPECT_EQ(read->encoding, platform::TextEncoding::Ansi);
 }
