@@ -126,7 +126,7 @@ bool KorvaNTApp::startUp() {
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     timers_.attach(host_.hwnd());
     history_.start();
-    monitoring_.onTick = [this](const monitor::Readings& r) { history_.record(r); };
+    monitoring_.feedHistory([this](const monitor::Readings& r) { history_.record(r); });
     monitoring_.start();
     desktop_.startTimers();
     utilities_.start(host_.hwnd(), main_.hwnd());

@@ -57,6 +57,10 @@ public:
     // font is the caller's to size.
     void rescale(base::DpiScale scale);
 
+    // The history keeps the total load, the memory in use and the traffic whether or not
+    // anything shows them: while it is kept, those sections run at least once a second.
+    void keepHistoryReadings(bool on) { historyKept_ = on; }
+
     void refreshTick();
 
     const Readings& readings() const { return readings_; }
@@ -87,6 +91,9 @@ private:
     ValueTexts valueTexts_;
     render::NumberSymbols symbols_;
     int memoLineCount_ = 1;
+    bool historyKept_ = false;
+    bool historySampled_ = false;
+    std::uint32_t historySampledAt_ = 0;
     bool newVersionShown_ = false;
 };
 

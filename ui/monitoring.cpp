@@ -14,7 +14,7 @@ Monitoring::Monitoring(settings::LiveSettings& live, const monitor::PageTexts& p
       refreshTimer_(timers.make([this] {
           cycle_.refreshTick();
           announceReadings();
-          if (onTick) onTick(cycle_.readings());
+          if (recordHistory_) recordHistory_(cycle_.readings());
       })),
       driveListTimer_(timers.make([this] { cycle_.rebuildDriveList(); })),
       painter_(painter),

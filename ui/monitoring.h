@@ -32,8 +32,12 @@ public:
                win32::ListPresenter& presenter, TimerService& timers);
 
     const monitor::ValueTexts& valueTexts() const { return cycle_.valueTexts(); }
-    // After every refresh tick, with what it sampled.
-    std::function<void(const monitor::Readings&)> onTick;
+    // Every refresh tick's readings go to `record`; the readings a history keeps are then
+    // taken at least once a second, shown or not.
+    void feedHistory(std::function<void(const monitor::Readings&)> record) {
+        recordHistory_ = std::move(record);
+        cycle_.keepHistoryReadings(true);
+    }
     const monitor::Readings& readings() const { return cycle_.readings(); }
 
     // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and
@@ -83,6 +87,7 @@ private:
     win32::GdiTextPainter& painter_;  // draws at the main window's DPI
     win32::ListPresenter& presenter_;
     monitor::RefreshCycle cycle_;
+    std::function<void(const monitor::Readings&)> recordHistory_;
 
     MainWindow* main_ = nullptr;
     TaskbarWindow* taskbar_ = nullptr;

@@ -36,6 +36,16 @@ TEST(RefreshCycle, NothingShownOrNeededSamplesOnlyTheLamps) {
     EXPECT_EQ(rig.presenter.lastY, 0);
     EXPECT_EQ(rig.images.listHeight, 0);
     EXPECT_EQ(rig.presenter.captions.back(), L"KorvaNT");
+
+    // A kept history takes its three readings once a second, on ticks a little under a second
+    // apart too, and nothing it takes is drawn.
+    rig.cycle.keepHistoryReadings(true);
+    for (std::uint32_t ms : {500, 500, 500, 500, 990, 990}) rig.tick(ms);
+    EXPECT_EQ(rig.network.rowReads, 4);
+    EXPECT_EQ(rig.memory.reads, 4);
+    EXPECT_EQ(rig.processors.totalReads, 4);
+    EXPECT_TRUE(rig.readings().sampledNow.network);
+    EXPECT_EQ(rig.images.listHeight, 0);
 }
 
 TEST(RefreshCycle, GatesFollowTheConsumers) {
