@@ -1,6 +1,7 @@
 #include "features/history_view.h"
 
 #include <cmath>
+#include <cwchar>
 
 #include "settings/settings.h"
 
@@ -17,6 +18,22 @@ double rateAxisTop(double peak) {
     for (double m : {1.0, 2.0, 5.0, 10.0})
         if (m * step >= peak) return m * step;
     return 10 * step;
+}
+
+std::wstring amountText(std::int64_t bytes) {
+    if (bytes <= 0) return L"0";
+    if (bytes < 1024 * 1024) return std::to_wstring((bytes + 1023) / 1024) + L"KB";
+    const wchar_t* const units[] = {L"MB", L"GB", L"TB"};
+    double value = static_cast<double>(bytes) / (1024.0 * 1024.0);
+    int unit = 0;
+    // Rounded as shown, so 1023.999 MB reads 1.00GB, not 1024.00MB.
+    while (unit < 2 && std::round(value * 100) >= 1024 * 100) {
+        value /= 1024;
+        ++unit;
+    }
+    wchar_t text[32];
+    swprintf(text, 32, L"%.2f%ls", value, units[unit]);
+    return text;
 }
 
 std::vector<DayTotals> lastDays(const TrafficDays& days, Day today, int count) {

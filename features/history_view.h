@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "features/traffic_days.h"
@@ -19,6 +20,10 @@ double inListUnit(double bytesPerSecond, int rateUnit);
 // The top of a rate chart's value axis: the first 1, 2 or 5 step at or above the peak, so the
 // scale reads as round figures; 1 for a chart with no traffic.
 double rateAxisTop(double peak);
+
+// A byte count as the totals under the charts show it: "0", kilobytes below a megabyte, then
+// megabytes, gigabytes or terabytes with two decimals.
+std::wstring amountText(std::int64_t bytes);
 
 struct DayTotals {
     Day day;

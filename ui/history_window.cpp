@@ -13,7 +13,10 @@ namespace ui {
 namespace {
 
 // Designed at 96 DPI.
-constexpr int kBarHeight = 24, kAxisWidth = 92, kLineHeight = 15, kTotalsRows = 10;
+constexpr int kBarHeight = 24, kAxisWidth = 92, kLineHeight = 15;
+constexpr int kTotalsDays = 31;
+// The longest amount a day can show, for the width of the totals' columns.
+constexpr std::int64_t kWidestAmount = 1023LL << 40;
 constexpr COLORREF kBack = RGB(255, 255, 255), kGrid = RGB(208, 208, 208), kInk = RGB(0, 0, 0);
 constexpr COLORREF kLines[] = {RGB(0, 96, 192), RGB(0, 144, 64), RGB(192, 64, 0), RGB(128, 0, 160)};
 
@@ -32,6 +35,10 @@ std::wstring clock(int secondOfDay) {
     swprintf(buffer, 16, L"%02d:%02d:%02d", secondOfDay / 3600, secondOfDay / 60 % 60,
              secondOfDay % 60);
     return buffer;
+}
+
+std::wstring bothWays(const features::ByteTotals& b) {
+    return L"受 " + features::amountText(b.received) + L" 送 " + features::amountText(b.sent);
 }
 
 }  // namespace
@@ -141,32 +148,44 @@ void HistoryWindow::paint(HDC dc, const RECT& client) {
         x += s.px(70);
     }
 
-    const int totalsHeight = s.px(kLineHeight * kTotalsRows + 6);
-    RECT charts{0, s.px(kBarHeight), client.right,
-                std::max(client.bottom - totalsHeight, static_cast<LONG>(s.px(kBarHeight)))};
+    // The totals take the lines they need at this width; the charts share what is left.
+    const Totals totals = layOutTotals(dc, client.right);
+    const int totalsHeight = totals.lines * s.px(kLineHeight) + s.px(8);
+    const int chartsTop = s.px(kBarHeight);
+    const int chartsBottom =
+        std::max<int>(client.bottom - totalsHeight - s.px(kLineHeight), chartsTop);
+    RECT charts{0, chartsTop, client.right, chartsBottom};
     const int each = (charts.bottom - charts.top) / 4;
     const wchar_t* titles[] = {L"CPU", L"メモリ", L"受信", L"送信"};
     for (int f = 0; f < 4; ++f) {
         RECT box{charts.left, charts.top + f * each, charts.right, charts.top + (f + 1) * each};
         paintChart(dc, box, f, titles[f], f >= 2);
     }
+    paintTimeAxis(dc, charts);
     paintReadout(dc, charts);
-    paintTotals(dc, {0, charts.bottom, client.right, client.bottom});
+    paintTotals(dc, {0, chartsBottom + s.px(kLineHeight), client.right, client.bottom}, totals);
     SelectObject(dc, oldFont);
     DeleteObject(font);
+}
+
+RECT HistoryWindow::plotOf(const RECT& box) const {
+    const base::DpiScale s = scale();
+    return {box.left + s.px(kAxisWidth), box.top + s.px(4), box.right - s.px(6),
+            box.bottom - s.px(4)};
 }
 
 void HistoryWindow::paintChart(HDC dc, const RECT& box, int field, const wchar_t* title,
                                bool rate) {
     const base::DpiScale s = scale();
-    const RECT plot{box.left + s.px(kAxisWidth), box.top + s.px(4), box.right - s.px(6),
-                    box.bottom - s.px(4)};
+    const RECT frame = plotOf(box);
+    // The line runs inside the frame, never over it.
+    const RECT plot{frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1};
     const int width = plot.right - plot.left, height = plot.bottom - plot.top;
     if (width <= 0 || height <= 0) return;
     HPEN grid = CreatePen(PS_SOLID, 1, kGrid);
     HGDIOBJ oldPen = SelectObject(dc, grid);
     SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, plot.left, plot.top, plot.right, plot.bottom);
+    Rectangle(dc, frame.left, frame.top, frame.right, frame.bottom);
 
     // One value per pixel column: the mean of the seconds it covers.
     const features::HistoryRing& ring = history_.ring();
@@ -199,7 +218,8 @@ void HistoryWindow::paintChart(HDC dc, const RECT& box, int field, const wchar_t
             drawing = false;  // a gap stays a gap
             continue;
         }
-        int y = plot.bottom - 1 - static_cast<int>(std::lround(columns[c] / top * (height - 1)));
+        int y = plot.bottom - 1 -
+                static_cast<int>(std::lround(std::min(columns[c] / top, 1.0) * (height - 1)));
         if (drawing) {
             LineTo(dc, plot.left + c, y);
         } else {
@@ -214,14 +234,31 @@ void HistoryWindow::paintChart(HDC dc, const RECT& box, int field, const wchar_t
 
     std::wstring topText =
         rate ? monitor::rateText(static_cast<std::int64_t>(top), settings_.rateUnit) : L"100%";
-    text(dc, box.left + s.px(4), plot.top, title);
-    text(dc, box.left + s.px(4), plot.top + s.px(kLineHeight), topText);
-    text(dc, box.left + s.px(4), plot.bottom - s.px(kLineHeight), L"0");
+    text(dc, box.left + s.px(4), frame.top, title);
+    text(dc, box.left + s.px(4), frame.top + s.px(kLineHeight), topText);
+    text(dc, box.left + s.px(4), frame.bottom - s.px(kLineHeight), L"0");
+}
+
+// The clock times at both ends of the span under the charts, and the middle one.
+void HistoryWindow::paintTimeAxis(HDC dc, const RECT& charts) {
+    const RECT plot = plotOf(charts);
+    if (plot.right <= plot.left) return;
+    const platform::LocalTime& t = history_.newestTime();
+    const int now = t.hour * 3600 + t.minute * 60 + t.second;
+    const int spanSeconds = static_cast<int>(features::kHistorySpans[span_].seconds);
+    const int y = charts.bottom;
+    SIZE size{};
+    const std::wstring sample = clock(0);
+    GetTextExtentPoint32W(dc, sample.c_str(), static_cast<int>(sample.size()), &size);
+    text(dc, plot.left, y, clock(now - spanSeconds + 1));
+    text(dc, (plot.left + plot.right - size.cx) / 2, y, clock(now - spanSeconds / 2));
+    text(dc, plot.right - size.cx, y, clock(now));
 }
 
 void HistoryWindow::paintReadout(HDC dc, const RECT& charts) {
     const base::DpiScale s = scale();
-    const int left = charts.left + s.px(kAxisWidth), right = charts.right - s.px(6);
+    const RECT plot = plotOf(charts);
+    const int left = plot.left + 1, right = plot.right - 1;
     const features::HistoryRing& ring = history_.ring();
     if (pointerX_ < left || pointerX_ >= right || ring.empty()) return;
     const std::int64_t spanSeconds = features::kHistorySpans[span_].seconds;
@@ -251,32 +288,49 @@ void HistoryWindow::paintReadout(HDC dc, const RECT& charts) {
     text(dc, s.px(6) + s.px(70) * 3, s.px(5), line);
 }
 
-void HistoryWindow::paintTotals(HDC dc, const RECT& box) {
+namespace {
+
+std::wstring dayLine(const features::DayTotals& row) {
+    features::CivilDate d = features::dateOf(row.day);
+    wchar_t date[16];
+    swprintf(date, 16, L"%02d/%02d ", d.month, d.day);
+    return date + bothWays(row.bytes);
+}
+
+}  // namespace
+
+// As many columns of days as fit the width of the widest line the totals can have.
+HistoryWindow::Totals HistoryWindow::layOutTotals(HDC dc, int width) const {
     const base::DpiScale s = scale();
-    const render::NumberSymbols symbols{L",", L"."};
-    const features::TrafficDays& days = history_.days();
-    const features::Day today = history_.today();
-    auto both = [&](const features::ByteTotals& b) {
-        return L"受 " + monitor::totalText(b.received, symbols) + L" 送 " +
-               monitor::totalText(b.sent, symbols);
-    };
-    std::vector<features::DayTotals> rows = features::lastDays(days, today, 31);
-    const int columns = 4, perColumn = (static_cast<int>(rows.size()) + columns - 1) / columns;
-    const int columnWidth = (box.right - box.left) / columns;
+    const std::wstring widest = dayLine({0, {kWidestAmount, kWidestAmount}});
+    SIZE size{};
+    GetTextExtentPoint32W(dc, widest.c_str(), static_cast<int>(widest.size()), &size);
+    Totals totals;
+    totals.columnWidth = size.cx + s.px(16);
+    totals.columns =
+        std::clamp((width - s.px(6)) / std::max<int>(totals.columnWidth, 1), 1, kTotalsDays);
+    totals.perColumn = (kTotalsDays + totals.columns - 1) / totals.columns;
+    // The month's sums, and the notice when nothing is saved.
+    totals.lines = totals.perColumn + 1 + (history_.fileWritable() ? 0 : 1);
+    return totals;
+}
+
+void HistoryWindow::paintTotals(HDC dc, const RECT& box, const Totals& totals) {
+    const base::DpiScale s = scale();
+    std::vector<features::DayTotals> rows =
+        features::lastDays(history_.days(), history_.today(), kTotalsDays);
+    const int left = box.left + s.px(6), top = box.top + s.px(4), line = s.px(kLineHeight);
     for (size_t i = 0; i < rows.size(); ++i) {
-        features::CivilDate d = features::dateOf(rows[i].day);
-        wchar_t date[16];
-        swprintf(date, 16, L"%02d/%02d ", d.month, d.day);
-        int col = static_cast<int>(i) / perColumn, row = static_cast<int>(i) % perColumn;
-        text(dc, box.left + s.px(6) + col * columnWidth,
-             box.top + s.px(4) + row * s.px(kLineHeight), date + both(rows[i].bytes));
+        int col = static_cast<int>(i) / totals.perColumn,
+            row = static_cast<int>(i) % totals.perColumn;
+        text(dc, left + col * totals.columnWidth, top + row * line, dayLine(rows[i]));
     }
-    features::MonthSums sums = features::monthSums(days, today);
-    text(dc, box.left + s.px(6), box.top + s.px(4) + perColumn * s.px(kLineHeight),
-         L"今月 " + both(sums.thisMonth) + L"    先月 " + both(sums.lastMonth));
+    features::MonthSums sums = features::monthSums(history_.days(), history_.today());
+    text(dc, left, top + totals.perColumn * line,
+         L"今月 " + bothWays(sums.thisMonth) + L"    先月 " + bothWays(sums.lastMonth));
     // The user must know that what is counted now will not survive an exit.
     if (!history_.fileWritable())
-        text(dc, box.left + s.px(6), box.top + s.px(4) + (perColumn + 1) * s.px(kLineHeight),
+        text(dc, left, top + (totals.perColumn + 1) * line,
              std::wstring(features::kTrafficFileName) +
                  L" を読み込めないため、この記録は保存されません");
 }

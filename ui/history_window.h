@@ -24,10 +24,17 @@ protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    struct Totals {
+        int columns = 1, perColumn = 1, columnWidth = 0;
+        int lines = 0;  // the height they take, in lines
+    };
     void paint(HDC dc, const RECT& client);
+    RECT plotOf(const RECT& box) const;
     void paintChart(HDC dc, const RECT& box, int field, const wchar_t* title, bool rate);
+    void paintTimeAxis(HDC dc, const RECT& charts);
     void paintReadout(HDC dc, const RECT& charts);
-    void paintTotals(HDC dc, const RECT& box);
+    Totals layOutTotals(HDC dc, int width) const;
+    void paintTotals(HDC dc, const RECT& box, const Totals& totals);
     base::DpiScale scale() const;
 
     const features::ReadingsHistory& history_;

@@ -206,6 +206,12 @@ TEST(ReadingsHistory, WindowFiguresReadInTheListsUnitsAndCalendarMonths) {
     EXPECT_DOUBLE_EQ(rateAxisTop(10), 10.0);
     EXPECT_DOUBLE_EQ(rateAxisTop(10.5), 20.0);
     EXPECT_DOUBLE_EQ(rateAxisTop(2'100), 5'000.0);
+    EXPECT_EQ(amountText(0), L"0");
+    EXPECT_EQ(amountText(1), L"1KB");
+    EXPECT_EQ(amountText(8'400'000), L"8.01MB");
+    EXPECT_EQ(amountText(1024LL * 1024 * 1024 - 1), L"1.00GB");
+    EXPECT_EQ(amountText(3LL << 40), L"3.00TB");
+    EXPECT_EQ(amountText(INT64_MAX), L"8388608.00TB");
 
     // Across the year's turn: December is last month; a junk line counts nothing; a day without
     // a line shows 0.

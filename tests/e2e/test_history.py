@@ -3,12 +3,15 @@ import datetime
 import socket
 import threading
 
+from PIL import Image
+
 from desktop_helpers import choose, open_tray_menu
 from harness import (BUILD, find_window, interface_names, screenshot, settings_ini, wait_for,
                      winctl)
 from test_monitoring import caption_figures
 
 BURST = 8 * 1024 * 1024
+RECEIVE_LINE = (192, 64, 0)
 
 
 def loopback_bytes():
@@ -85,16 +88,41 @@ def shown_history_window():
     return window if window and window.visible else None
 
 
-def test_tray_menu_opens_the_history_window_and_its_close_box_hides_it(korvant):
-    app = korvant()
-    app.wait_main_window()
+def open_history_window():
     open_tray_menu()
     choose("Down", "Return")  # with the default settings "履歴グラフ" comes first
-    window = wait_for(shown_history_window, what="the history window")
+    return wait_for(shown_history_window, what="the history window")
+
+
+def receive_line_drawn():
+    """Whether the receive chart's line is on the screen: the burst's rate was charted."""
+    shot = Image.open(screenshot(BUILD / "history-window.png")).convert("RGB")
+    return RECEIVE_LINE in (colour for _, colour in shot.getcolors(1 << 20) or [])
+
+
+def test_history_window_charts_hides_and_keeps_its_size_across_a_restart(korvant):
+    # Only the first row is shown, and no traffic reading: the history takes it anyway.
+    ini = settings_ini(AInterface=0, NetworkAdapter=interface_names().index("lo"),
+                       MainListCheckMark="1" + "0" * 22)
+    app = korvant({"KorvaNT.ini": ini})
+    app.wait_main_window()
+    window = open_history_window()
     assert window.width >= 400 and window.height >= 300
-    screenshot(BUILD / "history-window.png")
+    winctl("resize", "履歴グラフ", "720", "540")
+    send_burst()
+    wait_for(receive_line_drawn, timeout=30, what="the burst charted")
 
     winctl("close", "履歴グラフ")
     wait_for(lambda: shown_history_window() is None, what="the window to hide")
     assert find_window("履歴グラフ") is not None
     assert app.running()
+    open_tray_menu()
+    choose("Up", "Return")  # "終了" saves
+    app.wait_exit()
+    assert "[History]" in app.read("KorvaNT.ini")
+
+    again = korvant(beside=app)
+    again.wait_main_window()
+    reopened = open_history_window()
+    assert (reopened.left, reopened.top, reopened.width, reopened.height) == \
+        (window.left, window.top, 720, 540)
