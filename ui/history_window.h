@@ -5,6 +5,7 @@
 
 #include "base/dpi_scale.h"
 #include "features/readings_history.h"
+#include "platform/win32/dib_surface.h"
 #include "platform/win32/owned_window.h"
 #include "settings/live_settings.h"
 #include "ui/timer_service.h"
@@ -24,25 +25,18 @@ protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    struct Totals {
-        int columns = 1, perColumn = 1, columnWidth = 0;
-        int lines = 0;  // the height they take, in lines
-    };
-    void paint(HDC dc, const RECT& client);
-    RECT plotOf(const RECT& box) const;
-    void paintChart(HDC dc, const RECT& box, int field, const wchar_t* title, bool rate);
-    void paintTimeAxis(HDC dc, const RECT& charts);
-    void paintReadout(HDC dc, const RECT& charts);
-    Totals layOutTotals(HDC dc, int width) const;
-    void paintTotals(HDC dc, const RECT& box, const Totals& totals);
+    void paint(HDC dc);
     base::DpiScale scale() const;
 
     const features::ReadingsHistory& history_;
     const settings::Settings& settings_;
     TimerService::Timer repaintTimer_;
     int span_ = 0;       // index into the spans
-    int pointerX_ = -1;  // the pointer over the charts; -1 when it is elsewhere
-    RECT spanButtons_[3]{};
+    int pointerX_ = -1;  // the pointer over the window; -1 when it is elsewhere
+    base::Image image_;
+    win32::DibSurface surface_;
+    win32::UniqueGdiObject font_;
+    int fontDpi_ = 0;
 };
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 #include "fakes/fake_desktop_state.h"
 #include "fakes/fake_network.h"
 #include "fakes/fake_text_files.h"
+#include "features/history_chart.h"
 #include "features/history_view.h"
 #include "monitor/network_sampler.h"
 
@@ -229,4 +230,82 @@ TEST(ReadingsHistory, WindowFiguresReadInTheListsUnitsAndCalendarMonths) {
     EXPECT_EQ(rows[2].day, dayOf(2026, 1, 1));
     EXPECT_EQ(rows[3].bytes.received, 5);
     EXPECT_EQ(rows[30].day, dayOf(2025, 12, 4));
+}
+
+namespace {
+
+// The columns of one row of the image that hold the colour.
+std::vector<int> columnsIn(const base::Image& image, int y, base::Colour colour) {
+    std::vector<int> xs;
+    for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) == colour) xs.push_back(x);
+    return xs;
+}
+
+// The rows of one column of the image that hold the colour.
+std::vector<int> rowsIn(const base::Image& image, int x, base::Colour colour) {
+    std::vector<int> ys;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(x, y) == colour) ys.push_back(y);
+    return ys;
+}
+
+}  // namespace
+
+TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
+    const base::Colour cpuLine = base::rgb(0, 96, 192), grid = base::rgb(208, 208, 208);
+    History h;
+    h.at(2026, 12, 7, 12, 0, 0);
+    h.history.readFile();
+    // Ten seconds at 50 % load, one second without a processor reading, then three more.
+    std::uint32_t ms = 0;
+    for (int second = 0; second < 15; ++second, ms += 1000) {
+        monitor::Readings r = tickAt(ms, 50, 100, 0, 0);
+        r.sampledNow.cpuTotal = second != 10;
+        h.history.record(r);
+    }
+
+    for (int dpi : {96, 192}) {
+        const base::DpiScale s{dpi};
+        // Ten minutes over a plot 600 px wide at 96 DPI: a column a second.
+        base::Image image(s.px(700), s.px(700));
+        std::vector<PlacedText> texts = drawHistory(image, s, h.history, {});
+        const int frameLeft = s.px(92), frameRight = image.width() - s.px(6) - 1;
+
+        // The CPU chart's frame: its top edge is the first grid row under the bar.
+        const int x = frameRight - s.px(3);
+        std::vector<int> frameRows = rowsIn(image, frameLeft, grid);
+        ASSERT_FALSE(frameRows.empty()) << dpi;
+        const int frameTop = frameRows.front();
+        int frameBottom = frameTop;
+        while (image.pixel(frameLeft, frameBottom + 1) == grid) ++frameBottom;
+        EXPECT_EQ(image.pixel(frameRight, frameTop + 1), grid);
+
+        // Half way up, as thick as the scale, within the frame.
+        std::vector<int> line = rowsIn(image, x, cpuLine);
+        ASSERT_EQ(line.size(), static_cast<size_t>(s.px(1))) << dpi;
+        EXPECT_NEAR(line.front(), (frameTop + frameBottom) / 2, s.px(1)) << dpi;
+        // The newest column touches the frame's inside, not the frame.
+        std::vector<int> row = columnsIn(image, line.front(), cpuLine);
+        EXPECT_EQ(row.back(), frameRight - 1) << dpi;
+        EXPECT_EQ(image.pixel(frameRight, line.front()), grid);
+        // The gap second, four columns back at 96 DPI, splits the line in two runs.
+        int runs = 0;
+        for (size_t i = 0; i < row.size(); ++i) runs += i == 0 || row[i] != row[i - 1] + 1;
+        EXPECT_EQ(runs, 2) << dpi;
+
+        auto has = [&](const std::wstring& text) {
+            return std::any_of(texts.begin(), texts.end(),
+                               [&](const PlacedText& t) { return t.text == text; });
+        };
+        EXPECT_TRUE(has(L"100%"));
+        EXPECT_TRUE(has(L"12:00:00")) << "the time axis ends at the newest second";
+        EXPECT_TRUE(has(L"11:50:01"));
+        EXPECT_TRUE(has(L"12/07 受 0 送 0"));
+    }
+
+    EXPECT_EQ(spanButtonAt({96}, 10, 10), 0);
+    EXPECT_EQ(spanButtonAt({192}, 160, 20), 1);
+    EXPECT_EQ(spanButtonAt({96}, 72, 10), std::nullopt) << "between two buttons";
+    EXPECT_EQ(rowTextWidth(L"12/07 受"), 6 * 6 + 12);
 }

@@ -1,0 +1,284 @@
+#include "features/history_chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+
+#include "features/history_view.h"
+#include "monitor/row_format.h"
+#include "render/draw.h"
+
+namespace features {
+namespace {
+
+// Designed at 96 DPI.
+constexpr int kBarHeight = 24, kAxisWidth = 92, kLineHeight = 15, kTextTop = 6;
+constexpr int kButtonLeft = 6, kButtonStep = 70, kButtonWidth = 64;
+constexpr int kTotalsDays = 31;
+// The longest amount a day can show, for the width of the totals' columns.
+constexpr std::int64_t kWidestAmount = 1023LL << 40;
+
+constexpr base::Colour kBack = base::rgb(255, 255, 255), kGrid = base::rgb(208, 208, 208),
+                       kInk = base::rgb(0, 0, 0), kButton = base::rgb(236, 236, 236),
+                       kChosenButton = base::rgb(200, 220, 255);
+constexpr base::Colour kLines[] = {base::rgb(0, 96, 192), base::rgb(0, 144, 64),
+                                   base::rgb(192, 64, 0), base::rgb(128, 0, 160)};
+constexpr const wchar_t* kTitles[] = {L"CPU", L"メモリ", L"受信", L"送信"};
+
+struct Box {
+    int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom not included
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+};
+
+float fieldOf(const HistorySample& s, int field) {
+    const float values[] = {s.cpuPercent, s.memoryPercent, s.receivedPerSecond, s.sentPerSecond};
+    return values[field];
+}
+
+bool isRate(int field) { return field >= 2; }
+
+std::wstring clock(int secondOfDay) {
+    wchar_t buffer[16];
+    secondOfDay = ((secondOfDay % 86400) + 86400) % 86400;
+    swprintf(buffer, 16, L"%02d:%02d:%02d", secondOfDay / 3600, secondOfDay / 60 % 60,
+             secondOfDay % 60);
+    return buffer;
+}
+
+int secondOfDay(const platform::LocalTime& t) { return t.hour * 3600 + t.minute * 60 + t.second; }
+
+std::wstring bothWays(const ByteTotals& b) {
+    return L"受 " + amountText(b.received) + L" 送 " + amountText(b.sent);
+}
+
+std::wstring dayLine(const DayTotals& row) {
+    CivilDate d = dateOf(row.day);
+    wchar_t date[16];
+    swprintf(date, 16, L"%02d/%02d ", d.month, d.day);
+    return date + bothWays(row.bytes);
+}
+
+Box spanButton(base::DpiScale s, int i) {
+    const int left = s.px(kButtonLeft + kButtonStep * i);
+    return {left, s.px(3), left + s.px(kButtonWidth), s.px(kBarHeight - 3)};
+}
+
+// A frame one pixel wide just inside the box.
+void frame(base::Image& image, const Box& box, base::Colour colour) {
+    render::fillBox(image, box.left, box.top, box.right - 1, box.top, colour);
+    render::fillBox(image, box.left, box.bottom - 1, box.right - 1, box.bottom - 1, colour);
+    render::fillBox(image, box.left, box.top, box.left, box.bottom - 1, colour);
+    render::fillBox(image, box.right - 1, box.top, box.right - 1, box.bottom - 1, colour);
+}
+
+// A line `thickness` pixels thick, drawn downwards from the thin line's pixels.
+void thickLine(base::Image& image, int x0, int y0, int x1, int y1, int thickness,
+               base::Colour colour) {
+    for (int t = 0; t < thickness; ++t) render::drawLine(image, x0, y0 + t, x1, y1 + t, colour);
+}
+
+class Picture {
+public:
+    Picture(base::Image& image, base::DpiScale scale, const ReadingsHistory& history,
+            const HistoryScene& scene)
+        : image_(image), s_(scale), history_(history), scene_(scene) {}
+
+    std::vector<PlacedText> draw() {
+        image_.fill(kBack);
+        drawSpanButtons();
+        // The totals take the lines they need at this width; the charts share what is left,
+        // above a line for the time axis.
+        const Totals totals = layOutTotals();
+        const int totalsHeight = totals.lines * s_.px(kLineHeight) + s_.px(8);
+        const int chartsTop = s_.px(kBarHeight);
+        const int chartsBottom =
+            std::max(image_.height() - totalsHeight - s_.px(kLineHeight), chartsTop);
+        const Box charts{0, chartsTop, image_.width(), chartsBottom};
+        const int each = charts.height() / 4;
+        for (int f = 0; f < 4; ++f)
+            drawChart(
+                {charts.left, charts.top + f * each, charts.right, charts.top + (f + 1) * each}, f);
+        drawTimeAxis(charts);
+        drawReadout(charts);
+        drawTotals({0, chartsBottom + s_.px(kLineHeight), image_.width(), image_.height()}, totals);
+        return std::move(texts_);
+    }
+
+private:
+    struct Totals {
+        int perColumn = 1, columnWidth = 1;
+        int lines = 0;  // the height they take, in lines
+    };
+
+    void text(int x, int y, std::wstring s) { texts_.push_back({x, y, std::move(s)}); }
+    int widthOf(std::wstring_view s) const { return s_.px(rowTextWidth(s)); }
+
+    Box plotOf(const Box& box) const {
+        return {box.left + s_.px(kAxisWidth), box.top + s_.px(4), box.right - s_.px(6),
+                box.bottom - s_.px(4)};
+    }
+
+    void drawSpanButtons() {
+        for (int i = 0; i < 3; ++i) {
+            const Box b = spanButton(s_, i);
+            render::fillBox(image_, b.left, b.top, b.right - 1, b.bottom - 1,
+                            i == scene_.span ? kChosenButton : kButton);
+            const wchar_t* label = kHistorySpans[i].label;
+            text(b.left + (b.width() - widthOf(label)) / 2, s_.px(kTextTop), label);
+        }
+    }
+
+    void drawChart(const Box& box, int field) {
+        const Box outer = plotOf(box);
+        if (outer.width() <= 2 || outer.height() <= 2) return;
+        frame(image_, outer, kGrid);
+        // The line runs inside the frame, never over it.
+        const Box plot{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
+        const bool rate = isRate(field);
+
+        // One value per pixel column: the mean of the seconds it covers.
+        const HistoryRing& ring = history_.ring();
+        const std::int64_t spanSeconds = kHistorySpans[scene_.span].seconds;
+        const std::int64_t first = ring.newestSecond() - spanSeconds + 1;
+        const int width = plot.width();
+        std::vector<float> columns(static_cast<size_t>(width), NAN);
+        float peak = 0;
+        for (int c = 0; c < width && !ring.empty(); ++c) {
+            std::int64_t from = first + spanSeconds * c / width;
+            std::int64_t to = std::max(from + 1, first + spanSeconds * (c + 1) / width);
+            double sum = 0;
+            int n = 0;
+            for (std::int64_t sec = from; sec < to; ++sec)
+                if (auto sample = ring.at(sec); sample && !std::isnan(fieldOf(*sample, field))) {
+                    float v = fieldOf(*sample, field);
+                    sum += rate ? inListUnit(v, scene_.rateUnit) : v;
+                    ++n;
+                }
+            if (n == 0) continue;
+            columns[c] = static_cast<float>(sum / n);
+            peak = std::max(peak, columns[c]);
+        }
+        const double top = rate ? rateAxisTop(peak) : 100.0;
+
+        const int thickness = std::max(1, s_.px(1));
+        const int span = plot.height() - thickness;
+        auto yOf = [&](float v) {
+            return plot.bottom - thickness -
+                   static_cast<int>(std::lround(std::min(v / top, 1.0) * span));
+        };
+        for (int c = 0; c < width; ++c) {
+            if (std::isnan(columns[c])) continue;  // a gap stays a gap
+            const int x = plot.left + c, y = yOf(columns[c]);
+            const bool joined = c > 0 && !std::isnan(columns[c - 1]);
+            const int from = joined ? yOf(columns[c - 1]) : y;
+            // To the previous column's height and on, one pixel past, to this one's.
+            thickLine(image_, x - (joined ? 1 : 0), from, x, y, thickness, kLines[field]);
+            thickLine(image_, x, y, x + 1, y, thickness, kLines[field]);
+        }
+
+        std::wstring topText =
+            rate ? monitor::rateText(static_cast<std::int64_t>(top), scene_.rateUnit) : L"100%";
+        text(box.left + s_.px(4), outer.top, kTitles[field]);
+        text(box.left + s_.px(4), outer.top + s_.px(kLineHeight), topText);
+        text(box.left + s_.px(4), outer.bottom - s_.px(kLineHeight), L"0");
+    }
+
+    // The clock times at both ends of the span under the charts, and the middle one.
+    void drawTimeAxis(const Box& charts) {
+        const Box plot = plotOf(charts);
+        if (plot.width() <= 0) return;
+        const int now = secondOfDay(history_.newestTime());
+        const int spanSeconds = static_cast<int>(kHistorySpans[scene_.span].seconds);
+        const int width = widthOf(clock(0));
+        text(plot.left, charts.bottom, clock(now - spanSeconds + 1));
+        text((plot.left + plot.right - width) / 2, charts.bottom, clock(now - spanSeconds / 2));
+        text(plot.right - width, charts.bottom, clock(now));
+    }
+
+    // A dotted line at the pointer, and the time and the four values under it in the bar.
+    void drawReadout(const Box& charts) {
+        const Box outer = plotOf(charts);
+        const int left = outer.left + 1, right = outer.right - 1;
+        const HistoryRing& ring = history_.ring();
+        const int x = scene_.pointerX;
+        if (x < left || x >= right || ring.empty()) return;
+        for (int y = charts.top; y < charts.bottom; y += 2) image_.setPixel(x, y, kInk);
+
+        const std::int64_t spanSeconds = kHistorySpans[scene_.span].seconds;
+        const std::int64_t back =
+            spanSeconds - 1 - spanSeconds * (x - left) / std::max(1, right - left);
+        std::wstring line = clock(secondOfDay(history_.newestTime()) - static_cast<int>(back));
+        if (auto sample = ring.at(ring.newestSecond() - back)) {
+            auto part = [&](float v, bool rate) -> std::wstring {
+                if (std::isnan(v)) return L"-";
+                if (!rate) return std::to_wstring(std::lround(v)) + L"%";
+                return monitor::rateText(std::llround(inListUnit(v, scene_.rateUnit)),
+                                         scene_.rateUnit);
+            };
+            for (int f = 0; f < 4; ++f)
+                line +=
+                    std::wstring(L"  ") + kTitles[f] + L" " + part(fieldOf(*sample, f), isRate(f));
+        }
+        text(s_.px(kButtonLeft + kButtonStep * 3), s_.px(kTextTop), line);
+    }
+
+    // As many columns of days as fit the width of the widest line the totals can have.
+    Totals layOutTotals() const {
+        Totals totals;
+        totals.columnWidth = widthOf(dayLine({0, {kWidestAmount, kWidestAmount}})) + s_.px(16);
+        const int columns =
+            std::clamp((image_.width() - s_.px(6)) / totals.columnWidth, 1, kTotalsDays);
+        totals.perColumn = (kTotalsDays + columns - 1) / columns;
+        // The month's sums, and the notice when nothing is saved.
+        totals.lines = totals.perColumn + 1 + (history_.fileWritable() ? 0 : 1);
+        return totals;
+    }
+
+    void drawTotals(const Box& box, const Totals& totals) {
+        std::vector<DayTotals> rows = lastDays(history_.days(), history_.today(), kTotalsDays);
+        const int left = box.left + s_.px(6), top = box.top + s_.px(4);
+        const int line = s_.px(kLineHeight);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const int col = static_cast<int>(i) / totals.perColumn;
+            const int row = static_cast<int>(i) % totals.perColumn;
+            text(left + col * totals.columnWidth, top + row * line, dayLine(rows[i]));
+        }
+        MonthSums sums = monthSums(history_.days(), history_.today());
+        text(left, top + totals.perColumn * line,
+             L"今月 " + bothWays(sums.thisMonth) + L"    先月 " + bothWays(sums.lastMonth));
+        // The user must know that what is counted now will not survive an exit.
+        if (!history_.fileWritable())
+            text(left, top + (totals.perColumn + 1) * line,
+                 std::wstring(kTrafficFileName) + L" を読み込めないため、この記録は保存されません");
+    }
+
+    base::Image& image_;
+    const base::DpiScale s_;
+    const ReadingsHistory& history_;
+    const HistoryScene& scene_;
+    std::vector<PlacedText> texts_;
+};
+
+}  // namespace
+
+std::vector<PlacedText> drawHistory(base::Image& image, base::DpiScale scale,
+                                    const ReadingsHistory& history, const HistoryScene& scene) {
+    return Picture(image, scale, history, scene).draw();
+}
+
+std::optional<int> spanButtonAt(base::DpiScale scale, int x, int y) {
+    for (int i = 0; i < 3; ++i) {
+        const Box b = spanButton(scale, i);
+        if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) return i;
+    }
+    return std::nullopt;
+}
+
+int rowTextWidth(std::wstring_view text) {
+    int width = 0;
+    for (wchar_t c : text) width += c < 0x100 || (c >= 0xFF61 && c <= 0xFF9F) ? 6 : 12;
+    return width;
+}
+
+}  // namespace features
