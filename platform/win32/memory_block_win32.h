@@ -1,11 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include <map>
-#include <memory>
-
 #include "platform/memory_block.h"
 #include "platform/sound.h"
+#include "platform/win32/worker_results.h"
 
 namespace win32 {
 
@@ -14,24 +12,10 @@ namespace win32 {
 // An exit never waits for a worker: the process takes the block with it.
 class MemoryBlockWin32 : public platform::MemoryBlock {
 public:
-    MemoryBlockWin32() = default;
-    MemoryBlockWin32(const MemoryBlockWin32&) = delete;
-    MemoryBlockWin32& operator=(const MemoryBlockWin32&) = delete;
-    ~MemoryBlockWin32() override;
-
     void claimAndGiveBack(std::uint64_t bytes, Done done) override;
 
-    struct Shared;  // what the workers and the window share
-
 private:
-    static LRESULT CALLBACK windowProc(HWND window, UINT msg, WPARAM wp, LPARAM lp);
-    bool ensureWindow();
-    void deliverFinished();
-
-    std::shared_ptr<Shared> shared_;
-    HWND window_ = nullptr;
-    unsigned nextId_ = 0;
-    std::map<unsigned, Done> waiting_;
+    WorkerResults<bool> workers_{L"KorvaNT.MemoryRelease"};
 };
 
 class SoundWin32 : public platform::Sound {
