@@ -23,6 +23,28 @@ HICON trayIconImage() {
     return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
+// Where a window's outer rectangle is kept, in twips; a field left null is not kept.
+struct StoredRect {
+    float* left = nullptr;
+    float* top = nullptr;
+    float* width = nullptr;
+    float* height = nullptr;
+};
+
+// Each value at the window's DPI; one whose pixels did not change keeps its stored twips.
+void storeRect(HWND window, const StoredRect& into) {
+    RECT r{};
+    if (!GetWindowRect(window, &r)) return;
+    const int dpi = win32::dpiOfWindow(window);
+    auto store = [dpi](float* field, int pixels) {
+        if (field) *field = base::twipsFor(*field, pixels, dpi);
+    };
+    store(into.left, r.left);
+    store(into.top, r.top);
+    store(into.width, r.right - r.left);
+    store(into.height, r.bottom - r.top);
+}
+
 }  // namespace
 
 KorvaNTApp::KorvaNTApp()
@@ -151,32 +173,18 @@ void KorvaNTApp::storeWindowPositions() {
     settings::Settings& s = live_.settings;
     if (auto height = monitoring_.sizedScaleHeight())
         s.mainScaleHeight = static_cast<float>(*height);
-    RECT r{};
-    if (GetWindowRect(main_.hwnd(), &r)) {
+    // The main window's size is its client area's, by its own rule.
+    storeRect(main_.hwnd(), {.left = &s.mainLeft, .top = &s.mainTop});
+    if (IsWindow(main_.hwnd())) {
         const int dpi = win32::dpiOfWindow(main_.hwnd());
-        s.mainLeft = base::twipsFor(s.mainLeft, r.left, dpi);
-        s.mainTop = base::twipsFor(s.mainTop, r.top, dpi);
         ui::ClientSize client = main_.clientSize();
         s.mainWidth = ui::storedWidthFor(s.mainWidth, client.width, dpi);
         s.mainHeight = ui::storedHeightFor(s.mainHeight, client.height, dpi);
     }
-    if (GetWindowRect(sizeWindow_.hwnd(), &r)) {
-        const int dpi = win32::dpiOfWindow(sizeWindow_.hwnd());
-        s.sizeWindowWidth = base::twipsFor(s.sizeWindowWidth, r.right - r.left, dpi);
-        s.sizeWindowHeight = base::twipsFor(s.sizeWindowHeight, r.bottom - r.top, dpi);
-    }
-    if (GetWindowRect(historyWindow_.hwnd(), &r)) {
-        const int dpi = win32::dpiOfWindow(historyWindow_.hwnd());
-        s.historyLeft = base::twipsFor(s.historyLeft, r.left, dpi);
-        s.historyTop = base::twipsFor(s.historyTop, r.top, dpi);
-        s.historyWidth = base::twipsFor(s.historyWidth, r.right - r.left, dpi);
-        s.historyHeight = base::twipsFor(s.historyHeight, r.bottom - r.top, dpi);
-    }
-    if (GetWindowRect(options_.hwnd(), &r)) {
-        const int dpi = win32::dpiOfWindow(options_.hwnd());
-        s.optionsLeft = base::twipsFor(s.optionsLeft, r.left, dpi);
-        s.optionsTop = base::twipsFor(s.optionsTop, r.top, dpi);
-    }
+    storeRect(sizeWindow_.hwnd(), {.width = &s.sizeWindowWidth, .height = &s.sizeWindowHeight});
+    storeRect(historyWindow_.hwnd(),
+              {&s.historyLeft, &s.historyTop, &s.historyWidth, &s.historyHeight});
+    storeRect(options_.hwnd(), {.left = &s.optionsLeft, .top = &s.optionsTop});
 }
 
 void KorvaNTApp::saveCommand() {
