@@ -20,6 +20,7 @@ bool HistoryWindow::create(int x, int y, int width, int height) {
 }
 
 void HistoryWindow::open() {
+    win32::fitWithinWorkArea(hwnd());
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(hwnd());
 }

@@ -23,6 +23,10 @@ int systemMetricForDpi(int index, int dpi);
 // The outer rectangle of a window with this client rectangle, its frame at `dpi`.
 void adjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 
+// Moves a window partly off its monitor's work area onto it, and makes one bigger than the work
+// area its size: a size stored at another scale, or a monitor gone, must not hide the window.
+void fitWithinWorkArea(HWND window);
+
 // A length designed at 96 DPI, at `dpi`.
 int scaledForDpi(int designed, int dpi);
 

@@ -128,3 +128,13 @@ def test_history_window_charts_hides_and_keeps_its_size_across_a_restart(korvant
     reopened = open_history_window()
     assert (reopened.left, reopened.top, reopened.width, reopened.height) == \
         (window.left, window.top, 720, 540)
+
+
+def test_a_history_window_stored_off_the_screen_opens_on_it(korvant):
+    # 2,000 x 2,000 px from x 2,000 and y -200 at 96 DPI: past the 1280 x 1024 screen.
+    history = "[History]\r\nLeft=30000\r\nTop=-3000\r\nWidth=30000\r\nHeight=30000\r\n"
+    app = korvant({"KorvaNT.ini": settings_ini() + history})
+    app.wait_main_window()
+    window = open_history_window()
+    assert window.left >= 0 and window.top >= 0
+    assert window.right <= 1280 and window.bottom <= 1024
