@@ -20,7 +20,7 @@ bool HistoryWindow::create(int x, int y, int width, int height) {
 }
 
 void HistoryWindow::open() {
-    win32::fitWithinWorkArea(hwnd());
+    win32::fitWithinWorkArea(hwnd(), true);
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     SetForegroundWindow(hwnd());
 }

@@ -80,17 +80,20 @@ void adjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
 
 int scaledForDpi(int designed, int dpi) { return base::DpiScale{dpi}.px(designed); }
 
-void fitWithinWorkArea(HWND window) {
+void fitWithinWorkArea(HWND window, bool mayResize) {
     RECT r{};
     if (!GetWindowRect(window, &r)) return;
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) return;
     const RECT& work = info.rcWork;
-    const LONG width = std::min(r.right - r.left, work.right - work.left);
-    const LONG height = std::min(r.bottom - r.top, work.bottom - work.top);
-    const LONG left = std::clamp(r.left, work.left, work.right - width);
-    const LONG top = std::clamp(r.top, work.top, work.bottom - height);
+    LONG width = r.right - r.left, height = r.bottom - r.top;
+    if (mayResize) {
+        width = std::min(width, work.right - work.left);
+        height = std::min(height, work.bottom - work.top);
+    }
+    const LONG left = std::max(std::min(r.left, work.right - width), work.left);
+    const LONG top = std::max(std::min(r.top, work.bottom - height), work.top);
     if (left != r.left || top != r.top || width != r.right - r.left || height != r.bottom - r.top)
         SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -23,9 +23,10 @@ int systemMetricForDpi(int index, int dpi);
 // The outer rectangle of a window with this client rectangle, its frame at `dpi`.
 void adjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 
-// Moves a window partly off its monitor's work area onto it, and makes one bigger than the work
-// area its size: a size stored at another scale, or a monitor gone, must not hide the window.
-void fitWithinWorkArea(HWND window);
+// Moves a window partly off its monitor's work area onto it: a place stored at another scale, or
+// on a monitor gone, must not hide the window. One bigger than the work area is made its size
+// when it may be resized, and otherwise shows its top left corner.
+void fitWithinWorkArea(HWND window, bool mayResize);
 
 // A length designed at 96 DPI, at `dpi`.
 int scaledForDpi(int designed, int dpi);

@@ -6,6 +6,7 @@ import threading
 from PIL import Image
 
 from desktop_helpers import choose, open_tray_menu
+from options_helpers import open_options
 from harness import (BUILD, find_window, interface_names, screenshot, settings_ini, wait_for,
                      winctl)
 from test_monitoring import caption_figures
@@ -130,11 +131,16 @@ def test_history_window_charts_hides_and_keeps_its_size_across_a_restart(korvant
         (window.left, window.top, 720, 540)
 
 
-def test_a_history_window_stored_off_the_screen_opens_on_it(korvant):
+def test_windows_stored_off_the_screen_open_on_it(korvant):
     # 2,000 x 2,000 px from x 2,000 and y -200 at 96 DPI: past the 1280 x 1024 screen.
     history = "[History]\r\nLeft=30000\r\nTop=-3000\r\nWidth=30000\r\nHeight=30000\r\n"
-    app = korvant({"KorvaNT.ini": settings_ini() + history})
+    ini = settings_ini(X_OptionWindowPosition=-15000, Y_OptionWindowPosition=30000)
+    app = korvant({"KorvaNT.ini": ini + history})
     app.wait_main_window()
     window = open_history_window()
     assert window.left >= 0 and window.top >= 0
     assert window.right <= 1280 and window.bottom <= 1024
+    # The options window keeps its size and comes whole onto the screen.
+    winctl("close", "履歴グラフ")
+    options = open_options()
+    assert options.left >= 0 and options.bottom <= 1024 and options.right <= 1280

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/dpi_win32.h"
 #include "ui/options/options_ids.h"
 #include "ui/options/page_table.h"
 #include "ui/popup_menu.h"
@@ -50,6 +51,7 @@ void OptionsWindow::changed(const settings::Change& change) {
 void OptionsWindow::open() {
     context_.status.show(L"");
     for (settings::Topic reading : kReadings) tabs_.changed(context_, settings::Change{reading});
+    win32::fitWithinWorkArea(hwnd_, false);
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
     if (context_.live.settings.topmostChoice == settings::kAlwaysOnTop) setTopmost(hwnd_, 1);
