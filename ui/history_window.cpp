@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "features/history_chart.h"
 #include "platform/win32/dpi_win32.h"
 #include "platform/win32/gdi_text_painter.h"
@@ -17,6 +19,12 @@ HistoryWindow::HistoryWindow(const features::ReadingsHistory& history,
 bool HistoryWindow::create(int x, int y, int width, int height) {
     return OwnedWindow::create(L"KorvaNT.History", L"履歴グラフ", WS_OVERLAPPEDWINDOW, 0, x, y,
                                width, height);
+}
+
+void HistoryWindow::chooseSpan(int span) {
+    if (span == span_) return;
+    span_ = span;
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void HistoryWindow::open() {
@@ -57,10 +65,15 @@ LRESULT HistoryWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             InvalidateRect(hwnd(), nullptr, FALSE);
             return 0;
         case WM_LBUTTONDOWN:
-            if (auto span = features::spanButtonAt(scale(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp))) {
-                span_ = *span;
-                InvalidateRect(hwnd(), nullptr, FALSE);
-            }
+            if (auto span = features::spanButtonAt(scale(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp)))
+                chooseSpan(*span);
+            return 0;
+        case WM_KEYDOWN:
+            // The spans from the keyboard too: the arrows step, 1 to 3 choose.
+            if (wp == VK_LEFT || wp == VK_RIGHT)
+                chooseSpan(std::clamp(span_ + (wp == VK_RIGHT ? 1 : -1), 0, 2));
+            else if (wp >= '1' && wp <= '3')
+                chooseSpan(static_cast<int>(wp - '1'));
             return 0;
         case win32::kDpiChangedMessage: {
             const RECT* r = reinterpret_cast<const RECT*>(lp);

@@ -25,6 +25,7 @@ protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    void chooseSpan(int span);
     void paint(HDC dc);
     base::DpiScale scale() const;
 

@@ -5,14 +5,15 @@ import threading
 
 from PIL import Image
 
-from desktop_helpers import choose, open_tray_menu
+from desktop_helpers import choose, open_tray_menu, xdotool
 from options_helpers import open_options
-from harness import (BUILD, find_window, interface_names, screenshot, settings_ini, wait_for,
-                     winctl)
+from harness import (BUILD, client_area, find_window, interface_names, screenshot, settings_ini,
+                     wait_for, winctl)
 from test_monitoring import caption_figures
 
 BURST = 8 * 1024 * 1024
 RECEIVE_LINE = (192, 64, 0)
+CHOSEN_SPAN = (200, 220, 255)
 
 
 def loopback_bytes():
@@ -103,6 +104,13 @@ def receive_line_drawn():
     return RECEIVE_LINE in (colour for _, colour in shot.getcolors(1 << 20) or [])
 
 
+def span_chosen(index):
+    """Whether the span button at index shows as chosen (a corner inside it, off its label)."""
+    x, y, _, _ = client_area("履歴グラフ")
+    shot = Image.open(screenshot(BUILD / "history-window.png")).convert("RGB")
+    return shot.getpixel((x + 8 + 70 * index, y + 5)) == CHOSEN_SPAN
+
+
 def test_history_window_charts_hides_and_keeps_its_size_across_a_restart(korvant):
     # Only the first row is shown, and no traffic reading: the history takes it anyway.
     ini = settings_ini(AInterface=0, NetworkAdapter=interface_names().index("lo"),
@@ -114,6 +122,11 @@ def test_history_window_charts_hides_and_keeps_its_size_across_a_restart(korvant
     winctl("resize", "履歴グラフ", "720", "540")
     send_burst()
     wait_for(receive_line_drawn, timeout=30, what="the burst charted")
+    # A click on a chart gives the window the keyboard and chooses nothing.
+    x, y, width, height = client_area("履歴グラフ")
+    xdotool("mousemove", x + width // 2, y + height // 2, "click", 1)
+    xdotool("key", "3")
+    wait_for(lambda: span_chosen(2), what="the 24-hour span from the keyboard")
 
     winctl("close", "履歴グラフ")
     wait_for(lambda: shown_history_window() is None, what="the window to hide")
