@@ -31,6 +31,8 @@ void ReadingsHistory::readFile() {
         days_ = TrafficDays::parse(read->lines);
         // A write would drop the lines after one the code page cannot decode.
         writable_ = read->whole;
+        // A file a spreadsheet saved as Unicode keeps its encoding, and its notes their text.
+        encoding_ = read->encoding;
     } else if (files_.exists(path_)) {
         writable_ = false;
     }
@@ -90,7 +92,7 @@ bool ReadingsHistory::writeFile() {
         dirty_ = true;
     }
     if (!writable_ || !dirty_) return false;
-    if (!files_.writeLines(path_, days_.lines(), platform::TextEncoding::Ansi)) return false;
+    if (!files_.writeLines(path_, days_.lines(), encoding_)) return false;
     dirty_ = false;
     return true;
 }

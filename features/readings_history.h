@@ -74,6 +74,7 @@ private:
     Day today_ = 0;
     ByteTotals pending_;  // moved since the last second closed
     bool writable_ = true;
+    platform::TextEncoding encoding_ = platform::TextEncoding::Ansi;
     bool dirty_ = false;
 };
 

@@ -126,6 +126,7 @@ TEST(ReadingsHistory, FileKeepsJunkAddsToTodayAndIsNeverWrittenOverWhenUnreadabl
     History h;
     h.files.files[L"h.csv"] = {L"2026-11-30,100,200", L"# a note", L"2026-02-30,1,1",
                                L"2026-12-01,-5,3", L"2026-12-07,1000,2000"};
+    h.files.encodings[L"h.csv"] = platform::TextEncoding::Utf8;
     h.at(2026, 12, 7, 12, 0, 0);
     h.history.readFile();
     h.history.record(tickAt(0, 0, 0, 0, 0));
@@ -135,6 +136,7 @@ TEST(ReadingsHistory, FileKeepsJunkAddsToTodayAndIsNeverWrittenOverWhenUnreadabl
     EXPECT_EQ(h.files.files[L"h.csv"],
               (std::vector<std::wstring>{L"2026-11-30,100,200", L"# a note", L"2026-02-30,1,1",
                                          L"2026-12-01,-5,3", L"2026-12-07,1050,2070"}));
+    EXPECT_EQ(h.files.encodings[L"h.csv"], platform::TextEncoding::Utf8);
     const TrafficDays& days = h.history.days();
     ByteTotals month = days.sum(dayOf(2026, 12, 1), dayOf(2026, 12, 31));
     EXPECT_EQ(month.received, 1050);
