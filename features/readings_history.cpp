@@ -27,15 +27,22 @@ void ReadingsHistory::readFile() {
     // The window shows today's line before the first tick.
     startSecond();
     newestTime_ = secondTime_;
+    if (auto days = readDays()) days_ = std::move(*days);
+}
+
+std::optional<TrafficDays> ReadingsHistory::readDays() {
     if (auto read = files_.readLines(path_)) {
-        days_ = TrafficDays::parse(read->lines);
         // A write would drop the lines after one the code page cannot decode.
         writable_ = read->whole;
         // A file a spreadsheet saved as Unicode keeps its encoding, and its notes their text.
         encoding_ = read->encoding;
-    } else if (files_.exists(path_)) {
-        writable_ = false;
+        return TrafficDays::parse(read->lines);
     }
+    if (files_.exists(path_)) {
+        writable_ = false;
+        return std::nullopt;
+    }
+    return TrafficDays{};
 }
 
 void ReadingsHistory::record(const monitor::Readings& r) {
@@ -78,22 +85,29 @@ void ReadingsHistory::startSecond() {
 void ReadingsHistory::closeSecond() {
     ring_.push(second_, mean_.take());
     newestTime_ = secondTime_;
+    countPending();
+}
+
+void ReadingsHistory::countPending() {
     if (pending_.received > 0 || pending_.sent > 0) {
         days_.add(today_, pending_);
-        dirty_ = true;
+        unsaved_.add(today_, pending_);
     }
     pending_ = {};
 }
 
+// What was counted since the last write, added to the file as it is now: lines another copy of
+// the program or the user wrote meanwhile are kept.
 bool ReadingsHistory::writeFile() {
-    if (pending_.received > 0 || pending_.sent > 0) {
-        days_.add(today_, pending_);
-        pending_ = {};
-        dirty_ = true;
-    }
-    if (!writable_ || !dirty_) return false;
-    if (!files_.writeLines(path_, days_.lines(), encoding_)) return false;
-    dirty_ = false;
+    countPending();
+    if (unsaved_.entries().empty()) return false;
+    // Read again: a file that could not be read before may be readable now.
+    std::optional<TrafficDays> days = readDays();
+    if (!days || !writable_) return false;
+    for (const TrafficLine& line : unsaved_.entries()) days->add(*line.day, line.bytes);
+    if (!files_.writeLines(path_, days->lines(), encoding_)) return false;
+    days_ = std::move(*days);
+    unsaved_ = {};
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "features/history_ring.h"
@@ -57,13 +58,17 @@ public:
 private:
     void startSecond();
     void closeSecond();
+    void countPending();
+    // The file's days; nullopt when it is there but cannot be read, an empty list when it is not.
+    std::optional<TrafficDays> readDays();
 
     platform::TextFiles& files_;
     platform::LocaleFormat& locale_;
     std::wstring path_;
     HistoryRing ring_;
     SecondMean mean_;
-    TrafficDays days_;
+    TrafficDays days_;     // the file's days with what was counted since
+    TrafficDays unsaved_;  // counted since the last write
     TrafficCounter counter_;
 
     bool started_ = false;
@@ -75,7 +80,6 @@ private:
     ByteTotals pending_;  // moved since the last second closed
     bool writable_ = true;
     platform::TextEncoding encoding_ = platform::TextEncoding::Ansi;
-    bool dirty_ = false;
 };
 
 }  // namespace features

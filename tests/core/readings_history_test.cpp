@@ -144,6 +144,14 @@ TEST(ReadingsHistory, FileKeepsJunkAddsToTodayAndIsNeverWrittenOverWhenUnreadabl
     EXPECT_EQ(firstOfMonth(dayOf(2026, 1, 15), 1), dayOf(2025, 12, 1));
     // Nothing new counted: no write.
     EXPECT_FALSE(h.history.writeFile());
+    // Lines written by someone else meanwhile stay; what was counted since is added to them.
+    h.files.files[L"h.csv"] = {L"2026-12-06,7,7", L"2026-12-07,3000,3000"};
+    h.history.record(tickAt(3000, 0, 0, 150, 170));
+    h.history.record(tickAt(4000, 0, 0, 150, 170));
+    ASSERT_TRUE(h.history.writeFile());
+    EXPECT_EQ(h.files.files[L"h.csv"],
+              (std::vector<std::wstring>{L"2026-12-06,7,7", L"2026-12-07,3100,3100"}));
+    EXPECT_EQ(h.history.days().of(dayOf(2026, 12, 6)).received, 7) << "the window shows them";
 
     // A file that is there but cannot be read, or decoded only in part: counting goes on, the
     // file is left alone.
@@ -162,6 +170,9 @@ TEST(ReadingsHistory, FileKeepsJunkAddsToTodayAndIsNeverWrittenOverWhenUnreadabl
         EXPECT_FALSE(locked.history.writeFile());
         EXPECT_EQ(locked.files.writes, 0);
         EXPECT_EQ(locked.history.days().of(locked.history.today()).received, 10);
+        // Once readable again, the file takes what was counted.
+        locked.files.unreadable.clear();
+        EXPECT_EQ(locked.history.writeFile(), !undecodable);
     }
 
     // A failed write is tried again at the next chance.
