@@ -250,7 +250,8 @@ private:
         // The user must know that what is counted now will not survive an exit.
         if (!history_.fileWritable())
             text(left, top + (totals.perColumn + 1) * line,
-                 std::wstring(kTrafficFileName) + L" を読み込めないため、この記録は保存されません");
+                 std::wstring(kTrafficFileName) +
+                     L" を読み込めないため、記録はまだ保存されていません");
     }
 
     base::Image& image_;
