@@ -47,10 +47,12 @@ void updateGraph(RenderState& state, const GraphInputs& in) {
     Image& graph = state.graph;
     // A tick is one designed column wide: the newest column, and a step of that many pixels.
     const int newest = m.x(155), step = m.x(1);
-    // One white point per tick becomes a white middle line as the picture scrolls.
-    fillBox(graph, newest - step + 1, m.x(15), newest, m.x(15), rgb(255, 255, 255));
-    drawLine(graph, newest, height - state.graphCurrent, newest - step,
-             height - state.graphPrevious, in.lineColour);
+    // One white point per tick becomes a white middle line as the picture scrolls. Both lines
+    // are a designed pixel thick, so they keep their weight at every scale.
+    fillBox(graph, newest - step + 1, m.y(15), newest, m.y(16) - 1, rgb(255, 255, 255));
+    for (int t = 0; t < m.y(1); ++t)
+        drawLine(graph, newest, height - state.graphCurrent - t, newest - step,
+                 height - state.graphPrevious - t, in.lineColour);
     copyBlock(state.graphScroll, 0, 0, width, height, graph, 0, 0);
     copyBlock(graph, 0, 0, width, height, state.graphScroll, step, 0);
 }

@@ -114,9 +114,13 @@ TEST(DisplayScale, GraphScrollsByTheScaledColumnAtTheScaledHeight) {
     for (int i = 0; i < 200; ++i) render::updateGraph(state, idle);
     const int bottom = state.metrics.graphHeight - 1;
     ASSERT_EQ(state.graph.height(), 58);
+    // Both lines two pixels thick, as one pixel is at 96 DPI.
     for (int x = 0; x < 300; ++x) {
         EXPECT_EQ(state.graph.pixel(x, bottom), render::rgb(0, 255, 0)) << x;
+        EXPECT_EQ(state.graph.pixel(x, bottom - 1), render::rgb(0, 255, 0)) << x;
+        EXPECT_EQ(state.graph.pixel(x, bottom - 2), render::rgb(0, 0, 0)) << x;
         EXPECT_EQ(state.graph.pixel(x, 30), render::rgb(255, 255, 255)) << "middle line " << x;
+        EXPECT_EQ(state.graph.pixel(x, 31), render::rgb(255, 255, 255)) << "middle line " << x;
     }
     idle.cpuTotalPercent = 100;
     render::updateGraph(state, idle);
