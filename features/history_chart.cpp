@@ -1,11 +1,13 @@
 #include "features/history_chart.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cwchar>
 
 #include "features/history_view.h"
 #include "monitor/row_format.h"
+#include "monitor/status_items.h"
 #include "render/draw.h"
 
 namespace features {
@@ -96,9 +98,13 @@ public:
             std::max(image_.height() - totalsHeight - s_.px(kLineHeight), chartsTop);
         const Box charts{0, chartsTop, image_.width(), chartsBottom};
         const int each = charts.height() / 4;
+        // The charts share their width: the ring is read once for all four.
+        const std::array<std::vector<float>, 4> columns =
+            columnMeans(std::max(plotOf(charts).width() - 2, 0));
         for (int f = 0; f < 4; ++f)
             drawChart(
-                {charts.left, charts.top + f * each, charts.right, charts.top + (f + 1) * each}, f);
+                {charts.left, charts.top + f * each, charts.right, charts.top + (f + 1) * each}, f,
+                columns[f]);
         drawTimeAxis(charts);
         drawReadout(charts);
         drawTotals({0, chartsBottom + s_.px(kLineHeight), image_.width(), image_.height()}, totals);
@@ -129,36 +135,47 @@ private:
         }
     }
 
-    void drawChart(const Box& box, int field) {
+    // One value per pixel column and reading: the mean of the seconds the column covers, rates
+    // in the list's unit; NaN for a column without a sample.
+    std::array<std::vector<float>, 4> columnMeans(int width) const {
+        std::array<std::vector<float>, 4> columns;
+        for (std::vector<float>& field : columns) field.assign(static_cast<size_t>(width), NAN);
+        const HistoryRing& ring = history_.ring();
+        if (ring.empty()) return columns;
+        const std::int64_t spanSeconds = kHistorySpans[scene_.span].seconds;
+        const std::int64_t first = ring.newestSecond() - spanSeconds + 1;
+        for (int c = 0; c < width; ++c) {
+            std::int64_t from = first + spanSeconds * c / width;
+            std::int64_t to = std::max(from + 1, first + spanSeconds * (c + 1) / width);
+            double sum[4]{};
+            int n[4]{};
+            for (std::int64_t sec = from; sec < to; ++sec) {
+                auto sample = ring.at(sec);
+                if (!sample) continue;
+                for (int f = 0; f < 4; ++f) {
+                    float v = fieldOf(*sample, f);
+                    if (std::isnan(v)) continue;
+                    sum[f] += isRate(f) ? inListUnit(v, scene_.rateUnit) : v;
+                    ++n[f];
+                }
+            }
+            for (int f = 0; f < 4; ++f)
+                if (n[f] > 0) columns[f][c] = static_cast<float>(sum[f] / n[f]);
+        }
+        return columns;
+    }
+
+    void drawChart(const Box& box, int field, const std::vector<float>& columns) {
         const Box outer = plotOf(box);
         if (outer.width() <= 2 || outer.height() <= 2) return;
         frame(image_, outer, kGrid);
         // The line runs inside the frame, never over it.
         const Box plot{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
         const bool rate = isRate(field);
-
-        // One value per pixel column: the mean of the seconds it covers.
-        const HistoryRing& ring = history_.ring();
-        const std::int64_t spanSeconds = kHistorySpans[scene_.span].seconds;
-        const std::int64_t first = ring.newestSecond() - spanSeconds + 1;
         const int width = plot.width();
-        std::vector<float> columns(static_cast<size_t>(width), NAN);
         float peak = 0;
-        for (int c = 0; c < width && !ring.empty(); ++c) {
-            std::int64_t from = first + spanSeconds * c / width;
-            std::int64_t to = std::max(from + 1, first + spanSeconds * (c + 1) / width);
-            double sum = 0;
-            int n = 0;
-            for (std::int64_t sec = from; sec < to; ++sec)
-                if (auto sample = ring.at(sec); sample && !std::isnan(fieldOf(*sample, field))) {
-                    float v = fieldOf(*sample, field);
-                    sum += rate ? inListUnit(v, scene_.rateUnit) : v;
-                    ++n;
-                }
-            if (n == 0) continue;
-            columns[c] = static_cast<float>(sum / n);
-            peak = std::max(peak, columns[c]);
-        }
+        for (float v : columns)
+            if (!std::isnan(v)) peak = std::max(peak, v);
         const double top = rate ? rateAxisTop(peak) : 100.0;
 
         const int thickness = std::max(1, s_.px(1));
@@ -278,7 +295,7 @@ std::optional<int> spanButtonAt(base::DpiScale scale, int x, int y) {
 
 int rowTextWidth(std::wstring_view text) {
     int width = 0;
-    for (wchar_t c : text) width += c < 0x100 || (c >= 0xFF61 && c <= 0xFF9F) ? 6 : 12;
+    for (wchar_t c : text) width += 6 * monitor::memoColumnsOf(c);
     return width;
 }
 
