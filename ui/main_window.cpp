@@ -5,8 +5,12 @@
 namespace ui {
 namespace {
 
+// What the window looks like: a one-pixel border around the list.
 constexpr DWORD kStyle = WS_POPUP | WS_BORDER;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+// The system sizes only a window with a sizing frame; the frame is kept to the one-pixel border
+// (WM_NCCALCSIZE, WM_NCPAINT), so the window looks and measures as kStyle says.
+constexpr DWORD kCreateStyle = kStyle | WS_THICKFRAME;
 
 SIZE outerSizeFor(ClientSize client, int dpi) {
     RECT r{0, 0, client.width, client.height};
@@ -41,11 +45,23 @@ LRESULT hitCodeOf(SizingEdge edge) {
 
 bool isSizingCode(WPARAM code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT; }
 
+// The client rectangle inside a window rectangle: the border of kStyle only.
+void insetByBorder(RECT& r, int dpi) {
+    RECT frame{0, 0, 0, 0};
+    win32::adjustWindowRectForDpi(frame, kStyle, kExStyle, dpi);
+    r.left -= frame.left;
+    r.top -= frame.top;
+    r.right -= frame.right;
+    r.bottom -= frame.bottom;
+    if (r.right < r.left) r.right = r.left;
+    if (r.bottom < r.top) r.bottom = r.top;
+}
+
 }  // namespace
 
 bool MainWindow::create(HWND owner, int x, int y, ClientSize client) {
     SIZE outer = outerSizeFor(client, win32::dpiAt({x, y}));
-    if (!WindowBase::create(L"KorvaNT.Main", L"", kStyle, kExStyle, x, y, outer.cx, outer.cy))
+    if (!WindowBase::create(L"KorvaNT.Main", L"", kCreateStyle, kExStyle, x, y, outer.cx, outer.cy))
         return false;
     SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     return true;
@@ -97,23 +113,14 @@ SizingEdge MainWindow::edgeAt(LPARAM screenPoint) const {
     return sizingEdgeAt(x, y, r.right - r.left, r.bottom - r.top);
 }
 
-// The window has a one-pixel border, which the window system would not size by; the drag of an
-// edge is followed here instead.
-void MainWindow::startSizing(SizingEdge edge) {
+void MainWindow::paintBorder() {
+    HDC dc = GetWindowDC(hwnd());
+    if (!dc) return;
     RECT r{};
     GetWindowRect(hwnd(), &r);
-    GetCursorPos(&sizingFrom_);
-    sizingStart_ = {r.left, r.top, r.right, r.bottom};
-    sizing_ = edge;
-    SetCapture(hwnd());
-}
-
-void MainWindow::followSizing() {
-    POINT at{};
-    GetCursorPos(&at);
-    ScreenRect r = resizedBy(sizingStart_, sizing_, at.x - sizingFrom_.x, at.y - sizingFrom_.y);
-    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    OffsetRect(&r, -r.left, -r.top);
+    FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+    ReleaseDC(hwnd(), dc);
 }
 
 LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -127,7 +134,7 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             // The list is stretched onto the whole client area: all of it changes. A drag shows
             // it at once; the tick that sized the window draws it itself.
             InvalidateRect(hwnd(), nullptr, FALSE);
-            if (sizing_ != SizingEdge::None) UpdateWindow(hwnd());
+            if (inSizeMove_) UpdateWindow(hwnd());
             return 0;
         case WM_CLOSE:
             if (onClose) onClose();
@@ -142,17 +149,41 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             if (onDpiChanged) onDpiChanged(HIWORD(wp));
             return 0;
         }
+        case WM_NCCALCSIZE: {
+            RECT& r = wp ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0]
+                         : *reinterpret_cast<RECT*>(lp);
+            insetByBorder(r, dpi());
+            return 0;
+        }
+        case WM_NCPAINT:
+            paintBorder();
+            return 0;
+        case WM_NCACTIVATE:
+            // The border looks the same active or not; the default would draw a sizing frame.
+            return TRUE;
+        case WM_GETMINMAXINFO: {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lp);
+            limits->ptMinTrackSize = {kSizingMinimum, kSizingMinimum};
+            return 0;
+        }
+        case WM_ENTERSIZEMOVE:
+            inSizeMove_ = true;
+            return 0;
+        case WM_EXITSIZEMOVE:
+            inSizeMove_ = false;
+            return 0;
         case WM_NCHITTEST: {
+            // An edge's code makes a press there start the system's sizing loop, which follows
+            // the pointer until the button is released, however many moves the drag takes.
             SizingEdge edge = edgeAt(lp);
             if (edge != SizingEdge::None) return hitCodeOf(edge);
-            break;
+            // Not at an edge, or not sizable now: inside the border all is the drawn list.
+            POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+            RECT client{};
+            GetClientRect(hwnd(), &client);
+            ScreenToClient(hwnd(), &at);
+            return PtInRect(&client, at) ? HTCLIENT : HTBORDER;
         }
-        case WM_NCLBUTTONDOWN:
-            if (isSizingCode(wp) && edgeAt(lp) != SizingEdge::None) {
-                startSizing(edgeAt(lp));
-                return 0;
-            }
-            break;
         case WM_NCRBUTTONDOWN:
             // The edges are part of the drawn list: its menu opens there too.
             if (isSizingCode(wp)) {
@@ -160,15 +191,6 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 return 0;
             }
             break;
-        case WM_MOUSEMOVE:
-            if (sizing_ != SizingEdge::None) followSizing();
-            return 0;
-        case WM_LBUTTONUP:
-            if (sizing_ != SizingEdge::None) ReleaseCapture();
-            return 0;
-        case WM_CAPTURECHANGED:
-            sizing_ = SizingEdge::None;
-            return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
             if (onButtonDown) onButtonDown(wp);

@@ -33,16 +33,12 @@ protected:
 
 private:
     void paint();
+    void paintBorder();
     SizingEdge edgeAt(LPARAM screenPoint) const;
-    void startSizing(SizingEdge edge);
-    void followSizing();
 
     COLORREF background_ = RGB(255, 255, 255);
     win32::CachedBrush backgroundBrush_;
-    // A drag of an edge in progress: the edge, where the pointer and the window started.
-    SizingEdge sizing_ = SizingEdge::None;
-    POINT sizingFrom_{};
-    ScreenRect sizingStart_;
+    bool inSizeMove_ = false;  // the user is sizing or moving the window
 };
 
 }  // namespace ui

@@ -48,21 +48,4 @@ SizingEdge sizingEdgeAt(int x, int y, int width, int height) {
     return top ? SizingEdge::Top : SizingEdge::Left;
 }
 
-ScreenRect resizedBy(const ScreenRect& start, SizingEdge edge, int dx, int dy) {
-    ScreenRect r = start;
-    bool left =
-        edge == SizingEdge::Left || edge == SizingEdge::TopLeft || edge == SizingEdge::BottomLeft;
-    bool right = edge == SizingEdge::Right || edge == SizingEdge::TopRight ||
-                 edge == SizingEdge::BottomRight;
-    bool top =
-        edge == SizingEdge::Top || edge == SizingEdge::TopLeft || edge == SizingEdge::TopRight;
-    bool bottom = edge == SizingEdge::Bottom || edge == SizingEdge::BottomLeft ||
-                  edge == SizingEdge::BottomRight;
-    if (left) r.left = std::min(start.left + dx, start.right - kSizingMinimum);
-    if (right) r.right = std::max(start.right + dx, start.left + kSizingMinimum);
-    if (top) r.top = std::min(start.top + dy, start.bottom - kSizingMinimum);
-    if (bottom) r.bottom = std::max(start.bottom + dy, start.top + kSizingMinimum);
-    return r;
-}
-
 }  // namespace ui

@@ -48,7 +48,4 @@ enum class SizingEdge {
 // The edge under a point given relative to the window's outer top-left corner.
 SizingEdge sizingEdgeAt(int x, int y, int width, int height);
 
-// The outer rectangle after dragging `edge` of `start` by (dx, dy); the opposite edges stay.
-ScreenRect resizedBy(const ScreenRect& start, SizingEdge edge, int dx, int dy);
-
 }  // namespace ui

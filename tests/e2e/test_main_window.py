@@ -43,10 +43,12 @@ def test_start_refresh_and_size_reset_give_one_size(korvant, mode):
     holds(lambda: size(main()) == size(started), 1.0, what="the size of start-up")
 
 
-def drag(x, y, dx, dy):
-    xdotool("mousemove", x, y, "mousedown", 1)
-    xdotool("mousemove", x + dx, y + dy)
-    xdotool("mouseup", 1)
+def drag(x, y, dx, dy, steps=12):
+    """A hand's drag: pressed at (x, y), moved by (dx, dy) in `steps` moves about 50 ms apart."""
+    moves = []
+    for step in range(1, steps + 1):
+        moves += ["mousemove", x + dx * step // steps, y + dy * step // steps, "sleep", 0.05]
+    xdotool("mousemove", x, y, "mousedown", 1, *moves, "mouseup", 1)
 
 
 def client_pixels(tmp_path, name):
@@ -55,14 +57,22 @@ def client_pixels(tmp_path, name):
     return shot.crop((x0, y0, x0 + width, y0 + height))
 
 
-def test_variable_window_grows_by_its_corner_stretches_the_list_and_saves_the_size(korvant,
-                                                                                   tmp_path):
+def test_variable_window_follows_a_stepwise_drag_of_its_corner_and_edge_and_saves_the_size(
+        korvant, tmp_path):
     app, before = start(korvant, VARIABLE, **RESET_SIZE)
-    drag(before.right - 2, before.bottom - 2, 60, 40)
+    drag(before.right - 2, before.bottom - 2, 60, 36)
+    # The corner ends at the pointer, which was pressed 2 pixels inside it.
     grown = wait_for(lambda: (w := main()) and w.width == before.width + 60 and w, timeout=5,
-                     what="the window to grow")
-    assert (grown.left, grown.top, grown.height) == (before.left, before.top, before.height + 40)
-    assert (grown.client_width, grown.client_height) == (LIST_WIDTH + 60, LIST_HEIGHT + 40)
+                     what="the window to grow with every move")
+    assert (grown.left, grown.top, grown.height) == (before.left, before.top, before.height + 36)
+    assert (grown.client_width, grown.client_height) == (LIST_WIDTH + 60, LIST_HEIGHT + 36)
+    # The right edge alone: only the width follows.
+    drag(grown.right - 1, grown.top + grown.height // 2, -30, 25)
+    wait_for(lambda: main().width == grown.width - 30, timeout=5, what="the edge to follow")
+    holds(lambda: size(main()) == (grown.width - 30, grown.height, LIST_WIDTH + 30,
+                                   LIST_HEIGHT + 36), 1.5, what="the dragged size")
+    drag(grown.right - 31, grown.top + grown.height // 2, 30, 0, steps=10)
+    wait_for(lambda: size(main()) == size(grown), timeout=5, what="the edge to follow back")
 
     # The 28 list rows are stretched onto the 68 client rows: each row's black separator (list
     # rows 13 and 27) lands at its scaled place, across the stretched width.
@@ -85,13 +95,13 @@ def test_variable_window_grows_by_its_corner_stretches_the_list_and_saves_the_si
     ini = app.read("KorvaNT.ini")
     # Stored as start-up reads it: the client area's twips and the stored frame.
     assert f"WindowWidth={(LIST_WIDTH + 60) * TWIPS + 126}\r\n" in ini
-    assert f"WindowHeight={(LIST_HEIGHT + 40) * TWIPS + 128}\r\n" in ini
+    assert f"WindowHeight={(LIST_HEIGHT + 36) * TWIPS + 128}\r\n" in ini
     app.stop()
     again = korvant({"KorvaNT.ini": ini})
     assert size(again.wait_main_window()) == size(grown)
 
 
-def test_fixed_window_moves_when_dragged_at_its_corner(korvant):
+def test_fixed_window_moves_with_a_stepwise_drag_at_its_corner(korvant):
     app, before = start(korvant, FIXED)
     drag(before.right - 2, before.bottom - 2, 60, 40)
     wait_for(lambda: (main().left, main().top) == (before.left + 60, before.top + 40), timeout=5,
