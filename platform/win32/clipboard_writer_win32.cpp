@@ -2,9 +2,17 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstring>
 
 namespace win32 {
+namespace {
+
+std::atomic<std::uint32_t> writes{0};
+
+}  // namespace
+
+std::uint32_t clipboardWritesSoFar() { return writes.load(); }
 
 bool ClipboardWriterWin32::writeText(const std::wstring& text) {
     // Another program may hold the clipboard for a moment.
@@ -14,6 +22,7 @@ bool ClipboardWriterWin32::writeText(const std::wstring& text) {
         if (!opened) Sleep(10);
     }
     if (!opened) return false;
+    ++writes;
     EmptyClipboard();
     size_t bytes = (text.size() + 1) * sizeof(wchar_t);
     bool placed = false;

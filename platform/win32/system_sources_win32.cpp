@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/clipboard_writer_win32.h"
+
 namespace win32 {
 namespace {
 
@@ -189,34 +191,31 @@ ClipboardWin32::~ClipboardWin32() {
     if (watching_) RemoveClipboardFormatListener(watcher_.hwnd());
 }
 
-void ClipboardWin32::startWatching() {
+bool ClipboardWin32::watching() {
+    if (watchTried_) return watching_;
     watchTried_ = true;
     watcher_.create(L"KorvaNTClipboardWatch", [this](UINT msg, WPARAM, LPARAM, LRESULT&) {
         if (msg != WM_CLIPBOARDUPDATE) return false;
-        changed_ = true;
+        changeNoticed();
         return true;
     });
     watching_ = watcher_.hwnd() && AddClipboardFormatListener(watcher_.hwnd());
+    return watching_;
 }
+
+std::uint32_t ClipboardWin32::sequenceNumber() { return GetClipboardSequenceNumber(); }
+
+std::uint32_t ClipboardWin32::ownWrites() { return clipboardWritesSoFar(); }
 
 std::wstring unicodeTextOf(const wchar_t* block, std::size_t bytes) {
     const wchar_t* end = block + bytes / sizeof(wchar_t);
     return std::wstring(block, std::find(block, end, L'\0'));
 }
 
-platform::ClipboardRead ClipboardWin32::readText(size_t maxChars) {
-    if (!watchTried_) startWatching();
-    if (maxChars != lastMaxChars_) haveLast_ = false;
-    if (watching_ && !changed_ && haveLast_) return last_;
-    changed_ = false;  // a change made while reading is told again
-    std::uint32_t sequence = GetClipboardSequenceNumber();
-    if (haveLast_ && sequence != 0 && sequence == lastSequence_) return last_;
+platform::ClipboardRead ClipboardWin32::readNow(size_t maxChars) {
     platform::ClipboardRead read;
     if (IsClipboardFormatAvailable(CF_UNICODETEXT)) {
-        if (!OpenClipboard(nullptr)) {  // busy: try again next time
-            changed_ = true;
-            return read;
-        }
+        if (!OpenClipboard(nullptr)) return read;
         if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
             if (auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
                 read.hasText = true;
@@ -230,10 +229,6 @@ platform::ClipboardRead ClipboardWin32::readText(size_t maxChars) {
         CloseClipboard();
     }
     read.opened = true;
-    lastSequence_ = sequence;
-    lastMaxChars_ = maxChars;
-    haveLast_ = true;
-    last_ = read;
     return read;
 }
 

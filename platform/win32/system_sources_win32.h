@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/clipboard.h"
+#include "platform/cached_clipboard.h"
 #include "platform/clock.h"
 #include "platform/locale_format.h"
 #include "platform/memory_status.h"
@@ -87,28 +87,23 @@ std::wstring unicodeTextOf(const wchar_t* block, std::size_t bytes);
 // Reads the clipboard only after it changed: a window of its own is told of every change, so a
 // round without one asks the system nothing. Where that cannot be had, the clipboard's
 // sequence number is asked each time.
-class ClipboardWin32 : public platform::Clipboard {
+// Kept up to date by the system's clipboard change notices, on a message window of its own.
+class ClipboardWin32 : public platform::CachedClipboard {
 public:
     ClipboardWin32() = default;
     ~ClipboardWin32() override;
     ClipboardWin32(const ClipboardWin32&) = delete;
     ClipboardWin32& operator=(const ClipboardWin32&) = delete;
 
-    // A change is seen once the thread's messages have been handled (as they are between two
-    // refresh ticks).
-    platform::ClipboardRead readText(size_t maxChars) override;
-
 private:
-    void startWatching();
+    bool watching() override;
+    std::uint32_t sequenceNumber() override;
+    platform::ClipboardRead readNow(size_t maxChars) override;
+    std::uint32_t ownWrites() override;
 
     MessageWindow watcher_;
     bool watching_ = false;
     bool watchTried_ = false;
-    bool changed_ = true;
-    std::uint32_t lastSequence_ = 0;
-    bool haveLast_ = false;
-    size_t lastMaxChars_ = 0;
-    platform::ClipboardRead last_;
 };
 
 }  // namespace win32

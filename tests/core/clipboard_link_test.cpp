@@ -5,6 +5,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop_state.h"
 #include "fakes/fake_tcp_socket.h"
+#include "platform/cached_clipboard.h"
 
 using features::ClipboardLink;
 using platform::SocketState;
@@ -59,6 +60,40 @@ struct LinkRig {
     }
     std::wstring stateText() const { return link.view().stateText; }
     std::wstring eventText() const { return link.view().eventText; }
+};
+
+// The system's clipboard as the Windows reader sees it: change notices wait in the message queue
+// until the messages are handled, and another program may hold the clipboard open.
+class QueuedNoticeClipboard : public platform::CachedClipboard, public platform::ClipboardWriter {
+public:
+    std::wstring text;
+    bool heldByAnother = false;
+    int notices = 0;  // queued, not yet handled
+    std::uint32_t sequence = 1, writes = 0;
+
+    void handleMessages() {
+        for (; notices > 0; --notices) changeNoticed();
+    }
+    void changedByAnother(const std::wstring& t) {
+        text = t;
+        ++sequence;
+        ++notices;
+    }
+    bool writeText(const std::wstring& t) override {
+        if (heldByAnother) return false;
+        ++writes;
+        changedByAnother(t);
+        return true;
+    }
+
+private:
+    bool watching() override { return true; }
+    std::uint32_t sequenceNumber() override { return sequence; }
+    std::uint32_t ownWrites() override { return writes; }
+    platform::ClipboardRead readNow(size_t) override {
+        if (heldByAnother) return {};
+        return {true, true, text};
+    }
 };
 
 }  // namespace
@@ -150,6 +185,40 @@ TEST(ClipboardLink, RefusedTextIsTriedAgainAndTheOldLocalTextNeverAnswersIt) {
     rig.link.tick();
     ASSERT_EQ(rig.socket.sent.size(), 2u);
     EXPECT_EQ(rig.socket.sent[1], "copied later");
+}
+
+TEST(ClipboardLink, AWriteAfterABusyClipboardIsReadBackBeforeItsNoticeArrives) {
+    settings::Settings settings;
+    settings.clipboardLinkOn = 1;
+    settings.linkAllowed1 = L"127.0.0.1";
+    fakes::FakeTcpSocket socket;
+    QueuedNoticeClipboard clipboard;
+    fakes::FakeAnsiCodec codec;
+    fakes::FakeClock clock;
+    ClipboardLink link{settings, {socket, clipboard, clipboard, codec, clock}};
+    clipboard.changedByAnother(L"old local");
+    clipboard.handleMessages();
+    link.tick();
+    socket.peerRequests(L"127.0.0.1");
+    link.tick();
+    ASSERT_EQ(socket.sent, std::vector<std::string>{"old local"});
+
+    // Another program holds the clipboard while the peer's text arrives; a tick finds it busy.
+    clipboard.heldByAnother = true;
+    socket.peerSends("from peer");
+    clock.now += 150;
+    link.quietTimerFired();
+    link.tick();
+    clipboard.handleMessages();
+    // Freed: the retried write and the read of the same tick, with the notice still queued.
+    clipboard.heldByAnother = false;
+    link.tick();
+    clipboard.handleMessages();
+    link.tick();
+    link.tick();
+    EXPECT_EQ(clipboard.text, L"from peer");
+    EXPECT_EQ(socket.sent, std::vector<std::string>{"old local"})
+        << "nothing after the peer's text";
 }
 
 TEST(ClipboardLink, SendsNothingWithoutPlainTextOrWhileAnotherTextIsInFlight) {

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/drives_win32.h"
 #include "platform/win32/network_win32.h"
 #include "platform/win32/system_sources_win32.h"
@@ -137,6 +138,10 @@ TEST(MonitorSourcesWin32, ClipboardTextAndPerProcessorSnapshots) {
     put(std::wstring(100000, L'x') + L"\r\nend");
     EXPECT_EQ(clipboard.readText(4096).text, std::wstring(4096, L'x'));
     EXPECT_EQ(clipboard.readText(kAll).text.size(), 100005u);
+    // The program's own write is read back at once, before its change notice is handled.
+    win32::ClipboardWriterWin32 writer;
+    ASSERT_TRUE(writer.writeText(L"written"));
+    EXPECT_EQ(clipboard.readText(kAll).text, L"written");
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
