@@ -67,6 +67,8 @@ bool KorvaNTApp::startUp() {
     if (!host_.create()) return false;
     copyLock_.publish(host_.hwnd());
     host_.onClose = [this] { terminate(); };
+    // A resident program usually ends with the session: keep what the menu exit keeps.
+    host_.onSessionEnd = [this] { exitFromMenu(); };
     closeCounterQueries = [this] { system_.drives.closeCounters(); };
 
     tray_.add(host_.hwnd(), ui::kTrayMessage, trayIconImage(), L"コルバ君NT");

@@ -117,7 +117,11 @@ private:
         .program = program_,
         .status = status_,
         .chooseColour = ui::options::chooseColour,
-        .showSizeWindow = [this] { sizeWindow_.show(); },
+        .showSizeWindow =
+            [this] {
+                sizeWindow_.show(options_.hwnd(),
+                                 live_.settings.topmostChoice == settings::kAlwaysOnTop);
+            },
         .placeMainWindow = [this](ui::options::Placement p) { placeMainWindow(p); },
         .resetMainWindowSize = [this] { resetMainWindowSize(); },
         .openHomePage = [this] { shell_.open(servers_.homePage); },

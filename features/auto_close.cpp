@@ -48,12 +48,12 @@ BrowserWindows browserWindows(platform::DesktopWindows& windows) {
 
 }  // namespace
 
-bool AutoClose::tick(platform::DesktopWindows& windows, OwnWindows own,
-                     settings::LiveSettings& live) {
-    if (live.settings.autoCloseOn != 1) return false;
+std::vector<std::size_t> AutoClose::tick(platform::DesktopWindows& windows, OwnWindows own,
+                                         settings::LiveSettings& live) {
+    if (live.settings.autoCloseOn != 1) return {};
     capture(windows, own);
     BrowserWindows found = browserWindows(windows);
-    bool counted = false;
+    std::vector<std::size_t> counted;
     // By position: the close request lets other messages in, so the list is looked at afresh
     // for every row.
     for (size_t i = 0; i < live.closeList.size() && !found.empty(); ++i) {
@@ -67,7 +67,7 @@ bool AutoClose::tick(platform::DesktopWindows& windows, OwnWindows own,
         if (match->second.empty()) found.erase(match);
         if (i < live.closeList.size()) {
             settings::increaseCloseCount(live.closeList[i]);
-            counted = true;
+            counted.push_back(i);
         }
     }
     return counted;

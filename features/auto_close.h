@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/desktop_windows.h"
 #include "settings/live_settings.h"
@@ -27,8 +28,9 @@ struct OwnWindows {
 // front, closes the windows whose titles are on the close list and counts the closes.
 class AutoClose {
 public:
-    // One tick of the scan. Returns whether the close list's counts changed.
-    bool tick(platform::DesktopWindows& windows, OwnWindows own, settings::LiveSettings& live);
+    // One tick of the scan. Returns the rows of the close list whose counts went up.
+    std::vector<std::size_t> tick(platform::DesktopWindows& windows, OwnWindows own,
+                                  settings::LiveSettings& live);
     // "クローズリストに追加": the captured title joins the list unless a row has exactly that
     // title. Returns whether a row was added.
     bool addCapturedTitle(settings::LiveSettings& live) const;

@@ -14,6 +14,7 @@ enum class Topic {
     DriveColours,  // the drive colour table
     ProxyList,
     CloseList,         // rows, ticks, counts or order
+    CloseCount,        // one row's count went up; the notice names the row's entry
     CurrentProxy,      // the proxy text the proxy box shows
     ClipboardText,     // the clipboard text as the refresh cycle read it
     MeasuredInterval,  // the refresh interval as measured ("500ms")
@@ -24,7 +25,8 @@ enum class Topic {
 
 struct Change {
     Topic topic;
-    const void* field = nullptr;  // with Topic::Setting: the changed field of the live model
+    // With Topic::Setting the changed field of the live model, with Topic::CloseCount the entry.
+    const void* field = nullptr;
 
     bool names(const void* f) const { return topic == Topic::Setting && field == f; }
 };

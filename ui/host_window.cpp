@@ -37,7 +37,8 @@ LRESULT HostWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
-            if (wp && onClose) onClose();
+            // The session really ends: the process may be ended once this returns.
+            if (wp && onSessionEnd) onSessionEnd();
             return 0;
         case WM_CLOSE:
             if (onClose) onClose();

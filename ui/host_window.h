@@ -16,7 +16,8 @@ UINT taskbarCreatedMessage();
 class HostWindow : public WindowBase {
 public:
     bool create();
-    std::function<void()> onClose;  // closed, logged off or shut down
+    std::function<void()> onClose;       // closed
+    std::function<void()> onSessionEnd;  // the user logs off or the system shuts down
     std::function<void(UINT mouseMessage)> onTray;
     std::function<void(UINT_PTR id)> onTimer;
     std::function<void()> onComeForward;

@@ -16,6 +16,23 @@ bool SizeWindow::create(HWND owner, int width, int height) {
     return true;
 }
 
+void SizeWindow::show(HWND opener, bool alwaysOnTop) {
+    if (!IsWindowVisible(hwnd_)) {
+        RECT over{}, own{};
+        GetWindowRect(hwnd_, &own);
+        if (opener && GetWindowRect(opener, &over)) {
+            int width = own.right - own.left, height = own.bottom - own.top;
+            SetWindowPos(hwnd_, nullptr, (over.left + over.right - width) / 2,
+                         (over.top + over.bottom - height) / 2, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        win32::fitWithinWorkArea(hwnd_, true);
+    }
+    SetWindowPos(hwnd_, alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(hwnd_);
+}
+
 void SizeWindow::showSize() {
     RECT r{};
     GetWindowRect(hwnd_, &r);

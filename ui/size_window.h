@@ -15,7 +15,9 @@ public:
     }
     bool create(HWND owner, int width, int height);
     HWND hwnd() const { return hwnd_; }
-    void show() { ShowWindow(hwnd_, SW_SHOW); }
+    // Over `opener`, within the work area, and in front of the program's other windows: in the
+    // topmost band when they are kept on top.
+    void show(HWND opener, bool alwaysOnTop);
 
 private:
     static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);

@@ -21,6 +21,8 @@ void Utilities::start(HWND host, HWND main) {
 void Utilities::followSettings(const settings::Change& change) {
     const settings::Settings& s = live_.settings;
     if (change.names(&s.autoCloseOn) || change.names(&s.autoCloseIntervalTenths)) {
+        // Turned on, the menus show the entry until the first tick says what it captured.
+        if (change.names(&s.autoCloseOn)) announcedTitle_.reset();
         scheduleAutoClose();
     } else if (change.names(&live_.folderWatchTenths)) {
         folderSizingTimer_.start(settings::millisecondsOfTenths(live_.folderWatchTenths));
@@ -40,12 +42,16 @@ void Utilities::scheduleAutoClose() {
 }
 
 void Utilities::autoCloseTick() {
-    bool counted = autoClose_.tick(services_.windows, own_, live_);
-    if (autoClose_.capturedTitle() != announcedTitle_) {
+    std::vector<std::size_t> counted = autoClose_.tick(services_.windows, own_, live_);
+    if (live_.settings.autoCloseOn != 1) return;
+    if (!announcedTitle_ || autoClose_.capturedTitle() != *announcedTitle_) {
         announcedTitle_ = autoClose_.capturedTitle();
         live_.notices.publish(settings::Topic::CapturedTitle);
     }
-    if (counted) live_.notices.publish(settings::Topic::CloseList);
+    // Row by row: a list showing the counts redraws only those rows.
+    for (std::size_t row : counted)
+        if (row < live_.closeList.size())
+            live_.notices.publish({settings::Topic::CloseCount, &live_.closeList[row]});
 }
 
 void Utilities::folderSizingTick() {

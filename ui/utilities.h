@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "features/auto_close.h"
 #include "features/folder_sizing.h"
@@ -66,7 +68,7 @@ private:
     features::StatusBar& status_;
     features::OwnWindows own_;
     TimerService::Timer autoCloseTimer_, folderSizingTimer_, automaticReleaseTimer_;
-    std::wstring announcedTitle_;
+    std::optional<std::wstring> announcedTitle_;  // none: not told since auto-close came on
 
     UtilityServices services_;
 

@@ -20,7 +20,8 @@ struct Rig {
         windows.open(kHost, L"");
         windows.open(kMain, L"");
     }
-    bool tick() { return autoClose.tick(windows, {kHost, kMain}, live); }
+    // The rows counted.
+    std::vector<size_t> tick() { return autoClose.tick(windows, {kHost, kMain}, live); }
     void toFront(platform::WindowId id) {
         windows.front = id;
         tick();
@@ -89,12 +90,12 @@ TEST(AutoClose, EachRowClosesOneWindowPerTickAndCountsIt) {
     rig.windows.open(10, L"foo - MICROSOFT Internet Explorer");
     rig.windows.open(11, L"Foo - Microsoft Internet Explorer");
     rig.windows.open(12, L"Foo - Microsoft Internet Explorer (2)");
-    EXPECT_TRUE(rig.tick());
+    EXPECT_EQ(rig.tick(), std::vector<size_t>{0});
     EXPECT_EQ(rig.windows.closed, std::vector<platform::WindowId>{10});
     EXPECT_EQ(rig.live.closeList[0].count, L"1");
     EXPECT_EQ(rig.live.closeList[0].sortKey, L"00000001");
-    EXPECT_TRUE(rig.tick());
-    EXPECT_FALSE(rig.tick());
+    EXPECT_EQ(rig.tick(), std::vector<size_t>{0});
+    EXPECT_TRUE(rig.tick().empty());
     EXPECT_EQ(rig.windows.closed.size(), 2u);
     EXPECT_EQ(rig.live.closeList[0].count, L"2");
     EXPECT_EQ(rig.live.closeList[1].count, L"9");
@@ -107,7 +108,7 @@ TEST(AutoClose, RowsOfTheSameTitleInAnyCaseEachCloseTheNextWindowOrAskAgainOneTh
                           settings::newCloseEntry(L"foo -")};
     rig.windows.open(10, L"Foo - Microsoft Internet Explorer");
     rig.windows.open(11, L"foo - microsoft internet explorer");
-    EXPECT_TRUE(rig.tick());
+    EXPECT_EQ(rig.tick(), (std::vector<size_t>{0, 1}));
     EXPECT_EQ(rig.windows.closed, (std::vector<platform::WindowId>{10, 11}));
     EXPECT_EQ(rig.live.closeList[2].count, L"0");
 
@@ -117,7 +118,7 @@ TEST(AutoClose, RowsOfTheSameTitleInAnyCaseEachCloseTheNextWindowOrAskAgainOneTh
     } stubborn;
     stubborn.open(20, L"Foo - Microsoft Internet Explorer");
     rig.live.closeList[0].count = rig.live.closeList[1].count = L"0";
-    EXPECT_TRUE(rig.autoClose.tick(stubborn, {kHost, kMain}, rig.live));
+    EXPECT_EQ(rig.autoClose.tick(stubborn, {kHost, kMain}, rig.live).size(), 3u);
     EXPECT_EQ(stubborn.closed, (std::vector<platform::WindowId>{20, 20, 20}));
     EXPECT_EQ(rig.live.closeList[2].count, L"1");
 }
@@ -131,7 +132,7 @@ TEST(AutoClose, ScanCostGrowsWithEntriesPlusWindowsNotTheirProduct) {
         rig.windows.open(id, L"Other " + std::to_wstring(id) + L" - Microsoft Internet Explorer");
     rig.windows.open(600, L"page 999 - Microsoft Internet Explorer");
     rig.windows.visits = 0;
-    EXPECT_TRUE(rig.tick());
+    EXPECT_EQ(rig.tick(), std::vector<size_t>{999});
     EXPECT_EQ(rig.windows.closed, std::vector<platform::WindowId>{600});
     EXPECT_EQ(rig.live.closeList[999].count, L"1");
     EXPECT_LE(rig.windows.visits, 1000u + 503u);

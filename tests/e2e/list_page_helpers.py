@@ -23,6 +23,21 @@ def rows(name):
     return [Row(line) for line in out.splitlines()]
 
 
+def list_place(name):
+    """The first row a list view shows and its first selected row (-1: none)."""
+    rc, out = winctl("lvplace", OPTIONS_TITLE, str(IDS[name]))
+    assert rc == 0, name
+    top, selected = (int(v) for v in out.split())
+    return top, selected
+
+
+def row_centre(name, row):
+    rc, out = winctl("lvrowrect", OPTIONS_TITLE, str(IDS[name]), str(row))
+    assert rc == 0
+    left, top, right, bottom = (int(v) for v in out.split())
+    return (left + right) // 2, (top + bottom) // 2
+
+
 def check_row(name, row, checked):
     assert winctl("lvcheck", OPTIONS_TITLE, str(IDS[name]), str(row), "1" if checked else "0")[0] == 0
 

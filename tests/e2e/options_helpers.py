@@ -1,6 +1,6 @@
 """Driving the options window from outside: its controls are found by their ids."""
 from desktop_helpers import choose, ini_text, open_tray_menu, placed_at, xdotool
-from harness import find_window, MAIN_TITLE, wait_for, winctl
+from harness import find_window, MAIN_TITLE, WindowInfo, wait_for, winctl
 
 OPTIONS_TITLE = "コルバ君NT"
 ROOT = __import__("pathlib").Path(__file__).resolve().parents[2]
@@ -54,6 +54,13 @@ def status_text():
 
 def options_window():
     return find_window(OPTIONS_TITLE)
+
+
+def size_window():
+    """The window size window once it is shown: it has no title, so it is found by its text box."""
+    rc, out = winctl("holding", str(IDS["IDC_SIZE_TEXT"]))
+    window = WindowInfo(out) if rc == 0 and out.strip() else None
+    return window if window and window.visible else None
 
 
 def open_options():

@@ -1,9 +1,13 @@
 """The options window's list pages: the display list editor, the drive list, the proxy list and
 the close list, driven as a user would and checked on the main window and in the saved files."""
-from harness import find_window, MAIN_TITLE, wait_for
+import subprocess
+
+from desktop_helpers import holds, xdotool
+from harness import find_window, MAIN_TITLE, WINCTL, wait_for
 from list_page_helpers import (check_row, choose_colour, click_check_box, click_header, list_box,
-                               rows, select_row, set_text)
-from options_helpers import click, control, select_tab, start_with_options, status_text
+                               list_place, row_centre, rows, select_row, set_text)
+from options_helpers import (click, control, control_rect, select_tab, start_with_options,
+                             status_text)
 
 
 start = start_with_options
@@ -93,3 +97,32 @@ def test_close_list_sorts_counts_as_numbers_and_deletes_ticked_rows(korvant):
     click("IDC_SAVE")
     wait_for(lambda: status_text() == "設定を保存しました", what="the save")
     assert app.read("CloseList.txt") == "nine       9\r\nhundred     100\r\n"
+
+
+def test_a_close_counted_keeps_the_scrolled_close_list_and_its_selection(korvant):
+    close_list = "".join(f"Page {i:03} -{0:>8}\r\n" for i in range(300))
+    start(korvant, files={"CloseList.txt": close_list})
+    click("IDC_AUTO_CLOSE_ON")
+    wait_for(lambda: control("IDC_AUTO_CLOSE_ON").value == 1, what="auto-close on")
+    select_tab(4)
+    xdotool("mousemove", *row_centre("IDC_CLOSE_LIST", 5), "click", 1)
+    wait_for(lambda: list_place("IDC_CLOSE_LIST")[1] == 5, what="row 5 selected")
+    # Scrolled by hand, notch by notch, until the selection is far out of sight.
+    left, top, right, bottom = control_rect("IDC_CLOSE_LIST")
+    xdotool("mousemove", (left + right) // 2, (top + bottom) // 2,
+            "click", "--repeat", 30, "--delay", 40, 5)
+    shown = wait_for(lambda: (t := list_place("IDC_CLOSE_LIST")[0]) >= 60 and t,
+                     what="the list scrolled down")
+    holds(lambda: list_place("IDC_CLOSE_LIST")[0] == shown, 0.5, what="the scroll at rest")
+
+    counted = shown + 3
+    browser = subprocess.Popen(
+        ["wine", str(WINCTL), "window", f"Page {counted:03} - Microsoft Internet Explorer"],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: browser.poll() is not None, what="the browser window to be closed")
+    finally:
+        if browser.poll() is None:
+            browser.kill()
+    wait_for(lambda: rows("IDC_CLOSE_LIST")[counted].cells[1] == "1", what="the count shown")
+    assert list_place("IDC_CLOSE_LIST") == (shown, 5)

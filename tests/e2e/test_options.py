@@ -3,7 +3,7 @@ running program at once."""
 from desktop_helpers import holds
 from harness import MAIN_TITLE, client_area, find_window, wait_for, winctl
 from options_helpers import (OPTIONS_TITLE, click, control, open_options, options_window,
-                             quiet_ini, slide, status_text)
+                             quiet_ini, size_window, slide, status_text)
 
 
 def start(korvant, **options):
@@ -77,13 +77,29 @@ def test_bottom_right_and_size_reset_place_the_main_window(korvant):
         find_window(MAIN_TITLE)), what="the size of the list")
 
 
+def test_size_window_opens_in_front_after_always_on_top_is_chosen(korvant):
+    # The main window at the top left, where the size window used to open behind it.
+    start(korvant, SetFormTop=1, X_WindowPosition=0, Y_WindowPosition=0)
+    open_options()
+    click("IDC_TOPMOST_ON")
+    wait_for(lambda: find_window(MAIN_TITLE).topmost, what="the main window kept on top")
+    click("IDC_SIZE_WINDOW_BUTTON")
+    size = wait_for(size_window, what="the size window")
+    work_right, work_bottom = 1280, 1024
+    assert 0 <= size.left and size.right <= work_right
+    assert 0 <= size.top and size.bottom <= work_bottom
+    # What a user sees at its middle is the size window, not a window kept on top over it.
+    middle = (size.left + size.right) // 2, (size.top + size.bottom) // 2
+    wait_for(lambda: (lambda rc, out: rc == 0 and int(out.split()[0]) == size.hwnd)(
+        *winctl("at", *map(str, middle))), what="the size window in front")
+
+
 def test_size_window_keeps_its_minimum_and_refuses_its_close_box(korvant):
     start(korvant)
     open_options()
     click("IDC_SIZE_WINDOW_BUTTON")
-    size = wait_for(lambda: (lambda w: w if w and w.visible else None)(find_window("#32770")),
-                    what="the size window")
+    size = wait_for(size_window, what="the size window")
     assert (size.width, size.height) == (200, 200)  # 700 x 500 twips raised to the minimum
     assert winctl("closehandle", str(size.hwnd))[0] == 0
-    holds(lambda: (lambda w: w.hwnd == size.hwnd and w.visible)(find_window("#32770")), 1.0,
+    holds(lambda: (lambda w: w and w.hwnd == size.hwnd)(size_window()), 1.0,
           what="the size window open")

@@ -2,10 +2,13 @@
 driven as a user would, against windows the test opens itself."""
 import subprocess
 
-from desktop_helpers import choose, holds, open_tray_menu
+import pytest
+
+from desktop_helpers import assert_gone, choose, holds, open_tray_menu
 from harness import WINCTL, find_window, wait_for, winctl
 from list_page_helpers import rows
-from options_helpers import click, open_options, options_window, quiet_ini, slide, status_text
+from options_helpers import (click, open_options, options_window, quiet_ini, size_window, slide,
+                             status_text)
 
 RELEASED = "10MBのメモリを開放しました"
 PLENTY_FREE = "空きメモリが多いため開放を省略しました"
@@ -71,6 +74,38 @@ def test_captured_browser_title_is_listed_closed_counted_and_saved(korvant):
     assert app.read("CloseList.txt") == "Foo -       1\r\n"
 
 
+def test_the_close_entry_shows_only_while_a_browser_title_is_captured(korvant):
+    app = start(korvant, AutoClose=1, AutoCloseRefreshTime=1)
+    # No browser came to the front since start-up: the menu holds only "履歴グラフ",
+    # "オプション" and "終了".
+    open_tray_menu()
+    choose("Down", "Down", "Down", "Return")
+    assert_gone(app)
+
+
+@pytest.mark.parametrize("auto_save", [0, 1], ids=["close-list", "whole-save"])
+def test_a_log_off_keeps_what_the_menu_exit_keeps(korvant, auto_save):
+    ini = quiet_ini(AutoClose=1, AutoSET=auto_save)
+    app = korvant({"KorvaNT.ini": ini, "CloseList.txt": "Foo -       0\r\n"})
+    app.wait_main_window()
+    browser = subprocess.Popen(["wine", str(WINCTL), "window", "Foo - Microsoft Internet Explorer"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: browser.poll() is not None, what="the browser window to be closed")
+    finally:
+        if browser.poll() is None:
+            browser.kill()
+    # The system asks the host window whether the session may end, then tells it that it does.
+    assert winctl("endsession", "KorvaNT.Host")[0] == 0
+    assert app.wait_exit() == 0
+    assert app.read("CloseList.txt") == "Foo -       1\r\n"
+    saved = app.read("KorvaNT.ini")
+    if auto_save:
+        assert "MainWindowRefreshTime=" in saved
+    else:
+        assert saved == ini
+
+
 def open_window(title):
     """A window of the test's own with `title`, in front; ended by the test."""
     process = subprocess.Popen(["wine", str(WINCTL), "window", title],
@@ -88,8 +123,7 @@ def test_folder_windows_are_sized_once_while_the_watch_runs(korvant):
     start(korvant)
     open_options()
     click("IDC_SIZE_WINDOW_BUTTON")
-    target = wait_for(lambda: (lambda w: w if w and w.visible else None)(find_window("#32770")),
-                      what="the size window")
+    target = wait_for(size_window, what="the size window")
     slide("IDC_FOLDER_SLIDER", 5)
     windows = []
     try:

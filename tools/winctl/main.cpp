@@ -44,6 +44,25 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"interfaces") return interfaces();
     if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);
     if (command == L"menu") return describe(openPopupMenu());
+    // The top-level window holding a control of this id (for a window without a title).
+    if (command == L"holding" && argc == 3) {
+        struct Search {
+            int id;
+            HWND found;
+        } search{_wtoi(argv[2]), nullptr};
+        EnumWindows(
+            [](HWND w, LPARAM lp) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(lp);
+                if (!GetDlgItem(w, s->id)) return TRUE;
+                s->found = w;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return describe(search.found);
+    }
+    // The top-level window a user sees at a screen point.
+    if (command == L"at" && argc == 4)
+        return describe(GetAncestor(WindowFromPoint({_wtoi(argv[2]), _wtoi(argv[3])}), GA_ROOT));
     if (command == L"regvalue" && argc == 4) return registryValue(argv[2], argv[3]);
     // Controls of a window, by the window's title and the control's id.
     if (command == L"control" && argc == 4) return controlState(control(argv[2], _wtoi(argv[3])));
@@ -73,6 +92,14 @@ int wmain(int argc, wchar_t** argv) {
                                  LVIS_SELECTED | LVIS_FOCUSED);
         if (command == L"lvheaderrect" && argc == 5) return headerRect(w, _wtoi(argv[4]));
         if (command == L"lvrowrect" && argc == 5) return rowRect(w, _wtoi(argv[4]));
+        // The first row shown and the first row selected (-1: none).
+        if (command == L"lvplace" && w) {
+            print(std::to_wstring(SendMessageW(w, LVM_GETTOPINDEX, 0, 0)) + L" " +
+                  std::to_wstring(
+                      SendMessageW(w, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)) +
+                  L"\n");
+            return 0;
+        }
     }
     if (command == L"lbitems" && argc == 4) return listBoxItems(control(argv[2], _wtoi(argv[3])));
     if (command == L"lbselect" && argc == 5) {
@@ -86,6 +113,17 @@ int wmain(int argc, wchar_t** argv) {
         icon.hWnd = FindWindowW(argv[2], nullptr);
         icon.uID = 1;
         return icon.hWnd && Shell_NotifyIconW(NIM_DELETE, &icon) ? 0 : 1;
+    }
+    // A log-off as the system tells a window of it: asked first, then told that it ends.
+    if (command == L"endsession" && argc == 3) {
+        HWND w = findByTitle(argv[2]);
+        DWORD_PTR answer = 0;
+        if (!w || !SendMessageTimeoutW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                       SMTO_ABORTIFHUNG, 5000, &answer))
+            return 1;
+        SendMessageTimeoutW(w, WM_ENDSESSION, answer ? TRUE : FALSE, ENDSESSION_LOGOFF,
+                            SMTO_ABORTIFHUNG, 5000, &answer);
+        return 0;
     }
     // A registered message to every top-level window, as the shell sends "TaskbarCreated".
     if (command == L"broadcast" && argc == 3)

@@ -1,5 +1,7 @@
 #include "ui/options/close_list_page.h"
 
+#include <functional>
+
 #include "settings/close_list_order.h"
 #include "ui/options/list_pages_ids.h"
 #include "ui/options/list_view.h"
@@ -20,10 +22,18 @@ public:
 
     void changed(PageContext& c, const settings::Change& change) override {
         if (change.topic == settings::Topic::CloseList) load(c);
+        if (change.topic == settings::Topic::CloseCount) {
+            // Only the row's count changed: the list keeps its scroll place and selection.
+            const auto& entries = c.live.closeList;
+            const auto* entry = static_cast<const settings::CloseEntry*>(change.field);
+            std::less<const settings::CloseEntry*> before;
+            if (!before(entry, entries.data()) && before(entry, entries.data() + entries.size()))
+                redraw(static_cast<size_t>(entry - entries.data()));
+        }
     }
 
     void load(PageContext& c) override {
-        SendMessageW(list_.hwnd(), LVM_SETITEMCOUNT, c.live.closeList.size(), 0);
+        SendMessageW(list_.hwnd(), LVM_SETITEMCOUNT, c.live.closeList.size(), LVSICF_NOSCROLL);
         InvalidateRect(list_.hwnd(), nullptr, TRUE);
     }
 
