@@ -3,10 +3,11 @@ one display would share one clipboard, so the test is the other machine."""
 import os
 import select
 import socket
+import subprocess
 import time
 
 from desktop_helpers import ini_text, placed_at, processes_in, set_clipboard, x_clipboard
-from harness import wait_for, winctl
+from harness import WINCTL, find_window, wait_for, winctl
 from options_helpers import OPTIONS_TITLE, IDS, click, control, open_options, select_tab
 
 LISTENING = "接続要求を待っています"
@@ -90,6 +91,30 @@ def test_texts_go_both_ways_in_the_ansi_code_page_once_and_never_echo(korvant):
         print(f"clipboard -> peer: {time.monotonic() - sent_at:.2f} s")
         assert nothing_more(peer, 2.5)  # neither twice nor the peer's own text back
         assert text_of("IDC_LINK_STATE") == "接続が完了しました"
+
+
+def test_a_text_arriving_while_another_program_holds_the_clipboard_is_placed_and_not_echoed(
+        korvant):
+    port = free_port()
+    local, remote = "手元のテキスト".encode("cp932"), "相手のテキスト".encode("cp932")
+    set_clipboard("手元のテキスト")
+    start(korvant, link_ini(port))
+    with connect_peer(port) as peer:
+        assert read_until(peer, local) == local
+        wait_for(lambda: text_of("IDC_LINK_EVENT") == PEER, what="the peer's address")
+        # Another program holds the clipboard open for 2 s while the peer's text arrives.
+        holder = subprocess.Popen(["wine", str(WINCTL), "holdclip", "2000"],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            wait_for(lambda: find_window("KorvaNT.ClipboardHolder"), what="the clipboard held")
+            peer.sendall(remote)
+            wait_for(lambda: holder.poll() is not None, what="the clipboard to be free again")
+        finally:
+            if holder.poll() is None:
+                holder.kill()
+        wait_for(lambda: x_clipboard() == "相手のテキスト", what="the peer's text placed")
+        assert nothing_more(peer, 3.0)  # neither the old local text nor the peer's own back
+        assert x_clipboard() == "相手のテキスト"
 
 
 def test_a_large_text_in_pieces_arrives_whole(korvant):

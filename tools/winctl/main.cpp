@@ -43,6 +43,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"classtitle" && argc == 3) return classTitle(argv[2]);
     if (command == L"interfaces") return interfaces();
     if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);
+    if (command == L"holdclip" && argc == 3) return holdClipboard(_wtoi(argv[2]));
+    if (command == L"version" && argc == 3) return versionInfo(argv[2]);
     if (command == L"menu") return describe(openPopupMenu());
     // The top-level window holding a control of this id (for a window without a title).
     if (command == L"holding" && argc == 3) {

@@ -38,6 +38,45 @@ int setClipboardText(const std::wstring& text) {
     return rc;
 }
 
+// Holds the clipboard open for a window of its own, as a busy program does, for `milliseconds`.
+// The window takes its title once the clipboard is held, so a test can wait for it.
+int holdClipboard(int milliseconds) {
+    HWND w = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+    if (!w || !OpenClipboard(w)) return 2;
+    SetWindowTextW(w, L"KorvaNT.ClipboardHolder");
+    DWORD until = GetTickCount() + static_cast<DWORD>(milliseconds);
+    for (DWORD now = GetTickCount(); static_cast<int>(until - now) > 0; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    CloseClipboard();
+    DestroyWindow(w);
+    return 0;
+}
+
+// What the exe's version resource says: the file version, then each product name, one a line.
+int versionInfo(const wchar_t* file) {
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeW(file, &ignored);
+    if (size == 0) return 1;
+    std::vector<char> block(size);
+    if (!GetFileVersionInfoW(file, 0, size, block.data())) return 1;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length)) return 1;
+    print(std::to_wstring(HIWORD(fixed->dwFileVersionMS)) + L"." +
+          std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"\n");
+    for (const wchar_t* language : {L"041104B0", L"040904B0"}) {
+        wchar_t* name = nullptr;
+        std::wstring path = std::wstring(L"\\StringFileInfo\\") + language + L"\\ProductName";
+        if (VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&name), &length))
+            print(std::wstring(name) + L"\n");
+    }
+    return 0;
+}
+
 // The interface table's descriptions in index order, one a line, as the adapter choice lists them.
 int interfaces() {
     ULONG size = 0;

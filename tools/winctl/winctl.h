@@ -41,6 +41,8 @@ int listBoxItems(HWND w);
 // The clipboard, the interface table and the registry (system.cpp).
 int clipboardText();
 int setClipboardText(const std::wstring& text);
+int holdClipboard(int milliseconds);
+int versionInfo(const wchar_t* file);
 int interfaces();
 int registryValue(const wchar_t* keyPath, const wchar_t* name);
 
