@@ -4,6 +4,7 @@
 
 #include "app/system_services.h"
 #include "features/clipboard_link.h"
+#include "features/start_with_windows.h"
 #include "features/status_bar.h"
 #include "monitor/page_texts.h"
 #include "platform/win32/ansi.h"
@@ -134,6 +135,12 @@ private:
         .platformFamily = system_.system.platformFamily(),
         .systemVersion = system_.system.version(),
         .releaseRunning = [this] { return utilities_.memoryRelease().running(); },
+        .startsWithWindows =
+            [this] { return features::startsWithWindows(registry_, win32::exePath()); },
+        .setStartWithWindows =
+            [this](bool on) {
+                return features::setStartWithWindows(registry_, win32::exePath(), on);
+            },
     }};
 };
 

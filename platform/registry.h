@@ -34,6 +34,8 @@ public:
     // REG_SZ holding the text as the ANSI code page carries it, without a terminating NUL.
     virtual StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
                                     const std::wstring& value) = 0;
+    // Removes a value of HKEY_CURRENT_USER; a value or key that is not there counts as removed.
+    virtual bool deleteValue(const std::wstring& keyPath, const std::wstring& valueName) = 0;
 };
 
 }  // namespace platform

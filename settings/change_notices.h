@@ -21,6 +21,7 @@ enum class Topic {
     FolderSizing,      // what the folder sizing last saw
     CapturedTitle,     // the browser title auto-close has ready for the close list
     MemoryRelease,     // a memory release began or ended
+    StartWithWindows,  // whether Windows starts this exe at log-on, as the registry says
 };
 
 struct Change {

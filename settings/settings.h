@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "base/version.h"
+
 namespace settings {
 
-constexpr int kSettingsVersion = 336;
-inline const wchar_t* const kVersionText = L"Ver3.36";
+// Written as "Ver" into the settings file: 336 for 3.36.
+constexpr int kSettingsVersion = KORVANT_VERSION_MAJOR * 100 + KORVANT_VERSION_MINOR;
+inline const wchar_t* const kVersionText = L"Ver" KORVANT_VERSION_DOTTED;
 
 // Timer intervals from the units the settings keep them in.
 constexpr unsigned millisecondsOfTenths(int tenths) {

@@ -23,7 +23,7 @@ std::string toAnsi(const std::wstring& text) {
     return bytes;
 }
 
-std::wstring exeFolder() {
+std::wstring exePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -33,6 +33,11 @@ std::wstring exeFolder() {
         }
         path.resize(path.size() * 2);
     }
+    return path;
+}
+
+std::wstring exeFolder() {
+    std::wstring path = exePath();
     return path.substr(0, path.find_last_of(L"\\/"));
 }
 

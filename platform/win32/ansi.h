@@ -16,6 +16,7 @@ public:
 };
 
 // The folder of the running exe, without a trailing separator.
+std::wstring exePath();
 std::wstring exeFolder();
 
 }  // namespace win32

@@ -148,4 +148,15 @@ platform::StringWrite RegistryWin32::writeString(const std::wstring& keyPath,
                                               : platform::StringWrite::WrittenToExistingKey;
 }
 
+bool RegistryWin32::deleteValue(const std::wstring& keyPath, const std::wstring& valueName) {
+    UniqueKey key;
+    LSTATUS opened = RegOpenKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_SET_VALUE, key.put());
+    if (opened != ERROR_SUCCESS) {
+        key.reset();
+        return opened == ERROR_FILE_NOT_FOUND;
+    }
+    LSTATUS deleted = RegDeleteValueW(key.get(), valueName.c_str());
+    return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace win32

@@ -21,6 +21,7 @@ public:
                     std::uint32_t value) override;
     platform::StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
                                       const std::wstring& value) override;
+    bool deleteValue(const std::wstring& keyPath, const std::wstring& valueName) override;
     // A change is told a moment after it happened (by a waiting thread of the system's pool).
     bool changedSinceLastAsked() override;
 

@@ -48,6 +48,12 @@ public:
         return existed ? platform::StringWrite::WrittenToExistingKey
                        : platform::StringWrite::WrittenToNewKey;
     }
+    bool deleteValue(const std::wstring& keyPath, const std::wstring& valueName) override {
+        if (failWrites) return false;
+        changed = true;
+        values.erase({keyPath, valueName});
+        return true;
+    }
     bool changedSinceLastAsked() override { return !watching || std::exchange(changed, false); }
 };
 

@@ -11,6 +11,9 @@ using S = settings::Settings;
 const wchar_t* const kMemoryFormats[] = {L"使用量/総容量", L"残容量/総容量", L"使用量/残容量",
                                          nullptr};
 
+const wchar_t* const kStartWithWindowsFailed =
+    L"Windowsの起動時に実行する設定を変更できませんでした";
+
 constexpr Binding kBindings[] = {
     checkBox(IDC_IP_COPY_ENTRY, &S::showIpCopyEntry),
     checkBox(IDC_SAVE_AT_EXIT, &S::saveAtExit),
@@ -31,6 +34,7 @@ constexpr Hint kHints[] = {
     {IDC_REFRESH_SLIDER, L"表示数値の取得間隔を設定します"},
     {IDC_HOVER_HIDE, L"マウスを近づけると邪魔にならないように自動的に隠れます"},
     {IDC_SAVE_AT_EXIT, L"禁止リストは無条件に保存されます"},
+    {IDC_START_WITH_WINDOWS, L"ログオンした時にコルバ君を起動します"},
     {IDC_CHECK_UPDATES,
      L"コルバ君の最新バージョンがリリースされた時にメインウインドウに表示してお知らせします"},
 };
@@ -52,7 +56,32 @@ public:
                 if (context.placeMainWindow) context.placeMainWindow(p.placement);
                 return true;
             }
+        if (id == IDC_START_WITH_WINDOWS && code == BN_CLICKED) {
+            bool on = IsDlgButtonChecked(hwnd(), IDC_START_WITH_WINDOWS) == BST_CHECKED;
+            if (context.setStartWithWindows && !context.setStartWithWindows(on))
+                context.status.show(kStartWithWindowsFailed);
+            showStartWithWindows(context);
+            return true;
+        }
         return BoundPage::onCommand(context, id, code);
+    }
+
+    void load(PageContext& context) override {
+        BoundPage::load(context);
+        showStartWithWindows(context);
+    }
+
+    void changed(PageContext& context, const settings::Change& change) override {
+        BoundPage::changed(context, change);
+        // Read again each time the window opens: another copy or the user may have changed it.
+        if (change.topic == settings::Topic::StartWithWindows) showStartWithWindows(context);
+    }
+
+private:
+    // The registry is the record: the box shows what it says, whatever was clicked.
+    void showStartWithWindows(PageContext& context) {
+        bool on = context.startsWithWindows && context.startsWithWindows();
+        CheckDlgButton(hwnd(), IDC_START_WITH_WINDOWS, on ? BST_CHECKED : BST_UNCHECKED);
     }
 };
 

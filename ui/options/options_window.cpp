@@ -32,9 +32,9 @@ namespace {
 
 // What the running program reads over and over: shown while the window is seen, and caught up
 // when it opens.
-constexpr settings::Topic kReadings[] = {settings::Topic::ClipboardText,
-                                         settings::Topic::MeasuredInterval,
-                                         settings::Topic::FolderSizing};
+constexpr settings::Topic kReadings[] = {
+    settings::Topic::ClipboardText, settings::Topic::MeasuredInterval,
+    settings::Topic::FolderSizing, settings::Topic::StartWithWindows};
 
 bool isReading(settings::Topic topic) {
     for (settings::Topic reading : kReadings)

@@ -45,6 +45,9 @@ struct PageContext {
     platform::SystemVersion systemVersion;
     // Whether a memory release runs: "開放実行" waits for its end.
     std::function<bool()> releaseRunning;
+    // Whether Windows starts this exe at log-on, and the change of it (true when it took).
+    std::function<bool()> startsWithWindows;
+    std::function<bool(bool on)> setStartWithWindows;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab
