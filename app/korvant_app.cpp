@@ -71,7 +71,9 @@ bool KorvaNTApp::startUp() {
     host_.onSessionEnd = [this] { exitFromMenu(); };
     closeCounterQueries = [this] { system_.drives.closeCounters(); };
 
-    tray_.add(host_.hwnd(), ui::kTrayMessage, trayIconImage(), L"コルバ君NT");
+    HICON trayIcon = trayIconImage();
+    tray_.add(host_.hwnd(), ui::kTrayMessage, trayIcon, L"コルバ君NT");
+    alerts_.setPlainIcon(trayIcon, L"コルバ君NT");
 
     live_ = settings::loadLiveSettings(ini_, files_, paths_);
     const settings::Settings& s = live_.settings;
@@ -150,7 +152,10 @@ bool KorvaNTApp::startUp() {
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     timers_.attach(host_.hwnd());
     history_.start();
-    monitoring_.feedHistory([this](const monitor::Readings& r) { history_.record(r); });
+    monitoring_.feedHistory([this](const monitor::Readings& r) {
+        history_.record(r);
+        alerts_.take(r);
+    });
     monitoring_.start();
     desktop_.startTimers();
     utilities_.start(host_.hwnd(), main_.hwnd());

@@ -21,6 +21,7 @@
 #include "settings/live_settings.h"
 #include "settings/save_command.h"
 #include "settings/server_addresses.h"
+#include "ui/alert_upkeep.h"
 #include "ui/desktop.h"
 #include "ui/history_upkeep.h"
 #include "ui/history_window.h"
@@ -98,6 +99,7 @@ private:
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
+    ui::AlertUpkeep alerts_{live_, history_.history(), tray_};
     ui::Utilities utilities_{
         live_,
         status_,
@@ -141,6 +143,7 @@ private:
             [this](bool on) {
                 return features::setStartWithWindows(registry_, win32::exePath(), on);
             },
+        .showTestAlert = [this] { alerts_.showTest(); },
     }};
 };
 

@@ -11,6 +11,7 @@ constexpr const wchar_t* kMem = L"MemOptions";
 constexpr const wchar_t* kWin = L"WindowResizeOptions";
 constexpr const wchar_t* kServers = L"Servers";
 constexpr const wchar_t* kHistory = L"History";
+constexpr const wchar_t* kAlerts = L"Alerts";
 
 using S = Settings;
 
@@ -117,6 +118,16 @@ constexpr std::array kTable = {
     twips(71, kHistory, L"Top", &S::historyTop),
     twips(72, kHistory, L"Width", &S::historyWidth),
     twips(73, kHistory, L"Height", &S::historyHeight),
+    check(74, kAlerts, L"CpuOn", &S::alertCpuOn),
+    slider(75, kAlerts, L"CpuPercent", &S::alertCpuPercent, 1, 100),
+    slider(76, kAlerts, L"CpuSeconds", &S::alertCpuSeconds, 1, 3600),
+    check(77, kAlerts, L"MemoryOn", &S::alertMemoryOn),
+    slider(78, kAlerts, L"MemoryPercent", &S::alertMemoryPercent, 1, 100),
+    check(79, kAlerts, L"DriveOn", &S::alertDriveOn),
+    slider(80, kAlerts, L"DrivePercent", &S::alertDrivePercent, 1, 100),
+    check(81, kAlerts, L"TrafficOn", &S::alertTrafficOn),
+    slider(82, kAlerts, L"TrafficMB", &S::alertTrafficMegabytes, 1, 10000000),
+    check(83, kAlerts, L"TrayLoadIcon", &S::trayLoadIcon),
     // The maker's pages: edited by hand, never saved.
     text(0, kServers, L"UpdatePage", &S::updatePage),
     text(0, kServers, L"IpPage", &S::ipPage),

@@ -95,6 +95,17 @@ struct Settings {
     float historyTop = 1440;
     float historyWidth = 10800;
     float historyHeight = 9000;
+    // threshold alerts and the tray icon's load bars, in a section of their own after the others
+    int alertCpuOn = 0;
+    int alertCpuPercent = 90;
+    int alertCpuSeconds = 60;
+    int alertMemoryOn = 0;
+    int alertMemoryPercent = 90;
+    int alertDriveOn = 0;
+    int alertDrivePercent = 10;
+    int alertTrafficOn = 0;
+    int alertTrafficMegabytes = 10000;
+    int trayLoadIcon = 0;
     int receiveFullScale = 1;
     int sendFullScale = 1;
     int refreshIntervalTenths = 5;

@@ -25,6 +25,23 @@ bool TrayIcon::restore() {
     return added_;
 }
 
+void TrayIcon::change(HICON icon, const std::wstring& tip) {
+    record_.hIcon = icon;
+    wcsncpy(record_.szTip, tip.c_str(), std::size(record_.szTip) - 1);
+    record_.szTip[std::size(record_.szTip) - 1] = L'\0';
+    if (added_) Shell_NotifyIconW(NIM_MODIFY, &record_);
+}
+
+bool TrayIcon::showBalloon(const std::wstring& title, const std::wstring& text) {
+    if (!added_) return false;
+    NOTIFYICONDATAW balloon = record_;
+    balloon.uFlags = NIF_INFO;
+    wcsncpy(balloon.szInfoTitle, title.c_str(), std::size(balloon.szInfoTitle) - 1);
+    wcsncpy(balloon.szInfo, text.c_str(), std::size(balloon.szInfo) - 1);
+    balloon.dwInfoFlags = NIIF_INFO;
+    return Shell_NotifyIconW(NIM_MODIFY, &balloon);
+}
+
 void TrayIcon::remove() {
     if (!added_) return;
     Shell_NotifyIconW(NIM_DELETE, &record_);

@@ -23,6 +23,10 @@ public:
     // when the icon was first added).
     bool restore();
     bool added() const { return added_; }
+    // A new picture or tooltip, kept for a restore too.
+    void change(HICON icon, const std::wstring& tip);
+    // A balloon over the icon; dropped while there is no icon to show it from.
+    bool showBalloon(const std::wstring& title, const std::wstring& text);
 
 private:
     NOTIFYICONDATAW record_{};

@@ -70,6 +70,10 @@ TEST(ReadSettings, HandEditedValuesComeBackIntoRange) {
         {L"Options", L"NetworkAdapter", L"-7", &Settings::adapterIndex, -7},  // checked later
         {L"MemOptions", L"Slider6", L"-3", &Settings::startupIpWaitSeconds, 0},
         {L"MemOptions", L"MemDisplay", L"-1", &Settings::memoryFormat, -1},  // nothing selected
+        {L"Alerts", L"CpuPercent", L"0", &Settings::alertCpuPercent, 1},
+        {L"Alerts", L"CpuSeconds", L"7200", &Settings::alertCpuSeconds, 3600},
+        {L"Alerts", L"TrafficMB", L"99999999", &Settings::alertTrafficMegabytes, 10000000},
+        {L"Alerts", L"TrayLoadIcon", L"2", &Settings::trayLoadIcon, 1},
     };
     FakeProfileFile ini;
     for (const Case& c : cases) ini.values[c.section][c.key] = c.text;

@@ -121,7 +121,10 @@ const std::string kEveryKey =
     "MemAuto=1\r\nSlider1=500\r\nSlider2=20\r\nSlider3=120\r\nSlider4=0\r\nSlider5=240\r\n"
     "Slider6=60\r\nMemManualSize=1000\r\nMemDisplay=2\r\n"
     "[WindowResizeOptions]\r\nWidth=9000\r\nHeight=-150\r\n"
-    "[History]\r\nLeft=1440\r\nTop=1440\r\nWidth=10800\r\nHeight=9000\r\n";
+    "[History]\r\nLeft=1440\r\nTop=1440\r\nWidth=10800\r\nHeight=9000\r\n"
+    "[Alerts]\r\nCpuOn=0\r\nCpuPercent=90\r\nCpuSeconds=60\r\nMemoryOn=0\r\n"
+    "MemoryPercent=90\r\nDriveOn=0\r\nDrivePercent=10\r\nTrafficOn=0\r\nTrafficMB=10000\r\n"
+    "TrayLoadIcon=0\r\n";
 
 TEST(ProfileFileWin32, EveryKeyComesBackByteForByte) {
     TempFolder folder(L"every");

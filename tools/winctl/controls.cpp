@@ -183,4 +183,45 @@ int listBoxItems(HWND w) {
     return 0;
 }
 
+// The visible balloon tooltips of other processes (the shell's tray balloons), one a line: the
+// window, then the text of its first tool.
+int balloons() {
+    struct Found {
+        std::vector<HWND> windows;
+    } found;
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            wchar_t className[64] = {};
+            GetClassNameW(w, className, 64);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (wcscmp(className, L"tooltips_class32") == 0 && IsWindowVisible(w) &&
+                pid != GetCurrentProcessId())
+                reinterpret_cast<Found*>(lp)->windows.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    for (HWND w : found.windows) {
+        constexpr size_t kChars = 512;
+        RemoteBuffer remote(w, sizeof(TTTOOLINFOW) + kChars * sizeof(wchar_t));
+        std::wstring text;
+        if (remote.address()) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.lpszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) +
+                                                       sizeof(TTTOOLINFOW));
+            std::vector<char> all(sizeof(TTTOOLINFOW) + kChars * sizeof(wchar_t));
+            remote.write(&tool, sizeof tool);
+            remote.write(all.data() + sizeof tool, kChars * sizeof(wchar_t), sizeof tool);
+            if (SendMessageW(w, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(remote.address())) &&
+                remote.read(all.data())) {
+                all[all.size() - 1] = all[all.size() - 2] = 0;
+                text = reinterpret_cast<const wchar_t*>(all.data() + sizeof(TTTOOLINFOW));
+            }
+        }
+        print(std::to_wstring(reinterpret_cast<uintptr_t>(w)) + L" " + text + L"\n");
+    }
+    return 0;
+}
+
 }  // namespace winctl

@@ -37,6 +37,7 @@ int listViewRows(HWND w);
 int listViewState(HWND w, int row, UINT mask, UINT state);
 int headerRect(HWND w, int column);
 int listBoxItems(HWND w);
+int balloons();
 
 // The clipboard, the interface table and the registry (system.cpp).
 int clipboardText();

@@ -48,6 +48,8 @@ struct PageContext {
     // Whether Windows starts this exe at log-on, and the change of it (true when it took).
     std::function<bool()> startsWithWindows;
     std::function<bool(bool on)> setStartWithWindows;
+    // "テスト通知": one notice from the tray icon at once.
+    std::function<void()> showTestAlert;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab

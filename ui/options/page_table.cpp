@@ -13,6 +13,7 @@ namespace ui::options {
 const wchar_t* const kTabCaptions[kTabCount] = {
     L"表示設定",       L"回線設定",       L"HDD",        L"プロキシ",   L"自動クローズ",
     L"その他の設定１", L"その他の設定２", L"メモリ解放", L"その他機能", L"バージョン情報",
+    L"通知",
 };
 
 namespace {
@@ -27,6 +28,7 @@ constexpr std::array kPages = {
     PageRow{kAutoCloseTab, makeCloseListPage}, PageRow{kOther1Tab, makeGeneralPage},
     PageRow{kOther2Tab, makeAppearancePage},   PageRow{kMemoryTab, makeMemoryPage},
     PageRow{kToolsTab, makeToolsPage},         PageRow{kVersionTab, makeVersionPage},
+    PageRow{kAlertsTab, makeAlertsPage},
 };
 
 }  // namespace

@@ -16,6 +16,7 @@ enum Tab {
     kMemoryTab,
     kToolsTab,
     kVersionTab,
+    kAlertsTab,
     kTabCount
 };
 

@@ -15,5 +15,6 @@ std::unique_ptr<Page> makeMemoryPage();           // "メモリ解放"
 std::unique_ptr<Page> makeToolsPage();            // "その他機能"
 std::unique_ptr<Page> makeClipboardLinkPage();    // its nested tab "クリップボード共有"
 std::unique_ptr<Page> makeVersionPage();          // "バージョン情報"
+std::unique_ptr<Page> makeAlertsPage();           // "通知"
 
 }  // namespace ui::options

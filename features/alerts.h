@@ -1,0 +1,72 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "features/traffic_days.h"
+#include "monitor/readings.h"
+#include "settings/settings.h"
+
+namespace features {
+
+enum class AlertRule { Cpu, Memory, Drive, Traffic };
+constexpr std::size_t kAlertRules = 4;
+
+// However the readings move, a rule tells at most once in this time.
+constexpr std::int64_t kAlertQuietMs = 10 * 60 * 1000;
+// Back below the threshold by this much (points, or per cent of a traffic allowance), the rule
+// may tell again.
+constexpr int kAlertMarginPoints = 5;
+constexpr int kAlertMarginPercentOfAllowance = 5;
+
+// One rule's episodes: it tells once when its condition has held for its time, then not again
+// until the reading has been clear of the threshold by the margin for the same time.
+class AlertEpisode {
+public:
+    // `raised`: the condition holds now; `cleared`: the reading is back past the margin.
+    // Returns whether to tell now.
+    bool update(std::int64_t nowMs, bool raised, bool cleared, std::int64_t holdMs);
+    void reset() { *this = AlertEpisode{}; }
+
+private:
+    bool armed_ = true;
+    std::optional<std::int64_t> raisedSince_, clearedSince_, toldAt_;
+};
+
+struct AlertNotice {
+    AlertRule rule;
+    std::wstring title;  // names the reading
+    std::wstring text;   // the value and the threshold
+};
+
+// What the rules read: the latest readings, the lowest free share of the ticked drives, and the
+// traffic counted today.
+struct AlertReadings {
+    std::int64_t nowMs = 0;
+    int cpuPercent = 0;
+    int memoryPercent = 0;
+    std::optional<int> lowestDriveFreePercent;  // none: no ticked drive has been read
+    std::wstring lowestDrive;                   // "C:"
+    std::int64_t todayBytes = 0;
+};
+
+// The lowest free share among the drives read this tick, and which drive it is.
+void takeDrives(AlertReadings& into, const std::vector<monitor::DriveReading>& drives);
+
+// The four rules over the readings; settings are read at each check, so a change acts at once.
+class Alerts {
+public:
+    std::vector<AlertNotice> check(const AlertReadings& r, const settings::Settings& s);
+    // A rule turned off or its threshold moved starts a fresh episode.
+    void restart(AlertRule rule) { episodes_[static_cast<std::size_t>(rule)].reset(); }
+
+private:
+    std::array<AlertEpisode, kAlertRules> episodes_;
+};
+
+// The notice "テスト通知" shows.
+AlertNotice testNotice();
+
+}  // namespace features

@@ -1,0 +1,113 @@
+#include "features/alerts.h"
+
+#include <gtest/gtest.h>
+
+#include "ui/tray_load.h"
+
+using features::AlertReadings;
+using features::AlertRule;
+using features::Alerts;
+
+namespace {
+
+constexpr std::int64_t kSecond = 1000;
+
+// Feeds one processor reading a second for `seconds` and counts the notices.
+int feed(Alerts& alerts, const settings::Settings& s, AlertReadings& r, std::int64_t& now,
+         int seconds, int cpu) {
+    int told = 0;
+    for (int i = 0; i < seconds; ++i, now += kSecond) {
+        r.nowMs = now;
+        r.cpuPercent = cpu;
+        told += static_cast<int>(alerts.check(r, s).size());
+    }
+    return told;
+}
+
+}  // namespace
+
+TEST(Alerts, ProcessorRuleTellsOncePerEpisodeAfterItsTimeAndReArmsBelowTheMargin) {
+    settings::Settings s;
+    s.alertCpuOn = 1;
+    s.alertCpuPercent = 90;
+    s.alertCpuSeconds = 3;
+    Alerts alerts;
+    AlertReadings r;
+    std::int64_t now = 0;
+    EXPECT_EQ(feed(alerts, s, r, now, 3, 95), 0) << "not yet held for 3 s";
+    r.nowMs = now;
+    r.cpuPercent = 97;
+    auto told = alerts.check(r, s);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text, L"CPU使用率 97%（しきい値 90%・3秒）");
+    // Flickering at the threshold, or a dip that stays within the margin, tells nothing more.
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(feed(alerts, s, r, now, 1, i % 2 ? 89 : 90), 0);
+    EXPECT_EQ(feed(alerts, s, r, now, 10, 86), 0);
+    // Clear by the margin for the rule's time re-arms it; high again within ten minutes of the
+    // last notice tells nothing, however long it lasts, and tells once the ten minutes are over.
+    EXPECT_EQ(feed(alerts, s, r, now, 4, 80), 0);
+    EXPECT_EQ(feed(alerts, s, r, now, 60, 99), 0);
+    now = 3 * kSecond + features::kAlertQuietMs;
+    EXPECT_EQ(feed(alerts, s, r, now, 1, 99), 1);
+    // A cleared dip shorter than the rule's time does not re-arm it.
+    EXPECT_EQ(feed(alerts, s, r, now, 2, 80), 0);
+    EXPECT_EQ(feed(alerts, s, r, now, 10, 99), 0);
+    s.alertCpuOn = 0;
+    EXPECT_EQ(feed(alerts, s, r, now, 3, 10), 0);
+}
+
+TEST(Alerts, MemoryDrivesAndTodaysTrafficTellWithTheirValues) {
+    settings::Settings s;
+    s.alertMemoryOn = s.alertDriveOn = s.alertTrafficOn = 1;
+    s.alertMemoryPercent = 80;
+    s.alertDrivePercent = 10;
+    s.alertTrafficMegabytes = 10000;
+    AlertReadings r;
+    r.memoryPercent = 85;
+    std::vector<monitor::DriveReading> drives(3);
+    drives[0] = {true, {1000, 500, 500, L"C:"}, {}};
+    drives[1] = {true, {20000, 1000, 19000, L"D:"}, {}};  // 5 % free
+    drives[2] = {false, {}, {}};                          // not read yet
+    features::takeDrives(r, drives);
+    r.todayBytes = 10'240LL * 1024 * 1024;
+    Alerts alerts;
+    auto told = alerts.check(r, s);
+    ASSERT_EQ(told.size(), 3u);
+    EXPECT_EQ(told[0].text, L"メモリ使用率 85%（しきい値 80%）");
+    EXPECT_EQ(told[1].text, L"D: の空き容量 5%（しきい値 10%）");
+    EXPECT_EQ(told[2].text, L"今日の通信量 10,240MB（しきい値 10,000MB）");
+    // A new day's counts are far below the allowance: the traffic rule may tell again, after the
+    // ten minutes.
+    r.todayBytes = 0;
+    r.nowMs = 11 * 60 * kSecond;
+    EXPECT_TRUE(alerts.check(r, s).empty());
+    r.todayBytes = 10'000LL * 1024 * 1024;
+    r.nowMs += kSecond;
+    told = alerts.check(r, s);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].rule, AlertRule::Traffic);
+}
+
+TEST(TrayLoadIcon, BarsFollowThePercentInsideTheFrameAndTheTipGivesTheReadings) {
+    EXPECT_EQ(ui::loadBarsFor(0, 100, 16), (ui::LoadBars{0, 14}));
+    EXPECT_EQ(ui::loadBarsFor(50, 3, 16), (ui::LoadBars{7, 0}));
+    EXPECT_EQ(ui::loadBarsFor(150, -5, 32), (ui::LoadBars{30, 0}));
+    const base::Colour back = base::rgb(0, 0, 0), frame = base::rgb(255, 255, 255);
+    const base::Colour cpu = base::rgb(0, 255, 0), memory = base::rgb(0, 0, 255);
+    base::Image icon = ui::loadIconPicture({7, 14}, 16, {back, frame, cpu, memory});
+    EXPECT_EQ(icon.pixel(0, 8), frame);
+    EXPECT_EQ(icon.pixel(1, 14), cpu);
+    EXPECT_EQ(icon.pixel(6, 8), cpu);
+    EXPECT_EQ(icon.pixel(6, 7), back) << "seven rows of fourteen";
+    EXPECT_EQ(icon.pixel(8, 10), back) << "the gap between the bars";
+    EXPECT_EQ(icon.pixel(14, 1), memory);
+    EXPECT_EQ(icon.pixel(14, 15), frame);
+
+    monitor::Readings r;
+    r.cpuTotalPercent = 12;
+    r.memoryPercent = 45;
+    r.in.rate = 120;
+    r.out.rate = 3;
+    EXPECT_EQ(ui::loadTipText(r, settings::kKilobitsPerSecond),
+              L"CPU 12%  メモリ 45%  受信 120Kbit/秒  送信 3Kbit/秒");
+}

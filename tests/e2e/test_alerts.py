@@ -1,0 +1,92 @@
+"""Threshold alerts told by the tray icon's balloons, and the tray icon that shows the load."""
+import io
+import os
+import re
+import signal
+import subprocess
+
+from PIL import Image
+
+from desktop_helpers import holds, xdotool
+from harness import run, tray_window, wait_for, winctl
+from options_helpers import click, control, open_options, quiet_ini, select_tab, status_text
+from list_page_helpers import set_text
+
+ALERTS_TAB = 10  # "通知", after the other tabs
+
+
+def alerts_ini(**alerts):
+    return quiet_ini() + "[Alerts]\r\n" + "".join(f"{k}={v}\r\n" for k, v in alerts.items())
+
+
+def balloon_texts():
+    """The texts of the balloons the shell shows now."""
+    rc, out = winctl("balloons")
+    return [line.split(" ", 1)[1] if " " in line else "" for line in out.splitlines()]
+
+
+class BusyLoop:
+    """A processor kept busy by a shell loop, ended by its id."""
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["sh", "-c", "while :; do :; done"],
+                                        start_new_session=True)
+        return self
+
+    def __exit__(self, *exc):
+        os.killpg(self.process.pid, signal.SIGKILL)
+        self.process.wait()
+
+
+def tray_pixels():
+    tray = wait_for(tray_window, what="the tray")
+    geometry = dict(line.split("=") for line in
+                    xdotool("getwindowgeometry", "--shell", tray).split())
+    x, y = int(geometry["X"]), int(geometry["Y"])
+    shot = run(["import", "-window", "root", "-crop", f"20x20+{x}+{y}", "png:-"]).stdout
+    return Image.open(io.BytesIO(shot)).convert("RGB").tobytes()
+
+
+def test_a_processor_alert_is_told_once_while_the_load_lasts(korvant):
+    app = korvant({"KorvaNT.ini": alerts_ini(CpuOn=1, CpuPercent=1, CpuSeconds=2)})
+    app.wait_main_window()
+    expected = re.compile(r"CPU使用率 \d+%（しきい値 1%・2秒）")
+    with BusyLoop():
+        wait_for(lambda: any(expected.fullmatch(t) for t in balloon_texts()), timeout=20,
+                 what="the processor balloon")
+        wait_for(lambda: not balloon_texts(), timeout=40, what="the balloon to go")
+        holds(lambda: not balloon_texts(), 4.0, what="no second balloon")
+
+
+def test_the_tray_icon_shows_the_load_and_alerts_survive_a_restart(korvant):
+    # The options window clear of the tray at the top left.
+    app = korvant({"KorvaNT.ini": quiet_ini(X_OptionWindowPosition=6000,
+                                            Y_OptionWindowPosition=6000)})
+    app.wait_main_window()
+    open_options()
+    select_tab(ALERTS_TAB)
+    plain = wait_for(tray_pixels, what="the tray icon")
+    click("IDC_TRAY_LOAD_ICON")
+    idle = wait_for(lambda: (p := tray_pixels()) != plain and p, what="the load bars")
+    with BusyLoop():
+        wait_for(lambda: tray_pixels() != idle, timeout=20, what="the load bars to grow")
+
+    click("IDC_ALERT_TEST")
+    wait_for(lambda: "通知はこのように表示されます" in balloon_texts(), what="the test balloon")
+    click("IDC_ALERT_MEMORY_ON")
+    set_text("IDC_ALERT_MEMORY_PERCENT", "77")
+    click("IDC_SAVE")
+    wait_for(lambda: status_text() == "設定を保存しました", what="the save")
+    ini = app.read("KorvaNT.ini")
+    assert ini.index("[Alerts]") > ini.index("[History]")
+    # A section of its own, after the others: older versions read past it.
+    for line in ["[Alerts]", "MemoryOn=1", "MemoryPercent=77", "TrayLoadIcon=1", "CpuOn=0"]:
+        assert f"\r\n{line}\r\n" in ini
+    app.stop()
+
+    again = korvant({"KorvaNT.ini": ini})
+    again.wait_main_window()
+    open_options()
+    assert control("IDC_ALERT_MEMORY_ON").value == 1
+    assert control("IDC_ALERT_MEMORY_PERCENT").text == "77"
+    assert control("IDC_TRAY_LOAD_ICON").value == 1

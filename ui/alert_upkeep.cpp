@@ -1,0 +1,131 @@
+#include "ui/alert_upkeep.h"
+
+#include <vector>
+
+#include "platform/win32/dpi_win32.h"
+#include "render/gradient.h"
+
+namespace ui {
+namespace {
+
+base::Colour listColour(std::int32_t stored) {
+    return render::resolveColour(stored, [](int index) { return GetSysColor(index); });
+}
+
+// The bar's end colour of a list item, as its row draws it.
+base::Colour barColour(const settings::LiveSettings& live, settings::Item item) {
+    for (const settings::DisplayRow& row : live.displayRows)
+        if (row.id == item) return listColour(row.colour2);
+    return base::rgb(0, 192, 0);
+}
+
+// An icon of the picture: every pixel opaque.
+HICON iconOf(const base::Image& picture) {
+    BITMAPV5HEADER header{};
+    header.bV5Size = sizeof header;
+    header.bV5Width = picture.width();
+    header.bV5Height = -picture.height();  // top-down
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0x00FF0000;
+    header.bV5GreenMask = 0x0000FF00;
+    header.bV5BlueMask = 0x000000FF;
+    header.bV5AlphaMask = 0xFF000000;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                      DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    if (!colour) return nullptr;
+    auto* out = static_cast<std::uint32_t*>(bits);
+    const std::uint32_t* in = picture.data();
+    for (int i = 0; i < picture.width() * picture.height(); ++i) {
+        std::uint32_t c = in[i];  // 0x00BBGGRR
+        out[i] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+    }
+    std::vector<std::uint8_t> maskBits((picture.width() + 15) / 16 * 2 * picture.height(), 0);
+    HBITMAP mask = CreateBitmap(picture.width(), picture.height(), 1, 1, maskBits.data());
+    ICONINFO info{TRUE, 0, 0, mask, colour};
+    HICON icon = mask ? CreateIconIndirect(&info) : nullptr;
+    if (mask) DeleteObject(mask);
+    DeleteObject(colour);
+    return icon;
+}
+
+}  // namespace
+
+AlertUpkeep::AlertUpkeep(const settings::LiveSettings& live,
+                         const features::ReadingsHistory& history, TrayIcon& tray)
+    : live_(live), history_(history), tray_(tray) {}
+
+AlertUpkeep::~AlertUpkeep() {
+    if (loadIcon_) DestroyIcon(loadIcon_);
+}
+
+void AlertUpkeep::setPlainIcon(HICON icon, std::wstring tip) {
+    plainIcon_ = icon;
+    plainTip_ = std::move(tip);
+}
+
+void AlertUpkeep::take(const monitor::Readings& readings) {
+    const settings::Settings& s = live_.settings;
+    if (s.trayLoadIcon == 1)
+        showLoad(readings);
+    else if (shownBars_)
+        showPlain();
+    // The rules look once a second, at most.
+    if (checkedAt_) {
+        std::uint32_t elapsed = readings.tickCount - *checkedAt_;
+        if (elapsed < 1000) return;
+        steadyMs_ += elapsed;
+    }
+    checkedAt_ = readings.tickCount;
+    if (s.alertCpuOn != 1 && s.alertMemoryOn != 1 && s.alertDriveOn != 1 && s.alertTrafficOn != 1)
+        return;
+    features::AlertReadings r;
+    r.nowMs = steadyMs_;
+    r.cpuPercent = readings.cpuTotalPercent;
+    r.memoryPercent = readings.memoryPercent;
+    features::takeDrives(r, readings.drives);
+    features::ByteTotals today = history_.days().of(history_.today());
+    r.todayBytes = today.received + today.sent;
+    for (const features::AlertNotice& notice : alerts_.check(r, s))
+        tray_.showBalloon(notice.title, notice.text);
+}
+
+void AlertUpkeep::showTest() {
+    features::AlertNotice notice = features::testNotice();
+    tray_.showBalloon(notice.title, notice.text);
+}
+
+// Redrawn only when a bar's height in pixels changes; the tooltip when its text does.
+void AlertUpkeep::showLoad(const monitor::Readings& readings) {
+    int side = win32::systemMetricForDpi(SM_CXSMICON, win32::systemDpi());
+    LoadBars bars = loadBarsFor(readings.cpuTotalPercent, readings.memoryPercent, side);
+    std::wstring tip = loadTipText(readings, live_.settings.rateUnit);
+    if (shownBars_ && *shownBars_ == bars && tip == shownTip_) return;
+    if (!shownBars_ || !(*shownBars_ == bars)) {
+        const auto& colours = live_.settings.colours;
+        base::Image picture = loadIconPicture(
+            bars, side,
+            {listColour(colours[settings::kBackgroundColour]),
+             listColour(colours[settings::kTextColour]), barColour(live_, settings::Item::CpuTotal),
+             barColour(live_, settings::Item::Memory)});
+        if (HICON icon = iconOf(picture)) {
+            if (loadIcon_) DestroyIcon(loadIcon_);
+            loadIcon_ = icon;
+        }
+    }
+    shownBars_ = bars;
+    shownTip_ = tip;
+    tray_.change(loadIcon_ ? loadIcon_ : plainIcon_, tip);
+}
+
+void AlertUpkeep::showPlain() {
+    shownBars_.reset();
+    shownTip_.clear();
+    tray_.change(plainIcon_, plainTip_);
+}
+
+}  // namespace ui

@@ -1,0 +1,50 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "features/alerts.h"
+#include "features/readings_history.h"
+#include "settings/live_settings.h"
+#include "ui/tray_icon.h"
+#include "ui/tray_load.h"
+
+namespace ui {
+
+// The threshold alerts and the tray icon's load bars in the running program: fed by every
+// refresh tick, telling through the tray icon's balloons.
+class AlertUpkeep {
+public:
+    AlertUpkeep(const settings::LiveSettings& live, const features::ReadingsHistory& history,
+                TrayIcon& tray);
+    ~AlertUpkeep();
+    AlertUpkeep(const AlertUpkeep&) = delete;
+    AlertUpkeep& operator=(const AlertUpkeep&) = delete;
+
+    // The icon and tooltip the tray shows while the load is not drawn.
+    void setPlainIcon(HICON icon, std::wstring tip);
+    void take(const monitor::Readings& readings);
+    // "テスト通知"
+    void showTest();
+
+private:
+    void showLoad(const monitor::Readings& readings);
+    void showPlain();
+
+    const settings::LiveSettings& live_;
+    const features::ReadingsHistory& history_;
+    TrayIcon& tray_;
+    features::Alerts alerts_;
+    std::optional<std::uint32_t> checkedAt_;
+    std::int64_t steadyMs_ = 0;
+    HICON plainIcon_ = nullptr;
+    std::wstring plainTip_;
+    // What the tray shows of the load now; none while it shows the plain icon.
+    std::optional<LoadBars> shownBars_;
+    std::wstring shownTip_;
+    HICON loadIcon_ = nullptr;
+};
+
+}  // namespace ui

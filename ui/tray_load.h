@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+#include "base/image.h"
+#include "monitor/readings.h"
+
+namespace ui {
+
+// The tray icon that shows the load: two vertical bars, the processor's on the left and the
+// memory's on the right, inside a one-pixel frame of an icon `side` pixels square.
+struct LoadBars {
+    int cpu = 0, memory = 0;  // filled pixels from the bottom
+    bool operator==(const LoadBars&) const = default;
+};
+
+LoadBars loadBarsFor(int cpuPercent, int memoryPercent, int side);
+
+struct LoadIconColours {
+    base::Colour background, frame, cpu, memory;
+};
+base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColours& colours);
+
+// The icon's tooltip: the processor, the memory and the two rates in one line.
+std::wstring loadTipText(const monitor::Readings& readings, int rateUnit);
+
+}  // namespace ui
