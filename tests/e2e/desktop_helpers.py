@@ -4,12 +4,13 @@ import io
 import itertools
 import os
 import pathlib
+import subprocess
 import sys
 import time
 
 from PIL import Image
 
-from harness import ROOT, WindowInfo, run, tray_window, wait_for, winctl
+from harness import ROOT, WINCTL, WindowInfo, run, tray_window, wait_for, winctl
 
 sys.path.insert(0, str(ROOT / "tools"))
 import page_server  # noqa: E402,F401  (re-exported for the tests)
@@ -156,3 +157,14 @@ def assert_gone(app):
     wait_for(lambda: tray_window() is None, what="the tray icon to go")
     wait_for(lambda: not processes_in(app.folder), what="every KorvaNT process to end")
     assert os.path.exists(app.folder)
+
+
+def browser_window_closed(title):
+    """Opens a window titled like a browser's and waits until auto-close has closed it."""
+    browser = subprocess.Popen(["wine", str(WINCTL), "window", title],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: browser.poll() is not None, what="the browser window to be closed")
+    finally:
+        if browser.poll() is None:
+            browser.kill()

@@ -1,9 +1,7 @@
 """The options window's list pages: the display list editor, the drive list, the proxy list and
 the close list, driven as a user would and checked on the main window and in the saved files."""
-import subprocess
-
-from desktop_helpers import holds, xdotool
-from harness import find_window, MAIN_TITLE, WINCTL, wait_for
+from desktop_helpers import browser_window_closed, holds, xdotool
+from harness import find_window, MAIN_TITLE, wait_for
 from list_page_helpers import (check_row, choose_colour, click_check_box, click_header, list_box,
                                list_place, row_centre, rows, select_row, set_text)
 from options_helpers import (click, control, control_rect, select_tab, start_with_options,
@@ -116,13 +114,6 @@ def test_a_close_counted_keeps_the_scrolled_close_list_and_its_selection(korvant
     holds(lambda: list_place("IDC_CLOSE_LIST")[0] == shown, 0.5, what="the scroll at rest")
 
     counted = shown + 3
-    browser = subprocess.Popen(
-        ["wine", str(WINCTL), "window", f"Page {counted:03} - Microsoft Internet Explorer"],
-        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        wait_for(lambda: browser.poll() is not None, what="the browser window to be closed")
-    finally:
-        if browser.poll() is None:
-            browser.kill()
+    browser_window_closed(f"Page {counted:03} - Microsoft Internet Explorer")
     wait_for(lambda: rows("IDC_CLOSE_LIST")[counted].cells[1] == "1", what="the count shown")
     assert list_place("IDC_CLOSE_LIST") == (shown, 5)

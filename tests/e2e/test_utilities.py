@@ -4,7 +4,7 @@ import subprocess
 
 import pytest
 
-from desktop_helpers import assert_gone, choose, holds, open_tray_menu
+from desktop_helpers import assert_gone, browser_window_closed, choose, holds, open_tray_menu
 from harness import WINCTL, find_window, wait_for, winctl
 from list_page_helpers import rows
 from options_helpers import (click, open_options, options_window, quiet_ini, size_window, slide,
@@ -88,13 +88,7 @@ def test_a_log_off_keeps_what_the_menu_exit_keeps(korvant, auto_save):
     ini = quiet_ini(AutoClose=1, AutoSET=auto_save)
     app = korvant({"KorvaNT.ini": ini, "CloseList.txt": "Foo -       0\r\n"})
     app.wait_main_window()
-    browser = subprocess.Popen(["wine", str(WINCTL), "window", "Foo - Microsoft Internet Explorer"],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        wait_for(lambda: browser.poll() is not None, what="the browser window to be closed")
-    finally:
-        if browser.poll() is None:
-            browser.kill()
+    browser_window_closed("Foo - Microsoft Internet Explorer")
     # The system asks the host window whether the session may end, then tells it that it does.
     assert winctl("endsession", "KorvaNT.Host")[0] == 0
     assert app.wait_exit() == 0
