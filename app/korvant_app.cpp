@@ -115,6 +115,7 @@ bool KorvaNTApp::startUp() {
     historyWindow_.create(pixels(s.historyLeft, historyDpi), pixels(s.historyTop, historyDpi),
                           pixels(s.historyWidth, historyDpi), pixels(s.historyHeight, historyDpi));
     desktop_.onOpenHistory = [this] { historyWindow_.open(); };
+    historyWindow_.marks = [this] { return alerts_.marks(); };
     desktop_.onStartupWaitOver = [this] { clipboardLink_.connect(); };
     desktop_.onReleaseMemory = [this] { utilities_.releaseByHand(); };
     utilities_.memoryRelease().onRunningChanged = [this](bool running) {

@@ -23,6 +23,7 @@ constexpr std::int64_t kWidestAmount = 1023LL << 40;
 constexpr base::Colour kBack = base::rgb(255, 255, 255), kGrid = base::rgb(208, 208, 208),
                        kInk = base::rgb(0, 0, 0), kButton = base::rgb(236, 236, 236),
                        kChosenButton = base::rgb(200, 220, 255);
+constexpr base::Colour kMark = base::rgb(220, 0, 0);
 constexpr base::Colour kLines[] = {base::rgb(0, 96, 192), base::rgb(0, 144, 64),
                                    base::rgb(192, 64, 0), base::rgb(128, 0, 160)};
 constexpr const wchar_t* kTitles[] = {L"CPU", L"メモリ", L"受信", L"送信"};
@@ -193,12 +194,28 @@ private:
             thickLine(image_, x - (joined ? 1 : 0), from, x, y, thickness, kLines[field]);
             thickLine(image_, x, y, x + 1, y, thickness, kLines[field]);
         }
+        drawMarks(plot, field, thickness);
 
         std::wstring topText =
             rate ? monitor::rateText(static_cast<std::int64_t>(top), scene_.rateUnit) : L"100%";
         text(box.left + s_.px(4), outer.top, kTitles[field]);
         text(box.left + s_.px(4), outer.top + s_.px(kLineHeight), topText);
         text(box.left + s_.px(4), outer.bottom - s_.px(kLineHeight), L"0");
+    }
+
+    // A short stroke down from the plot's top at each notice of this chart's reading.
+    void drawMarks(const Box& plot, int field, int thickness) {
+        const HistoryRing& ring = history_.ring();
+        if (ring.empty() || plot.width() <= 0) return;
+        const std::int64_t spanSeconds = kHistorySpans[scene_.span].seconds;
+        const std::int64_t first = ring.newestSecond() - spanSeconds + 1;
+        for (const ChartMark& mark : scene_.marks) {
+            if (mark.chart != field || mark.second < first || mark.second > ring.newestSecond())
+                continue;
+            const int x =
+                plot.left + static_cast<int>((mark.second - first) * plot.width() / spanSeconds);
+            render::fillBox(image_, x, plot.top, x + thickness - 1, plot.top + s_.px(6) - 1, kMark);
+        }
     }
 
     // The clock times at both ends of the span under the charts, and the middle one.

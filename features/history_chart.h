@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,11 +11,18 @@
 
 namespace features {
 
+// A notice told at a second of the history's ring, marked at the top of its reading's chart.
+struct ChartMark {
+    std::int64_t second = 0;
+    int chart = 0;  // 0 processor, 1 memory, 2 receive, 3 send
+};
+
 // What the trend window shows besides the history itself.
 struct HistoryScene {
     int span = 0;       // index into kHistorySpans
     int rateUnit = 0;   // the list's unit of rates
     int pointerX = -1;  // the pointer over the window; -1 when it is elsewhere
+    std::vector<ChartMark> marks;
 };
 
 // A text of the picture, printed over the image in the row font at the picture's scale.

@@ -90,8 +90,21 @@ void AlertUpkeep::take(const monitor::Readings& readings) {
     features::takeDrives(r, readings.drives);
     features::ByteTotals today = history_.days().of(history_.today());
     r.todayBytes = today.received + today.sent;
-    for (const features::AlertNotice& notice : alerts_.check(r, s))
+    for (const features::AlertNotice& notice : alerts_.check(r, s)) {
         tray_.showBalloon(notice.title, notice.text);
+        mark(notice.rule);
+    }
+}
+
+// Drives have no chart; the traffic's notice stands on the receive chart.
+void AlertUpkeep::mark(features::AlertRule rule) {
+    const features::HistoryRing& ring = history_.ring();
+    if (ring.empty() || rule == features::AlertRule::Drive) return;
+    int chart = rule == features::AlertRule::Cpu ? 0 : rule == features::AlertRule::Memory ? 1 : 2;
+    std::erase_if(marks_, [&](const features::ChartMark& m) {
+        return m.second <= ring.newestSecond() - features::HistoryRing::kSeconds;
+    });
+    marks_.push_back({ring.newestSecond(), chart});
 }
 
 void AlertUpkeep::showTest() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "features/alerts.h"
+#include "features/history_chart.h"
 #include "features/readings_history.h"
 #include "settings/live_settings.h"
 #include "ui/tray_icon.h"
@@ -28,15 +29,19 @@ public:
     void take(const monitor::Readings& readings);
     // "テスト通知"
     void showTest();
+    // Where the notices of the last day stand on the trend window's charts.
+    const std::vector<features::ChartMark>& marks() const { return marks_; }
 
 private:
     void showLoad(const monitor::Readings& readings);
     void showPlain();
+    void mark(features::AlertRule rule);
 
     const settings::LiveSettings& live_;
     const features::ReadingsHistory& history_;
     TrayIcon& tray_;
     features::Alerts alerts_;
+    std::vector<features::ChartMark> marks_;
     std::optional<std::uint32_t> checkedAt_;
     std::int64_t steadyMs_ = 0;
     HICON plainIcon_ = nullptr;

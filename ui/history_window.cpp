@@ -102,7 +102,9 @@ void HistoryWindow::paint(HDC dc) {
         image_.resize(client.right, client.bottom);
     const base::DpiScale s = scale();
     std::vector<features::PlacedText> texts =
-        features::drawHistory(image_, s, history_, {span_, settings_.rateUnit, pointerX_});
+        features::drawHistory(image_, s, history_,
+                              {span_, settings_.rateUnit, pointerX_,
+                               marks ? marks() : std::vector<features::ChartMark>{}});
     if (!surface_.reserve(image_.width(), image_.height())) return;
     surface_.load(image_);
     if (!font_ || fontDpi_ != s.dpi) {

@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "base/dpi_scale.h"
+#include "features/history_chart.h"
 #include "features/readings_history.h"
 #include "platform/win32/dib_surface.h"
 #include "platform/win32/owned_window.h"
@@ -20,6 +22,8 @@ public:
                   TimerService& timers);
     bool create(int x, int y, int width, int height);
     void open();
+    // The notices told so far, marked on their charts.
+    std::function<std::vector<features::ChartMark>()> marks;
 
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;

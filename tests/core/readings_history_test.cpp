@@ -317,6 +317,22 @@ TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
         EXPECT_TRUE(has(L"12/07 受 0 送 0"));
     }
 
+    // A notice of the newest second stands at the top of the processor chart, at its right end;
+    // one older than the span is not drawn.
+    const base::Colour mark = base::rgb(220, 0, 0);
+    for (int dpi : {96, 192}) {
+        const base::DpiScale s{dpi};
+        base::Image image(s.px(700), s.px(700));
+        const std::int64_t newest = h.history.ring().newestSecond();
+        drawHistory(image, s, h.history, {0, 0, -1, {{newest, 0}, {newest - 700, 1}}});
+        std::vector<int> marked;
+        for (int x = 0; x < image.width(); ++x)
+            if (!rowsIn(image, x, mark).empty()) marked.push_back(x);
+        ASSERT_EQ(marked.size(), static_cast<size_t>(s.px(1))) << dpi;
+        EXPECT_GT(marked.front(), image.width() - s.px(12)) << dpi;
+        EXPECT_EQ(rowsIn(image, marked.front(), mark).size(), static_cast<size_t>(s.px(6)));
+    }
+
     EXPECT_EQ(spanButtonAt({96}, 10, 10), 0);
     EXPECT_EQ(spanButtonAt({192}, 160, 20), 1);
     EXPECT_EQ(spanButtonAt({96}, 72, 10), std::nullopt) << "between two buttons";
