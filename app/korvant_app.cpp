@@ -133,7 +133,10 @@ bool KorvaNTApp::startUp() {
         return features::TargetSize{client.right, client.bottom};
     };
     options_.onSave = [this] { saveCommand(); };
-    host_.onTray = [this](UINT mouseMessage) { desktop_.onTray(mouseMessage); };
+    host_.onTray = [this](UINT mouseMessage) {
+        if (mouseMessage == WM_MOUSEMOVE) alerts_.pointerOverIcon();
+        desktop_.onTray(mouseMessage);
+    };
     host_.onShellRestart = [this] { tray_.restore(); };
     host_.onComeForward = [this] {
         ShowWindow(main_.hwnd(), SW_SHOW);

@@ -70,6 +70,7 @@ void AlertUpkeep::setPlainIcon(HICON icon, std::wstring tip) {
 
 void AlertUpkeep::take(const monitor::Readings& readings) {
     const settings::Settings& s = live_.settings;
+    latest_ = readings;
     if (s.trayLoadIcon == 1)
         showLoad(readings);
     else if (shownBars_)
@@ -107,6 +108,11 @@ void AlertUpkeep::mark(features::AlertRule rule) {
     marks_.push_back({ring.newestSecond(), chart});
 }
 
+void AlertUpkeep::pointerOverIcon() {
+    pointerSeenAt_ = GetTickCount();
+    if (shownBars_) showLoad(latest_);
+}
+
 void AlertUpkeep::showTest() {
     features::AlertNotice notice = features::testNotice();
     tray_.showBalloon(notice.title, notice.text);
@@ -116,7 +122,10 @@ void AlertUpkeep::showTest() {
 void AlertUpkeep::showLoad(const monitor::Readings& readings) {
     int side = win32::systemMetricForDpi(SM_CXSMICON, win32::systemDpi());
     LoadBars bars = loadBarsFor(readings.cpuTotalPercent, readings.memoryPercent, side);
-    std::wstring tip = loadTipText(readings, live_.settings.rateUnit);
+    constexpr std::uint32_t kTipFollowsMs = 5000;
+    const bool pointerNear = pointerSeenAt_ && GetTickCount() - *pointerSeenAt_ < kTipFollowsMs;
+    std::wstring tip =
+        !shownBars_ || pointerNear ? loadTipText(readings, live_.settings.rateUnit) : shownTip_;
     if (shownBars_ && *shownBars_ == bars && tip == shownTip_) return;
     if (!shownBars_ || !(*shownBars_ == bars)) {
         const auto& colours = live_.settings.colours;

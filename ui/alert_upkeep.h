@@ -29,6 +29,8 @@ public:
     void take(const monitor::Readings& readings);
     // "テスト通知"
     void showTest();
+    // The pointer moved over the tray icon: its tooltip follows the readings for a while.
+    void pointerOverIcon();
     // Where the notices of the last day stand on the trend window's charts.
     const std::vector<features::ChartMark>& marks() const { return marks_; }
 
@@ -49,6 +51,10 @@ private:
     // What the tray shows of the load now; none while it shows the plain icon.
     std::optional<LoadBars> shownBars_;
     std::wstring shownTip_;
+    // The tooltip follows the readings only while the pointer was over the icon lately: each
+    // change of it is a message to the shell.
+    std::optional<std::uint32_t> pointerSeenAt_;
+    monitor::Readings latest_;
     HICON loadIcon_ = nullptr;
 };
 

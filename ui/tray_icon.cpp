@@ -25,11 +25,17 @@ bool TrayIcon::restore() {
     return added_;
 }
 
+// Only what changed goes to the shell: a new tooltip alone does not redraw the icon.
 void TrayIcon::change(HICON icon, const std::wstring& tip) {
-    record_.hIcon = icon;
+    NOTIFYICONDATAW update = record_;
+    update.uFlags = 0;
+    if (icon != record_.hIcon) update.uFlags |= NIF_ICON;
+    if (tip.compare(0, std::wstring::npos, record_.szTip) != 0) update.uFlags |= NIF_TIP;
+    record_.hIcon = update.hIcon = icon;
     wcsncpy(record_.szTip, tip.c_str(), std::size(record_.szTip) - 1);
     record_.szTip[std::size(record_.szTip) - 1] = L'\0';
-    if (added_) Shell_NotifyIconW(NIM_MODIFY, &record_);
+    wcscpy(update.szTip, record_.szTip);
+    if (added_ && update.uFlags != 0) Shell_NotifyIconW(NIM_MODIFY, &update);
 }
 
 bool TrayIcon::showBalloon(const std::wstring& title, const std::wstring& text) {
