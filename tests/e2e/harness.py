@@ -42,9 +42,11 @@ def run(args, timeout=30, **kwargs):
 def winctl(*args):
     # 0 is an answer, 1 and 2 are "no such window" and "clipboard busy"; anything else is Wine
     # failing to run the helper at all, which a loaded machine sees now and then: run it again.
+    # The helper itself writes nothing to stderr, so text there is Wine's, even with a code that
+    # looks like an answer.
     for _ in range(3):
         result = run(["wine", str(WINCTL), *args])
-        if result.returncode in (0, 1, 2):
+        if result.returncode in (0, 1, 2) and not result.stderr.strip():
             break
     return result.returncode, result.stdout.decode("utf-8", "replace")
 
