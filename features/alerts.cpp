@@ -1,15 +1,14 @@
 #include "features/alerts.h"
 
+#include "monitor/percent.h"
+#include "render/number_pattern.h"
+
 namespace features {
 namespace {
 
 constexpr std::int64_t kMegabyte = 1024 * 1024;
 
-std::wstring grouped(std::int64_t n) {
-    std::wstring digits = std::to_wstring(n < 0 ? -n : n);
-    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, L",");
-    return n < 0 ? L"-" + digits : digits;
-}
+std::wstring grouped(std::int64_t n) { return render::formatNumber(n, L"#,##0"); }
 
 std::wstring percent(int value) { return std::to_wstring(value) + L"%"; }
 
@@ -42,8 +41,7 @@ bool AlertEpisode::update(std::int64_t nowMs, bool raised, bool cleared, std::in
 void takeDrives(AlertReadings& into, const std::vector<monitor::DriveReading>& drives) {
     for (const monitor::DriveReading& drive : drives) {
         if (!drive.capacityRead || drive.figures.totalMB <= 0) continue;
-        int free = static_cast<int>(static_cast<std::int64_t>(drive.figures.freeMB) * 100 /
-                                    drive.figures.totalMB);
+        int free = monitor::percentHalfEven(drive.figures.freeMB, drive.figures.totalMB);
         if (!into.lowestDriveFreePercent || free < *into.lowestDriveFreePercent) {
             into.lowestDriveFreePercent = free;
             into.lowestDrive = drive.figures.path;

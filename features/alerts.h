@@ -28,7 +28,6 @@ public:
     // `raised`: the condition holds now; `cleared`: the reading is back past the margin.
     // Returns whether to tell now.
     bool update(std::int64_t nowMs, bool raised, bool cleared, std::int64_t holdMs);
-    void reset() { *this = AlertEpisode{}; }
 
 private:
     bool armed_ = true;
@@ -59,8 +58,6 @@ void takeDrives(AlertReadings& into, const std::vector<monitor::DriveReading>& d
 class Alerts {
 public:
     std::vector<AlertNotice> check(const AlertReadings& r, const settings::Settings& s);
-    // A rule turned off or its threshold moved starts a fresh episode.
-    void restart(AlertRule rule) { episodes_[static_cast<std::size_t>(rule)].reset(); }
 
 private:
     std::array<AlertEpisode, kAlertRules> episodes_;

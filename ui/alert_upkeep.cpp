@@ -70,7 +70,7 @@ void AlertUpkeep::setPlainIcon(HICON icon, std::wstring tip) {
 
 void AlertUpkeep::take(const monitor::Readings& readings) {
     const settings::Settings& s = live_.settings;
-    latest_ = readings;
+    latest_ = &readings;
     if (s.trayLoadIcon == 1)
         showLoad(readings);
     else if (shownBars_)
@@ -110,7 +110,7 @@ void AlertUpkeep::mark(features::AlertRule rule) {
 
 void AlertUpkeep::pointerOverIcon() {
     pointerSeenAt_ = GetTickCount();
-    if (shownBars_) showLoad(latest_);
+    if (shownBars_ && latest_) showLoad(*latest_);
 }
 
 void AlertUpkeep::showTest() {
@@ -124,10 +124,12 @@ void AlertUpkeep::showLoad(const monitor::Readings& readings) {
     LoadBars bars = loadBarsFor(readings.cpuTotalPercent, readings.memoryPercent, side);
     constexpr std::uint32_t kTipFollowsMs = 5000;
     const bool pointerNear = pointerSeenAt_ && GetTickCount() - *pointerSeenAt_ < kTipFollowsMs;
-    std::wstring tip =
-        !shownBars_ || pointerNear ? loadTipText(readings, live_.settings.rateUnit) : shownTip_;
-    if (shownBars_ && *shownBars_ == bars && tip == shownTip_) return;
-    if (!shownBars_ || !(*shownBars_ == bars)) {
+    const bool followTip = !shownBars_ || pointerNear;
+    std::wstring tip = followTip ? loadTipText(readings, live_.settings.rateUnit) : std::wstring();
+    const bool newTip = followTip && tip != shownTip_;
+    const bool newBars = !shownBars_ || !(*shownBars_ == bars);
+    if (!newBars && !newTip) return;
+    if (newBars) {
         const auto& colours = live_.settings.colours;
         base::Image picture = loadIconPicture(
             bars, side,
@@ -140,8 +142,8 @@ void AlertUpkeep::showLoad(const monitor::Readings& readings) {
         }
     }
     shownBars_ = bars;
-    shownTip_ = tip;
-    tray_.change(loadIcon_ ? loadIcon_ : plainIcon_, tip);
+    if (newTip) shownTip_ = std::move(tip);
+    tray_.change(loadIcon_ ? loadIcon_ : plainIcon_, shownTip_);
 }
 
 void AlertUpkeep::showPlain() {

@@ -54,7 +54,7 @@ private:
     // The tooltip follows the readings only while the pointer was over the icon lately: each
     // change of it is a message to the shell.
     std::optional<std::uint32_t> pointerSeenAt_;
-    monitor::Readings latest_;
+    const monitor::Readings* latest_ = nullptr;  // the refresh cycle's, which outlives this
     HICON loadIcon_ = nullptr;
 };
 
