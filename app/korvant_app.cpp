@@ -1,11 +1,13 @@
 #include "app/korvant_app.h"
 
+#include "base/texts.h"
 #include "base/twips.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/dpi_win32.h"
 #include "platform/win32/system_sources_win32.h"
 #include "render/gradient.h"
 #include "settings/copy_lock_name.h"
+#include "settings/language.h"
 #include "settings/load_settings.h"
 #include "ui/popup_menu.h"
 
@@ -71,12 +73,13 @@ bool KorvaNTApp::startUp() {
     host_.onSessionEnd = [this] { exitFromMenu(); };
     closeCounterQueries = [this] { system_.drives.closeCounters(); };
 
-    HICON trayIcon = trayIconImage();
-    tray_.add(host_.hwnd(), ui::kTrayMessage, trayIcon, L"コルバ君NT");
-    alerts_.setPlainIcon(trayIcon, L"コルバ君NT");
-
     live_ = settings::loadLiveSettings(ini_, files_, paths_);
     const settings::Settings& s = live_.settings;
+    base::setLanguage(settings::languageOf(s.language));
+
+    HICON trayIcon = trayIconImage();
+    tray_.add(host_.hwnd(), ui::kTrayMessage, trayIcon, base::text(base::Text::ProductName));
+    alerts_.setPlainIcon(trayIcon, base::text(base::Text::ProductName));
     desktop_.readProxySetting();
 
     taskbar_.create();
@@ -133,6 +136,9 @@ bool KorvaNTApp::startUp() {
         return features::TargetSize{client.right, client.bottom};
     };
     options_.onSave = [this] { saveCommand(); };
+    live_.notices.subscribe([this](const settings::Change& change) {
+        if (change.names(&live_.settings.language)) showLanguage();
+    });
     host_.onTray = [this](UINT mouseMessage) {
         if (mouseMessage == WM_MOUSEMOVE) alerts_.pointerOverIcon();
         desktop_.onTray(mouseMessage);
@@ -223,7 +229,15 @@ void KorvaNTApp::resetMainWindowSize() {
     s.mainHeight = size.height;
     s.mainScaleHeight = size.scaleHeight;
     main_.setClientSize(ui::clientSizeFromStored(size.width, size.height, dpi));
-    status_.show(ui::options::kSizeResetMessage);
+    status_.show(base::text(base::Text::SizeReset));
+}
+
+// Every window that is not an options page shows its texts again; the menus are made as they
+// open, and the list and caption take the new texts at the next tick.
+void KorvaNTApp::showLanguage() {
+    alerts_.retext(base::text(base::Text::ProductName));
+    sizeWindow_.retext();
+    historyWindow_.retext();
 }
 
 void KorvaNTApp::exitFromMenu() {

@@ -52,6 +52,7 @@ public:
 
 private:
     void exitFromMenu();
+    void showLanguage();
     void saveCommand();
     void placeMainWindow(ui::options::Placement placement);
     void resetMainWindowSize();

@@ -1,10 +1,13 @@
 #include "features/alerts.h"
 
+#include "base/texts.h"
 #include "monitor/percent.h"
 #include "render/number_pattern.h"
 
 namespace features {
 namespace {
+
+using base::Text;
 
 constexpr std::int64_t kMegabyte = 1024 * 1024;
 
@@ -59,25 +62,25 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
         episode(AlertRule::Cpu)
             .update(r.nowMs, r.cpuPercent >= s.alertCpuPercent,
                     r.cpuPercent < s.alertCpuPercent - kAlertMarginPoints, cpuHoldMs))
-        told.push_back({AlertRule::Cpu, L"CPU使用率が高い状態です",
-                        L"CPU使用率 " + percent(r.cpuPercent) + L"（しきい値 " +
-                            percent(s.alertCpuPercent) + L"・" +
-                            std::to_wstring(s.alertCpuSeconds) + L"秒）"});
+        told.push_back(
+            {AlertRule::Cpu, base::text(Text::AlertCpuTitle),
+             base::format(Text::AlertCpuLine, {percent(r.cpuPercent), percent(s.alertCpuPercent),
+                                               std::to_wstring(s.alertCpuSeconds)})});
     if (s.alertMemoryOn == 1 &&
         episode(AlertRule::Memory)
             .update(r.nowMs, r.memoryPercent >= s.alertMemoryPercent,
                     r.memoryPercent < s.alertMemoryPercent - kAlertMarginPoints, 0))
-        told.push_back({AlertRule::Memory, L"メモリの空きが少なくなっています",
-                        L"メモリ使用率 " + percent(r.memoryPercent) + L"（しきい値 " +
-                            percent(s.alertMemoryPercent) + L"）"});
+        told.push_back({AlertRule::Memory, base::text(Text::AlertMemoryTitle),
+                        base::format(Text::AlertMemoryLine,
+                                     {percent(r.memoryPercent), percent(s.alertMemoryPercent)})});
     if (s.alertDriveOn == 1 && r.lowestDriveFreePercent) {
         int free = *r.lowestDriveFreePercent;
         if (episode(AlertRule::Drive)
                 .update(r.nowMs, free <= s.alertDrivePercent,
                         free > s.alertDrivePercent + kAlertMarginPoints, 0))
-            told.push_back({AlertRule::Drive, L"ドライブの空き容量が少なくなっています",
-                            r.lowestDrive + L" の空き容量 " + percent(free) + L"（しきい値 " +
-                                percent(s.alertDrivePercent) + L"）"});
+            told.push_back({AlertRule::Drive, base::text(Text::AlertDriveTitle),
+                            base::format(Text::AlertDriveLine, {r.lowestDrive, percent(free),
+                                                                percent(s.alertDrivePercent)})});
     }
     if (s.alertTrafficOn == 1) {
         const std::int64_t allowance =
@@ -85,15 +88,16 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
         const std::int64_t margin = allowance * kAlertMarginPercentOfAllowance / 100;
         if (episode(AlertRule::Traffic)
                 .update(r.nowMs, r.todayBytes >= allowance, r.todayBytes < allowance - margin, 0))
-            told.push_back({AlertRule::Traffic, L"今日の通信量がしきい値を超えました",
-                            L"今日の通信量 " + grouped(r.todayBytes / kMegabyte) +
-                                L"MB（しきい値 " + grouped(s.alertTrafficMegabytes) + L"MB）"});
+            told.push_back(
+                {AlertRule::Traffic, base::text(Text::AlertTrafficTitle),
+                 base::format(Text::AlertTrafficLine, {grouped(r.todayBytes / kMegabyte),
+                                                       grouped(s.alertTrafficMegabytes)})});
     }
     return told;
 }
 
 AlertNotice testNotice() {
-    return {AlertRule::Cpu, L"コルバ君NT テスト通知", L"通知はこのように表示されます"};
+    return {AlertRule::Cpu, base::text(Text::AlertTestTitle), base::text(Text::AlertTestLine)};
 }
 
 }  // namespace features

@@ -2,32 +2,19 @@
 
 #include <utility>
 
+#include "base/texts.h"
+
 namespace features {
 namespace {
 
+using base::Text;
 using platform::SocketState;
 
-const wchar_t* const kStateTexts[] = {
-    L"閉じています",
-    L"開いています",
-    L"接続要求を待っています",
-    L"接続がペンディング状態になっています",
-    L"ホストの解決処理中です",
-    L"ホストの解決が完了しました",
-    L"接続処理中です",
-    L"接続が完了しました",
-    L"相手側のマシンが接続を閉じようとしています",
-    L"エラー",
+constexpr Text kStateTexts[] = {
+    Text::LinkClosed,      Text::LinkOpen,     Text::LinkListening,  Text::LinkPending,
+    Text::LinkResolving,   Text::LinkResolved, Text::LinkConnecting, Text::LinkConnected,
+    Text::LinkPeerClosing, Text::LinkError,
 };
-
-const wchar_t* const kPeerPrefix = L"接続先IPアドレス  ";
-const wchar_t* const kRefusedSuffix = L"からの接続がありましたが拒否しました。";
-const wchar_t* const kBadPortText = L"ポート番号は 1～65535 の数で指定してください";
-const wchar_t* const kBadHostText = L"接続先IPアドレスが指定されていません";
-const wchar_t* const kReceivedTooLargeText = L"受信したテキストが 16MB を超えたため切断しました";
-const wchar_t* const kTooLargeToSendText =
-    L"クリップボードのテキストが 16MB を超えるため送信しません";
-const wchar_t* const kNotDeliveredText = L"受信したテキストをクリップボードに書き込めませんでした";
 
 std::wstring failureText(const platform::SocketFailure& failure) {
     return std::to_wstring(failure.number) + L"    " + failure.description;
@@ -50,7 +37,9 @@ std::optional<std::uint16_t> linkPort(const std::wstring& text) {
     return static_cast<std::uint16_t>(port);
 }
 
-const wchar_t* linkStateText(SocketState state) { return kStateTexts[static_cast<int>(state)]; }
+const wchar_t* linkStateText(SocketState state) {
+    return base::text(kStateTexts[static_cast<int>(state)]);
+}
 
 ClipboardLink::ClipboardLink(const settings::Settings& settings, ClipboardLinkServices services,
                              std::size_t maxTextBytes)
@@ -82,7 +71,7 @@ void ClipboardLink::startListening() {
     std::optional<std::uint16_t> port = linkPort(settings_.linkPort);
     if (!port) {
         listenFailed_ = true;
-        show(&ClipboardLinkView::eventText, kBadPortText);
+        show(&ClipboardLinkView::eventText, base::text(Text::LinkBadPort));
         return;
     }
     if (platform::SocketFailure failure = services_.socket.listen(*port)) {
@@ -112,7 +101,7 @@ void ClipboardLink::shareClipboard() {
     show(&ClipboardLinkView::sharedText, read.text);
     std::string bytes = services_.codec.toAnsi(read.text);
     if (bytes.size() > maxTextBytes_) {
-        show(&ClipboardLinkView::eventText, kTooLargeToSendText);
+        show(&ClipboardLinkView::eventText, base::text(Text::LinkTooLargeToSend));
         return;
     }
     socket.send(bytes);
@@ -127,11 +116,11 @@ void ClipboardLink::connect() {
     show(&ClipboardLinkView::eventText, L"");
     std::optional<std::uint16_t> port = linkPort(settings_.linkPort);
     if (!port) {
-        show(&ClipboardLinkView::eventText, kBadPortText);
+        show(&ClipboardLinkView::eventText, base::text(Text::LinkBadPort));
         return;
     }
     if (settings_.linkRemoteHost.empty()) {
-        show(&ClipboardLinkView::eventText, kBadHostText);
+        show(&ClipboardLinkView::eventText, base::text(Text::LinkNoHost));
         return;
     }
     if (platform::SocketFailure failure = socket.connect(settings_.linkRemoteHost, *port))
@@ -160,15 +149,15 @@ void ClipboardLink::onConnectionRequest(const std::wstring& peerAddress) {
     platform::TcpSocket& socket = services_.socket;
     if (socket.state() != SocketState::Closed) socket.close();
     if (!allowed(peerAddress)) {
-        show(&ClipboardLinkView::eventText, peerAddress + kRefusedSuffix);
+        show(&ClipboardLinkView::eventText, base::format(Text::LinkRefused, {peerAddress}));
         return;
     }
-    show(&ClipboardLinkView::eventText, kPeerPrefix + peerAddress);
+    show(&ClipboardLinkView::eventText, base::format(Text::LinkPeer, {peerAddress}));
     socket.accept();
 }
 
 void ClipboardLink::onConnected(const std::wstring& peerAddress) {
-    show(&ClipboardLinkView::eventText, kPeerPrefix + peerAddress);
+    show(&ClipboardLinkView::eventText, base::format(Text::LinkPeer, {peerAddress}));
 }
 
 void ClipboardLink::onDataArrival() {
@@ -179,7 +168,7 @@ void ClipboardLink::onDataArrival() {
     if (gathered_.size() > maxTextBytes_) {
         services_.socket.close();
         endConnection();
-        show(&ClipboardLinkView::eventText, kReceivedTooLargeText);
+        show(&ClipboardLinkView::eventText, base::text(Text::LinkReceivedTooLarge));
         return;
     }
     lastPieceAt_ = services_.clock.tickCount();
@@ -230,7 +219,7 @@ void ClipboardLink::retryDelivery() {
         heldBack_ = read.hasText ? std::optional<std::wstring>(read.text) : std::nullopt;
     else
         holdBackLocal_ = true;
-    show(&ClipboardLinkView::eventText, kNotDeliveredText);
+    show(&ClipboardLinkView::eventText, base::text(Text::LinkNotDelivered));
 }
 
 void ClipboardLink::onClosedByPeer() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/texts.h"
+
 namespace features {
 
 bool isDrivePathTitle(const std::wstring& title) { return title.find(L":\\") == 1; }
@@ -30,7 +32,7 @@ bool FolderSizing::tick(platform::DesktopWindows& windows, TargetSize target) {
     windows.move(window, rect->left, rect->top, target.width, target.height);
     handled_.push_back(window);
     fields_.found = L"2";
-    fields_.handle = L"カウント数 " + std::to_wstring(handled_.size());
+    fields_.handle = base::format(base::Text::FolderCount, {std::to_wstring(handled_.size())});
     listHandles();
     return true;
 }

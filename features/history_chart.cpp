@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cwchar>
 
+#include "base/texts.h"
 #include "features/history_view.h"
 #include "monitor/row_format.h"
 #include "monitor/status_items.h"
@@ -12,6 +13,8 @@
 
 namespace features {
 namespace {
+
+using base::Text;
 
 // Designed at 96 DPI.
 constexpr int kBarHeight = 24, kAxisWidth = 92, kLineHeight = 15, kTextTop = 6;
@@ -26,7 +29,8 @@ constexpr base::Colour kBack = base::rgb(255, 255, 255), kGrid = base::rgb(208, 
 constexpr base::Colour kMark = base::rgb(220, 0, 0);
 constexpr base::Colour kLines[] = {base::rgb(0, 96, 192), base::rgb(0, 144, 64),
                                    base::rgb(192, 64, 0), base::rgb(128, 0, 160)};
-constexpr const wchar_t* kTitles[] = {L"CPU", L"メモリ", L"受信", L"送信"};
+constexpr Text kTitles[] = {Text::ChartCpu, Text::ChartMemory, Text::ChartReceived,
+                            Text::ChartSent};
 
 struct Box {
     int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom not included
@@ -52,7 +56,7 @@ std::wstring clock(int secondOfDay) {
 int secondOfDay(const platform::LocalTime& t) { return t.hour * 3600 + t.minute * 60 + t.second; }
 
 std::wstring bothWays(const ByteTotals& b) {
-    return L"受 " + amountText(b.received) + L" 送 " + amountText(b.sent);
+    return base::format(Text::HistoryBothWays, {amountText(b.received), amountText(b.sent)});
 }
 
 std::wstring dayLine(const DayTotals& row) {
@@ -131,7 +135,7 @@ private:
             const Box b = spanButton(s_, i);
             render::fillBox(image_, b.left, b.top, b.right - 1, b.bottom - 1,
                             i == scene_.span ? kChosenButton : kButton);
-            const wchar_t* label = kHistorySpans[i].label;
+            const wchar_t* label = base::text(kHistorySpans[i].label);
             text(b.left + (b.width() - widthOf(label)) / 2, s_.px(kTextTop), label);
         }
     }
@@ -198,7 +202,7 @@ private:
 
         std::wstring topText =
             rate ? monitor::rateText(static_cast<std::int64_t>(top), scene_.rateUnit) : L"100%";
-        text(box.left + s_.px(4), outer.top, kTitles[field]);
+        text(box.left + s_.px(4), outer.top, base::text(kTitles[field]));
         text(box.left + s_.px(4), outer.top + s_.px(kLineHeight), topText);
         text(box.left + s_.px(4), outer.bottom - s_.px(kLineHeight), L"0");
     }
@@ -251,8 +255,8 @@ private:
                                          scene_.rateUnit);
             };
             for (int f = 0; f < 4; ++f)
-                line +=
-                    std::wstring(L"  ") + kTitles[f] + L" " + part(fieldOf(*sample, f), isRate(f));
+                line += std::wstring(L"  ") + base::text(kTitles[f]) + L" " +
+                        part(fieldOf(*sample, f), isRate(f));
         }
         text(s_.px(kButtonLeft + kButtonStep * 3), s_.px(kTextTop), line);
     }
@@ -280,12 +284,12 @@ private:
         }
         MonthSums sums = monthSums(history_.days(), history_.today());
         text(left, top + totals.perColumn * line,
-             L"今月 " + bothWays(sums.thisMonth) + L"    先月 " + bothWays(sums.lastMonth));
+             base::format(Text::HistoryMonths,
+                          {bothWays(sums.thisMonth), bothWays(sums.lastMonth)}));
         // The user must know that what is counted now will not survive an exit.
         if (!history_.fileWritable())
             text(left, top + (totals.perColumn + 1) * line,
-                 std::wstring(kTrafficFileName) +
-                     L" を読み込めないため、記録はまだ保存されていません");
+                 base::format(Text::HistoryNotSaved, {kTrafficFileName}));
     }
 
     base::Image& image_;

@@ -3,17 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "base/texts.h"
 #include "features/traffic_days.h"
 
 namespace features {
 
 // The spans the trend window offers, shortest first.
 struct HistorySpan {
-    const wchar_t* label;
+    base::Text label;
     std::int64_t seconds;
 };
-inline constexpr HistorySpan kHistorySpans[] = {
-    {L"10分", 10 * 60}, {L"1時間", 60 * 60}, {L"24時間", 24 * 60 * 60}};
+inline constexpr HistorySpan kHistorySpans[] = {{base::Text::Span10Minutes, 10 * 60},
+                                                {base::Text::Span1Hour, 60 * 60},
+                                                {base::Text::Span24Hours, 24 * 60 * 60}};
 
 // A rate in bytes per second in the unit the list writes rates in: Kbyte/s or Kbit/s.
 double inListUnit(double bytesPerSecond, int rateUnit);

@@ -1,5 +1,7 @@
 #include "features/memory_release.h"
 
+#include "base/texts.h"
+
 namespace features {
 namespace {
 
@@ -26,10 +28,10 @@ std::optional<int> freeMegabytesNow(platform::MemoryStatusSource& memory) {
 
 ReleaseResult MemoryRelease::start(int amountMegabytes, int freeMegabytes) {
     if (running_) return ReleaseResult::Busy;
-    services_.status.show(kReleasingText);
+    services_.status.show(base::text(base::Text::Releasing));
     std::optional<std::uint64_t> bytes = releaseBlockBytes(freeMegabytes, amountMegabytes);
     if (!bytes) {
-        services_.status.show(kPlentyFreeText);
+        services_.status.show(base::text(base::Text::ReleasePlentyFree));
         return ReleaseResult::PlentyFree;
     }
     setRunning(true);
@@ -45,8 +47,9 @@ ReleaseResult MemoryRelease::byHand(int amountMegabytes) {
 }
 
 void MemoryRelease::finished(int amountMegabytes, bool claimed) {
-    services_.status.show(claimed ? std::to_wstring(amountMegabytes) + kReleasedSuffix
-                                  : std::wstring(kNoBlockText));
+    services_.status.show(
+        claimed ? base::format(base::Text::Released, {std::to_wstring(amountMegabytes)})
+                : std::wstring(base::text(base::Text::ReleaseNoBlock)));
     setRunning(false);
 }
 

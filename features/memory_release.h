@@ -14,11 +14,6 @@
 
 namespace features {
 
-inline const wchar_t* const kReleasingText = L"開放中";
-inline const wchar_t* const kReleasedSuffix = L"MBのメモリを開放しました";
-inline const wchar_t* const kPlentyFreeText = L"空きメモリが多いため開放を省略しました";
-inline const wchar_t* const kNoBlockText = L"メモリを確保できなかったため開放を省略しました";
-
 // The largest block a release claims: its size must stay a signed 32-bit byte count.
 constexpr int kLargestBlockMegabytes = 2047;
 

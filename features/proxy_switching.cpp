@@ -1,5 +1,6 @@
 #include "features/proxy_switching.h"
 
+#include "base/texts.h"
 #include "features/registry_routines.h"
 #include "monitor/browser_registry.h"
 #include "monitor/status_items.h"
@@ -16,12 +17,12 @@ void chooseProxy(int index, const std::wstring& caption, platform::Registry& reg
     std::wstring server = index == 0 ? std::wstring() : caption;
     switch (registry.writeString(monitor::kInternetSettingsKey, L"ProxyServer", server)) {
         case platform::StringWrite::WrittenToExistingKey:
-            status.show(caption + kProxyChangedSuffix);
+            status.show(base::format(base::Text::ProxyChanged, {caption}));
             break;
         case platform::StringWrite::WrittenToNewKey:  // written, but the settings key was missing
         case platform::StringWrite::KeyFailed:
         case platform::StringWrite::WriteFailed:
-            status.show(kErrorText);
+            status.show(base::text(base::Text::Error));
             break;
     }
 }

@@ -9,10 +9,6 @@
 
 namespace features {
 
-inline const wchar_t* const kNoProxyCaption = L"使用しない";
-inline const wchar_t* const kProxyChangedSuffix = L" プロキシを変更しました";
-inline const wchar_t* const kErrorText = L"エラー";
-
 // The current "ProxyServer" text; "" when unreadable.
 std::wstring readProxyText(platform::Registry& registry);
 

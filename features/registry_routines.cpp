@@ -1,5 +1,7 @@
 #include "features/registry_routines.h"
 
+#include "base/texts.h"
+
 namespace features {
 
 bool writeRegistryDword(platform::Registry& registry, platform::Dialogs& dialogs,
@@ -7,7 +9,7 @@ bool writeRegistryDword(platform::Registry& registry, platform::Dialogs& dialogs
                         std::int16_t value) {
     auto dword = static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
     if (registry.writeDword(keyPath, valueName, dword)) return true;
-    dialogs.messageBox(L"エラー", platform::MessageIcon::None);
+    dialogs.messageBox(base::text(base::Text::Error), platform::MessageIcon::None);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "monitor/drive_items.h"
 
+#include "base/texts.h"
 #include "monitor/percent.h"
 #include "settings/drive_ticks.h"
 
@@ -8,13 +9,13 @@ namespace monitor {
 std::wstring driveTypeText(int type) {
     switch (type) {
         case platform::kDriveRemovable:
-            return L"リムーバブル";
+            return base::text(base::Text::DriveRemovable);
         case platform::kDriveFixed:
-            return L"ハードディスク";
+            return base::text(base::Text::DriveFixed);
         case platform::kDriveNetwork:
-            return L"ネットワークディスク";
+            return base::text(base::Text::DriveNetwork);
         case platform::kDriveRamDisk:
-            return L"RAMディスク";
+            return base::text(base::Text::DriveRamDisk);
         default:
             return L"";
     }
@@ -28,7 +29,7 @@ std::vector<settings::DriveRow> buildDriveRows(platform::Drives& drives, std::ws
         std::wstring type = driveTypeText(drive.type);
         if (type.empty() || rows.size() >= settings::kDriveSlots) continue;
         rows.push_back(
-            {drive.letter, type, settings::driveTickedByMarks(checkMarks, drive.letter)});
+            {drive.letter, drive.type, settings::driveTickedByMarks(checkMarks, drive.letter)});
     }
     if (autoCheck) settings::tickEveryDrive(rows, checkMarks);
     return rows;

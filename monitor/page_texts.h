@@ -5,8 +5,13 @@
 
 namespace monitor {
 
-inline const wchar_t* const kUnreachableText = L"接続不能";
-inline const wchar_t* const kAfterRestartText = L"再起動後に表示";
+// The public address's markers for a failed fetch and for one not made; shown as texts.
+inline const wchar_t* const kUnreachableText =
+    L"\x01"
+    L"unreachable";
+inline const wchar_t* const kAfterRestartText =
+    L"\x01"
+    L"after-restart";
 
 // What the update check found.
 struct UpdateInfo {

@@ -10,7 +10,10 @@
 
 namespace monitor {
 
-inline const wchar_t* const kLoadingText = L"Now　Loading・・・";
+// What a value holds until it is read: a marker, shown in the current language (`shownValue`).
+inline const wchar_t* const kLoadingText =
+    L"\x01"
+    L"loading";
 
 // One direction of the chosen interface's traffic.
 struct Traffic {

@@ -175,8 +175,8 @@ void RefreshCycle::present(int y) {
         render::TaskbarChoices choices{s.taskbarShowsCpu == 1, s.taskbarShowsMemory == 1,
                                        s.taskbarShowsReceive == 1, s.taskbarShowsSend == 1};
         presenter_.setTaskbarCaption(render::updateTaskbarCaption(
-            choices, valueTexts_[Item::CpuTotal], valueTexts_[Item::Memory],
-            valueTexts_[Item::ReceiveRate], valueTexts_[Item::SendRate]));
+            choices, shownValue(valueTexts_[Item::CpuTotal]), shownValue(valueTexts_[Item::Memory]),
+            shownValue(valueTexts_[Item::ReceiveRate]), shownValue(valueTexts_[Item::SendRate])));
     }
     // One copy or stretch into the window.
     auto size = render::presentListSizing(y, s.drawMode, images_.resizePending);

@@ -1,5 +1,6 @@
 #include "monitor/row_format.h"
 
+#include "base/texts.h"
 #include "monitor/network_sampler.h"
 #include "monitor/status_items.h"
 #include "render/rate_scale.h"
@@ -10,17 +11,19 @@ namespace {
 
 using settings::Item;
 
-const wchar_t* const kProcessorNames[settings::kProcessorItems] = {
-    L"ＣＰＵ 1 使用率", L"ＣＰＵ 2 使用率", L"ＣＰＵ 3 使用率", L"ＣＰＵ 4 使用率"};
-const wchar_t* const kSwitchNames[] = {L"PROXY使用", L"アクティブスクリプト",
-                                       L"Javaアプレットのスクリプト"};
+using base::Text;
+
+constexpr Text kProcessorNames[settings::kProcessorItems] = {Text::RowCpu1, Text::RowCpu2,
+                                                             Text::RowCpu3, Text::RowCpu4};
+constexpr Text kSwitchNames[] = {Text::RowProxyEnable, Text::RowActiveScripting,
+                                 Text::RowJavaScripting};
 
 std::wstring percentText(int percent) { return std::to_wstring(percent) + L"%"; }
 
-FormattedRow valueRow(const std::wstring& name, std::wstring value, int rightEdge,
+FormattedRow valueRow(Text name, std::wstring value, int rightEdge,
                       std::optional<int> bar = std::nullopt, int nameY = 1) {
     FormattedRow row;
-    row.picture = render::pictureOf({name, value, rightEdge, bar, nameY});
+    row.picture = render::pictureOf({base::text(name), shownValue(value), rightEdge, bar, nameY});
     row.value = std::move(value);
     return row;
 }
@@ -39,7 +42,7 @@ FormattedRow trafficRow(Item item, const Readings& r, const FormatInputs& in,
     const Traffic& traffic = receive ? r.in : r.out;
     std::wstring value = r.ratesRead ? rateText(traffic.rate, s.rateUnit) : previous;
     int scale = receive ? s.receiveFullScale : s.sendFullScale;
-    return valueRow(receive ? L"受信量" : L"送信量", value, 143,
+    return valueRow(receive ? Text::RowReceiveRate : Text::RowSendRate, value, 143,
                     rateBarWidth(traffic.rate, render::rateFullScale(scale, s.rateUnit)));
 }
 
@@ -50,7 +53,7 @@ FormattedRow totalRow(Item item, const Readings& r, const FormatInputs& in,
         receive ? r.in.total - in.receiveTotalBase : r.out.total - in.sendTotalBase;
     // Before the first reading the texts stay as they are.
     std::wstring value = r.totalsRead ? totalText(shown, in.symbols) : previous;
-    return valueRow(receive ? L"総受信量" : L"総送信量", value, 148);
+    return valueRow(receive ? Text::RowReceiveTotal : Text::RowSendTotal, value, 148);
 }
 
 FormattedRow memoRow(const std::wstring& memo, const std::wstring& previous) {
@@ -82,7 +85,7 @@ FormattedRow formatRow(Item item, const Readings& r, const FormatInputs& in,
     const settings::Settings& s = in.settings;
     switch (item) {
         case Item::CpuTotal:
-            return valueRow(L"ＣＰＵ使用率", percentText(r.cpuTotalPercent), 148,
+            return valueRow(Text::RowCpuTotal, percentText(r.cpuTotalPercent), 148,
                             render::barWidthFor(r.cpuTotalPercent));
         case Item::Cpu1:
         case Item::Cpu2:
@@ -94,7 +97,7 @@ FormattedRow formatRow(Item item, const Readings& r, const FormatInputs& in,
         }
         case Item::Memory:
             return valueRow(
-                L"メモリ",
+                Text::RowMemory,
                 memoryText(s.memoryFormat, r.memoryTotalMB, r.memoryFreeMB).value_or(previous), 143,
                 render::barWidthFor(r.memoryPercent));
         case Item::ReceiveRate:
@@ -104,9 +107,9 @@ FormattedRow formatRow(Item item, const Readings& r, const FormatInputs& in,
         case Item::SendTotal:
             return totalRow(item, r, in, previous);
         case Item::LanAddress:
-            return valueRow(L"LAN側IP ", r.lanAddress, 160);
+            return valueRow(Text::RowLanAddress, r.lanAddress, 160);
         case Item::ProxyServer:
-            return valueRow(L"PROXY", r.proxyServer, 150);
+            return valueRow(Text::RowProxyServer, r.proxyServer, 150);
         case Item::ProxyEnable:
         case Item::ActiveScripting:
         case Item::JavaScripting: {
@@ -114,13 +117,13 @@ FormattedRow formatRow(Item item, const Readings& r, const FormatInputs& in,
             return valueRow(kSwitchNames[i], r.switches[i], 150);
         }
         case Item::PublicAddress:
-            return valueRow(L"IPアドレス", in.pages.publicAddress,
+            return valueRow(Text::RowPublicAddress, in.pages.publicAddress,
                             ipRightEdge(in.pages.publicAddress));
         case Item::DateTime:
             return textRow(r.dateTime);
         case Item::Uptime: {
             UptimeText uptime = uptimeText(r.tickCount);
-            return valueRow(L"起動時間", uptime.text, 138 + uptime.offset, std::nullopt, 0);
+            return valueRow(Text::RowUptime, uptime.text, 138 + uptime.offset, std::nullopt, 0);
         }
         case Item::Clipboard:
             // Only the first line fits the row.
@@ -137,8 +140,16 @@ FormattedRow formatRow(Item item, const Readings& r, const FormatInputs& in,
 }
 
 std::wstring rateText(std::int64_t rate, int rateUnit) {
-    return std::to_wstring(rate) +
-           (rateUnit == settings::kKilobitsPerSecond ? L"Kbit/秒" : L"Kbyte/秒");
+    return base::format(
+        rateUnit == settings::kKilobitsPerSecond ? Text::RateKilobits : Text::RateKilobytes,
+        {std::to_wstring(rate)});
+}
+
+std::wstring shownValue(const std::wstring& value) {
+    if (value == kLoadingText) return base::text(Text::Loading);
+    if (value == kUnreachableText) return base::text(Text::IpUnreachable);
+    if (value == kAfterRestartText) return base::text(Text::IpAfterRestart);
+    return value;
 }
 
 std::wstring totalText(std::int64_t bytes, const render::NumberSymbols& symbols) {

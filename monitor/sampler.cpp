@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/texts.h"
 #include "monitor/memory_sampler.h"
 #include "monitor/status_items.h"
 
@@ -59,12 +60,11 @@ void Sampler::readAdapters(platform::Dialogs& dialogs) {
             noAdapter_ = adapters_.empty();
             break;
         case platform::AdapterResult::NotSupported:
-            dialogs.messageBox(L"このバージョンのOSでこの機能はサポートされていません",
+            dialogs.messageBox(base::text(base::Text::AdaptersNotSupported),
                                platform::MessageIcon::Error);
             break;
         case platform::AdapterResult::NoData:
-            dialogs.messageBox(L"このコンピュータにはアダプタ情報が存在しません",
-                               platform::MessageIcon::Error);
+            dialogs.messageBox(base::text(base::Text::NoAdapters), platform::MessageIcon::Error);
             break;
         default:
             break;

@@ -2,11 +2,14 @@
 
 #include <cwctype>
 
+#include "base/texts.h"
 #include "monitor/browser_registry.h"
 #include "render/rounding.h"
 #include "settings/settings.h"
 
 namespace monitor {
+
+using base::Text;
 
 int ipRightEdge(const std::wstring& ipText) {
     if (ipText == kUnreachableText) return 120;
@@ -59,14 +62,14 @@ UptimeText uptimeText(std::uint32_t ms) {
     std::int64_t seconds = ms / 1000LL - minutes * 60 - hours * 3600 - days * 86400;
     UptimeText result;
     if (days > 0) {
-        result.text = std::to_wstring(days) + L"日";
+        result.text = base::format(Text::UptimeDays, {std::to_wstring(days)});
         result.offset = -6;
     }
     if (hours > 0) {
-        result.text += twoDigits(hours) + L"時";
+        result.text += base::format(Text::UptimeHours, {twoDigits(hours)});
         result.offset -= 6;
     }
-    result.text += twoDigits(minutes) + L"分" + twoDigits(seconds) + L"秒";
+    result.text += base::format(Text::UptimeMinutes, {twoDigits(minutes), twoDigits(seconds)});
     return result;
 }
 
@@ -132,13 +135,13 @@ PowerRow powerRow(const platform::PowerStatus& power) {
     row.texts.push_back({122, 0, text});
     switch (power.acStatus) {
         case 0:
-            text = L"バッテリー使用中  ";
+            text = base::text(Text::PowerOnBattery);
             break;
         case 1:
             text.clear();
             break;
         case 255:
-            text = L"電源不明 ";
+            text = base::text(Text::PowerUnknownSource);
             break;
         default:
             break;
@@ -150,19 +153,19 @@ PowerRow powerRow(const platform::PowerStatus& power) {
             case 1:
             case 2:
             case 4:
-                text = L"充電完了";
+                text = base::text(Text::PowerCharged);
                 break;
             case 8:
             case 9:
             case 10:
             case 12:
-                text = L"充電中";
+                text = base::text(Text::PowerCharging);
                 break;
             case 128:
-                text = L"バッテリがありません";
+                text = base::text(Text::PowerNoBattery);
                 break;
             case 255:
-                text = L"不明";
+                text = base::text(Text::PowerUnknown);
                 break;
             default:
                 break;

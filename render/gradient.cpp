@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/texts.h"
 #include "render/draw.h"
 #include "render/rounding.h"
 #include "settings/display_catalogue.h"
@@ -70,10 +71,10 @@ GradientCaptions showItemGradient(int id, std::int32_t start, std::int32_t end, 
                                   BarStrips& strips, const SystemColours& system) {
     if (!settings::isMeterItem(static_cast<settings::Item>(id))) {
         preview.clear();
-        return {L"色変更不可", L"色変更不可"};
+        return {base::Text::ColourFixed, base::Text::ColourFixed};
     }
     paintInto(strips.items[id - 100], strips.scale, start, end, preview, system);
-    return {L"開始色", L"終点色"};
+    return {base::Text::DisplayStartColour, base::Text::DisplayEndColour};
 }
 
 void showDriveGradient(int k, std::int32_t start, std::int32_t end, Image& preview,

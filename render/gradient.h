@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "base/texts.h"
 #include "render/list_metrics.h"
 #include "render/render_types.h"
 #include "settings/display_item.h"
@@ -37,8 +38,8 @@ void paintGradient(Image& preview, Colour start, Colour end, base::DpiScale scal
 
 // Colour button captions after a gradient was shown.
 struct GradientCaptions {
-    std::wstring start;  // the start colour's button
-    std::wstring end;    // the end colour's button
+    base::Text start;  // the start colour's button
+    base::Text end;    // the end colour's button
 };
 
 // The preview at the strips' size (the main window's DPI sets it), blank when it had another.

@@ -1,5 +1,7 @@
 #include "render/taskbar_caption.h"
 
+#include "base/texts.h"
+
 namespace render {
 
 std::wstring updateTaskbarCaption(const TaskbarChoices& choices, const std::wstring& cpuText,
@@ -8,9 +10,9 @@ std::wstring updateTaskbarCaption(const TaskbarChoices& choices, const std::wstr
     std::wstring text;
     if (choices.cpu) text = cpuText + L" ";
     if (choices.mem) text += memoryText + L" ";
-    if (choices.in) text += inText + L"受 ";
-    if (choices.out) text += outText + L"送 ";
-    if (text.empty()) text = L"KorvaNT";
+    if (choices.in) text += base::format(base::Text::CaptionReceive, {inText});
+    if (choices.out) text += base::format(base::Text::CaptionSend, {outText});
+    if (text.empty()) text = base::text(base::Text::CaptionEmpty);
     return text;
 }
 

@@ -2,35 +2,36 @@
 
 #include <array>
 
+#include "base/texts.h"
 #include "settings/packed_fields.h"
 
 namespace settings {
 namespace {
 
 constexpr std::array<CatalogueItem, 23> kCatalogue = {{
-    {Item(100), L"ＣＰＵ使用率", true},
-    {Item(101), L"メモリ使用率", true},
-    {Item(102), L"受信量/秒", true},
-    {Item(103), L"送信量/秒", true},
-    {Item(104), L"IPアドレス", false},
-    {Item(105), L"LAN側IPアドレス", false},
-    {Item(106), L"PROXY", false},
-    {Item(107), L"PROXY使用", false},
-    {Item(108), L"アクティブ スクリプト", false},
-    {Item(109), L"Java アプレットのスクリプト", false},
-    {Item(110), L"総受信量", false},
-    {Item(111), L"総送信量", false},
-    {Item(112), L"HDD容量", false},
-    {Item(113), L"グラフ表示", false},
-    {Item(114), L"日付,時刻表示", false},
-    {Item(115), L"Windows起動時間", false},
-    {Item(116), L"ＣＰＵ 1 使用率", true},
-    {Item(117), L"ＣＰＵ 2 使用率", true},
-    {Item(118), L"ＣＰＵ 3 使用率", true},
-    {Item(119), L"ＣＰＵ 4 使用率", true},
-    {Item(121), L"クリップボード", false},
-    {Item(122), L"簡易メモ", false},
-    {Item(123), L"システム電源", true},
+    {Item(100), base::Text::ItemCpuTotal, true},
+    {Item(101), base::Text::ItemMemory, true},
+    {Item(102), base::Text::ItemReceiveRate, true},
+    {Item(103), base::Text::ItemSendRate, true},
+    {Item(104), base::Text::ItemPublicAddress, false},
+    {Item(105), base::Text::ItemLanAddress, false},
+    {Item(106), base::Text::ItemProxyServer, false},
+    {Item(107), base::Text::ItemProxyEnable, false},
+    {Item(108), base::Text::ItemActiveScripting, false},
+    {Item(109), base::Text::ItemJavaScripting, false},
+    {Item(110), base::Text::ItemReceiveTotal, false},
+    {Item(111), base::Text::ItemSendTotal, false},
+    {Item(112), base::Text::ItemDrives, false},
+    {Item(113), base::Text::ItemGraph, false},
+    {Item(114), base::Text::ItemDateTime, false},
+    {Item(115), base::Text::ItemUptime, false},
+    {Item(116), base::Text::ItemCpu1, true},
+    {Item(117), base::Text::ItemCpu2, true},
+    {Item(118), base::Text::ItemCpu3, true},
+    {Item(119), base::Text::ItemCpu4, true},
+    {Item(121), base::Text::ItemClipboard, false},
+    {Item(122), base::Text::ItemMemo, false},
+    {Item(123), base::Text::ItemPower, true},
 }};
 
 constexpr size_t kMainListPositions = 24;
@@ -76,7 +77,7 @@ std::vector<DisplayRow> buildDisplayRows(const std::wstring& mainList,
     std::vector<DisplayRow> rows;
     for (size_t p = 0; p < kMainListPositions && p * 3 < mainList.size(); ++p) {
         if (std::optional<Item> id = itemOfId(std::wstring_view(mainList).substr(p * 3, 3)))
-            rows.push_back({catalogueItem(*id)->label, *id, {}, {}, false});
+            rows.push_back({*id, {}, {}, false});
     }
     for (size_t i = 0; i < rows.size(); ++i) {
         DisplayRow& row = rows[i];

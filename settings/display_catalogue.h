@@ -4,19 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "base/texts.h"
 #include "settings/display_item.h"
 
 namespace settings {
 
 struct CatalogueItem {
     Item id;
-    const wchar_t* label;  // as shown in the list editor
-    bool meter;            // draws a gradient bar from colour 1 to colour 2
+    base::Text label;  // as shown in the list editor
+    bool meter;        // draws a gradient bar from colour 1 to colour 2
 };
 
 // One row of the display item list; its position is its place on the main window.
 struct DisplayRow {
-    std::wstring label;
     Item id = Item::CpuTotal;
     std::int32_t colour1 = 0;  // the bar's start colour, on meter items
     std::int32_t colour2 = 0;  // its end colour

@@ -12,6 +12,7 @@ constexpr const wchar_t* kWin = L"WindowResizeOptions";
 constexpr const wchar_t* kServers = L"Servers";
 constexpr const wchar_t* kHistory = L"History";
 constexpr const wchar_t* kAlerts = L"Alerts";
+constexpr const wchar_t* kDisplay = L"Display";
 
 using S = Settings;
 
@@ -128,6 +129,7 @@ constexpr std::array kTable = {
     check(81, kAlerts, L"TrafficOn", &S::alertTrafficOn),
     slider(82, kAlerts, L"TrafficMB", &S::alertTrafficMegabytes, 1, 10000000),
     check(83, kAlerts, L"TrayLoadIcon", &S::trayLoadIcon),
+    text(84, kDisplay, L"Language", &S::language),
     // The maker's pages: edited by hand, never saved.
     text(0, kServers, L"UpdatePage", &S::updatePage),
     text(0, kServers, L"IpPage", &S::ipPage),

@@ -28,8 +28,8 @@ struct DriveColourTable {
 
 // One row of the drive list: a drive letter and whether its row is shown.
 struct DriveRow {
-    std::wstring letter;    // "C"
-    std::wstring typeText;  // "ハードディスク", ...
+    std::wstring letter;  // "C"
+    int type = 0;         // platform::kDriveFixed, ...: shown by its name in the current language
     bool checked = false;
     bool operator==(const DriveRow&) const = default;
 };

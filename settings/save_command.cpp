@@ -1,5 +1,6 @@
 #include "settings/save_command.h"
 
+#include "base/texts.h"
 #include "settings/drive_ticks.h"
 #include "settings/packed_fields.h"
 #include "settings/settings_file.h"
@@ -58,7 +59,7 @@ std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,
         ini.update([&](platform::ProfileFile& copy) { return writeSettings(copy, live.settings); });
     ok = saveCloseList(live, files, paths) && ok;
     ok = saveProxyList(live, files, paths) && ok;
-    return ok ? kSavedText : kSaveFailedText;
+    return base::text(ok ? base::Text::Saved : base::Text::SaveFailed);
 }
 
 }  // namespace settings

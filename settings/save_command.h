@@ -14,9 +14,6 @@ struct SettingsPaths {
     static SettingsPaths inFolder(const std::wstring& exeFolder);
 };
 
-inline const wchar_t* const kSavedText = L"設定を保存しました";
-inline const wchar_t* const kSaveFailedText = L"設定の保存に失敗しました";
-
 // Composes the packed list keys from the live lists.
 void composeListKeys(LiveSettings& live);
 

@@ -106,6 +106,8 @@ struct Settings {
     int alertTrafficOn = 0;
     int alertTrafficMegabytes = 10000;
     int trayLoadIcon = 0;
+    // the user interface's language, in a section of its own after every other: "ja" or "en"
+    std::wstring language = L"ja";
     int receiveFullScale = 1;
     int sendFullScale = 1;
     int refreshIntervalTenths = 5;

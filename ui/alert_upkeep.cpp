@@ -146,6 +146,16 @@ void AlertUpkeep::showLoad(const monitor::Readings& readings) {
     tray_.change(loadIcon_ ? loadIcon_ : plainIcon_, shownTip_);
 }
 
+void AlertUpkeep::retext(std::wstring plainTip) {
+    plainTip_ = std::move(plainTip);
+    if (shownBars_ && latest_) {
+        shownBars_.reset();  // the next drawing writes the tooltip whatever the pointer did
+        showLoad(*latest_);
+    } else {
+        showPlain();
+    }
+}
+
 void AlertUpkeep::showPlain() {
     shownBars_.reset();
     shownTip_.clear();

@@ -29,6 +29,8 @@ public:
     void take(const monitor::Readings& readings);
     // "テスト通知"
     void showTest();
+    // The language changed: the tooltip again, in the new one.
+    void retext(std::wstring plainTip);
     // The pointer moved over the tray icon: its tooltip follows the readings for a while.
     void pointerOverIcon();
     // Where the notices of the last day stand on the trend window's charts.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/texts.h"
 #include "features/history_chart.h"
 #include "platform/win32/dpi_win32.h"
 #include "platform/win32/gdi_text_painter.h"
@@ -17,8 +18,13 @@ HistoryWindow::HistoryWindow(const features::ReadingsHistory& history,
       repaintTimer_(timers.make([this] { InvalidateRect(hwnd(), nullptr, FALSE); })) {}
 
 bool HistoryWindow::create(int x, int y, int width, int height) {
-    return OwnedWindow::create(L"KorvaNT.History", L"履歴グラフ", WS_OVERLAPPEDWINDOW, 0, x, y,
-                               width, height);
+    return OwnedWindow::create(L"KorvaNT.History", base::text(base::Text::MenuHistory),
+                               WS_OVERLAPPEDWINDOW, 0, x, y, width, height);
+}
+
+void HistoryWindow::retext() {
+    SetWindowTextW(hwnd(), base::text(base::Text::MenuHistory));
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void HistoryWindow::chooseSpan(int span) {

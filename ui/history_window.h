@@ -22,6 +22,8 @@ public:
                   TimerService& timers);
     bool create(int x, int y, int width, int height);
     void open();
+    // Its title and charts in the current language.
+    void retext();
     // The notices told so far, marked on their charts.
     std::function<std::vector<features::ChartMark>()> marks;
 

@@ -1,11 +1,14 @@
 #include "ui/popup_menu_model.h"
 
 #include "base/text_search.h"
+#include "base/texts.h"
 #include "features/ip_tools.h"
 #include "features/proxy_switching.h"
 
 namespace ui {
 namespace {
+
+using base::Text;
 
 MenuEntry command(int id, const std::wstring& caption, bool checked = false) {
     return MenuEntry{id, caption, checked, false, {}};
@@ -14,8 +17,8 @@ MenuEntry command(int id, const std::wstring& caption, bool checked = false) {
 MenuEntry separator() { return MenuEntry{0, L"", false, true, {}}; }
 
 MenuEntry proxySubmenu(const std::vector<std::wstring>& captions, const std::wstring& current) {
-    MenuEntry prox{0, L"プロキシ", false, false, {}};
-    prox.submenu.push_back(command(kChooseProxy, features::kNoProxyCaption, current.empty()));
+    MenuEntry prox{0, base::text(Text::MenuProxy), false, false, {}};
+    prox.submenu.push_back(command(kChooseProxy, base::text(Text::MenuNoProxy), current.empty()));
     for (size_t i = 0; i < captions.size(); ++i) {
         bool checked = !current.empty() && base::startsWithNoCase(captions[i], current);
         prox.submenu.push_back(
@@ -27,7 +30,7 @@ MenuEntry proxySubmenu(const std::vector<std::wstring>& captions, const std::wst
 }  // namespace
 
 std::wstring PreparedMenu::proxyCaption(int command) const {
-    if (command == kChooseProxy) return features::kNoProxyCaption;
+    if (command == kChooseProxy) return base::text(Text::MenuNoProxy);
     size_t i = static_cast<size_t>(command - kChooseProxy - 1);
     return command > kChooseProxy && i < proxyCaptions.size() ? proxyCaptions[i] : std::wstring();
 }
@@ -67,42 +70,44 @@ PreparedMenu prepareMenu(MenuKind kind, const MenuVisibility& visibility,
 
     const settings::Settings& s = live.settings;
     if (visibility.newerVersion)
-        menu.entries.push_back(command(kOpenHomePage, L"開発元ホームページを開く"));
+        menu.entries.push_back(command(kOpenHomePage, base::text(Text::MenuOpenHomePage)));
     if (visibility.addCapturedTitle)
-        menu.entries.push_back(command(kAddCapturedTitle, L"クローズリストに追加"));
+        menu.entries.push_back(command(kAddCapturedTitle, base::text(Text::MenuAddCapturedTitle)));
     if (s.showMemoryReleaseEntry == 1) {
-        menu.entries.push_back(
-            command(kReleaseMemory, std::to_wstring(s.manualReleaseMegabytes) + L"MBメモリ開放"));
+        menu.entries.push_back(command(
+            kReleaseMemory,
+            base::format(Text::MenuReleaseMemory, {std::to_wstring(s.manualReleaseMegabytes)})));
         menu.entries.back().enabled = !visibility.releasing;
     }
     if (kind == MenuKind::Tray) {
         using settings::Item;
         struct Toggle {
             int command;
-            const wchar_t* caption;
+            Text caption;
             Item item;
         };
         const Toggle toggles[] = {
-            {kToggleProxyUse, L"PROXY", Item::ProxyEnable},
-            {kToggleActiveScripting, L"アクティブ スクリプト", Item::ActiveScripting},
-            {kToggleJavaScripting, L"Javaアプレットのスクリプト", Item::JavaScripting}};
+            {kToggleProxyUse, Text::MenuProxyUse, Item::ProxyEnable},
+            {kToggleActiveScripting, Text::MenuActiveScripting, Item::ActiveScripting},
+            {kToggleJavaScripting, Text::MenuJavaScripting, Item::JavaScripting}};
         settings::ShownItems items = settings::shownItems(live.displayRows);
         for (const Toggle& toggle : toggles)
             if (items.isShown(toggle.item))
-                menu.entries.push_back(
-                    command(toggle.command, toggle.caption, shown[toggle.item] == L"ON"));
+                menu.entries.push_back(command(toggle.command, base::text(toggle.caption),
+                                               shown[toggle.item] == L"ON"));
     }
     if (visibility.copyIpAddress)
-        menu.entries.push_back(command(kCopyIpAddress, L"ＩＰアドレスコピー"));
+        menu.entries.push_back(command(kCopyIpAddress, base::text(Text::MenuCopyIpAddress)));
     if (visibility.reacquireIpAddress)
-        menu.entries.push_back(command(kReacquireIpAddress, L"IP再取得"));
+        menu.entries.push_back(
+            command(kReacquireIpAddress, base::text(Text::MenuReacquireIpAddress)));
     if (visibility.proxyMenu) menu.entries.push_back(proxySubmenu(menu.proxyCaptions, current));
     if (s.showMemoryReleaseEntry == 1)
         menu.entries.push_back(separator());  // line2 goes with MemCl
-    menu.entries.push_back(command(kOpenHistory, L"履歴グラフ"));
-    menu.entries.push_back(command(kOpenOptions, L"オプション"));
+    menu.entries.push_back(command(kOpenHistory, base::text(Text::MenuHistory)));
+    menu.entries.push_back(command(kOpenOptions, base::text(Text::MenuOptions)));
     menu.entries.push_back(separator());
-    menu.entries.push_back(command(kExit, L"終了"));
+    menu.entries.push_back(command(kExit, base::text(Text::MenuExit)));
     return menu;
 }
 

@@ -10,6 +10,7 @@ bool SizeWindow::create(HWND owner, int width, int height) {
     hwnd_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SIZE_WINDOW), owner,
                                procedure, reinterpret_cast<LPARAM>(this));
     if (!hwnd_) return false;
+    texts_.take(hwnd_);
     // The minimum applies to the stored size too.
     SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     showSize();

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "ui/window_texts.h"
+
 namespace ui {
 
 // The window size window: resizable, never smaller than 200 x 200 pixels, showing its outer size
@@ -18,11 +20,14 @@ public:
     // Over `opener`, within the work area, and in front of the program's other windows: in the
     // topmost band when they are kept on top.
     void show(HWND opener, bool alwaysOnTop);
+    // Its texts in the current language.
+    void retext() const { texts_.apply(); }
 
 private:
     static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     void showSize();
     HWND hwnd_ = nullptr;
+    WindowTexts texts_;
 };
 
 }  // namespace ui

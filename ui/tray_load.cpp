@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/texts.h"
+#include "monitor/row_format.h"
 #include "render/draw.h"
 #include "settings/settings.h"
 
@@ -35,10 +37,10 @@ base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColour
 }
 
 std::wstring loadTipText(const monitor::Readings& r, int rateUnit) {
-    const wchar_t* unit = rateUnit == settings::kKilobitsPerSecond ? L"Kbit/秒" : L"Kbyte/秒";
-    return L"CPU " + std::to_wstring(r.cpuTotalPercent) + L"%  メモリ " +
-           std::to_wstring(r.memoryPercent) + L"%  受信 " + std::to_wstring(r.in.rate) + unit +
-           L"  送信 " + std::to_wstring(r.out.rate) + unit;
+    return base::format(
+        base::Text::TrayLoadTip,
+        {std::to_wstring(r.cpuTotalPercent), std::to_wstring(r.memoryPercent),
+         monitor::rateText(r.in.rate, rateUnit), monitor::rateText(r.out.rate, rateUnit)});
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/texts.h"
 #include "platform/win32/ansi.h"
 
 namespace win32 {
@@ -19,38 +20,46 @@ constexpr int kChunk = 64 * 1024;
 // For when the system has no text of its own for a Winsock error (Wine has none).
 struct Description {
     int number;
-    const wchar_t* text;
+    base::Text text;
 };
 constexpr Description kDescriptions[] = {
-    {WSAEADDRINUSE, L"アドレスは既に使用されています。"},
-    {WSAEADDRNOTAVAIL, L"要求したアドレスは使用できません。"},
-    {WSAENETDOWN, L"ネットワークがダウンしています。"},
-    {WSAENETUNREACH, L"ネットワークに到達できません。"},
-    {WSAECONNABORTED, L"接続が中止されました。"},
-    {WSAECONNRESET, L"接続が相手側によってリセットされました。"},
-    {WSAENOBUFS, L"バッファ領域が不足しています。"},
-    {WSAETIMEDOUT, L"接続がタイムアウトしました。"},
-    {WSAECONNREFUSED, L"接続が拒否されました。"},
-    {WSAEHOSTDOWN, L"ホストがダウンしています。"},
-    {WSAEHOSTUNREACH, L"ホストに到達できません。"},
-    {WSAHOST_NOT_FOUND, L"ホストが見つかりません。"},
-    {WSATRY_AGAIN, L"ホスト名を解決できませんでした。"},
-    {WSANO_DATA, L"その名前のアドレスがありません。"},
+    {WSAEADDRINUSE, base::Text::SocketAddressInUse},
+    {WSAEADDRNOTAVAIL, base::Text::SocketAddressNotAvailable},
+    {WSAENETDOWN, base::Text::SocketNetworkDown},
+    {WSAENETUNREACH, base::Text::SocketNetworkUnreachable},
+    {WSAECONNABORTED, base::Text::SocketAborted},
+    {WSAECONNRESET, base::Text::SocketReset},
+    {WSAENOBUFS, base::Text::SocketNoBuffers},
+    {WSAETIMEDOUT, base::Text::SocketTimedOut},
+    {WSAECONNREFUSED, base::Text::SocketRefused},
+    {WSAEHOSTDOWN, base::Text::SocketHostDown},
+    {WSAEHOSTUNREACH, base::Text::SocketHostUnreachable},
+    {WSAHOST_NOT_FOUND, base::Text::SocketHostNotFound},
+    {WSATRY_AGAIN, base::Text::SocketTryAgain},
+    {WSANO_DATA, base::Text::SocketNoData},
 };
+
+// The system's texts in the user interface's language; the system's own for Japanese.
+DWORD systemTextLanguage() {
+    return base::language() == base::Language::English
+               ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)
+               : 0;
+}
 
 std::wstring describe(int number) {
     wchar_t* buffer = nullptr;
     DWORD n = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(number), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+        nullptr, static_cast<DWORD>(number), systemTextLanguage(),
+        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text(buffer ? buffer : L"", n);
     LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();
     if (!text.empty()) return text;
     for (const Description& known : kDescriptions)
-        if (known.number == number) return known.text;
-    return L"ソケットのエラーです。";
+        if (known.number == number) return base::text(known.text);
+    return base::text(base::Text::SocketError);
 }
 
 std::wstring dotted(const sockaddr_in& address) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/texts.h"
 #include "fakes/fake_running_program.h"
 #include "ui/popup_menu_model.h"
 
@@ -84,7 +85,6 @@ TEST_F(DisplayEditor, MovesCarryTheWholeRowAndStopAtTheEnds) {
     ASSERT_TRUE(editor.moveDown());
     EXPECT_EQ(editor.selected(), 2u);
     EXPECT_EQ(rows[2].id, before[0].id);
-    EXPECT_EQ(rows[2].label, before[0].label);
     EXPECT_EQ(rows[2].shown, before[0].shown);
     EXPECT_EQ(rows[2].colour1, before[0].colour1);
     EXPECT_EQ(rows[2].colour2, before[0].colour2);
@@ -107,8 +107,8 @@ TEST_F(DisplayEditor, MovesCarryTheWholeRowAndStopAtTheEnds) {
 TEST_F(DisplayEditor, MeterItemsTakeChosenColoursIntoRowPreviewAndStrip) {
     const size_t cpu1 = rowOf(Item::Cpu1);
     editor.select(cpu1);
-    EXPECT_EQ(editor.captions().start, L"開始色");
-    EXPECT_EQ(editor.captions().end, L"終点色");
+    EXPECT_EQ(std::wstring(base::text(editor.captions().start)), L"開始色");
+    EXPECT_EQ(std::wstring(base::text(editor.captions().end)), L"終点色");
 
     const std::int32_t blue = 0xFF0000;
     EXPECT_TRUE(editor.pickColour(ColourTarget::Both, picker(blue)));
@@ -137,8 +137,8 @@ TEST_F(DisplayEditor, OtherItemsOpenNoDialogAndBlankThePreview) {
     editor.select(rowOf(Item::CpuTotal));
     const render::Image strip = strips.items[settings::slotOf(Item::CpuTotal)];
     editor.select(rowOf(Item::PublicAddress));
-    EXPECT_EQ(editor.captions().start, L"色変更不可");
-    EXPECT_EQ(editor.captions().end, L"色変更不可");
+    EXPECT_EQ(std::wstring(base::text(editor.captions().start)), L"色変更不可");
+    EXPECT_EQ(std::wstring(base::text(editor.captions().end)), L"色変更不可");
     EXPECT_EQ(editor.preview().pixel(0, 0), editor.preview().background());
 
     const auto row = live.displayRows[rowOf(Item::PublicAddress)];

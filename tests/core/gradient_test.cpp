@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/texts.h"
+
 using namespace render;
 
 namespace {
@@ -68,8 +70,8 @@ TEST(ShowItemGradient, MeterItemPaintsPreviewAndItsStrip) {
     BarStrips strips;
     Image image = preview();
     GradientCaptions captions = showItemGradient(101, 16777215, 255, image, strips);
-    EXPECT_EQ(captions.start, L"開始色");
-    EXPECT_EQ(captions.end, L"終点色");
+    EXPECT_EQ(std::wstring(base::text(captions.start)), L"開始色");
+    EXPECT_EQ(std::wstring(base::text(captions.end)), L"終点色");
     EXPECT_TRUE(columnIs(image, 156, rgb(255, 20, 20)));
     EXPECT_TRUE(columnIs(strips.items[1], 0, kWhite));
     EXPECT_TRUE(columnIs(strips.items[1], 156, rgb(255, 20, 20)));
@@ -86,8 +88,8 @@ TEST(ShowItemGradient, ItemWithoutBarClearsPreviewAndKeepsStrips) {
     showItemGradient(100, 16777215, 255, image, strips);
 
     GradientCaptions captions = showItemGradient(104, -2147483633, 0, image, strips);
-    EXPECT_EQ(captions.start, L"色変更不可");
-    EXPECT_EQ(captions.end, L"色変更不可");
+    EXPECT_EQ(std::wstring(base::text(captions.start)), L"色変更不可");
+    EXPECT_EQ(std::wstring(base::text(captions.end)), L"色変更不可");
     for (int x = 0; x < 157; ++x) ASSERT_TRUE(columnIs(image, x, rgb(1, 2, 3))) << x;
     EXPECT_TRUE(columnIs(strips.items[0], 156, rgb(255, 20, 20)));
     EXPECT_TRUE(columnIs(strips.items[4], 0, 0));

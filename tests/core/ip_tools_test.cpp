@@ -41,7 +41,7 @@ TEST(IpPage, TextLongerThanAnyAddressIsNoAddress) {
     EXPECT_EQ(cutIpAddress(L"></BODY>" + longest + L"</HTML>"), longest);
     EXPECT_EQ(cutIpAddress(L"></BODY>" + longest + L"0</HTML>"), std::nullopt);
     EXPECT_EQ(addressFrom({true, L"></BODY>" + std::wstring(800000, L'9') + L"</HTML>"}),
-              L"接続不能");
+              monitor::kUnreachableText);
 }
 
 TEST(IpAcquisition, FetchesOnlyWhileTheItemIsShownAndReportsFailures) {
@@ -64,13 +64,15 @@ TEST(IpAcquisition, FetchesOnlyWhileTheItemIsShownAndReportsFailures) {
     acquireIpAddress(fetcher, L"http://h/ip", rows(true), arrived);
     EXPECT_EQ(addresses.size(), 2u);  // the last one has not arrived yet
     fetcher.deliverAll();
-    EXPECT_EQ(addresses, (std::vector<std::wstring>{L"接続不能", L"接続不能", L"10.0.0.9"}));
+    EXPECT_EQ(addresses, (std::vector<std::wstring>{monitor::kUnreachableText,
+                                                    monitor::kUnreachableText, L"10.0.0.9"}));
     EXPECT_EQ(page, L"<HTML><BODY></BODY>10.0.0.9</HTML>");
 }
 
 TEST(IpCopy, StatusTextsCopyAsZeros) {
     fakes::FakeClipboardWriter clipboard;
-    for (const wchar_t* status : {L"再起動後に表示", L"接続不能", L"Now　Loading・・・", L""})
+    for (const wchar_t* status :
+         {monitor::kAfterRestartText, monitor::kUnreachableText, monitor::kLoadingText, L""})
         copyIpAddress(clipboard, status);
     copyIpAddress(clipboard, L"203.0.113.5");
     EXPECT_EQ(clipboard.written, (std::vector<std::wstring>{L"0,0,0,0", L"0,0,0,0", L"0,0,0,0",

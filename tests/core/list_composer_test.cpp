@@ -27,7 +27,7 @@ RenderState stateWithColouredRows() {
 
 std::vector<DisplayRow> rows(std::initializer_list<std::pair<const wchar_t*, bool>> items) {
     std::vector<DisplayRow> out;
-    for (auto [id, shown] : items) out.push_back({L"", *settings::itemOfId(id), 0, 0, shown});
+    for (auto [id, shown] : items) out.push_back({*settings::itemOfId(id), 0, 0, shown});
     return out;
 }
 
@@ -110,7 +110,7 @@ TEST(ComposeList, MemoTakesItsLines) {
 TEST(ComposeList, DrivesStandAtTheirItemsPlaceInDriveOrder) {
     RenderState state = stateWithColouredRows();
     auto list = rows({{L"100", true}, {L"112", true}, {L"101", true}});
-    std::vector<DriveRow> drives = {{L"C", L"", true}, {L"D", L"", false}, {L"E", L"", true}};
+    std::vector<DriveRow> drives = {{L"C", 0, true}, {L"D", 0, false}, {L"E", 0, true}};
     EXPECT_EQ(composeList(state, list, drives, 1, false), 56);
     EXPECT_EQ(listHeightFor(list, drives, 1, true), 56 + 14);
     EXPECT_EQ(bands(state.list, 56), (Bands{{rgb(100, 0, 0), 13},
@@ -138,7 +138,7 @@ TEST(ComposeList, NewVersionRowComesLastAndAsksForAResize) {
 TEST(ComposeList, ListBeyondItsImageIsClipped) {
     RenderState state = stateWithColouredRows();
     std::vector<DisplayRow> many;
-    for (int i = 0; i < 120; ++i) many.push_back({L"", settings::Item::CpuTotal, 0, 0, true});
+    for (int i = 0; i < 120; ++i) many.push_back({settings::Item::CpuTotal, 0, 0, true});
     EXPECT_EQ(composeList(state, many, {}, 1, false), 120 * 14);
     EXPECT_EQ(state.list.pixel(0, state.list.height() - 1) != kListBack, true);
 }

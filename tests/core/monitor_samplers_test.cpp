@@ -210,10 +210,10 @@ TEST(Drives, ListRowsTypesAndTicks) {
     auto rows = buildDriveRows(drives, marks, false);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].letter, L"C");
-    EXPECT_EQ(rows[0].typeText, L"ハードディスク");
-    EXPECT_EQ(rows[1].typeText, L"リムーバブル");
-    EXPECT_EQ(rows[2].typeText, L"ネットワークディスク");
-    EXPECT_EQ(rows[3].typeText, L"RAMディスク");
+    EXPECT_EQ(driveTypeText(rows[0].type), L"ハードディスク");
+    EXPECT_EQ(driveTypeText(rows[1].type), L"リムーバブル");
+    EXPECT_EQ(driveTypeText(rows[2].type), L"ネットワークディスク");
+    EXPECT_EQ(driveTypeText(rows[3].type), L"RAMディスク");
     EXPECT_TRUE(rows[0].checked);
     EXPECT_TRUE(rows[1].checked);
     EXPECT_FALSE(rows[2].checked);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/texts.h"
 #include "fakes/fake_registry.h"
 #include "features/proxy_switching.h"
 #include "monitor/browser_registry.h"
@@ -139,6 +140,24 @@ TEST_F(PopupMenus, VisibilityFollowsTheSettingsAndTheOrderIsFixed) {
     visibility.releasing = true;
     for (const MenuEntry& entry : open(MenuKind::Tray).entries)
         EXPECT_EQ(entry.enabled, entry.command != kReleaseMemory) << entry.caption;
+}
+
+// In English the same entries in the same order, the submenu's "none" too.
+TEST_F(PopupMenus, EnglishMenusHoldTheSameEntries) {
+    settings::Settings& s = live.settings;
+    s.showIpCopyEntry = s.showIpReacquireEntry = s.showProxyMenu = s.autoCloseOn = 1;
+    s.showMemoryReleaseEntry = 1;
+    s.manualReleaseMegabytes = 32;
+    showItem(L"104", true);
+    visibility = menuVisibilityFor(live);
+    base::setLanguage(base::Language::English);
+    PreparedMenu menu = open(MenuKind::Window);
+    base::setLanguage(base::Language::Japanese);
+    EXPECT_EQ(captions(menu),
+              (std::vector<std::wstring>{L"Add to the close list", L"Release 32 MB of memory",
+                                         L"Copy IP address", L"Get IP address again", L"Proxy",
+                                         L"-", L"History graph", L"Options", L"-", L"Exit"}));
+    EXPECT_EQ(menu.entries[4].submenu[0].caption, L"None");
 }
 
 TEST(HoverRule, ZoneReachesTenPixelsBeyondEveryEdge) {

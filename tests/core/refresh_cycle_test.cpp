@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/texts.h"
 #include "fakes/monitor_rig.h"
 #include "monitor/browser_registry.h"
 #include "render/rounding.h"
@@ -164,7 +165,7 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     }
     MonitorRig rig;
     rig.showAll();
-    rig.pages.publicAddress = L"接続不能";
+    rig.pages.publicAddress = monitor::kUnreachableText;
     rig.live.memoText = L"one\r\ntwo\tx\r\n";
     rig.clipboard.content = {true, true, L"copied\r\nsecond"};
     rig.clock.now = 3723000 - 500;
@@ -176,6 +177,16 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     EXPECT_NE(rig.painter.find(L"copied"), nullptr);
     EXPECT_EQ(rig.text(settings::Item::ProxyEnable), L"OFF");
     EXPECT_EQ(rig.text(settings::Item::ActiveScripting), L"ON");
+
+    // A change of language shows at the next tick, with nothing else changed.
+    rig.painter.calls.clear();
+    base::setLanguage(base::Language::English);
+    rig.tick();
+    base::setLanguage(base::Language::Japanese);
+    EXPECT_NE(rig.painter.find(L"CPU usage"), nullptr);
+    EXPECT_EQ(rig.painter.find(L"Unreachable")->x, 120 - 6 * 11);
+    EXPECT_NE(rig.painter.find(L"01h 02m 03s"), nullptr);
+    EXPECT_EQ(rig.painter.find(L"ＣＰＵ使用率"), nullptr);
 
     // An unreadable clipboard keeps the text; one without text empties it.
     rig.clipboard.content = {false, false, L""};

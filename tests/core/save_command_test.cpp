@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "base/texts.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
+#include "platform/drives.h"
 #include "settings/load_settings.h"
 
 using namespace settings;
@@ -29,7 +31,7 @@ struct SaveFixture : ::testing::Test {
 TEST_F(SaveFixture, DefaultListSavesToFullLengthStrings) {
     LiveSettings live = load();
     live.displayRows[1].colour2 = 255;
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(saved(L"Options", L"MainList").size(), 69u);
     EXPECT_EQ(saved(L"Options", L"MainList"), Settings{}.displayOrder);
     EXPECT_EQ(saved(L"Options", L"MainListCheckMark"), Settings{}.displayMarks);
@@ -40,9 +42,9 @@ TEST_F(SaveFixture, DefaultListSavesToFullLengthStrings) {
 
 TEST_F(SaveFixture, DriveKeysCarryMarksAndFifteenColours) {
     LiveSettings live = load();
-    live.drives = {{L"D", L"ハードディスク", true},
-                   {L"E", L"ハードディスク", false},
-                   {L"F", L"リムーバブル", true}};
+    live.drives = {{L"D", platform::kDriveFixed, true},
+                   {L"E", platform::kDriveFixed, false},
+                   {L"F", platform::kDriveRemovable, true}};
     live.driveColours.start[2] = -2147483633;
     live.driveColours.end[20] = 255;  // past the fifteen saved
     saveSettings(live, ini, files, paths);
@@ -66,16 +68,18 @@ TEST_F(SaveFixture, DriveKeysCarryMarksAndFifteenColours) {
 TEST_F(SaveFixture, ListsAreWrittenAndAnyFailedWriteIsReported) {
     LiveSettings live = load();
     live.proxyList = {L"a:1", L""};
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(files.files[paths.proxyList], (std::vector<std::wstring>{L"a:1", L""}));
     EXPECT_TRUE(files.files.count(paths.closeList));
 
     files.failing.insert(paths.proxyList);
     live.proxyList.push_back(L"b:2");  // a list as it was saved is not written again
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSaveFailedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths),
+              std::wstring(base::text(base::Text::SaveFailed)));
     files.failing.clear();
     ini.failWrites = true;
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSaveFailedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths),
+              std::wstring(base::text(base::Text::SaveFailed)));
 }
 
 TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
@@ -108,14 +112,16 @@ TEST_F(SaveFixture, TheHistoryAndAlertSectionsAreWrittenAfterEveryOtherSection) 
     live.settings.historyHeight = 7200;
     live.settings.alertDriveOn = 1;
     live.settings.alertTrafficMegabytes = 500;
-    ASSERT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    ASSERT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     // Older versions read the sections they know and never reach these.
     std::vector<std::wstring> order;
     for (const auto& write : ini.writes)
         if (order.empty() || order.back() != write.section) order.push_back(write.section);
     ASSERT_GE(order.size(), 2u);
-    EXPECT_EQ(order[order.size() - 2], L"History");
-    EXPECT_EQ(order.back(), L"Alerts");
+    ASSERT_GE(order.size(), 3u);
+    EXPECT_EQ(order[order.size() - 3], L"History");
+    EXPECT_EQ(order[order.size() - 2], L"Alerts");
+    EXPECT_EQ(order.back(), L"Display");
     EXPECT_EQ(std::count(order.begin(), order.end(), L"History"), 1);
     EXPECT_EQ(load().settings.historyLeft, 3000);
     EXPECT_EQ(load().settings.historyHeight, 7200);

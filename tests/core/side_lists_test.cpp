@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/texts.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
 #include "settings/load_settings.h"
@@ -69,7 +70,7 @@ TEST(SideLists, ListsWhoseFilesCannotBeReadWholeAreNeverWrittenBack) {
 
     live.closeList.push_back(newCloseEntry(L"New"));
     EXPECT_TRUE(saveCloseList(live, files, paths));  // the exit path without auto-save
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(files.files[paths.closeList], std::vector<std::wstring>{L"Kept page       3"});
     EXPECT_EQ(files.files[paths.proxyList], std::vector<std::wstring>{L"proxy.example.jp:8080"});
 
@@ -107,7 +108,7 @@ TEST(SideLists, ASaveWritesAListOnlyOnceItChangedAndInItsFilesEncoding) {
     EXPECT_EQ(live.proxyList, std::vector<std::wstring>{L"proxy.example.jp:8080"});
 
     // As loaded, neither list is written: the files keep whatever bytes they hold.
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_TRUE(saveCloseList(live, files, paths));
     EXPECT_EQ(files.writes, 0);
     EXPECT_EQ(live.closeList[0].count, L"       3");  // padded in place all the same
@@ -115,7 +116,7 @@ TEST(SideLists, ASaveWritesAListOnlyOnceItChangedAndInItsFilesEncoding) {
     // Changed, each is written, in the encoding its file had.
     increaseCloseCount(live.closeList[0]);
     live.proxyList.push_back(L"127.0.0.1:3128");
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(files.files[paths.closeList],
               (std::vector<std::wstring>{L"ユニコード       4", L"short       0"}));
     EXPECT_EQ(files.encodings[paths.closeList], platform::TextEncoding::Utf16Le);
@@ -124,8 +125,8 @@ TEST(SideLists, ASaveWritesAListOnlyOnceItChangedAndInItsFilesEncoding) {
     EXPECT_EQ(files.encodings[paths.proxyList], platform::TextEncoding::Ansi);
     EXPECT_EQ(files.writes, 2);
     // Saved again unchanged, nothing is written; a change back is a change.
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     live.proxyList.pop_back();
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(files.writes, 3);
 }

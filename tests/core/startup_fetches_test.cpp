@@ -84,7 +84,7 @@ TEST_F(StartupFetchesTest, HiddenIpItemWithNoWaitShowsAfterRestart) {
     hideIpItem();
     run();
     EXPECT_TRUE(fetcher.requests.empty());
-    EXPECT_EQ(pages.publicAddress, L"再起動後に表示");
+    EXPECT_EQ(pages.publicAddress, monitor::kAfterRestartText);
 }
 
 TEST_F(StartupFetchesTest, FailedUpdateCheckEndsTheStepsAsUnreachable) {
@@ -92,7 +92,7 @@ TEST_F(StartupFetchesTest, FailedUpdateCheckEndsTheStepsAsUnreachable) {
     fetcher.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     run();
     EXPECT_FALSE(newerVersion);
-    EXPECT_EQ(pages.publicAddress, L"接続不能");
+    EXPECT_EQ(pages.publicAddress, monitor::kUnreachableText);
     EXPECT_EQ(fetcher.requests, std::vector<std::wstring>{L"http://s/update"});  // no address
     EXPECT_EQ(pages.update.result, L"no");
 }

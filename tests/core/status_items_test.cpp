@@ -54,8 +54,8 @@ TEST(StatusSwitches, OnOffFromTheRegistry) {
 
 TEST(StatusTexts, AddressEdgesDateAndMemo) {
     EXPECT_EQ(ipRightEdge(L"203.0.113.5"), 158);
-    EXPECT_EQ(ipRightEdge(L"接続不能"), 120);
-    EXPECT_EQ(ipRightEdge(L"再起動後に表示"), 110);
+    EXPECT_EQ(ipRightEdge(kUnreachableText), 120);
+    EXPECT_EQ(ipRightEdge(kAfterRestartText), 110);
 
     fakes::FakeLocale locale;
     EXPECT_EQ(dateTimeText(locale), L"2026/12/07 月曜日 9:05:03");

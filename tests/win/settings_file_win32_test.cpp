@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "base/texts.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/text_files_win32.h"
 #include "settings/load_settings.h"
@@ -124,7 +125,8 @@ const std::string kEveryKey =
     "[History]\r\nLeft=1440\r\nTop=1440\r\nWidth=10800\r\nHeight=9000\r\n"
     "[Alerts]\r\nCpuOn=0\r\nCpuPercent=90\r\nCpuSeconds=60\r\nMemoryOn=0\r\n"
     "MemoryPercent=90\r\nDriveOn=0\r\nDrivePercent=10\r\nTrafficOn=0\r\nTrafficMB=10000\r\n"
-    "TrayLoadIcon=0\r\n";
+    "TrayLoadIcon=0\r\n"
+    "[Display]\r\nLanguage=ja\r\n";
 
 TEST(ProfileFileWin32, EveryKeyComesBackByteForByte) {
     TempFolder folder(L"every");
@@ -136,15 +138,15 @@ TEST(ProfileFileWin32, EveryKeyComesBackByteForByte) {
     LiveSettings live = settings::loadLiveSettings(ini, files, paths);
     // The drives the machine has now: D is unticked, as its mark says.
     for (const wchar_t* letter : {L"C", L"D", L"E"})
-        live.drives.push_back({letter, L"", driveTickedByMarks(live.settings.driveMarks, letter)});
+        live.drives.push_back({letter, 0, driveTickedByMarks(live.settings.driveMarks, letter)});
 
     // Saved over itself, the file does not change; keys the program never writes stay.
-    ASSERT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    ASSERT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), kEveryKey + servers);
 
     // Saved into a file that holds only the version, every key comes out in the save order.
     folder.writeBytes(L"KorvaNT.ini", "[Options]\r\nVer=336\r\n");
-    ASSERT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    ASSERT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), kEveryKey);
 }
 
@@ -211,7 +213,7 @@ TEST(TextFilesWin32, AListTooLargeToReadWholeIsLeftAsItIs) {
     EXPECT_TRUE(live.closeList.empty());
     EXPECT_TRUE(live.closeListFile.keep);
     EXPECT_FALSE(live.proxyListFile.keep);  // missing, not unreadable
-    EXPECT_EQ(saveSettings(live, ini, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     std::string after = folder.readBytes(L"CloseList.txt");
     EXPECT_EQ(after.size(), size_t{65} << 20);
     EXPECT_EQ(after.substr(0, head.size()), head);
@@ -236,13 +238,14 @@ TEST(ProfileFileWin32, ASaveThatCannotWriteLeavesEveryFileAsItWas) {
     const std::wstring blocked[] = {paths.ini + L".tmp", paths.closeList + L".tmp",
                                     paths.proxyList + L".tmp"};
     for (const std::wstring& path : blocked) CreateDirectoryW(path.c_str(), nullptr);
-    EXPECT_EQ(saveSettings(live, file, files, paths), kSaveFailedText);
+    EXPECT_EQ(saveSettings(live, file, files, paths),
+              std::wstring(base::text(base::Text::SaveFailed)));
     EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), ini);
     EXPECT_EQ(folder.readBytes(L"CloseList.txt"), close);
     EXPECT_EQ(folder.readBytes(L"ProxyList.txt"), proxy);
 
     for (const std::wstring& path : blocked) RemoveDirectoryW(path.c_str());
-    EXPECT_EQ(saveSettings(live, file, files, paths), kSavedText);
+    EXPECT_EQ(saveSettings(live, file, files, paths), std::wstring(base::text(base::Text::Saved)));
     std::string saved = folder.readBytes(L"KorvaNT.ini");
     EXPECT_NE(saved.find("[Servers]\r\nIpPage=http://h/ip\r\n"), std::string::npos);
     EXPECT_NE(saved.find("IPMC=1\r\n"), std::string::npos);

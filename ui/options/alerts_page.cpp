@@ -1,5 +1,6 @@
 #include <cwchar>
 
+#include "base/texts.h"
 #include "ui/options/alerts_page_ids.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/options_ids.h"
@@ -19,8 +20,8 @@ constexpr Binding kBindings[] = {
 };
 
 constexpr Hint kHints[] = {
-    {IDC_ALERT_TEST, L"トレイアイコンから通知を一つ表示します"},
-    {IDC_TRAY_LOAD_ICON, L"CPU使用率とメモリ使用率を２本のバーでトレイアイコンに表示します"},
+    {IDC_ALERT_TEST, base::Text::HintAlertTest},
+    {IDC_TRAY_LOAD_ICON, base::Text::HintTrayLoadIcon},
 };
 
 // The thresholds, typed as numbers; the settings file keeps them in the same ranges.

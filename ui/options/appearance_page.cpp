@@ -37,15 +37,12 @@ public:
 
     void create(PageContext& context) override {
         BoundPage::create(context);
-        const platform::SystemVersion& v = context.systemVersion;
-        setText(IDC_SYSTEM_VERSION, L"OSPlatform  " + std::to_wstring(context.platformFamily) +
-                                        L"  OSVersion  " + std::to_wstring(v.major) + L"." +
-                                        std::to_wstring(v.minor) + L"  OSBuild  " +
-                                        std::to_wstring(v.build));
+        showVersion(context);
     }
 
     void changed(PageContext& context, const settings::Change& change) override {
         BoundPage::changed(context, change);
+        if (change.names(&context.live.settings.language)) showVersion(context);
         // The list pages repaint the strips as their colours change.
         if (change.topic == settings::Topic::DisplayRows ||
             change.topic == settings::Topic::DriveColours ||
@@ -63,6 +60,14 @@ public:
     }
 
 private:
+    void showVersion(PageContext& context) {
+        const platform::SystemVersion& v = context.systemVersion;
+        setText(IDC_SYSTEM_VERSION,
+                base::format(base::Text::SystemVersion,
+                             {std::to_wstring(context.platformFamily),
+                              std::to_wstring(v.major) + L"." + std::to_wstring(v.minor),
+                              std::to_wstring(v.build)}));
+    }
     // Row by row, as many strips to a row as fit; what does not fit is clipped.
     static void drawStrips(PageContext& context, const DRAWITEMSTRUCT& draw) {
         FillRect(draw.hDC, &draw.rcItem, GetSysColorBrush(COLOR_BTNFACE));

@@ -1,3 +1,4 @@
+#include "base/texts.h"
 #include "ui/options/auto_close_page_ids.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/options_ids.h"
@@ -11,7 +12,7 @@ constexpr Binding kBindings[] = {
     slider(IDC_AUTO_CLOSE_SLIDER, Slider::AutoCloseInterval, IDC_AUTO_CLOSE_FRAME),
 };
 
-constexpr Hint kHints[] = {{IDC_AUTO_CLOSE_SLIDER, L"監視間隔を設定します"}};
+constexpr Hint kHints[] = {{IDC_AUTO_CLOSE_SLIDER, base::Text::HintAutoCloseInterval}};
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/texts.h"
 #include "render/gradient.h"
 
 namespace ui::options {
@@ -33,13 +34,7 @@ bool showsChange(const Binding& b, const settings::Change& change,
 }  // namespace
 
 void BoundPage::create(PageContext&) {
-    for (const Binding& b : bindings_) {
-        HWND control = item(b.control);
-        if (b.kind == Binding::Combo && b.entries) {
-            for (const wchar_t* const* entry = b.entries; *entry; ++entry)
-                SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(*entry));
-        }
-    }
+    for (const Binding& b : bindings_) fillCombo(b);
     if (hints_.empty()) return;
     tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
@@ -51,8 +46,30 @@ void BoundPage::create(PageContext&) {
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = hwnd();
         tool.uId = reinterpret_cast<UINT_PTR>(item(hint.control));
-        tool.lpszText = const_cast<wchar_t*>(hint.text);
+        tool.lpszText = const_cast<wchar_t*>(base::text(hint.text));
         SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void BoundPage::fillCombo(const Binding& b) {
+    if (b.kind != Binding::Combo || !b.entries) return;
+    HWND control = item(b.control);
+    const LRESULT chosen = SendMessageW(control, CB_GETCURSEL, 0, 0);
+    SendMessageW(control, CB_RESETCONTENT, 0, 0);
+    for (const base::Text* entry = b.entries; *entry != base::Text::Count; ++entry)
+        SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(base::text(*entry)));
+    if (chosen != CB_ERR) SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+}
+
+void BoundPage::retextHints() {
+    if (!tips_) return;
+    for (const Hint& hint : hints_) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(item(hint.control));
+        tool.lpszText = const_cast<wchar_t*>(base::text(hint.text));
+        SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -62,6 +79,14 @@ void BoundPage::load(PageContext& context) {
 
 void BoundPage::changed(PageContext& context, const settings::Change& change) {
     if (change.topic != settings::Topic::Setting) return;
+    if (change.names(&context.live.settings.language)) {
+        for (const Binding& b : bindings_) {
+            fillCombo(b);
+            if (b.kind == Binding::Slide) show(context, b);
+        }
+        retextHints();
+        return;
+    }
     for (const Binding& b : bindings_)
         if (showsChange(b, change, context.live)) show(context, b);
 }
@@ -168,7 +193,7 @@ bool BoundPage::onMessage(PageContext& context, UINT msg, WPARAM, LPARAM lp, INT
     return true;
 }
 
-// A colour button shows its colour as its face, with the caption "彩".
+// A colour button shows its colour as its face, with its caption.
 void BoundPage::drawColourButton(PageContext& context, const DRAWITEMSTRUCT& drawn) {
     const Binding* b = find(static_cast<int>(drawn.CtlID));
     RECT r = drawn.rcItem;

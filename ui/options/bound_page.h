@@ -2,6 +2,7 @@
 #include <span>
 #include <vector>
 
+#include "base/texts.h"
 #include "ui/options/page.h"
 #include "ui/options/setting_rules.h"
 
@@ -14,8 +15,8 @@ struct Binding {
     int settings::Settings::*field = nullptr;  // check box, option group, combo box
     int value = 0;                             // an option button's index, a colour's index
     Slider slider = Slider::RefreshInterval;
-    int caption = 0;                          // the frame or label that shows a slider's value
-    const wchar_t* const* entries = nullptr;  // a combo box's fixed entries, ended by nullptr
+    int caption = 0;                      // the frame or label that shows a slider's value
+    const base::Text* entries = nullptr;  // a combo box's fixed entries, ended by Text::Count
     std::wstring settings::Settings::*text = nullptr;  // a text box
 };
 
@@ -28,8 +29,7 @@ constexpr Binding optionButton(int control, int settings::Settings::*field, int 
 constexpr Binding slider(int control, Slider which, int caption = 0) {
     return {Binding::Slide, control, nullptr, 0, which, caption};
 }
-constexpr Binding comboBox(int control, int settings::Settings::*field,
-                           const wchar_t* const* entries) {
+constexpr Binding comboBox(int control, int settings::Settings::*field, const base::Text* entries) {
     return {Binding::Combo, control, field, 0, Slider::RefreshInterval, 0, entries};
 }
 constexpr Binding textBox(int control, std::wstring settings::Settings::*text) {
@@ -42,7 +42,7 @@ constexpr Binding colourButton(int control, int colourIndex) {
 // A pop-up hint of a control.
 struct Hint {
     int control;
-    const wchar_t* text;
+    base::Text text;
 };
 
 // A page whose controls are bound to settings: it loads them from the model, writes every
@@ -68,6 +68,9 @@ private:
     const Binding* find(int control) const;
     void show(PageContext& context, const Binding& b);
     void drawColourButton(PageContext& context, const DRAWITEMSTRUCT& item);
+    // The texts this page makes itself, in the current language.
+    void fillCombo(const Binding& b);
+    void retextHints();
 
     int templateId_;
     std::span<const Binding> bindings_;

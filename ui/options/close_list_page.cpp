@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "base/texts.h"
 #include "settings/close_list_order.h"
 #include "ui/options/list_pages_ids.h"
 #include "ui/options/list_view.h"
@@ -16,11 +17,13 @@ public:
     int templateId() const override { return IDD_PAGE_CLOSE_LIST; }
 
     void create(PageContext&) override {
-        list_.attach(item(IDC_CLOSE_LIST), {{L"禁止タイトル", 250}, {L"閉じた回数", 80}});
+        list_.attach(item(IDC_CLOSE_LIST),
+                     {{base::Text::ColumnTitle, 250}, {base::Text::ColumnClosed, 80}});
         SendMessageW(list_.hwnd(), LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
     }
 
     void changed(PageContext& c, const settings::Change& change) override {
+        if (change.names(&c.live.settings.language)) list_.retitle();
         if (change.topic == settings::Topic::CloseList) load(c);
         if (change.topic == settings::Topic::CloseCount) {
             // Only the row's count changed: the list keeps its scroll place and selection.

@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "base/texts.h"
 #include "render/gradient.h"
 #include "settings/live_settings.h"
 #include "ui/options/colour_target.h"
@@ -47,7 +48,8 @@ private:
     Targets t_;
     std::optional<size_t> selected_;
     render::Image preview_;
-    render::GradientCaptions captions_{L"開始色", L"終点色"};
+    render::GradientCaptions captions_{base::Text::DisplayStartColour,
+                                       base::Text::DisplayEndColour};
 };
 
 }  // namespace ui::options

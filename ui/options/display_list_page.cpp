@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "base/texts.h"
 #include "render/rounding.h"
 #include "ui/options/display_list_editor.h"
 #include "ui/options/list_pages_ids.h"
@@ -18,8 +19,10 @@ public:
 
     void create(PageContext& c) override {
         editor_.emplace(DisplayListEditor::Targets{c.live, c.program, systemColour});
-        list_.attach(item(IDC_DISPLAY_LIST),
-                     {{L"リスト", 150}, {L"No", 36}, {L"Color1", 70}, {L"Color2", 70}});
+        list_.attach(item(IDC_DISPLAY_LIST), {{base::Text::ColumnItem, 150},
+                                              {base::Text::ColumnNumber, 36},
+                                              {base::Text::ColumnColour1, 70},
+                                              {base::Text::ColumnColour2, 70}});
         const render::Image& strip = c.program.barStrips().items[0];
         sizeClientArea(item(IDC_DISPLAY_PREVIEW), strip.width(), strip.height());
     }
@@ -38,6 +41,15 @@ public:
             list_.select(row);
             filling_ = false;
         }
+        showSelection();
+    }
+
+    void changed(PageContext& c, const settings::Change& change) override {
+        if (!change.names(&c.live.settings.language)) return;
+        list_.retitle();
+        const auto& rows = c.live.displayRows;
+        for (size_t i = 0; i < rows.size(); ++i)
+            list_.setText(i, 0, base::text(settings::catalogueItem(rows[i].id)->label));
         showSelection();
     }
 
@@ -88,7 +100,7 @@ public:
 private:
     void showRow(PageContext& c, size_t i) {
         const settings::DisplayRow& row = c.live.displayRows[i];
-        list_.setText(i, 0, row.label);
+        list_.setText(i, 0, base::text(settings::catalogueItem(row.id)->label));
         list_.setText(i, 1, std::to_wstring(settings::idOf(row.id)));
         list_.setText(i, 2, std::to_wstring(row.colour1));
         list_.setText(i, 3, std::to_wstring(row.colour2));
@@ -102,8 +114,8 @@ private:
     }
 
     void showSelection() {
-        SetDlgItemTextW(hwnd(), IDC_DISPLAY_START_COLOUR, editor_->captions().start.c_str());
-        SetDlgItemTextW(hwnd(), IDC_DISPLAY_END_COLOUR, editor_->captions().end.c_str());
+        SetDlgItemTextW(hwnd(), IDC_DISPLAY_START_COLOUR, base::text(editor_->captions().start));
+        SetDlgItemTextW(hwnd(), IDC_DISPLAY_END_COLOUR, base::text(editor_->captions().end));
         InvalidateRect(item(IDC_DISPLAY_PREVIEW), nullptr, FALSE);
     }
 

@@ -1,3 +1,4 @@
+#include "base/texts.h"
 #include "monitor/status_items.h"
 #include "platform/win32/dpi_win32.h"
 #include "platform/win32/gdi_text_painter.h"
@@ -103,9 +104,9 @@ public:
     void create(PageContext& context) override {
         BoundPage::create(context);
         std::vector<TabHost::Tab> tabs(2);
-        tabs[0].caption = L"クリップボード";
+        tabs[0].caption = base::Text::TabClipboardText;
         tabs[0].pages.push_back(std::make_unique<ClipboardTextPage>());
-        tabs[1].caption = L"簡易メモ";
+        tabs[1].caption = base::Text::TabMemo;
         tabs[1].pages.push_back(std::make_unique<MemoPage>());
         texts_.create(hwnd(), item(IDC_TEXT_TABS), std::move(tabs), context);
     }

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "base/texts.h"
+#include "monitor/drive_items.h"
 #include "render/rounding.h"
 #include "ui/options/drive_list_editor.h"
 #include "ui/options/list_pages_ids.h"
@@ -13,7 +15,9 @@ namespace {
 
 render::Colour systemColour(int index) { return static_cast<render::Colour>(GetSysColor(index)); }
 
-constexpr const wchar_t* kFigures[] = {L"使用量", L"残容量", L"総容量", L"非表示"};
+using base::Text;
+
+constexpr Text kFigures[] = {Text::DriveUsed, Text::DriveFree, Text::DriveTotal, Text::DriveHidden};
 
 class DrivePage : public Page {
 public:
@@ -21,17 +25,13 @@ public:
 
     void create(PageContext& c) override {
         editor_.emplace(DriveListEditor::Targets{c.live, c.program, systemColour});
-        list_.attach(item(IDC_DRIVE_LIST),
-                     {{L"ドライブ", 60}, {L"種別", 110}, {L"Color1", 50}, {L"Color2", 50}});
+        list_.attach(item(IDC_DRIVE_LIST), {{Text::ColumnDrive, 60},
+                                            {Text::ColumnType, 110},
+                                            {Text::ColumnColour1, 50},
+                                            {Text::ColumnColour2, 50}});
         const render::Image& strip = c.program.barStrips().items[0];
         sizeClientArea(item(IDC_DRIVE_PREVIEW), strip.width(), strip.height());
-        for (int i = 0; i < 4; ++i) {
-            SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE1, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(kFigures[i]));
-            if (i < 3)
-                SendDlgItemMessageW(hwnd(), IDC_DRIVE_FIGURE2, CB_ADDSTRING, 0,
-                                    reinterpret_cast<LPARAM>(kFigures[i]));
-        }
+        fillFigures(c);
         HWND slider = item(IDC_DRIVE_INTERVAL);
         SliderRange range = sliderRange(Slider::DriveRefresh, c.live);
         SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(range.min, range.max));
@@ -55,7 +55,12 @@ public:
 
     void changed(PageContext& c, const settings::Change& change) override {
         const settings::Settings& s = c.live.settings;
-        if (change.topic == settings::Topic::DriveRows) {
+        if (change.names(&s.language)) {
+            list_.retitle();
+            fillFigures(c);
+            showDrives(c);
+            showSettings(c);
+        } else if (change.topic == settings::Topic::DriveRows) {
             showDrives(c);
             if (!editor_->selected() && !c.live.drives.empty()) selectRow(0);
         } else if (change.topic == settings::Topic::DriveColours && editor_->selected()) {
@@ -68,6 +73,17 @@ public:
                    change.names(&s.driveRefreshSeconds)) {
             showSettings(c);
         }
+    }
+
+    // The figure choices in the current language, each box keeping its choice.
+    void fillFigures(PageContext& c) {
+        for (int box : {IDC_DRIVE_FIGURE1, IDC_DRIVE_FIGURE2}) {
+            SendDlgItemMessageW(hwnd(), box, CB_RESETCONTENT, 0, 0);
+            for (int i = 0; i < (box == IDC_DRIVE_FIGURE1 ? 4 : 3); ++i)
+                SendDlgItemMessageW(hwnd(), box, CB_ADDSTRING, 0,
+                                    reinterpret_cast<LPARAM>(base::text(kFigures[i])));
+        }
+        showSettings(c);
     }
 
     void showSettings(PageContext& c) {
@@ -159,7 +175,7 @@ private:
         list_.setRowCount(drives.size());
         for (size_t i = 0; i < drives.size(); ++i) {
             list_.setText(i, 0, drives[i].letter);
-            list_.setText(i, 1, drives[i].typeText);
+            list_.setText(i, 1, monitor::driveTypeText(drives[i].type));
             list_.setChecked(i, drives[i].checked);
         }
         filling_ = false;

@@ -1,3 +1,5 @@
+#include "base/texts.h"
+#include "settings/language.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/general_page_ids.h"
 #include "ui/options/options_ids.h"
@@ -8,11 +10,10 @@ namespace {
 
 using S = settings::Settings;
 
-const wchar_t* const kMemoryFormats[] = {L"使用量/総容量", L"残容量/総容量", L"使用量/残容量",
-                                         nullptr};
+using base::Text;
 
-const wchar_t* const kStartWithWindowsFailed =
-    L"Windowsの起動時に実行する設定を変更できませんでした";
+constexpr Text kMemoryFormats[] = {Text::MemoryUsedOfTotal, Text::MemoryFreeOfTotal,
+                                   Text::MemoryUsedAndFree, Text::Count};
 
 constexpr Binding kBindings[] = {
     checkBox(IDC_IP_COPY_ENTRY, &S::showIpCopyEntry),
@@ -31,12 +32,11 @@ constexpr Binding kBindings[] = {
 };
 
 constexpr Hint kHints[] = {
-    {IDC_REFRESH_SLIDER, L"表示数値の取得間隔を設定します"},
-    {IDC_HOVER_HIDE, L"マウスを近づけると邪魔にならないように自動的に隠れます"},
-    {IDC_SAVE_AT_EXIT, L"禁止リストは無条件に保存されます"},
-    {IDC_START_WITH_WINDOWS, L"ログオンした時にコルバ君を起動します"},
-    {IDC_CHECK_UPDATES,
-     L"コルバ君の最新バージョンがリリースされた時にメインウインドウに表示してお知らせします"},
+    {IDC_REFRESH_SLIDER, Text::HintRefresh},
+    {IDC_HOVER_HIDE, Text::HintHoverHide},
+    {IDC_SAVE_AT_EXIT, Text::HintSaveAtExit},
+    {IDC_START_WITH_WINDOWS, Text::HintStartWithWindows},
+    {IDC_CHECK_UPDATES, Text::HintCheckUpdates},
 };
 
 class GeneralPage : public BoundPage {
@@ -59,25 +59,47 @@ public:
         if (id == IDC_START_WITH_WINDOWS && code == BN_CLICKED) {
             bool on = IsDlgButtonChecked(hwnd(), IDC_START_WITH_WINDOWS) == BST_CHECKED;
             if (context.setStartWithWindows && !context.setStartWithWindows(on))
-                context.status.show(kStartWithWindowsFailed);
+                context.status.show(base::text(Text::StartWithWindowsFailed));
             showStartWithWindows(context);
+            return true;
+        }
+        if (id == IDC_LANGUAGE && code == CBN_SELCHANGE) {
+            const LRESULT chosen = SendDlgItemMessageW(hwnd(), IDC_LANGUAGE, CB_GETCURSEL, 0, 0);
+            settings::chooseLanguage(
+                chosen == 1 ? base::Language::English : base::Language::Japanese, context.live);
             return true;
         }
         return BoundPage::onCommand(context, id, code);
     }
 
+    void create(PageContext& context) override {
+        BoundPage::create(context);
+        // Each language by its own name, whichever is shown.
+        for (Text name : {Text::LanguageJapanese, Text::LanguageEnglish})
+            SendDlgItemMessageW(hwnd(), IDC_LANGUAGE, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(base::text(name)));
+    }
+
     void load(PageContext& context) override {
         BoundPage::load(context);
         showStartWithWindows(context);
+        showLanguage(context);
     }
 
     void changed(PageContext& context, const settings::Change& change) override {
         BoundPage::changed(context, change);
         // Read again each time the window opens: another copy or the user may have changed it.
         if (change.topic == settings::Topic::StartWithWindows) showStartWithWindows(context);
+        if (change.names(&context.live.settings.language)) showLanguage(context);
     }
 
 private:
+    void showLanguage(PageContext& context) {
+        const bool english =
+            settings::languageOf(context.live.settings.language) == base::Language::English;
+        SendDlgItemMessageW(hwnd(), IDC_LANGUAGE, CB_SETCURSEL, english ? 1 : 0, 0);
+    }
+
     // The registry is the record: the box shows what it says, whatever was clicked.
     void showStartWithWindows(PageContext& context) {
         bool on = context.startsWithWindows && context.startsWithWindows();

@@ -1,3 +1,4 @@
+#include "base/texts.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/line_page_ids.h"
 #include "ui/options/options_ids.h"
@@ -19,7 +20,7 @@ constexpr Binding kBindings[] = {
 };
 
 constexpr Hint kHints[] = {
-    {IDC_AUTO_ADAPTER, L"ここにチェックを入れるとアダプタ設定が保存されません"},
+    {IDC_AUTO_ADAPTER, base::Text::HintAutoAdapter},
 };
 
 constexpr int kPresetButtons[kLinePresets] = {IDC_PRESET_MODEM, IDC_PRESET_ADSL_1_5,

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/texts.h"
 #include "platform/win32/dpi_win32.h"
 
 namespace ui::options {
@@ -12,13 +13,24 @@ void ListView::attach(HWND list, std::initializer_list<Column> columns, bool che
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     const int dpi = win32::dpiOfWindow(list_);
     int i = 0;
+    headers_.clear();
     for (const Column& c : columns) {
+        headers_.push_back(c.header);
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.pszText = const_cast<wchar_t*>(c.header);
+        column.pszText = const_cast<wchar_t*>(base::text(c.header));
         column.cx = win32::scaledForDpi(c.width, dpi);
         column.iSubItem = i;
         SendMessageW(list_, LVM_INSERTCOLUMNW, i++, reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void ListView::retitle() {
+    for (size_t i = 0; i < headers_.size(); ++i) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = const_cast<wchar_t*>(base::text(headers_[i]));
+        SendMessageW(list_, LVM_SETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
 }
 

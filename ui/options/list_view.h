@@ -8,8 +8,10 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/image.h"
+#include "base/texts.h"
 
 namespace ui::options {
 
@@ -17,11 +19,13 @@ namespace ui::options {
 class ListView {
 public:
     struct Column {
-        const wchar_t* header;
+        base::Text header;
         int width;  // pixels at 96 DPI, scaled to the list's
     };
     void attach(HWND list, std::initializer_list<Column> columns, bool checkBoxes = true);
     HWND hwnd() const { return list_; }
+    // The column headers in the current language.
+    void retitle();
 
     // Rows keep their count and take new texts; the caller fills them in order.
     void setRowCount(size_t rows);
@@ -33,6 +37,7 @@ public:
 
 private:
     HWND list_ = nullptr;
+    std::vector<base::Text> headers_;
 };
 
 // What an LVN_ITEMCHANGED says about a row: its check box or its selection changed.

@@ -1,3 +1,4 @@
+#include "base/texts.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/memory_page_ids.h"
 #include "ui/options/options_ids.h"
@@ -70,8 +71,8 @@ std::unique_ptr<Page> makeAutomaticPage() { return std::make_unique<AutomaticPag
 std::unique_ptr<Page> makeMemoryPage() {
     return std::make_unique<TabbedPage>(
         IDD_PAGE_MEMORY, IDC_MEMORY_TABS,
-        std::vector<TabbedPage::NestedTab>{{L"手動開放", makeManualPage},
-                                           {L"自動開放", makeAutomaticPage}});
+        std::vector<TabbedPage::NestedTab>{{base::Text::TabManualRelease, makeManualPage},
+                                           {base::Text::TabAutoRelease, makeAutomaticPage}});
 }
 
 }  // namespace ui::options

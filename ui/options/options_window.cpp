@@ -24,6 +24,7 @@ bool OptionsWindow::create(HWND owner, int left, int top) {
     for (int i = 0; i < kTabCount; ++i) tabs[i].caption = kTabCaptions[i];
     for (const PageRow& row : pageTable()) tabs[row.tab].pages.push_back(row.make());
     tabs_.create(hwnd_, GetDlgItem(hwnd_, IDC_OPTIONS_TABS), std::move(tabs), context_);
+    texts_.take(hwnd_);
     context_.live.notices.subscribe([this](const settings::Change& c) { changed(c); });
     return true;
 }
@@ -45,6 +46,8 @@ bool isReading(settings::Topic topic) {
 }  // namespace
 
 void OptionsWindow::changed(const settings::Change& change) {
+    // The templates' texts first: a page then sets the texts it makes itself over them.
+    if (change.names(&context_.live.settings.language)) texts_.apply();
     if (visible() || !isReading(change.topic)) tabs_.changed(context_, change);
 }
 

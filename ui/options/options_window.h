@@ -6,6 +6,7 @@
 
 #include "ui/options/page.h"
 #include "ui/options/tab_host.h"
+#include "ui/window_texts.h"
 
 namespace ui::options {
 
@@ -44,6 +45,7 @@ private:
 
     PageContext context_;
     TabHost tabs_;
+    WindowTexts texts_;
     HWND hwnd_ = nullptr;
     HWND statusBar_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/texts.h"
 #include "ui/options/close_list_page.h"
 #include "ui/options/display_list_page.h"
 #include "ui/options/drive_page.h"
@@ -10,10 +11,10 @@
 
 namespace ui::options {
 
-const wchar_t* const kTabCaptions[kTabCount] = {
-    L"表示設定",       L"回線設定",       L"HDD",        L"プロキシ",   L"自動クローズ",
-    L"その他の設定１", L"その他の設定２", L"メモリ解放", L"その他機能", L"バージョン情報",
-    L"通知",
+const base::Text kTabCaptions[kTabCount] = {
+    base::Text::TabDisplay,   base::Text::TabLine,    base::Text::TabDrives, base::Text::TabProxy,
+    base::Text::TabAutoClose, base::Text::TabOther1,  base::Text::TabOther2, base::Text::TabMemory,
+    base::Text::TabTools,     base::Text::TabVersion, base::Text::TabAlerts,
 };
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 #include <span>
 
+#include "base/texts.h"
 #include "ui/options/page.h"
 
 namespace ui::options {
@@ -20,7 +21,7 @@ enum Tab {
     kTabCount
 };
 
-extern const wchar_t* const kTabCaptions[kTabCount];
+extern const base::Text kTabCaptions[kTabCount];
 
 // One page of a tab. A tab shows all its pages at once, each where its template puts it.
 struct PageRow {

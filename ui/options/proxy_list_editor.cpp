@@ -1,5 +1,7 @@
 #include "ui/options/proxy_list_editor.h"
 
+#include "base/texts.h"
+
 namespace ui::options {
 
 bool addProxyEntry(std::vector<std::wstring>& list, std::wstring& box,
@@ -7,7 +9,7 @@ bool addProxyEntry(std::vector<std::wstring>& list, std::wstring& box,
     box.erase(0, std::min(box.find_first_not_of(L' '), box.size()));
     if (box.empty()) return false;
     list.push_back(box);
-    status.show(box + L"をプロキシリストに追加しました");
+    status.show(base::format(base::Text::ProxyAdded, {box}));
     box.clear();
     return true;
 }
@@ -15,7 +17,7 @@ bool addProxyEntry(std::vector<std::wstring>& list, std::wstring& box,
 bool deleteProxyEntry(std::vector<std::wstring>& list, std::optional<size_t> selected,
                       features::StatusBar& status) {
     if (!selected || *selected >= list.size()) return false;
-    status.show(list[*selected] + L"をプロキシリストから削除しました");
+    status.show(base::format(base::Text::ProxyDeleted, {list[*selected]}));
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(*selected));
     return true;
 }

@@ -1,5 +1,6 @@
 #include "ui/options/proxy_page.h"
 
+#include "base/texts.h"
 #include "ui/options/list_pages_ids.h"
 #include "ui/options/list_view.h"
 #include "ui/options/proxy_list_editor.h"
@@ -8,15 +9,16 @@ namespace ui::options {
 namespace {
 
 // The entry box's example: a hint the box shows while it is empty, never a text of its own.
-constexpr const wchar_t* kEntryExample = L"入力例　localhost:8080";
 
 class ProxyPage : public Page {
 public:
     int templateId() const override { return IDD_PAGE_PROXY; }
 
-    void create(PageContext&) override {
+    void create(PageContext&) override { showExample(); }
+
+    void showExample() {
         SendDlgItemMessageW(hwnd(), IDC_PROXY_ENTRY, EM_SETCUEBANNER, TRUE,
-                            reinterpret_cast<LPARAM>(kEntryExample));
+                            reinterpret_cast<LPARAM>(base::text(base::Text::ProxyExample)));
     }
 
     void load(PageContext& c) override {
@@ -29,6 +31,7 @@ public:
         if (change.topic == settings::Topic::ProxyList && !acting_) showList(c);
         if (change.topic == settings::Topic::CurrentProxy) showCurrentProxy(c);
         if (change.names(&c.live.settings.showProxyMenu)) showMenuCheck(c);
+        if (change.names(&c.live.settings.language)) showExample();
     }
 
     bool onCommand(PageContext& c, int id, int code) override {

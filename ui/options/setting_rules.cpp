@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "base/texts.h"
+#include "monitor/row_format.h"
 #include "settings/key_table.h"
 #include "settings/settings_file.h"
 
 namespace ui::options {
 namespace {
 
+using base::Text;
 using settings::Settings;
 
 constexpr int kScaleStepsPerMultiplier = settings::kSpeedStepsPerMultiplier;
@@ -22,42 +25,44 @@ struct SliderRow {
     int Settings::*stored;                 // the stored setting it moves, or
     int settings::LiveSettings::*running;  // a value the program keeps only while it runs
     int smallStep, largeStep, tickEvery;
-    const wchar_t* before;
+    // The frame's text with the value at "{0}"; unused for ValueForm::None.
+    Text caption;
     ValueForm form;
-    const wchar_t* after;
 };
 
 using L = settings::LiveSettings;
 
+constexpr Text kNoCaption = Text::Count;
+
 constexpr SliderRow kSliders[] = {
     {Slider::RefreshInterval, &Settings::refreshIntervalTenths, nullptr, 1, 5, 5,
-     L"メインウインドウの更新間隔  ", ValueForm::Tenths, L"秒"},
+     Text::SliderRefreshInterval, ValueForm::Tenths},
     {Slider::AutoCloseInterval, &Settings::autoCloseIntervalTenths, nullptr, 1, 5, 1,
-     L"自動クローズ監視間隔  ", ValueForm::Tenths, L"秒"},
-    {Slider::DriveRefresh, &Settings::driveRefreshSeconds, nullptr, 1, 8, 5, L"HDD内容更新間隔  ",
-     ValueForm::Whole, L"秒"},
+     Text::SliderAutoCloseInterval, ValueForm::Tenths},
+    {Slider::DriveRefresh, &Settings::driveRefreshSeconds, nullptr, 1, 8, 5,
+     Text::SliderDriveRefresh, ValueForm::Whole},
     {Slider::StartupIpWait, &Settings::startupIpWaitSeconds, nullptr, 1, 5, 5,
-     L"起動時にIPアドレス取得を", ValueForm::Whole, L"秒待つ"},
-    {Slider::FolderWatch, nullptr, &L::folderWatchTenths, 1, 5, 1, L"監視速度\u3000",
-     ValueForm::HundredMilliseconds, L"ms秒"},
-    {Slider::ReceiveScale, &Settings::receiveFullScale, nullptr, 1, 8, 10, L"受信速度設定  ",
-     ValueForm::Speed, L""},
-    {Slider::SendScale, &Settings::sendFullScale, nullptr, 1, 8, 10, L"送信速度設定  ",
-     ValueForm::Speed, L""},
-    {Slider::ReceiveMultiplier, nullptr, &L::inMultiplier, 1, 1, 1, L"", ValueForm::None, L""},
-    {Slider::SendMultiplier, nullptr, &L::outMultiplier, 1, 1, 1, L"", ValueForm::None, L""},
-    {Slider::ManualRelease, &Settings::manualReleaseMegabytes, nullptr, 1, 5, 1, L"開放量  ",
-     ValueForm::Whole, L"MB"},
-    {Slider::AutoRelease, &Settings::autoReleaseMegabytes, nullptr, 1, 10, 20, L"",
-     ValueForm::Whole, L"MB"},
-    {Slider::FreeThreshold, &Settings::freeMemoryThresholdMegabytes, nullptr, 1, 10, 20, L"",
-     ValueForm::Whole, L"MB以下の時"},
-    {Slider::ReleaseInterval, &Settings::releaseIntervalMinutes, nullptr, 1, 10, 10, L"",
-     ValueForm::Whole, L"分以上"},
-    {Slider::IdleLoad, &Settings::idleLoadPercent, nullptr, 1, 10, 10, L"", ValueForm::Whole,
-     L"％以下が"},
-    {Slider::IdleSeconds, &Settings::idleSeconds, nullptr, 1, 10, 15, L"", ValueForm::Whole,
-     L"秒以上続いている時"},
+     Text::SliderStartupIpWait, ValueForm::Whole},
+    {Slider::FolderWatch, nullptr, &L::folderWatchTenths, 1, 5, 1, Text::SliderFolderWatch,
+     ValueForm::HundredMilliseconds},
+    {Slider::ReceiveScale, &Settings::receiveFullScale, nullptr, 1, 8, 10, Text::SliderReceiveScale,
+     ValueForm::Speed},
+    {Slider::SendScale, &Settings::sendFullScale, nullptr, 1, 8, 10, Text::SliderSendScale,
+     ValueForm::Speed},
+    {Slider::ReceiveMultiplier, nullptr, &L::inMultiplier, 1, 1, 1, kNoCaption, ValueForm::None},
+    {Slider::SendMultiplier, nullptr, &L::outMultiplier, 1, 1, 1, kNoCaption, ValueForm::None},
+    {Slider::ManualRelease, &Settings::manualReleaseMegabytes, nullptr, 1, 5, 1,
+     Text::SliderManualRelease, ValueForm::Whole},
+    {Slider::AutoRelease, &Settings::autoReleaseMegabytes, nullptr, 1, 10, 20,
+     Text::SliderAutoRelease, ValueForm::Whole},
+    {Slider::FreeThreshold, &Settings::freeMemoryThresholdMegabytes, nullptr, 1, 10, 20,
+     Text::SliderFreeThreshold, ValueForm::Whole},
+    {Slider::ReleaseInterval, &Settings::releaseIntervalMinutes, nullptr, 1, 10, 10,
+     Text::SliderReleaseInterval, ValueForm::Whole},
+    {Slider::IdleLoad, &Settings::idleLoadPercent, nullptr, 1, 10, 10, Text::SliderIdleLoad,
+     ValueForm::Whole},
+    {Slider::IdleSeconds, &Settings::idleSeconds, nullptr, 1, 10, 15, Text::SliderIdleSeconds,
+     ValueForm::Whole},
 };
 
 // The range of the values the program keeps only while it runs.
@@ -74,10 +79,10 @@ int* sliderField(Slider slider, settings::LiveSettings& live) {
     return row.stored ? &(live.settings.*row.stored) : &(live.*row.running);
 }
 
-std::wstring speedCaption(const wchar_t* label, int steps, int rateUnit) {
-    return label + (rateUnit == settings::kKilobitsPerSecond
-                        ? std::to_wstring(steps * 64) + L"Kbit/秒"
-                        : std::to_wstring(steps * 8) + L"Kbyte/秒");
+// The full scale of a speed slider's steps, in the list's rate unit.
+std::wstring speedText(int steps, int rateUnit) {
+    return monitor::rateText(rateUnit == settings::kKilobitsPerSecond ? steps * 64 : steps * 8,
+                             rateUnit);
 }
 
 bool isTaskbarReading(int Settings::*field) {
@@ -169,13 +174,13 @@ std::wstring sliderCaption(Slider slider, const settings::LiveSettings& live) {
     int value = sliderValue(slider, live);
     switch (row.form) {
         case ValueForm::Whole:
-            return row.before + std::to_wstring(value) + row.after;
+            return base::format(row.caption, {std::to_wstring(value)});
         case ValueForm::Tenths:
-            return row.before + tenthsText(value) + row.after;
+            return base::format(row.caption, {tenthsText(value)});
         case ValueForm::HundredMilliseconds:
-            return row.before + std::to_wstring(value * 100) + row.after;
+            return base::format(row.caption, {std::to_wstring(value * 100)});
         case ValueForm::Speed:
-            return speedCaption(row.before, value, live.settings.rateUnit);
+            return base::format(row.caption, {speedText(value, live.settings.rateUnit)});
         case ValueForm::None:
             break;
     }

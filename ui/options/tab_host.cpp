@@ -2,31 +2,61 @@
 
 #include <commctrl.h>
 
+#include "base/texts.h"
+
 namespace ui::options {
 
 void TabHost::create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageContext& context) {
     tabs_ = tabControl;
+    parent_ = parent;
     pages_ = std::move(tabs);
     for (size_t i = 0; i < pages_.size(); ++i) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
-        item.pszText = pages_[i].caption.data();
+        item.pszText = const_cast<wchar_t*>(base::text(pages_[i].caption));
         SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
-    // The body of the tabs, in the parent's client coordinates.
-    RECT body{};
-    GetWindowRect(tabs_, &body);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&body), 2);
-    SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&body));
+    const RECT at = body();
+    bodyTop_ = at.top;
     for (Tab& tab : pages_)
         for (auto& page : tab.pages) {
-            page->createIn(parent, {body.left, body.top}, context);
+            page->createIn(parent, {at.left, at.top}, context);
             ShowWindow(page->hwnd(), SW_HIDE);
         }
     select(0);
 }
 
+// The body of the tabs, in the parent's client coordinates.
+RECT TabHost::body() const {
+    RECT at{};
+    GetWindowRect(tabs_, &at);
+    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&at), 2);
+    SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&at));
+    return at;
+}
+
+void TabHost::retitle(HWND parent) {
+    for (size_t i = 0; i < pages_.size(); ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(base::text(pages_[i].caption));
+        SendMessageW(tabs_, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    const LONG top = body().top;
+    if (top == bodyTop_) return;
+    for (Tab& tab : pages_)
+        for (auto& page : tab.pages) {
+            RECT r{};
+            GetWindowRect(page->hwnd(), &r);
+            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+            SetWindowPos(page->hwnd(), nullptr, r.left, r.top + top - bodyTop_, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    bodyTop_ = top;
+}
+
 void TabHost::changed(PageContext& context, const settings::Change& change) {
+    if (change.names(&context.live.settings.language)) retitle(parent_);
     for (Tab& tab : pages_)
         for (auto& page : tab.pages) page->changed(context, change);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/texts.h"
 #include "ui/options/page.h"
 
 namespace ui::options {
@@ -14,13 +15,14 @@ namespace ui::options {
 class TabHost {
 public:
     struct Tab {
-        std::wstring caption;
+        base::Text caption;
         std::vector<std::unique_ptr<Page>> pages;
     };
 
     // `parent` is the dialog that holds the tab control; the pages become its children.
     void create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageContext& context);
-    // A change notice for every page, shown or not.
+    // A change notice for every page, shown or not; a change of language retitles the tabs
+    // first and moves the pages when the tabs take another number of rows.
     void changed(PageContext& context, const settings::Change& change);
     void select(int index);
     // TCN_SELCHANGE of this host's tab control; true when it was one.
@@ -28,7 +30,12 @@ public:
     int selected() const { return selected_; }
 
 private:
+    void retitle(HWND parent);
+    RECT body() const;
+
     HWND tabs_ = nullptr;
+    HWND parent_ = nullptr;
+    LONG bodyTop_ = 0;
     std::vector<Tab> pages_;
     int selected_ = -1;
 };

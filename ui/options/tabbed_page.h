@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "base/texts.h"
 #include "ui/options/page.h"
 #include "ui/options/tab_host.h"
 
@@ -10,7 +11,7 @@ namespace ui::options {
 class TabbedPage : public Page {
 public:
     struct NestedTab {
-        const wchar_t* caption;
+        base::Text caption;
         PageFactory make;
     };
 

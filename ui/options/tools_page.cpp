@@ -1,3 +1,4 @@
+#include "base/texts.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/options_ids.h"
 #include "ui/options/pages.h"
@@ -50,8 +51,8 @@ std::unique_ptr<Page> makeFolderPage() { return std::make_unique<FolderPage>(); 
 std::unique_ptr<Page> makeToolsPage() {
     return std::make_unique<TabbedPage>(
         IDD_PAGE_TOOLS, IDC_TOOLS_TABS,
-        std::vector<TabbedPage::NestedTab>{{L"クリップボード共有", makeClipboardLinkPage},
-                                           {L"準備中", makeFolderPage}});
+        std::vector<TabbedPage::NestedTab>{{base::Text::TabClipboardLink, makeClipboardLinkPage},
+                                           {base::Text::TabFolderSizing, makeFolderPage}});
 }
 
 }  // namespace ui::options

@@ -1,5 +1,6 @@
 #include "ui/options/window_commands.h"
 
+#include "base/texts.h"
 #include "base/twips.h"
 #include "ui/main_window_size.h"
 
@@ -26,17 +27,17 @@ PixelPoint placementFor(Placement placement, int workWidth, int workHeight, int 
 const wchar_t* placementMessage(Placement placement) {
     switch (placement) {
         case Placement::TopLeft:
-            return L"ウインドウ位置を左上にしました";
+            return base::text(base::Text::PlacedTopLeft);
         case Placement::TopRight:
-            return L"ウインドウ位置を右上にしました";
+            return base::text(base::Text::PlacedTopRight);
         case Placement::BottomLeft:
-            return L"ウインドウ位置を左下にしました";
+            return base::text(base::Text::PlacedBottomLeft);
         case Placement::BottomRight:
-            return L"ウインドウ位置を右下にしました";
+            return base::text(base::Text::PlacedBottomRight);
         case Placement::Reset:
             break;
     }
-    return L"ウインドウ位置を初期化しました";
+    return base::text(base::Text::PlacedReset);
 }
 
 MainWindowSizeTwips resetMainWindowSize(int listHeightPixels, int dpi) {

@@ -24,7 +24,6 @@ struct MainWindowSizeTwips {
     float width = 0, height = 0, scaleHeight = 0;
 };
 MainWindowSizeTwips resetMainWindowSize(int listHeightPixels, int dpi = base::kDesignDpi);
-inline const wchar_t* const kSizeResetMessage = L"ウインドウサイズを初期化しました";
 
 // The window size window: no smaller than 200 x 200 pixels (3000 twips) at 96 DPI, and its size
 // shown as "X=" width "Y=" height in twips (of its DPI).
