@@ -1,3 +1,4 @@
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -220,6 +221,181 @@ int balloons() {
             }
         }
         print(std::to_wstring(reinterpret_cast<uintptr_t>(w)) + L" " + text + L"\n");
+    }
+    return 0;
+}
+
+}  // namespace winctl
+
+namespace winctl {
+namespace {
+
+std::wstring windowText(HWND w) {
+    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(w)) + 1);
+    GetWindowTextW(w, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+std::wstring classOf(HWND w) {
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    return name;
+}
+
+// The texts a control holds besides its own: tabs, list columns, combo entries.
+void printItemTexts(HWND w, const std::wstring& head) {
+    const std::wstring kind = classOf(w);
+    if (kind == WC_TABCONTROLW) {
+        const int count = static_cast<int>(SendMessageW(w, TCM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            struct Remote {
+                TCITEMW item;
+                wchar_t text[256];
+            } local{};
+            RemoteBuffer remote(w, sizeof local);
+            if (!remote.address()) return;
+            local.item.mask = TCIF_TEXT;
+            local.item.cchTextMax = 256;
+            local.item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) +
+                                                            offsetof(Remote, text));
+            remote.write(&local, sizeof local);
+            SendMessageW(w, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(remote.address()));
+            remote.read(&local);
+            print(head + L"/item " + local.text + L"\n");
+        }
+    } else if (kind == WC_LISTVIEWW) {
+        for (int i = 0;; ++i) {
+            struct Remote {
+                LVCOLUMNW column;
+                wchar_t text[256];
+            } local{};
+            RemoteBuffer remote(w, sizeof local);
+            if (!remote.address()) return;
+            local.column.mask = LVCF_TEXT;
+            local.column.cchTextMax = 256;
+            local.column.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) +
+                                                              offsetof(Remote, text));
+            remote.write(&local, sizeof local);
+            if (!SendMessageW(w, LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(remote.address())))
+                return;
+            remote.read(&local);
+            print(head + L"/item " + local.text + L"\n");
+        }
+    } else if (kind == L"ComboBox") {
+        const int count = static_cast<int>(SendMessageW(w, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            std::vector<wchar_t> text(static_cast<size_t>(SendMessageW(w, CB_GETLBTEXTLEN, i, 0)) +
+                                      1);
+            SendMessageW(w, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+            print(head + L"/item " + text.data() + L"\n");
+        }
+    }
+}
+
+struct Collected {
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK collect(HWND w, LPARAM into) {
+    reinterpret_cast<Collected*>(into)->windows.push_back(w);
+    return TRUE;
+}
+
+// The room a control's text has and the room it needs, in pixels: the text in the control's own
+// font, beside a check box's box, inside a button's edges, wrapped in a label of several lines.
+struct Room {
+    bool fits = true;
+    int needed = 0, available = 0;
+};
+
+// The control's font made in this process: a font handle is its owner's only. The description
+// of the control's own font when the system gives it, else the templates' dialog font.
+HFONT localFont(HWND w, int dpi) {
+    LOGFONTW description{};
+    auto owned = reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0));
+    if (!owned || !GetObjectW(owned, sizeof description, &description)) {
+        description = {};
+        description.lfHeight = -MulDiv(9, dpi, 72);
+        description.lfCharSet = DEFAULT_CHARSET;
+        lstrcpyW(description.lfFaceName, L"MS Shell Dlg 2");
+    }
+    return CreateFontIndirectW(&description);
+}
+
+Room roomOf(HWND w) {
+    Room room;
+    const std::wstring text = windowText(w);
+    const std::wstring kind = classOf(w);
+    if (text.empty() || (kind != L"Button" && kind != L"Static")) return room;
+    const LONG style = GetWindowLongW(w, GWL_STYLE);
+    const LONG type = style & 0x1F;
+    if (kind == L"Static" && type != SS_LEFT && type != SS_RIGHT && type != SS_CENTER &&
+        type != SS_LEFTNOWORDWRAP)
+        return room;
+    if (kind == L"Button" && type == BS_OWNERDRAW) return room;
+    RECT client{};
+    GetClientRect(w, &client);
+    HDC dc = GetDC(w);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    HFONT font = localFont(w, dpi);
+    HGDIOBJ old = SelectObject(dc, font);
+    auto px = [dpi](int at96) { return MulDiv(at96, dpi, 96); };
+    RECT need{0, 0, client.right, 0};
+    UINT flags = DT_CALCRECT | DT_NOPREFIX;
+    int width = client.right;
+    const bool box = kind == L"Button" && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX ||
+                                           type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON);
+    if (box) width -= px(13) + px(4);
+    if (kind == L"Button" && type == BS_GROUPBOX) width -= px(16);
+    if (kind == L"Button" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)) width -= px(6);
+    // A label wraps at word breaks; a word wider than the label is clipped all the same.
+    const bool wraps = kind == L"Static" && type != SS_LEFTNOWORDWRAP;
+    need.right = width;
+    if (wraps) flags |= DT_WORDBREAK;
+    DrawTextW(dc, text.c_str(), -1, &need, flags);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(w, dc);
+    if (wraps && need.right <= width) {
+        room.needed = need.bottom;
+        room.available = client.bottom;
+    } else {
+        room.needed = need.right;
+        room.available = width;
+    }
+    room.fits = room.needed <= room.available;
+    return room;
+}
+
+}  // namespace
+
+// Every text of a window and the windows inside it, a line each: "id visible class text", then
+// the items of tabs, list columns and combo boxes as "id visible class/item text".
+int windowTexts(HWND root) {
+    if (!root) return 1;
+    Collected all;
+    all.windows.push_back(root);
+    EnumChildWindows(root, collect, reinterpret_cast<LPARAM>(&all));
+    for (HWND w : all.windows) {
+        const std::wstring head = std::to_wstring(GetDlgCtrlID(w)) + L" " +
+                                  (IsWindowVisible(w) ? L"1 " : L"0 ") + classOf(w);
+        print(head + L" " + windowText(w) + L"\n");
+        printItemTexts(w, head);
+    }
+    return 0;
+}
+
+// The labels, check boxes, buttons and frames whose text does not fit: "id needed available text"
+// a line each; nothing when every text fits.
+int overflowingTexts(HWND root) {
+    if (!root) return 1;
+    Collected all;
+    EnumChildWindows(root, collect, reinterpret_cast<LPARAM>(&all));
+    for (HWND w : all.windows) {
+        Room room = roomOf(w);
+        if (!room.fits)
+            print(std::to_wstring(GetDlgCtrlID(w)) + L" " + std::to_wstring(room.needed) + L" " +
+                  std::to_wstring(room.available) + L" " + windowText(w) + L"\n");
     }
     return 0;
 }

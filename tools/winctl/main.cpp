@@ -104,6 +104,9 @@ int wmain(int argc, wchar_t** argv) {
             return 0;
         }
     }
+    // Every text a window shows, and those that do not fit their controls.
+    if (command == L"texts" && argc == 3) return windowTexts(findByTitle(argv[2]));
+    if (command == L"overflow" && argc == 3) return overflowingTexts(findByTitle(argv[2]));
     if (command == L"lbitems" && argc == 4) return listBoxItems(control(argv[2], _wtoi(argv[3])));
     if (command == L"lbselect" && argc == 5) {
         HWND w = control(argv[2], _wtoi(argv[3]));

@@ -38,6 +38,8 @@ int listViewState(HWND w, int row, UINT mask, UINT state);
 int headerRect(HWND w, int column);
 int listBoxItems(HWND w);
 int balloons();
+int windowTexts(HWND root);
+int overflowingTexts(HWND root);
 
 // The clipboard, the interface table and the registry (system.cpp).
 int clipboardText();
