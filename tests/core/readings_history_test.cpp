@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "base/texts.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_desktop_state.h"
 #include "fakes/fake_network.h"
@@ -315,6 +316,22 @@ TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
         EXPECT_TRUE(has(L"12:00:00")) << "the time axis ends at the newest second";
         EXPECT_TRUE(has(L"11:50:01"));
         EXPECT_TRUE(has(L"12/07 受 0 送 0"));
+    }
+    // In English the same figures with English words, at the same places.
+    {
+        base::Image image(700, 700);
+        std::vector<PlacedText> japanese = drawHistory(image, {}, h.history, {});
+        base::setLanguage(base::Language::English);
+        std::vector<PlacedText> english = drawHistory(image, {}, h.history, {});
+        base::setLanguage(base::Language::Japanese);
+        ASSERT_EQ(english.size(), japanese.size());
+        auto has = [&](const std::wstring& text) {
+            return std::any_of(english.begin(), english.end(),
+                               [&](const PlacedText& t) { return t.text == text; });
+        };
+        EXPECT_TRUE(has(L"12/07 In 0 Out 0"));
+        EXPECT_TRUE(has(L"Memory"));
+        EXPECT_TRUE(has(L"1 hour"));
     }
 
     // A notice of the newest second stands at the top of the processor chart, at its right end;
