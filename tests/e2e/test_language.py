@@ -57,16 +57,39 @@ def lasting_texts(title):
             if kind != "Edit" and i not in CHANGING]
 
 
+def menu_texts():
+    """The open popup menu's entries, "" for a separator, a submenu's indented."""
+    rc, out = winctl("menutexts")
+    assert rc == 0, rc
+    return out.splitlines()
+
+
+def close_menu():
+    xdotool("key", "Escape")
+    wait_for(lambda: open_menu() is None, what="the menu to close")
+
+
+def open_window_menu():
+    main = find_window(MAIN_TITLE)
+    xdotool("mousemove", main.left + 30, main.top + 30)
+    # Without a window manager the keys go to the window that had them last: focus ours first.
+    under = dict(line.split("=", 1) for line in xdotool("getmouselocation", "--shell").split())
+    xdotool("windowfocus", "--sync", under["WINDOW"], "click", 3)
+    wait_for(open_menu, what="the window menu")
+
+
 def open_options(title):
     open_tray_menu()
-    xdotool("key", "Down", "Down", "Return")  # "History graph", "Options": as in Japanese
+    xdotool("key", "Up", "Up", "Return")  # "Options", above "Exit" and a separator
     return wait_for(lambda: (lambda w: w if w and w.visible else None)(find_window(title)),
                     what=f"the options window titled {title}")
 
 
 def start_in(korvant, language, monkeypatch):
     monkeypatch.setattr(options_helpers, "OPTIONS_TITLE", TITLES[language])
-    app = korvant({"KorvaNT.ini": language_ini(language, TaskOnOff=1, TaskIn=1)})
+    # The caption with the receive rate; the menus with the memory, address and proxy entries.
+    app = korvant({"KorvaNT.ini": language_ini(language, TaskOnOff=1, TaskIn=1, MemMenu=1,
+                                               IPSET=1, ProxyM=1)})
     app.wait_main_window()
     return app
 
@@ -80,6 +103,9 @@ def no_overflow(title):
 def test_english_everywhere_and_japanese_back_exactly(korvant, monkeypatch):
     # The Japanese window as a start in Japanese shows it, on the tab the switch is made on.
     app = start_in(korvant, "ja", monkeypatch)
+    open_tray_menu()
+    japanese_menu = menu_texts()
+    close_menu()
     open_options(TITLES["ja"])
     select_tab(5)
     wait_for(lambda: any(v and t == "常に手前に表示" for _, v, _, t in texts(TITLES["ja"])),
@@ -89,18 +115,15 @@ def test_english_everywhere_and_japanese_back_exactly(korvant, monkeypatch):
 
     app = start_in(korvant, "en", monkeypatch)
     wait_for(lambda: " in " in class_title("KorvaNT.Taskbar"), what="the caption in English")
-    # Both menus open in English; Wine keeps a menu's items in its owner's process, so their
-    # texts are the core suite's to check, and here the menus must open and close.
     open_tray_menu()
-    xdotool("key", "Escape")
-    wait_for(lambda: open_menu() is None, what="the tray menu to close")
-    main = find_window(MAIN_TITLE)
-    xdotool("mousemove", main.left + 30, main.top + 30)
-    under = dict(line.split("=", 1) for line in xdotool("getmouselocation", "--shell").split())
-    xdotool("windowfocus", "--sync", under["WINDOW"], "click", 3)
-    wait_for(open_menu, what="the window menu")
-    xdotool("key", "Escape")
-    wait_for(lambda: open_menu() is None, what="the window menu to close")
+    english_menu = menu_texts()
+    close_menu()
+    assert re.fullmatch(r"Release \d+ MB of memory", english_menu[0]), english_menu
+    assert english_menu[1:] == ["Get IP address again", "Proxy", "  None", "", "History graph",
+                                "Options", "", "Exit"]
+    open_window_menu()
+    assert menu_texts() == english_menu
+    close_menu()
 
     open_options(TITLES["en"])
     for tab in range(TAB_COUNT):
@@ -120,6 +143,9 @@ def test_english_everywhere_and_japanese_back_exactly(korvant, monkeypatch):
     wait_for(lambda: lasting_texts(TITLES["ja"]) == japanese,
              what="every text as a start in Japanese shows it")
     wait_for(lambda: "受" in class_title("KorvaNT.Taskbar"), what="the caption in Japanese")
+    open_tray_menu()
+    assert menu_texts() == japanese_menu
+    close_menu()
     options_helpers.click("IDC_SAVE")
     wait_for(lambda: options_helpers.status_text() == "設定を保存しました", what="the save")
     assert "[Display]\r\nLanguage=ja\r\n" in app.read("KorvaNT.ini")

@@ -46,6 +46,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"holdclip" && argc == 3) return holdClipboard(_wtoi(argv[2]));
     if (command == L"version" && argc == 3) return versionInfo(argv[2]);
     if (command == L"menu") return describe(openPopupMenu());
+    if (command == L"menutexts") return menuTexts(openPopupMenu());
     if (command == L"balloons") return balloons();
     // The top-level window holding a control of this id (for a window without a title).
     if (command == L"holding" && argc == 3) {

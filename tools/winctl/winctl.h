@@ -21,6 +21,7 @@ void print(const std::wstring& text);
 HWND findByTitle(const wchar_t* title);
 HWND control(const wchar_t* title, int id);
 HWND openPopupMenu();
+int menuTexts(HWND popup);
 int describe(HWND w);
 int client(HWND w);
 int classTitle(const wchar_t* className);

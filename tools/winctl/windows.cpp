@@ -63,6 +63,42 @@ HWND openPopupMenu() {
     return nullptr;
 }
 
+// The entries of the open popup menu, a line each, a submenu's indented by two spaces and a
+// separator an empty line; read inside the menu's process by menu_hook.dll beside this program.
+int menuTexts(HWND popup) {
+    if (!popup) return 1;
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring library = path;
+    library = library.substr(0, library.find_last_of(L'\\') + 1) + L"menu_hook.dll";
+    HMODULE hook = LoadLibraryW(library.c_str());
+    auto proc = hook ? reinterpret_cast<HOOKPROC>(GetProcAddress(hook, "menuTextsHook")) : nullptr;
+    if (!proc) return 3;
+    constexpr DWORD kBytes = 32768 * sizeof(wchar_t);
+    HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBytes,
+                                       L"winctl.menutexts");
+    auto* view = static_cast<wchar_t*>(MapViewOfFile(shared, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    int result = 2;
+    if (view) {
+        view[0] = L'\0';
+        HHOOK hooked =
+            SetWindowsHookExW(WH_CALLWNDPROC, proc, hook, GetWindowThreadProcessId(popup, nullptr));
+        DWORD_PTR answer = 0;
+        if (hooked &&
+            SendMessageTimeoutW(popup, RegisterWindowMessageW(L"winctl.menutexts"), 0, 0,
+                                SMTO_ABORTIFHUNG, 5000, &answer) &&
+            view[0]) {
+            print(view);
+            result = 0;
+        }
+        if (hooked) UnhookWindowsHookEx(hooked);
+        UnmapViewOfFile(view);
+    }
+    if (shared) CloseHandle(shared);
+    FreeLibrary(hook);
+    return result;
+}
+
 int describe(HWND w) {
     if (!w) return 1;
     RECT r{};
