@@ -23,7 +23,8 @@ std::wstring percentText(int percent) { return std::to_wstring(percent) + L"%"; 
 FormattedRow valueRow(Text name, std::wstring value, int rightEdge,
                       std::optional<int> bar = std::nullopt, int nameY = 1) {
     FormattedRow row;
-    row.picture = render::pictureOf({base::text(name), shownValue(value), rightEdge, bar, nameY});
+    row.picture = render::pictureOf(
+        {base::text(name), std::wstring(shownValue(value)), rightEdge, bar, nameY});
     row.value = std::move(value);
     return row;
 }
@@ -145,7 +146,7 @@ std::wstring rateText(std::int64_t rate, int rateUnit) {
         {std::to_wstring(rate)});
 }
 
-std::wstring shownValue(const std::wstring& value) {
+std::wstring_view shownValue(const std::wstring& value) {
     if (value == kLoadingText) return base::text(Text::Loading);
     if (value == kUnreachableText) return base::text(Text::IpUnreachable);
     if (value == kAfterRestartText) return base::text(Text::IpAfterRestart);

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "monitor/page_texts.h"
 #include "monitor/readings.h"
@@ -36,7 +37,7 @@ FormattedRow formatRow(settings::Item item, const Readings& readings, const Form
 
 std::wstring rateText(std::int64_t rate, int rateUnit);
 // A value as its row shows it: a placeholder marker in the current language, else as it is.
-std::wstring shownValue(const std::wstring& value);
+std::wstring_view shownValue(const std::wstring& value);
 // The shown total of the two total items: plain "0", or megabytes as "##GB ###.00" + "MB".
 std::wstring totalText(std::int64_t bytes, const render::NumberSymbols& symbols);
 // The memory item's text in one of its three formats; nothing for an unknown format.

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace render {
 
@@ -11,8 +12,8 @@ struct TaskbarChoices {
 };
 
 // The taskbar button's caption from the chosen readings, "KorvaNT" when none is chosen.
-std::wstring updateTaskbarCaption(const TaskbarChoices& choices, const std::wstring& cpuText,
-                                  const std::wstring& memoryText, const std::wstring& inText,
-                                  const std::wstring& outText);
+std::wstring updateTaskbarCaption(const TaskbarChoices& choices, std::wstring_view cpuText,
+                                  std::wstring_view memoryText, std::wstring_view inText,
+                                  std::wstring_view outText);
 
 }  // namespace render
