@@ -40,15 +40,7 @@ void BoundPage::create(PageContext&) {
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
                             nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
-    for (const Hint& hint : hints_) {
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(item(hint.control));
-        tool.lpszText = const_cast<wchar_t*>(base::text(hint.text));
-        SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    sendHints(TTM_ADDTOOLW);
 }
 
 void BoundPage::fillCombo(const Binding& b) {
@@ -61,15 +53,16 @@ void BoundPage::fillCombo(const Binding& b) {
     if (chosen != CB_ERR) SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 
-void BoundPage::retextHints() {
+void BoundPage::sendHints(UINT message) {
     if (!tips_) return;
     for (const Hint& hint : hints_) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = hwnd();
         tool.uId = reinterpret_cast<UINT_PTR>(item(hint.control));
         tool.lpszText = const_cast<wchar_t*>(base::text(hint.text));
-        SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tips_, message, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -84,7 +77,7 @@ void BoundPage::changed(PageContext& context, const settings::Change& change) {
             fillCombo(b);
             if (b.kind == Binding::Slide) show(context, b);
         }
-        retextHints();
+        sendHints(TTM_UPDATETIPTEXTW);
         return;
     }
     for (const Binding& b : bindings_)

@@ -70,7 +70,9 @@ private:
     void drawColourButton(PageContext& context, const DRAWITEMSTRUCT& item);
     // The texts this page makes itself, in the current language.
     void fillCombo(const Binding& b);
-    void retextHints();
+    // Each hint to the tooltip control in the current language: TTM_ADDTOOLW or
+    // TTM_UPDATETIPTEXTW.
+    void sendHints(UINT message);
 
     int templateId_;
     std::span<const Binding> bindings_;

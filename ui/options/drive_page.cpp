@@ -31,7 +31,7 @@ public:
                                             {Text::ColumnColour2, 50}});
         const render::Image& strip = c.program.barStrips().items[0];
         sizeClientArea(item(IDC_DRIVE_PREVIEW), strip.width(), strip.height());
-        fillFigures(c);
+        fillFigures();
         HWND slider = item(IDC_DRIVE_INTERVAL);
         SliderRange range = sliderRange(Slider::DriveRefresh, c.live);
         SendMessageW(slider, TBM_SETRANGE, FALSE, MAKELPARAM(range.min, range.max));
@@ -57,7 +57,7 @@ public:
         const settings::Settings& s = c.live.settings;
         if (change.names(&s.language)) {
             list_.retitle();
-            fillFigures(c);
+            fillFigures();
             showDrives(c);
             showSettings(c);
         } else if (change.topic == settings::Topic::DriveRows) {
@@ -75,15 +75,14 @@ public:
         }
     }
 
-    // The figure choices in the current language, each box keeping its choice.
-    void fillFigures(PageContext& c) {
+    // The figure choices in the current language; showSettings() then selects the chosen ones.
+    void fillFigures() {
         for (int box : {IDC_DRIVE_FIGURE1, IDC_DRIVE_FIGURE2}) {
             SendDlgItemMessageW(hwnd(), box, CB_RESETCONTENT, 0, 0);
             for (int i = 0; i < (box == IDC_DRIVE_FIGURE1 ? 4 : 3); ++i)
                 SendDlgItemMessageW(hwnd(), box, CB_ADDSTRING, 0,
                                     reinterpret_cast<LPARAM>(base::text(kFigures[i])));
         }
-        showSettings(c);
     }
 
     void showSettings(PageContext& c) {

@@ -10,12 +10,7 @@ void TabHost::create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageCo
     tabs_ = tabControl;
     parent_ = parent;
     pages_ = std::move(tabs);
-    for (size_t i = 0; i < pages_.size(); ++i) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(base::text(pages_[i].caption));
-        SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    }
+    sendCaptions(TCM_INSERTITEMW);
     const RECT at = body();
     bodyTop_ = at.top;
     for (Tab& tab : pages_)
@@ -35,20 +30,24 @@ RECT TabHost::body() const {
     return at;
 }
 
-void TabHost::retitle(HWND parent) {
+void TabHost::sendCaptions(UINT message) {
     for (size_t i = 0; i < pages_.size(); ++i) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<wchar_t*>(base::text(pages_[i].caption));
-        SendMessageW(tabs_, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(tabs_, message, i, reinterpret_cast<LPARAM>(&item));
     }
+}
+
+void TabHost::retitle() {
+    sendCaptions(TCM_SETITEMW);
     const LONG top = body().top;
     if (top == bodyTop_) return;
     for (Tab& tab : pages_)
         for (auto& page : tab.pages) {
             RECT r{};
             GetWindowRect(page->hwnd(), &r);
-            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+            MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
             SetWindowPos(page->hwnd(), nullptr, r.left, r.top + top - bodyTop_, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
@@ -56,7 +55,7 @@ void TabHost::retitle(HWND parent) {
 }
 
 void TabHost::changed(PageContext& context, const settings::Change& change) {
-    if (change.names(&context.live.settings.language)) retitle(parent_);
+    if (change.names(&context.live.settings.language)) retitle();
     for (Tab& tab : pages_)
         for (auto& page : tab.pages) page->changed(context, change);
 }

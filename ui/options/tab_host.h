@@ -30,7 +30,9 @@ public:
     int selected() const { return selected_; }
 
 private:
-    void retitle(HWND parent);
+    // Each tab's caption in the current language: TCM_INSERTITEMW or TCM_SETITEMW.
+    void sendCaptions(UINT message);
+    void retitle();
     RECT body() const;
 
     HWND tabs_ = nullptr;
