@@ -1,4 +1,5 @@
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -242,53 +243,45 @@ std::wstring classOf(HWND w) {
     return name;
 }
 
+// The text of item `index` of a tab control or a list view's column, asked with `message` and the
+// item structure `Item` (TCITEMW, LVCOLUMNW), both in the control's process; nothing when the
+// control has no such item.
+template <typename Item>
+std::optional<std::wstring> remoteItemText(HWND w, UINT message, int index, UINT textMask) {
+    struct Remote {
+        Item item;
+        wchar_t text[256];
+    } local{};
+    RemoteBuffer remote(w, sizeof local);
+    if (!remote.address()) return std::nullopt;
+    local.item.mask = textMask;
+    local.item.cchTextMax = 256;
+    local.item.pszText =
+        reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + offsetof(Remote, text));
+    remote.write(&local, sizeof local);
+    if (!SendMessageW(w, message, index, reinterpret_cast<LPARAM>(remote.address())))
+        return std::nullopt;
+    remote.read(&local);
+    return std::wstring(local.text);
+}
+
 // The texts a control holds besides its own: tabs, list columns, combo entries.
 void printItemTexts(HWND w, const std::wstring& head) {
     const std::wstring kind = classOf(w);
-    if (kind == WC_TABCONTROLW) {
-        const int count = static_cast<int>(SendMessageW(w, TCM_GETITEMCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            struct Remote {
-                TCITEMW item;
-                wchar_t text[256];
-            } local{};
-            RemoteBuffer remote(w, sizeof local);
-            if (!remote.address()) return;
-            local.item.mask = TCIF_TEXT;
-            local.item.cchTextMax = 256;
-            local.item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) +
-                                                            offsetof(Remote, text));
-            remote.write(&local, sizeof local);
-            SendMessageW(w, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(remote.address()));
-            remote.read(&local);
-            print(head + L"/item " + local.text + L"\n");
+    for (int i = 0;; ++i) {
+        std::optional<std::wstring> text;
+        if (kind == WC_TABCONTROLW)
+            text = remoteItemText<TCITEMW>(w, TCM_GETITEMW, i, TCIF_TEXT);
+        else if (kind == WC_LISTVIEWW)
+            text = remoteItemText<LVCOLUMNW>(w, LVM_GETCOLUMNW, i, LVCF_TEXT);
+        else if (kind == L"ComboBox" && i < SendMessageW(w, CB_GETCOUNT, 0, 0)) {
+            std::vector<wchar_t> entry(static_cast<size_t>(SendMessageW(w, CB_GETLBTEXTLEN, i, 0)) +
+                                       1);
+            SendMessageW(w, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+            text = entry.data();
         }
-    } else if (kind == WC_LISTVIEWW) {
-        for (int i = 0;; ++i) {
-            struct Remote {
-                LVCOLUMNW column;
-                wchar_t text[256];
-            } local{};
-            RemoteBuffer remote(w, sizeof local);
-            if (!remote.address()) return;
-            local.column.mask = LVCF_TEXT;
-            local.column.cchTextMax = 256;
-            local.column.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) +
-                                                              offsetof(Remote, text));
-            remote.write(&local, sizeof local);
-            if (!SendMessageW(w, LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(remote.address())))
-                return;
-            remote.read(&local);
-            print(head + L"/item " + local.text + L"\n");
-        }
-    } else if (kind == L"ComboBox") {
-        const int count = static_cast<int>(SendMessageW(w, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            std::vector<wchar_t> text(static_cast<size_t>(SendMessageW(w, CB_GETLBTEXTLEN, i, 0)) +
-                                      1);
-            SendMessageW(w, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-            print(head + L"/item " + text.data() + L"\n");
-        }
+        if (!text) return;
+        print(head + L"/item " + *text + L"\n");
     }
 }
 
