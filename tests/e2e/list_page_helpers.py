@@ -56,8 +56,10 @@ def click_check_box(name, row):
 
 def click_header(name, column):
     """A click on a column header, as a user would sort."""
-    rc, out = winctl("lvheaderrect", OPTIONS_TITLE, str(IDS[name]), str(column))
-    assert rc == 0
+    # Polled: right after a tab was chosen the header may not answer yet.
+    out = wait_for(lambda: (lambda r: r[1] if r[0] == 0 and r[1].strip() else None)(
+        winctl("lvheaderrect", OPTIONS_TITLE, str(IDS[name]), str(column))),
+        what=f"the header of {name}")
     left, top, right, bottom = (int(v) for v in out.split())
     xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
 
