@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/dpi_win32.h"
+#include "platform/win32/image_bitmap.h"
 #include "render/gradient.h"
 
 namespace ui {
@@ -19,49 +20,13 @@ base::Colour barColour(const settings::LiveSettings& live, settings::Item item) 
     return base::rgb(0, 192, 0);
 }
 
-// An icon of the picture: every pixel opaque.
-HICON iconOf(const base::Image& picture) {
-    BITMAPV5HEADER header{};
-    header.bV5Size = sizeof header;
-    header.bV5Width = picture.width();
-    header.bV5Height = -picture.height();  // top-down
-    header.bV5Planes = 1;
-    header.bV5BitCount = 32;
-    header.bV5Compression = BI_BITFIELDS;
-    header.bV5RedMask = 0x00FF0000;
-    header.bV5GreenMask = 0x0000FF00;
-    header.bV5BlueMask = 0x000000FF;
-    header.bV5AlphaMask = 0xFF000000;
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
-                                      DIB_RGB_COLORS, &bits, nullptr, 0);
-    ReleaseDC(nullptr, screen);
-    if (!colour) return nullptr;
-    auto* out = static_cast<std::uint32_t*>(bits);
-    const std::uint32_t* in = picture.data();
-    for (int i = 0; i < picture.width() * picture.height(); ++i) {
-        std::uint32_t c = in[i];  // 0x00BBGGRR
-        out[i] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-    }
-    std::vector<std::uint8_t> maskBits((picture.width() + 15) / 16 * 2 * picture.height(), 0);
-    HBITMAP mask = CreateBitmap(picture.width(), picture.height(), 1, 1, maskBits.data());
-    ICONINFO info{TRUE, 0, 0, mask, colour};
-    HICON icon = mask ? CreateIconIndirect(&info) : nullptr;
-    if (mask) DeleteObject(mask);
-    DeleteObject(colour);
-    return icon;
-}
-
 }  // namespace
 
 AlertUpkeep::AlertUpkeep(const settings::LiveSettings& live,
                          const features::ReadingsHistory& history, TrayIcon& tray)
     : live_(live), history_(history), tray_(tray) {}
 
-AlertUpkeep::~AlertUpkeep() {
-    if (loadIcon_) DestroyIcon(loadIcon_);
-}
+AlertUpkeep::~AlertUpkeep() = default;
 
 void AlertUpkeep::setPlainIcon(HICON icon, std::wstring tip) {
     plainIcon_ = icon;
@@ -136,14 +101,11 @@ void AlertUpkeep::showLoad(const monitor::Readings& readings) {
             {listColour(colours[settings::kBackgroundColour]),
              listColour(colours[settings::kTextColour]), barColour(live_, settings::Item::CpuTotal),
              barColour(live_, settings::Item::Memory)});
-        if (HICON icon = iconOf(picture)) {
-            if (loadIcon_) DestroyIcon(loadIcon_);
-            loadIcon_ = icon;
-        }
+        if (win32::UniqueIcon icon = win32::iconOf(picture)) loadIcon_ = std::move(icon);
     }
     shownBars_ = bars;
     if (newTip) shownTip_ = std::move(tip);
-    tray_.change(loadIcon_ ? loadIcon_ : plainIcon_, shownTip_);
+    tray_.change(loadIcon_ ? loadIcon_.get() : plainIcon_, shownTip_);
 }
 
 void AlertUpkeep::retext(std::wstring plainTip) {

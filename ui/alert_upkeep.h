@@ -8,6 +8,7 @@
 #include "features/alerts.h"
 #include "features/history_chart.h"
 #include "features/readings_history.h"
+#include "platform/win32/unique_handle.h"
 #include "settings/live_settings.h"
 #include "ui/tray_icon.h"
 #include "ui/tray_load.h"
@@ -57,7 +58,7 @@ private:
     // change of it is a message to the shell.
     std::optional<std::uint32_t> pointerSeenAt_;
     const monitor::Readings* latest_ = nullptr;  // the refresh cycle's, which outlives this
-    HICON loadIcon_ = nullptr;
+    win32::UniqueIcon loadIcon_;
 };
 
 }  // namespace ui

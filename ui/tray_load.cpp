@@ -10,7 +10,23 @@
 namespace ui {
 namespace {
 
-int filled(int percent, int inner) { return (std::clamp(percent, 0, 100) * inner + 50) / 100; }
+// Any load at all shows as one pixel at least: an idle-looking bar under 4 % would mislead.
+int filled(int percent, int inner) {
+    percent = std::clamp(percent, 0, 100);
+    int pixels = (percent * inner + 50) / 100;
+    return percent > 0 ? std::max(pixels, 1) : pixels;
+}
+
+// A third of the way from the background to the bar's colour: the empty slot of a bar, so the
+// icon reads as a load meter at 0 % too.
+base::Colour trackOf(base::Colour bar, base::Colour background) {
+    auto channel = [&](int shift) {
+        int b = static_cast<int>((bar >> shift) & 0xFF),
+            g = static_cast<int>((background >> shift) & 0xFF);
+        return static_cast<base::Colour>(g + (b - g) / 3) << shift;
+    };
+    return channel(0) | channel(8) | channel(16);
+}
 
 }  // namespace
 
@@ -29,10 +45,12 @@ base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColour
     // Two bars with a one-pixel gap between them.
     int inner = side - 2, half = (inner - 1) / 2;
     int bottom = side - 2;
-    if (bars.cpu > 0) render::fillBox(picture, 1, bottom - bars.cpu + 1, half, bottom, colours.cpu);
-    if (bars.memory > 0)
-        render::fillBox(picture, side - 1 - half, bottom - bars.memory + 1, side - 2, bottom,
-                        colours.memory);
+    auto bar = [&](int left, int right, int height, base::Colour colour) {
+        render::fillBox(picture, left, 1, right, bottom, trackOf(colour, colours.background));
+        if (height > 0) render::fillBox(picture, left, bottom - height + 1, right, bottom, colour);
+    };
+    bar(1, half, bars.cpu, colours.cpu);
+    bar(side - 1 - half, side - 2, bars.memory, colours.memory);
     return picture;
 }
 

@@ -90,7 +90,8 @@ TEST(Alerts, MemoryDrivesAndTodaysTrafficTellWithTheirValues) {
 
 TEST(TrayLoadIcon, BarsFollowThePercentInsideTheFrameAndTheTipGivesTheReadings) {
     EXPECT_EQ(ui::loadBarsFor(0, 100, 16), (ui::LoadBars{0, 14}));
-    EXPECT_EQ(ui::loadBarsFor(50, 3, 16), (ui::LoadBars{7, 0}));
+    EXPECT_EQ(ui::loadBarsFor(50, 3, 16), (ui::LoadBars{7, 1})) << "any load shows";
+    EXPECT_EQ(ui::loadBarsFor(99, 1, 32), (ui::LoadBars{30, 1}));
     EXPECT_EQ(ui::loadBarsFor(150, -5, 32), (ui::LoadBars{30, 0}));
     const base::Colour back = base::rgb(0, 0, 0), frame = base::rgb(255, 255, 255);
     const base::Colour cpu = base::rgb(0, 255, 0), memory = base::rgb(0, 0, 255);
@@ -98,10 +99,15 @@ TEST(TrayLoadIcon, BarsFollowThePercentInsideTheFrameAndTheTipGivesTheReadings) 
     EXPECT_EQ(icon.pixel(0, 8), frame);
     EXPECT_EQ(icon.pixel(1, 14), cpu);
     EXPECT_EQ(icon.pixel(6, 8), cpu);
-    EXPECT_EQ(icon.pixel(6, 7), back) << "seven rows of fourteen";
+    const base::Colour cpuTrack = base::rgb(0, 85, 0), memoryTrack = base::rgb(0, 0, 85);
+    EXPECT_EQ(icon.pixel(6, 7), cpuTrack) << "seven rows of fourteen, the rest a dim slot";
+    EXPECT_EQ(icon.pixel(1, 1), cpuTrack);
     EXPECT_EQ(icon.pixel(8, 10), back) << "the gap between the bars";
     EXPECT_EQ(icon.pixel(14, 1), memory);
     EXPECT_EQ(icon.pixel(14, 15), frame);
+    base::Image idle = ui::loadIconPicture({0, 0}, 16, {back, frame, cpu, memory});
+    EXPECT_EQ(idle.pixel(3, 14), cpuTrack) << "an idle icon still shows its two slots";
+    EXPECT_EQ(idle.pixel(12, 1), memoryTrack);
 
     monitor::Readings r;
     r.cpuTotalPercent = 12;

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "platform/win32/dpi_win32.h"
+#include "platform/win32/image_bitmap.h"
 #include "render/rounding.h"
 #include "settings/display_catalogue.h"
 #include "ui/options/appearance_page_ids.h"
@@ -86,8 +87,8 @@ private:
         int perRow = std::max(1, (width + gap) / (stripWidth + gap));
         for (size_t i = 0; i < shown.size(); ++i) {
             int column = static_cast<int>(i) % perRow, row = static_cast<int>(i) / perRow;
-            drawImage(draw.hDC, *shown[i], draw.rcItem.left + column * (stripWidth + gap),
-                      draw.rcItem.top + row * (stripHeight + gap));
+            win32::drawImage(draw.hDC, *shown[i], draw.rcItem.left + column * (stripWidth + gap),
+                             draw.rcItem.top + row * (stripHeight + gap));
         }
     }
 };

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "base/texts.h"
+#include "platform/win32/image_bitmap.h"
 #include "render/rounding.h"
 #include "ui/options/display_list_editor.h"
 #include "ui/options/list_pages_ids.h"
@@ -92,7 +93,7 @@ public:
         if (msg != WM_DRAWITEM) return false;
         auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
         if (draw->CtlID != IDC_DISPLAY_PREVIEW) return false;
-        drawImage(draw->hDC, editor_->preview(), 0, 0);
+        win32::drawImage(draw->hDC, editor_->preview(), 0, 0);
         result = TRUE;
         return true;
     }

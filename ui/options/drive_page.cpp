@@ -4,6 +4,7 @@
 
 #include "base/texts.h"
 #include "monitor/drive_items.h"
+#include "platform/win32/image_bitmap.h"
 #include "render/rounding.h"
 #include "ui/options/drive_list_editor.h"
 #include "ui/options/list_pages_ids.h"
@@ -160,7 +161,7 @@ public:
         if (msg != WM_DRAWITEM) return false;
         auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
         if (draw->CtlID != IDC_DRIVE_PREVIEW) return false;
-        drawImage(draw->hDC, editor_->preview(), 0, 0);
+        win32::drawImage(draw->hDC, editor_->preview(), 0, 0);
         result = TRUE;
         return true;
     }

@@ -96,19 +96,6 @@ std::optional<RowChange> rowChange(const NMHDR& header) {
     return result;
 }
 
-void drawImage(HDC dc, const base::Image& image, int x, int y) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width();
-    info.bmiHeader.biHeight = -image.height();  // top-down, as the image keeps its rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(image.width()),
-                      static_cast<DWORD>(image.height()), 0, 0, 0,
-                      static_cast<UINT>(image.height()), image.data(), &info, DIB_RGB_COLORS);
-}
-
 void sizeClientArea(HWND control, int width, int height) {
     RECT window{}, client{};
     GetWindowRect(control, &window);

@@ -49,9 +49,6 @@ struct RowChange {
 };
 std::optional<RowChange> rowChange(const NMHDR& header);
 
-// An image into a device context at (x, y), 1:1.
-void drawImage(HDC dc, const base::Image& image, int x, int y);
-
 // An owner-drawn picture control sized so that its client area is exactly width x height pixels.
 void sizeClientArea(HWND control, int width, int height);
 
