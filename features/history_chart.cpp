@@ -26,7 +26,9 @@ constexpr std::int64_t kWidestAmount = 1023LL << 40;
 constexpr base::Colour kBack = base::rgb(255, 255, 255), kGrid = base::rgb(208, 208, 208),
                        kInk = base::rgb(0, 0, 0), kButton = base::rgb(236, 236, 236),
                        kChosenButton = base::rgb(200, 220, 255);
-constexpr base::Colour kMark = base::rgb(220, 0, 0);
+// Apart from every line's colour: a notice must show over a line held at its top.
+constexpr base::Colour kMark = base::rgb(230, 0, 110);
+constexpr int kMarkHalfWidth = 4, kMarkHeight = 5;
 constexpr base::Colour kLines[] = {base::rgb(0, 96, 192), base::rgb(0, 144, 64),
                                    base::rgb(192, 64, 0), base::rgb(128, 0, 160)};
 constexpr Text kTitles[] = {Text::ChartCpu, Text::ChartMemory, Text::ChartReceived,
@@ -198,7 +200,7 @@ private:
             thickLine(image_, x - (joined ? 1 : 0), from, x, y, thickness, kLines[field]);
             thickLine(image_, x, y, x + 1, y, thickness, kLines[field]);
         }
-        drawMarks(plot, field, thickness);
+        drawMarks(plot, field);
 
         std::wstring topText =
             rate ? monitor::rateText(static_cast<std::int64_t>(top), scene_.rateUnit) : L"100%";
@@ -207,18 +209,25 @@ private:
         text(box.left + s_.px(4), outer.bottom - s_.px(kLineHeight), L"0");
     }
 
-    // A short stroke down from the plot's top at each notice of this chart's reading.
-    void drawMarks(const Box& plot, int field, int thickness) {
+    // A small triangle pointing down from the plot's top at each notice of this chart's
+    // reading, over the line if it runs there.
+    void drawMarks(const Box& plot, int field) {
         const HistoryRing& ring = history_.ring();
         if (ring.empty() || plot.width() <= 0) return;
         const std::int64_t spanSeconds = kHistorySpans[scene_.span].seconds;
         const std::int64_t first = ring.newestSecond() - spanSeconds + 1;
+        const int half = s_.px(kMarkHalfWidth), height = s_.px(kMarkHeight);
         for (const ChartMark& mark : scene_.marks) {
             if (mark.chart != field || mark.second < first || mark.second > ring.newestSecond())
                 continue;
-            const int x =
+            int x =
                 plot.left + static_cast<int>((mark.second - first) * plot.width() / spanSeconds);
-            render::fillBox(image_, x, plot.top, x + thickness - 1, plot.top + s_.px(6) - 1, kMark);
+            x = std::clamp(x, plot.left + half, std::max(plot.left + half, plot.right - 1 - half));
+            for (int row = 0; row < height; ++row) {
+                const int reach = half - row * half / height;
+                render::fillBox(image_, x - reach, plot.top + row, x + reach, plot.top + row,
+                                kMark);
+            }
         }
     }
 

@@ -334,9 +334,9 @@ TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
         EXPECT_TRUE(has(L"1 hour"));
     }
 
-    // A notice of the newest second stands at the top of the processor chart, at its right end;
-    // one older than the span is not drawn.
-    const base::Colour mark = base::rgb(220, 0, 0);
+    // A notice of the newest second stands at the top of the processor chart, at its right end,
+    // plain at every scale; one older than the span is not drawn.
+    const base::Colour mark = base::rgb(230, 0, 110);
     for (int dpi : {96, 192}) {
         const base::DpiScale s{dpi};
         base::Image image(s.px(700), s.px(700));
@@ -345,9 +345,11 @@ TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
         std::vector<int> marked;
         for (int x = 0; x < image.width(); ++x)
             if (!rowsIn(image, x, mark).empty()) marked.push_back(x);
-        ASSERT_EQ(marked.size(), static_cast<size_t>(s.px(1))) << dpi;
-        EXPECT_GT(marked.front(), image.width() - s.px(12)) << dpi;
-        EXPECT_EQ(rowsIn(image, marked.front(), mark).size(), static_cast<size_t>(s.px(6)));
+        ASSERT_EQ(marked.size(), static_cast<size_t>(2 * s.px(4) + 1)) << dpi;
+        EXPECT_GT(marked.front(), image.width() - s.px(24)) << dpi;
+        EXPECT_LT(marked.back(), image.width() - s.px(6)) << "inside the chart's frame";
+        const int middle = (marked.front() + marked.back()) / 2;
+        EXPECT_EQ(rowsIn(image, middle, mark).size(), static_cast<size_t>(s.px(5))) << dpi;
     }
 
     EXPECT_EQ(spanButtonAt({96}, 10, 10), 0);
