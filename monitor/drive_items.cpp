@@ -77,23 +77,21 @@ std::vector<DriveRowText> driveRowTexts(const DriveFigures& f, int indication1, 
                                               : f.totalMB;
     };
     auto width = [](const std::wstring& s) { return 6 * static_cast<int>(s.size()); };
-    std::vector<DriveRowText> texts;
+    std::vector<DriveRowText> texts{{0, f.path + L" "}};
     if (gbMb == settings::kGigabytes) {
-        std::wstring second = gigabytes(figure(indication2), symbols);
         if (indication1 != settings::kDriveFigureHidden) {
             std::wstring first = gigabytes(figure(indication1), symbols);
             texts.push_back({55 - width(first), first + L"GB/"});
         }
-        texts.push_back({0, f.path + L" "});
+        std::wstring second = gigabytes(figure(indication2), symbols);
         texts.push_back({115 - width(second), second + L"GB"});
     } else {
-        std::wstring second = std::to_wstring(figure(indication2));
-        texts.push_back({0, f.path + L" "});
-        texts.push_back({110 - width(second), second + L"MB"});
         if (indication1 != settings::kDriveFigureHidden) {
             std::wstring first = std::to_wstring(figure(indication1));
             texts.push_back({47 - width(first), first + L"MB/"});
         }
+        std::wstring second = std::to_wstring(figure(indication2));
+        texts.push_back({110 - width(second), second + L"MB"});
     }
     std::wstring percent = std::to_wstring(drivePercent(f)) + L"%";
     texts.push_back({148 - width(percent), percent});

@@ -30,7 +30,13 @@ DriveFigures readDriveCapacity(platform::Drives& drives, const std::wstring& let
 DriveFigures capacityFigures(platform::Drives& drives, const std::wstring& letter);
 int drivePercent(const DriveFigures& figures);
 
-// What a drive row prints, in order, after its bar.
+// The activity lamps stand in the designed columns 15 to 25. A figure may start at the lamps'
+// last column, which only the blank first column of its cell takes (as a 3-digit figure in GB
+// always has), never further left.
+constexpr int kLampsEnd = 26;
+constexpr int kFiguresStart = 25;
+
+// What a drive row prints after its bar, from the left: the drive, the figures, the percentage.
 struct DriveRowText {
     int x = 0;
     std::wstring text;

@@ -41,6 +41,14 @@ private:
     std::array<std::wstring, settings::kItemSlots> texts_;
 };
 
+// The date and time row's text in its two parts.
+struct DateTimeText {
+    std::wstring day;  // the date and weekday, with the blank after them
+    std::wstring time;
+    std::wstring full() const { return day + time; }
+    bool operator==(const DateTimeText&) const = default;
+};
+
 // What the latest tick sampled. A section that did not run leaves its fields as they were, so
 // this is also what the other features read: memory release, menus, options window.
 struct Readings {
@@ -65,7 +73,7 @@ struct Readings {
     std::wstring lanAddress;
     std::wstring proxyServer;
     std::array<std::wstring, 3> switches;  // proxy in use, active scripting, Java scripting
-    std::wstring dateTime;
+    DateTimeText dateTime;
     // The beginning of the latest text on the clipboard: what its row and the options window's
     // box can show of it.
     std::wstring clipboardText;

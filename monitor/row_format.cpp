@@ -21,17 +21,18 @@ constexpr Text kSwitchNames[] = {Text::RowProxyEnable, Text::RowActiveScripting,
 std::wstring percentText(int percent) { return std::to_wstring(percent) + L"%"; }
 
 FormattedRow valueRow(Text name, std::wstring value, int rightEdge,
-                      std::optional<int> bar = std::nullopt, int nameY = 1) {
+                      std::optional<int> bar = std::nullopt, int nameY = 1,
+                      std::optional<int> valueEndsAt = std::nullopt) {
     FormattedRow row;
     row.picture = render::pictureOf(
-        {base::text(name), std::wstring(shownValue(value)), rightEdge, bar, nameY});
+        {base::text(name), std::wstring(shownValue(value)), rightEdge, bar, nameY, valueEndsAt});
     row.value = std::move(value);
     return row;
 }
 
 FormattedRow textRow(std::wstring text) {
     FormattedRow row;
-    row.picture.texts.push_back({5, 1, text});
+    row.picture.texts.push_back(render::textAt(5, 1, text));
     row.value = std::move(text);
     return row;
 }
@@ -62,7 +63,8 @@ FormattedRow memoRow(const std::wstring& memo, const std::wstring& previous) {
     std::vector<std::wstring> lines = memoLines(memo);
     row.lines = static_cast<int>(lines.size());
     for (size_t i = 0; i < lines.size(); ++i)
-        row.picture.texts.push_back({5, render::kRowHeight * static_cast<int>(i), lines[i]});
+        row.picture.texts.push_back(
+            render::textAt(5, render::kRowHeight * static_cast<int>(i), lines[i]));
     row.value = previous;
     return row;
 }
@@ -72,8 +74,8 @@ FormattedRow powerItemRow(const platform::PowerStatus& status, const std::wstrin
     FormattedRow row;
     row.picture.barWidth = power.barWidth;
     row.value = previous;
-    for (const TextAt& text : power.texts) {
-        row.picture.texts.push_back({text.x, text.y, text.text});
+    for (const render::RowText& text : power.texts) {
+        row.picture.texts.push_back(text);
         row.value = text.text;
     }
     return row;
@@ -118,14 +120,21 @@ FormattedRow formatRow(Item item, const Readings& r, const FormatInputs& in,
             return valueRow(kSwitchNames[i], r.switches[i], 150);
         }
         case Item::PublicAddress:
-            return valueRow(Text::RowPublicAddress, in.pages.publicAddress,
-                            ipRightEdge(in.pages.publicAddress));
-        case Item::DateTime:
-            return textRow(r.dateTime);
-        case Item::Uptime: {
-            UptimeText uptime = uptimeText(r.tickCount);
-            return valueRow(Text::RowUptime, uptime.text, 138 + uptime.offset, std::nullopt, 0);
+            return valueRow(Text::RowPublicAddress, in.pages.publicAddress, 158, std::nullopt, 1,
+                            ipValueEnd(in.pages.publicAddress));
+        case Item::DateTime: {
+            FormattedRow row;
+            row.picture.texts.push_back(
+                render::textAt(5, 1, r.dateTime.day, render::TextRole::Label));
+            render::RowText time = render::textAt(0, 1, r.dateTime.time, render::TextRole::Value);
+            time.followsPrevious = true;
+            row.picture.texts.push_back(std::move(time));
+            row.value = r.dateTime.full();
+            return row;
         }
+        case Item::Uptime:
+            return valueRow(Text::RowUptime, uptimeText(r.tickCount).text, 138, std::nullopt, 0,
+                            kUptimeValueEnd);
         case Item::Clipboard:
             // Only the first line fits the row.
             return textRow(r.clipboardText.substr(0, r.clipboardText.find_first_of(L"\r\n")));

@@ -4,6 +4,7 @@
 
 #include "render/draw.h"
 #include "render/rounding.h"
+#include "render/row_fit.h"
 
 namespace monitor {
 
@@ -70,9 +71,9 @@ void RowPainter::paintDrives(const Readings& readings, std::span<const settings:
             render::Image& row = images_.driveRows[i];
             render::copyBlock(row, 0, 0, m.x(render::barWidthFor(drivePercent(reading.figures))),
                               m.rowHeight, strips_.drives[i], 0, 0);
-            for (const DriveRowText& text : driveRowTexts(reading.figures, s.driveFigure1,
-                                                          s.driveFigure2, s.diskUnit, symbols))
-                painter_.drawText(row, m.x(text.x), m.y(1), text.text, row.foreground());
+            for (const DriveRowText& text : fitDriveTexts(driveRowTexts(
+                     reading.figures, s.driveFigure1, s.driveFigure2, s.diskUnit, symbols)))
+                painter_.drawText(row, text.x, m.y(1), text.text, row.foreground());
         }
     }
     for (size_t i = 0; i < count; ++i) {
@@ -80,11 +81,35 @@ void RowPainter::paintDrives(const Readings& readings, std::span<const settings:
         if (!lamps.draw) continue;
         render::Image& row = images_.driveRows[i];
         const base::DpiScale& d = m.scale;
-        render::fillBox(row, d.px(15), d.px(1), d.lastPx(25), d.lastPx(5),
+        render::fillBox(row, d.px(15), d.px(1), d.lastPx(kLampsEnd - 1), d.lastPx(5),
                         lamps.readLit ? render::rgb(0, 255, 0) : unlitLamp);
-        render::fillBox(row, d.px(15), d.px(7), d.lastPx(25), d.lastPx(11),
+        render::fillBox(row, d.px(15), d.px(7), d.lastPx(kLampsEnd - 1), d.lastPx(11),
                         lamps.writeLit ? render::rgb(255, 0, 0) : unlitLamp);
     }
+}
+
+// The figures after the lamps, in their order and on the row: a large drive's figures move
+// right of the lamps and left from the row's end, and when even that leaves too little room the
+// first figure drops its unit ("1,863.0/3,726.0GB").
+std::vector<DriveRowText> RowPainter::fitDriveTexts(std::vector<DriveRowText> texts) {
+    const render::ListMetrics& m = images_.metrics;
+    for (DriveRowText& text : texts) text.x = m.x(text.x);
+    if (texts.size() < 2) return texts;
+    const int afterLamps = m.x(kFiguresStart);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        std::vector<render::InOrder> figures;
+        for (size_t i = 1; i < texts.size(); ++i)
+            figures.push_back(
+                {texts[i].x, painter_.textWidth(texts[i].text), painter_.inkWidth(texts[i].text)});
+        const bool fits = render::fitInOrder(figures, afterLamps, m.rowWidth);
+        if (fits || attempt == 1 || texts.size() < 4) {
+            for (size_t i = 1; i < texts.size(); ++i) texts[i].x = figures[i - 1].x;
+            return texts;
+        }
+        std::wstring& first = texts[1].text;
+        if (first.size() > 3) first.erase(first.size() - 3, 2);  // "GB/" -> "/"
+    }
+    return texts;
 }
 
 void RowPainter::paintNewVersion(const std::wstring& announcement) {

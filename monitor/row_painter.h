@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 
+#include "monitor/drive_items.h"
 #include "monitor/readings.h"
 #include "platform/text_painter.h"
 #include "render/gradient.h"
@@ -44,6 +45,8 @@ private:
         bool operator==(const Painted&) const = default;
     };
     std::uint64_t stripSignature(int slot, std::optional<int> barWidth) const;
+    // Designed x of the drive rows' texts to pixels, fitted between the lamps and the row's end.
+    std::vector<DriveRowText> fitDriveTexts(std::vector<DriveRowText> texts);
 
     render::RenderState& images_;
     const render::BarStrips& strips_;

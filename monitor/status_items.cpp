@@ -11,10 +11,10 @@ namespace monitor {
 
 using base::Text;
 
-int ipRightEdge(const std::wstring& ipText) {
-    if (ipText == kUnreachableText) return 120;
-    if (ipText == kAfterRestartText) return 110;
-    return 158;
+std::optional<int> ipValueEnd(const std::wstring& ipText) {
+    if (ipText == kUnreachableText) return 144;
+    if (ipText == kAfterRestartText) return 152;
+    return std::nullopt;
 }
 
 std::wstring normalisedSwitch(Switch which, const std::wstring& text) {
@@ -41,9 +41,9 @@ std::wstring readProxyServer(platform::Registry& registry) {
                             L"ProxyServer");
 }
 
-std::wstring dateTimeText(platform::LocaleFormat& locale) {
+DateTimeText dateTimeText(platform::LocaleFormat& locale) {
     platform::LocalTime now = locale.now();
-    return locale.shortDate(now) + L" " + locale.fullWeekday(now) + L" " + locale.timeText(now);
+    return {locale.shortDate(now) + L" " + locale.fullWeekday(now) + L" ", locale.timeText(now)};
 }
 
 namespace {
@@ -61,14 +61,8 @@ UptimeText uptimeText(std::uint32_t ms) {
     std::int64_t minutes = ms / 60000LL - hours * 60 - days * 1440;
     std::int64_t seconds = ms / 1000LL - minutes * 60 - hours * 3600 - days * 86400;
     UptimeText result;
-    if (days > 0) {
-        result.text = base::format(Text::UptimeDays, {std::to_wstring(days)});
-        result.offset = -6;
-    }
-    if (hours > 0) {
-        result.text += base::format(Text::UptimeHours, {twoDigits(hours)});
-        result.offset -= 6;
-    }
+    if (days > 0) result.text = base::format(Text::UptimeDays, {std::to_wstring(days)});
+    if (hours > 0) result.text += base::format(Text::UptimeHours, {twoDigits(hours)});
     result.text += base::format(Text::UptimeMinutes, {twoDigits(minutes), twoDigits(seconds)});
     return result;
 }
@@ -132,7 +126,7 @@ PowerRow powerRow(const platform::PowerStatus& power) {
         text = L"  " + std::to_wstring(percent) + L"%  ";
         row.barWidth = render::barWidthFor(percent);
     }
-    row.texts.push_back({122, 0, text});
+    row.texts.push_back(render::textAt(122, 0, text, render::TextRole::Value));
     switch (power.acStatus) {
         case 0:
             text = base::text(Text::PowerOnBattery);
@@ -146,7 +140,7 @@ PowerRow powerRow(const platform::PowerStatus& power) {
         default:
             break;
     }
-    row.texts.push_back({5, 0, text});
+    row.texts.push_back(render::textAt(5, 0, text, render::TextRole::Label));
     text.clear();
     if (power.acStatus == 1) {
         switch (power.batteryStatus) {
@@ -171,7 +165,7 @@ PowerRow powerRow(const platform::PowerStatus& power) {
                 break;
         }
     }
-    row.texts.push_back({5, 0, text});
+    row.texts.push_back(render::textAt(5, 0, text, render::TextRole::Label));
     return row;
 }
 

@@ -1,17 +1,21 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "monitor/page_texts.h"
+#include "monitor/readings.h"
 #include "platform/locale_format.h"
 #include "platform/power_status.h"
 #include "platform/registry.h"
+#include "render/value_row.h"
 
 namespace monitor {
 
-// Right edge of item 104's text: the two full-width fixed texts need more room.
-int ipRightEdge(const std::wstring& ipText);
+// Where the public address row's two fixed texts end, measured; an address is placed by its
+// characters like the other values.
+std::optional<int> ipValueEnd(const std::wstring& ipText);
 
 // Items 107, 108, 109: the registry text normalised to the one kept value or "0", and "ON" or
 // "OFF" from it (a missing proxy switch is OFF, a missing zone policy is ON).
@@ -21,13 +25,15 @@ std::wstring switchText(Switch which, const std::wstring& normalised);
 std::wstring readSwitch(platform::Registry& registry, Switch which);  // "ON" / "OFF"
 std::wstring readProxyServer(platform::Registry& registry);
 
-// Item 114: short date, full weekday, time.
-std::wstring dateTimeText(platform::LocaleFormat& locale);
+// Item 114: short date, full weekday, time. The row shows it as one line; when a long regional
+// format does not fit, the time keeps its place and the date gives way.
+DateTimeText dateTimeText(platform::LocaleFormat& locale);
 
-// Item 115: "1日01時01分01秒"; `offset` makes room for the full-width unit characters.
+// Item 115: "1日01時01分01秒", measured to end where the row's design puts it, whatever the
+// units' widths.
+constexpr int kUptimeValueEnd = 150;
 struct UptimeText {
     std::wstring text;
-    int offset = 0;
 };
 UptimeText uptimeText(std::uint32_t milliseconds);
 
@@ -42,12 +48,8 @@ int memoColumnsOf(wchar_t c);
 std::vector<std::wstring> memoLines(const std::wstring& memo, int columns = kMemoColumns);
 
 // Item 123: what the power row draws, in order, and its bar.
-struct TextAt {
-    int x = 0, y = 0;
-    std::wstring text;
-};
 struct PowerRow {
-    std::vector<TextAt> texts;
+    std::vector<render::RowText> texts;
     int barWidth = 0;
 };
 PowerRow powerRow(const platform::PowerStatus& power);

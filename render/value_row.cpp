@@ -2,6 +2,7 @@
 
 #include "render/draw.h"
 #include "render/rounding.h"
+#include "render/row_fit.h"
 
 namespace render {
 
@@ -12,9 +13,14 @@ int valueTextX(int rightEdge, const std::wstring& value) {
 
 RowPicture pictureOf(const ValueRow& content) {
     RowPicture picture{content.barWidth, {}};
-    if (!content.name.empty()) picture.texts.push_back({5, content.nameY, content.name});
-    if (!content.value.empty())
-        picture.texts.push_back({valueTextX(content.rightEdge, content.value), 1, content.value});
+    if (!content.name.empty())
+        picture.texts.push_back(textAt(5, content.nameY, content.name, TextRole::Label));
+    if (!content.value.empty()) {
+        RowText value =
+            textAt(valueTextX(content.rightEdge, content.value), 1, content.value, TextRole::Value);
+        value.endsAt = content.valueEndsAt;
+        picture.texts.push_back(std::move(value));
+    }
     return picture;
 }
 
@@ -23,9 +29,8 @@ void drawRowPicture(Image& row, const RowPicture& picture, const Image* strip,
     row.clear();
     if (picture.barWidth && strip)
         copyBlock(row, 0, 0, m.x(*picture.barWidth), m.rowHeight, *strip, 0, 0);
-    for (const RowText& text : picture.texts)
-        if (!text.text.empty())
-            painter.drawText(row, m.x(text.x), m.y(text.y), text.text, row.foreground());
+    for (const PlacedText& text : fitRowTexts(picture.texts, painter, m))
+        if (!text.text.empty()) painter.drawText(row, text.x, text.y, text.text, row.foreground());
 }
 
 }  // namespace render

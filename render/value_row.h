@@ -9,13 +9,33 @@
 
 namespace render {
 
+// What a text is to its row when the texts do not fit where they are designed to go.
+enum class TextRole {
+    Fixed,  // stays where it is put, cut by the row's edges (the clipboard's text, the memo)
+    Label,  // a row's name: cut with "…" when its value needs the room
+    Value,  // moves to stay on the row and clear of its label
+};
+
 // One text of a row, at its top-left corner.
 struct RowText {
     int x = 0;
     int y = 1;
     std::wstring text;
+    TextRole role = TextRole::Fixed;
+    // Placed by its measured width to end here, instead of starting at x.
+    std::optional<int> endsAt;
+    // Starts where the text before it ends, measured (one line drawn in two parts).
+    bool followsPrevious = false;
     bool operator==(const RowText&) const = default;
 };
+inline RowText textAt(int x, int y, std::wstring text, TextRole role = TextRole::Fixed) {
+    RowText t;
+    t.x = x;
+    t.y = y;
+    t.text = std::move(text);
+    t.role = role;
+    return t;
+}
 
 // Everything a row image shows: the filled part of its bar and its texts. Two equal pictures
 // on the same image, colours and strip give the same pixels.
@@ -32,6 +52,9 @@ struct ValueRow {
     int rightEdge = 148;
     std::optional<int> barWidth;
     int nameY = 1;
+    // When set, the value is measured and ends here instead: for texts whose width counting
+    // characters does not tell (full-width characters, another language).
+    std::optional<int> valueEndsAt;
 };
 RowPicture pictureOf(const ValueRow& content);
 

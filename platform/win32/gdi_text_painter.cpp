@@ -41,6 +41,14 @@ void GdiTextPainter::drawText(base::Image& image, int x, int y, const std::wstri
     surface_.store(image);
 }
 
+int GdiTextPainter::inkWidth(const std::wstring& text) {
+    const int width = measure(text).cx;
+    ABC abc{};
+    if (text.empty() || !GetCharABCWidthsW(surface_.dc(), text.back(), text.back(), &abc))
+        return width;
+    return abc.abcC > 0 ? width - abc.abcC : width;
+}
+
 SIZE GdiTextPainter::measure(const std::wstring& text) {
     SIZE size = {};
     GetTextExtentPoint32W(surface_.dc(), text.c_str(), static_cast<int>(text.size()), &size);

@@ -20,6 +20,8 @@ public:
 
     void drawText(base::Image& image, int x, int y, const std::wstring& text,
                   base::Colour colour) override;
+    int textWidth(const std::wstring& text) override { return measure(text).cx; }
+    int inkWidth(const std::wstring& text) override;
 
     // The row font at a window's DPI from now on.
     void setDpi(int dpi);

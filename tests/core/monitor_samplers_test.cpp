@@ -242,16 +242,16 @@ TEST(Drives, CapacityFiguresAndTexts) {
     EXPECT_EQ(texts[2].x, 148 - 18);
 
     texts = driveRowTexts(c, 0, 2, 0, {});
-    EXPECT_EQ(texts[0].text, L"19.0GB/");
-    EXPECT_EQ(texts[0].x, 55 - 24);
+    EXPECT_EQ(texts[1].text, L"19.0GB/");
+    EXPECT_EQ(texts[1].x, 55 - 24);
     EXPECT_EQ(gigabytes(12345, {}), L"12.0");
 
     texts = driveRowTexts(c, 1, 2, 1, {});
     ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[1].text, L"20000MB");
-    EXPECT_EQ(texts[1].x, 110 - 30);
-    EXPECT_EQ(texts[2].text, L"500MB/");
-    EXPECT_EQ(texts[2].x, 47 - 18);
+    EXPECT_EQ(texts[2].text, L"20000MB");
+    EXPECT_EQ(texts[2].x, 110 - 30);
+    EXPECT_EQ(texts[1].text, L"500MB/");
+    EXPECT_EQ(texts[1].x, 47 - 18);
 
     DriveFigures cd = readDriveCapacity(drives, L"D");
     EXPECT_EQ(cd.totalMB, 0);

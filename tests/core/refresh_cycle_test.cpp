@@ -154,6 +154,35 @@ TEST(RefreshCycle, DriveCapacitiesEveryIntervalLampsEveryTick) {
     EXPECT_EQ(rig.drives.capacityReads, reads);
 }
 
+// Large drives: the figures stay in their order, never under the lamps, and on the row.
+TEST(RefreshCycle, LargeDrivesKeepTheirFiguresClearOfTheLampsAndOnTheRow) {
+    MonitorRig rig;
+    rig.drives.add(L"C", platform::kDriveFixed, 1907729, 953864);    // 1,863.0 GB
+    rig.drives.add(L"D", platform::kDriveFixed, 19077290, 9538645);  // 18,630.1 GB
+    rig.cycle.rebuildDriveList();
+    rig.showOnly({L"112"});
+    for (auto& d : rig.live.drives) d.checked = true;
+    rig.live.settings.driveFigure1 = settings::kDriveUsed;
+    rig.live.settings.driveFigure2 = settings::kDriveTotal;
+    for (int unit : {settings::kGigabytes, settings::kMegabytes}) {
+        rig.live.settings.diskUnit = unit;
+        rig.painter.calls.clear();
+        rig.tick(20000);
+        for (const render::Image* row : {&rig.images.driveRows[0], &rig.images.driveRows[1]}) {
+            std::vector<const fakes::FakeTextPainter::Call*> texts;
+            for (const auto& call : rig.painter.calls)
+                if (call.image == row) texts.push_back(&call);
+            ASSERT_EQ(texts.size(), 4u) << unit;
+            int end = monitor::kFiguresStart;
+            for (size_t i = 1; i < texts.size(); ++i) {
+                EXPECT_GE(texts[i]->x, end) << texts[i]->text;
+                end = texts[i]->x + rig.painter.textWidth(texts[i]->text);
+            }
+            EXPECT_LE(end, 157) << texts.back()->text;
+        }
+    }
+}
+
 TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     {
         MonitorRig fresh;
@@ -161,7 +190,11 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
         fresh.tick();
         ASSERT_NE(fresh.painter.find(L"Now　Loading・・・"), nullptr)
             << "before the first acquisition the IP item shows the loading text";
-        EXPECT_EQ(fresh.painter.find(L"Now　Loading・・・")->x, 158 - 6 * 14);
+        // Its full-width characters would run off the row: it moves left, the label gives way.
+        const int loading = fresh.painter.find(L"Now　Loading・・・")->x;
+        EXPECT_EQ(loading + fresh.painter.textWidth(L"Now　Loading・・・"), 157);
+        EXPECT_EQ(fresh.painter.find(L"IPアドレス"), nullptr);
+        EXPECT_NE(fresh.painter.find(L"IPア…"), nullptr);
     }
     MonitorRig rig;
     rig.showAll();
@@ -184,7 +217,7 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     rig.tick();
     base::setLanguage(base::Language::Japanese);
     EXPECT_NE(rig.painter.find(L"CPU usage"), nullptr);
-    EXPECT_EQ(rig.painter.find(L"Unreachable")->x, 120 - 6 * 11);
+    EXPECT_EQ(rig.painter.find(L"Unreachable")->x, 144 - 6 * 11) << "ends where 接続不能 ends";
     EXPECT_NE(rig.painter.find(L"01h 02m 03s"), nullptr);
     EXPECT_EQ(rig.painter.find(L"ＣＰＵ使用率"), nullptr);
 

@@ -6,6 +6,7 @@
 #include "render/draw.h"
 #include "render/gradient.h"
 #include "render/rounding.h"
+#include "render/row_fit.h"
 
 using namespace render;
 
@@ -95,11 +96,83 @@ TEST(ValueRow, BarsAreCopiedFromTheStripAndClipped) {
     EXPECT_EQ(barColumns(image), 0);
 }
 
-TEST(ValueRow, LongValueStartsLeftOfTheRow) {
+// Where texts do not fit their designed places, the row yields room: nothing is drawn over
+// another text or off the row, and what fits stays exactly where it was designed to be.
+TEST(ValueRow, TextsThatDoNotFitYieldRoomInsteadOfOverlapping) {
     fakes::FakeTextPainter painter;
     Image image = row();
+    auto at = [&](const std::wstring& text) { return painter.find(text)->x; };
+    auto width = [&](const std::wstring& text) { return painter.textWidth(text); };
+
+    // A value wider than the whole row shows its beginning where the label stood.
     std::wstring value(30, L'9');
     drawValueRow(image, {L"PROXY", value, 150, std::nullopt}, nullptr, painter);
-    EXPECT_EQ(painter.find(value)->x, 150 - 180);
-    EXPECT_EQ(image.pixel(0, 1), kText);  // character 5 starts at x = 0
+    EXPECT_EQ(at(value), 5);
+    EXPECT_EQ(painter.find(L"PROXY"), nullptr) << "no room is left for the label";
+
+    // A long label gives way to its value with "…"; the value keeps its column.
+    painter.calls.clear();
+    drawValueRow(image, {L"Javaアプレットのスクリプト", L"ON", 150}, nullptr, painter);
+    EXPECT_EQ(at(L"ON"), 150 - 12);
+    ASSERT_EQ(painter.calls.size(), 2u);
+    const std::wstring cut = painter.calls[0].text;
+    EXPECT_EQ(cut.back(), L'…');
+    EXPECT_LE(5 + width(cut), 150 - 12 - 6) << cut;
+    EXPECT_EQ(cut, L"Javaアプレットのス…") << "as much of the label as fits";
+
+    // A value running off the right moves left, up to its label; the label then is cut.
+    painter.calls.clear();
+    drawValueRow(image, {L"LAN側IP ", L"192.168.100.200", 160}, nullptr, painter);
+    EXPECT_EQ(at(L"192.168.100.200"), 157 - 90);
+    EXPECT_NE(painter.find(L"LAN側IP "), nullptr);
+    painter.calls.clear();
+    drawValueRow(image, {L"PROXY", L"proxy.example.com:8080", 150}, nullptr, painter);
+    EXPECT_GE(at(L"proxy.example.com:8080"), 0);
+    EXPECT_LE(at(L"proxy.example.com:8080") + width(L"proxy.example.com:8080"), 157);
+    EXPECT_EQ(painter.find(L"PROXY"), nullptr) << "not even \"…\" fits before it";
+
+    // A value over its label moves right while the row has room: measured, not counted.
+    painter.calls.clear();
+    drawValueRow(image, {L"Uptime", L"10d 01h 00m 00s", 138 - 12}, nullptr, painter);
+    EXPECT_EQ(at(L"10d 01h 00m 00s"), 5 + width(L"Uptime") + 6);
+    EXPECT_NE(painter.find(L"Uptime"), nullptr);
+
+    // Values that fit stay where characters counted put them, full-width or not.
+    painter.calls.clear();
+    drawValueRow(image, {L"IPアドレス", L"接続不能", 120}, nullptr, painter);
+    EXPECT_EQ(at(L"接続不能"), 120 - 24);
+    drawValueRow(image, {L"ＣＰＵ使用率", L"100%", 148}, nullptr, painter);
+    EXPECT_EQ(at(L"100%"), 148 - 24);
+
+    // At twice the scale the same rules hold in that scale's pixels.
+    painter.dpi = 192;
+    painter.calls.clear();
+    Image large(314, 26, kBack);
+    drawValueRow(large, {L"IP address", L"255.255.255.255", 158}, nullptr, painter,
+                 ListMetrics{base::DpiScale{192}});
+    EXPECT_LE(at(L"255.255.255.255") + width(L"255.255.255.255"), 314);
+    EXPECT_GE(at(L"255.255.255.255"), 10 + width(L"IP address"));
+}
+
+TEST(ValueRow, TextsInOrderStayInOrderClearOfWhatStandsLeft) {
+    // Fits: every text keeps its place.
+    std::vector<InOrder> texts{{25, 48, 48}, {85, 36, 36}, {124, 24, 24}};
+    EXPECT_TRUE(fitInOrder(texts, 25, 157));
+    EXPECT_EQ(texts[0].x, 25);
+    EXPECT_EQ(texts[1].x, 85);
+    // The first would start left of the bound: it moves right and pushes the next along.
+    texts = {{13, 48, 48}, {73, 42, 42}, {124, 24, 24}};
+    EXPECT_TRUE(fitInOrder(texts, 25, 157));
+    EXPECT_EQ(texts[0].x, 25);
+    EXPECT_EQ(texts[1].x, 73);
+    // Pushed past the row's end, they come back from the right.
+    texts = {{1, 66, 66}, {55, 60, 60}, {124, 24, 24}};
+    EXPECT_FALSE(fitInOrder(texts, 25, 157)) << "150 pixels of text in 132";
+    EXPECT_EQ(texts[0].x, 25);
+    EXPECT_EQ(texts[1].x, 25 + 66) << "in order, none over another";
+    texts = {{60, 48, 48}, {100, 54, 54}, {140, 24, 23}};
+    EXPECT_TRUE(fitInOrder(texts, 25, 157));
+    EXPECT_EQ(texts[2].x, 157 - 23) << "the last cell's blank column may fall off";
+    EXPECT_EQ(texts[1].x, 157 - 23 - 54);
+    EXPECT_EQ(texts[0].x, 157 - 23 - 54 - 48);
 }

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "base/dpi_scale.h"
 #include "platform/text_painter.h"
 
 namespace fakes {
@@ -19,6 +20,7 @@ public:
     };
     std::vector<Call> calls;
     bool record = true;  // off for long runs
+    int dpi = 96;        // the font's scale for textWidth: cells of 6 and 12 designed pixels
 
     static int cellWidth(wchar_t c) { return c < 0x100 || (c >= 0xFF61 && c <= 0xFF9F) ? 6 : 12; }
 
@@ -29,6 +31,12 @@ public:
             image.setPixel(x, y, colour);
             x += cellWidth(c);
         }
+    }
+
+    int textWidth(const std::wstring& text) override {
+        int designed = 0;
+        for (wchar_t c : text) designed += cellWidth(c);
+        return base::DpiScale{dpi}.px(designed);
     }
 
     const Call* find(const std::wstring& text) const {
