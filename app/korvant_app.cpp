@@ -91,7 +91,11 @@ bool KorvaNTApp::startUp() {
         return false;
     // The list's images at the window's DPI before the options window sizes its previews.
     monitoring_.rescale(main_.dpi());
-    main_.resizable = [this] { return live_.settings.drawMode == settings::kScalableWindow; };
+    main_.setResizable(s.drawMode == settings::kScalableWindow);
+    live_.notices.subscribe([this](const settings::Change& change) {
+        if (change.names(&live_.settings.drawMode))
+            main_.setResizable(live_.settings.drawMode == settings::kScalableWindow);
+    });
     main_.onClose = [this] { terminate(); };
     // A system colour reference (top bit set) is resolved, not passed on as a colour.
     main_.setBackground(render::resolveColour(s.colours[settings::kBackgroundColour],
@@ -159,6 +163,9 @@ bool KorvaNTApp::startUp() {
     // A fixed-size window shows at the size its first tick gives it.
     if (s.drawMode != settings::kScalableWindow)
         main_.setClientSize({monitoring_.listWidth(), monitoring_.upcomingListHeight()});
+    // A place stored at another scale or on a monitor gone must not hide the window; the stored
+    // twips stay as they are until the user moves it or saves.
+    win32::fitWithinWorkArea(main_.hwnd(), false);
     ShowWindow(main_.hwnd(), SW_SHOWNOACTIVATE);
     timers_.attach(host_.hwnd());
     history_.start();
@@ -177,8 +184,9 @@ bool KorvaNTApp::startUp() {
 int KorvaNTApp::run() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // The options window's keyboard: tab order, buttons and arrow keys.
+        // The dialogs' keyboard: tab order, buttons, Enter and the arrow keys.
         if (options_.hwnd() && IsDialogMessageW(options_.hwnd(), &msg)) continue;
+        if (sizeWindow_.hwnd() && IsDialogMessageW(sizeWindow_.hwnd(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -87,8 +87,7 @@ void Desktop::onMainButtonDown(WPARAM buttons) {
     WPARAM pressed = buttons & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON);
     if (pressed & MK_LBUTTON) {
         // Dragged as if by a title bar, from any point of the window.
-        ReleaseCapture();
-        SendMessageW(main_->hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        main_->startDrag();
     }
     if (pressed == MK_RBUTTON) openMenu(MenuKind::Window, main_->hwnd());
 }

@@ -8,6 +8,7 @@
 #include "features/history_chart.h"
 #include "platform/win32/dpi_win32.h"
 #include "platform/win32/gdi_text_painter.h"
+#include "ui/popup_menu.h"
 
 namespace ui {
 
@@ -35,8 +36,8 @@ void HistoryWindow::chooseSpan(int span) {
 
 void HistoryWindow::open() {
     win32::fitWithinWorkArea(hwnd(), true);
-    ShowWindow(hwnd(), SW_SHOWNORMAL);
-    SetForegroundWindow(hwnd());
+    ShowWindow(hwnd(), SW_SHOWNORMAL);  // a minimised window comes back too
+    showInFront(hwnd(), settings_.topmostChoice == settings::kAlwaysOnTop);
 }
 
 base::DpiScale HistoryWindow::scale() const { return {win32::dpiOfWindow(hwnd())}; }
@@ -58,6 +59,11 @@ LRESULT HistoryWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 1;
         case WM_SIZE:
             InvalidateRect(hwnd(), nullptr, FALSE);
+            break;
+        case WM_DISPLAYCHANGE:
+        case WM_SETTINGCHANGE:
+            if (win32::isWorkAreaChange(msg, wp) && IsWindowVisible(hwnd()))
+                win32::fitWithinWorkArea(hwnd(), true);
             break;
         case WM_MOUSEMOVE: {
             TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, hwnd(), 0};
@@ -85,6 +91,7 @@ LRESULT HistoryWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             const RECT* r = reinterpret_cast<const RECT*>(lp);
             SetWindowPos(hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
+            win32::fitWithinWorkArea(hwnd(), true);
             return 0;
         }
         case WM_PAINT: {

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <climits>
+
 #include "platform/win32/dpi_win32.h"
 
 namespace ui {
@@ -10,7 +12,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_BORDER;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 // The system sizes only a window with a sizing frame; the frame is kept to the one-pixel border
 // (WM_NCCALCSIZE, WM_NCPAINT), so the window looks and measures as kStyle says.
-constexpr DWORD kCreateStyle = kStyle | WS_THICKFRAME;
+constexpr DWORD kSizableStyle = kStyle | WS_THICKFRAME;
 
 SIZE outerSizeFor(ClientSize client, int dpi) {
     RECT r{0, 0, client.width, client.height};
@@ -61,7 +63,7 @@ void insetByBorder(RECT& r, int dpi) {
 
 bool MainWindow::create(HWND owner, int x, int y, ClientSize client) {
     SIZE outer = outerSizeFor(client, win32::dpiAt({x, y}));
-    if (!WindowBase::create(L"KorvaNT.Main", L"", kCreateStyle, kExStyle, x, y, outer.cx, outer.cy))
+    if (!WindowBase::create(L"KorvaNT.Main", L"", kStyle, kExStyle, x, y, outer.cx, outer.cy))
         return false;
     SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     return true;
@@ -69,14 +71,64 @@ bool MainWindow::create(HWND owner, int x, int y, ClientSize client) {
 
 int MainWindow::dpi() const { return win32::dpiOfWindow(hwnd()); }
 
+void MainWindow::startDrag() {
+    ReleaseCapture();
+    if (resizable_) {
+        // A window with a sizing frame moves by the system's own loop.
+        SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        return;
+    }
+    // Without one the window follows the pointer itself: the system's loop activates the window
+    // it moves, and Wine then maps it afresh as a managed window, which ends the drag.
+    const DWORD at = GetMessagePos();  // the press, however far the pointer went since
+    RECT r{};
+    if (!GetWindowRect(hwnd(), &r)) return;
+    SetCapture(hwnd());
+    dragPointer_ = POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    dragWindow_ = {r.left, r.top};
+}
+
+// To where the pointer was when the message in hand was sent: moves and the release come in
+// order, even while the window lags behind the pointer.
+void MainWindow::followDrag() {
+    const DWORD at = GetMessagePos();
+    const POINT pointer{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    SetWindowPos(hwnd(), nullptr, dragWindow_.x + pointer.x - dragPointer_->x,
+                 dragWindow_.y + pointer.y - dragPointer_->y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::setResizable(bool on) {
+    resizable_ = on;
+    if (!hwnd()) return;
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+    const DWORD wanted = on ? (style | WS_THICKFRAME) : (style & ~DWORD{WS_THICKFRAME});
+    if (wanted == style) return;
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(wanted));
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    // The frame is drawn as the same one-pixel border either way: the size stays as it is.
+    sizingByProgram_ = true;
+    SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    sizingByProgram_ = false;
+}
+
 void MainWindow::setClientSize(ClientSize client) {
     SIZE outer = outerSizeFor(client, dpi());
     RECT current{};
     GetWindowRect(hwnd(), &current);
     // Fixed-size mode asks on every tick.
-    if (current.right - current.left != outer.cx || current.bottom - current.top != outer.cy)
+    if (current.right - current.left != outer.cx || current.bottom - current.top != outer.cy) {
+        // A list that grows at the screen's edge pushes the window back inside; one a person
+        // dragged partly off stays where they put it.
+        const bool inside = win32::withinWorkArea(hwnd());
+        sizingByProgram_ = true;
         SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        sizingByProgram_ = false;
+        if (inside) win32::fitWithinWorkArea(hwnd(), false);
+    }
 }
 
 ClientSize MainWindow::clientSize() const {
@@ -105,7 +157,7 @@ void MainWindow::paint() {
 }
 
 SizingEdge MainWindow::edgeAt(LPARAM screenPoint) const {
-    if (!resizable || !resizable()) return SizingEdge::None;
+    if (!resizable_) return SizingEdge::None;
     RECT r{};
     GetWindowRect(hwnd(), &r);
     int x = static_cast<short>(LOWORD(screenPoint)) - r.left;
@@ -147,8 +199,14 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
             if (onDpiChanged) onDpiChanged(HIWORD(wp));
+            win32::fitWithinWorkArea(hwnd(), false);
             return 0;
         }
+        case WM_DISPLAYCHANGE:
+        case WM_SETTINGCHANGE:
+            // The screens changed under the window: it must stay where a person can reach it.
+            if (win32::isWorkAreaChange(msg, wp)) win32::fitWithinWorkArea(hwnd(), false);
+            break;
         case WM_NCCALCSIZE: {
             RECT& r = wp ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0]
                          : *reinterpret_cast<RECT*>(lp);
@@ -162,10 +220,33 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             // The border looks the same active or not; the default would draw a sizing frame.
             return TRUE;
         case WM_GETMINMAXINFO: {
+            // A drag stops at the smallest size whose edges can still be taken; the list's own
+            // sizes (one row is 16 pixels high) are never raised or cut.
             auto* limits = reinterpret_cast<MINMAXINFO*>(lp);
-            limits->ptMinTrackSize = {kSizingMinimum, kSizingMinimum};
+            if (sizingByProgram_) {
+                limits->ptMinTrackSize = {1, 1};
+                limits->ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+            } else {
+                limits->ptMinTrackSize = {kSizingMinimum, kSizingMinimum};
+            }
             return 0;
         }
+        case WM_MOUSEACTIVATE:
+            // A press in the list is no reason to take the focus from where the user works.
+            if (!resizable_) return MA_NOACTIVATE;
+            break;
+        case WM_MOUSEMOVE:
+            if (dragPointer_) followDrag();
+            return 0;
+        case WM_LBUTTONUP:
+            if (dragPointer_) {
+                followDrag();  // to where the button was released
+                ReleaseCapture();
+            }
+            return 0;
+        case WM_CAPTURECHANGED:
+            dragPointer_.reset();
+            return 0;
         case WM_ENTERSIZEMOVE:
             inSizeMove_ = true;
             return 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 
 #include "platform/win32/unique_handle.h"
 #include "ui/main_window_size.h"
@@ -22,9 +23,13 @@ public:
     std::function<void()> onClose;
     std::function<void(HDC, const RECT& client)> onPaint;  // draws the whole client area
     std::function<void(WPARAM buttons)> onButtonDown;      // MK_ flags of a left or right press
-    // Whether the user may size the window by its edges ("ウインドウサイズ可変"), asked as the
-    // pointer moves over it.
-    std::function<bool()> resizable;
+    // Whether the user may size the window by its edges ("ウインドウサイズ可変"). Only then has
+    // it a sizing frame: the system raises a framed window to its minimum tracking size, and
+    // Wine manages such a window (each hide waits for a window manager).
+    void setResizable(bool on);
+    // The left button went down in the list: the window follows the pointer until it is
+    // released, as if dragged by a title bar.
+    void startDrag();
     // The window moved to a monitor of another scale; it already has the suggested rectangle.
     std::function<void(int dpi)> onDpiChanged;
 
@@ -34,11 +39,17 @@ protected:
 private:
     void paint();
     void paintBorder();
+    void followDrag();
     SizingEdge edgeAt(LPARAM screenPoint) const;
 
     COLORREF background_ = RGB(255, 255, 255);
     win32::CachedBrush backgroundBrush_;
     bool inSizeMove_ = false;  // the user is sizing or moving the window
+    bool resizable_ = false;
+    bool sizingByProgram_ = false;  // the list asks for a size: no minimum applies
+    // A drag the window follows itself: where the pointer and the window were at the press.
+    std::optional<POINT> dragPointer_;
+    POINT dragWindow_{};
 };
 
 }  // namespace ui

@@ -50,4 +50,12 @@ void setTopmost(HWND window, int mode) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
+void showInFront(HWND window, bool alwaysOnTop) {
+    setTopmost(window, alwaysOnTop ? 1 : 0);
+    if (!alwaysOnTop)
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+}
+
 }  // namespace ui

@@ -12,5 +12,8 @@ int trackPopupMenu(HWND owner, const PreparedMenu& menu);
 // Places a window in the topmost band (mode 1) or takes it out (mode 0), showing it; any other
 // mode does nothing.
 void setTopmost(HWND window, int mode);
+// Shows a window the user asked for above the program's other windows and makes it the active
+// one, kept on top or not: taking it out of the topmost band alone leaves it where it was.
+void showInFront(HWND window, bool alwaysOnTop);
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include "platform/win32/dpi_win32.h"
 #include "ui/options/options_ids.h"
 #include "ui/options/window_commands.h"
+#include "ui/popup_menu.h"
 
 namespace ui {
 
@@ -29,9 +30,7 @@ void SizeWindow::show(HWND opener, bool alwaysOnTop) {
         }
         win32::fitWithinWorkArea(hwnd_, true);
     }
-    SetWindowPos(hwnd_, alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    SetForegroundWindow(hwnd_);
+    showInFront(hwnd_, alwaysOnTop);
 }
 
 void SizeWindow::showSize() {
@@ -62,15 +61,22 @@ INT_PTR CALLBACK SizeWindow::procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
             SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
+            win32::fitWithinWorkArea(hwnd, true);
             return TRUE;
         }
         case WM_SIZE:
             if (self && self->hwnd_) self->showSize();
             return FALSE;
+        case WM_DISPLAYCHANGE:
+        case WM_SETTINGCHANGE:
+            if (win32::isWorkAreaChange(msg, wp) && IsWindowVisible(hwnd))
+                win32::fitWithinWorkArea(hwnd, true);
+            return FALSE;
         case WM_CLOSE:
             return TRUE;  // refused: only the button hides the window
         case WM_COMMAND:
-            if (LOWORD(wp) == IDC_SIZE_CHOSEN) {
+            // Enter chooses the size too: the button is the window's default.
+            if (LOWORD(wp) == IDC_SIZE_CHOSEN || LOWORD(wp) == IDOK) {
                 ShowWindow(hwnd, SW_HIDE);
                 return TRUE;
             }

@@ -1,6 +1,7 @@
 #include "platform/win32/dpi_win32.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/dpi_scale.h"
 #include "base/twips.h"
@@ -80,13 +81,36 @@ void adjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
 
 int scaledForDpi(int designed, int dpi) { return base::DpiScale{dpi}.px(designed); }
 
+namespace {
+
+std::optional<RECT> workAreaNear(const RECT& r) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) return std::nullopt;
+    return info.rcWork;
+}
+
+}  // namespace
+
+bool withinWorkArea(HWND window) {
+    RECT r{};
+    if (!GetWindowRect(window, &r)) return false;
+    std::optional<RECT> work = workAreaNear(r);
+    return work && r.left >= work->left && r.top >= work->top && r.right <= work->right &&
+           r.bottom <= work->bottom;
+}
+
+bool isWorkAreaChange(UINT msg, WPARAM wp) {
+    return msg == WM_DISPLAYCHANGE || msg == kDpiChangedMessage ||
+           (msg == WM_SETTINGCHANGE && wp == SPI_SETWORKAREA);
+}
+
 void fitWithinWorkArea(HWND window, bool mayResize) {
     RECT r{};
     if (!GetWindowRect(window, &r)) return;
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) return;
-    const RECT& work = info.rcWork;
+    std::optional<RECT> area = workAreaNear(r);
+    if (!area) return;
+    const RECT& work = *area;
     LONG width = r.right - r.left, height = r.bottom - r.top;
     if (mayResize) {
         width = std::min(width, work.right - work.left);

@@ -27,6 +27,11 @@ void adjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 // on a monitor gone, must not hide the window. One bigger than the work area is made its size
 // when it may be resized, and otherwise shows its top left corner.
 void fitWithinWorkArea(HWND window, bool mayResize);
+// Whether the window lies wholly within the work area of its nearest monitor.
+bool withinWorkArea(HWND window);
+// Whether a broadcast message says that the screens or their work areas changed: another
+// resolution, scale or monitor, or a taskbar moved or resized.
+bool isWorkAreaChange(UINT msg, WPARAM wp);
 
 // A length designed at 96 DPI, at `dpi`.
 int scaledForDpi(int designed, int dpi);

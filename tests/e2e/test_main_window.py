@@ -4,7 +4,7 @@ import pytest
 from PIL import Image
 
 from desktop_helpers import TWIPS, holds, xdotool
-from harness import MAIN_TITLE, client_area, find_window, screenshot, wait_for
+from harness import MAIN_TITLE, client_area, find_window, screenshot, wait_for, winctl
 from options_helpers import click, open_options, quiet_ini, status_text
 
 # Two single rows: a list of 2 x 14 pixels, drawn onto 158 columns.
@@ -17,7 +17,7 @@ RESET_SIZE = {"WindowWidth": 2496, "WindowHeight": LIST_HEIGHT * TWIPS + 128}
 
 
 def start(korvant, mode, **options):
-    app = korvant({"KorvaNT.ini": quiet_ini(DrawType=mode, **TWO_ROWS, **options)})
+    app = korvant({"KorvaNT.ini": quiet_ini(DrawType=mode, **{**TWO_ROWS, **options})})
     return app, app.wait_main_window()
 
 
@@ -107,3 +107,44 @@ def test_fixed_window_moves_with_a_stepwise_drag_at_its_corner(korvant):
     wait_for(lambda: (main().left, main().top) == (before.left + 60, before.top + 40), timeout=5,
              what="the window to move")
     assert size(main()) == size(before)
+
+
+def test_fixed_window_of_one_row_is_as_tall_as_its_row_and_has_no_sizing_frame(korvant):
+    # A sizing frame would let the system raise the window to its minimum tracking size.
+    # Clear of the options window, which the test opens.
+    app, one = start(korvant, FIXED, MainList="100", MainListCheckMark="1",
+                     X_WindowPosition=1000 * TWIPS, Y_WindowPosition=900 * TWIPS)
+    assert (one.client_width, one.client_height) == (LIST_WIDTH, 14)
+    assert one.height == 16, "the list and its one-pixel border"
+    holds(lambda: size(main()) == size(one), 1.5, what="the one row's size")
+    # Variable: the edges size the window; back to fixed, the list's size again.
+    open_options()
+    click("IDC_DRAW_SCALABLE")
+    drag(one.right - 2, one.bottom - 2, 40, 30)
+    wait_for(lambda: main().height == one.height + 30, timeout=5, what="the window to grow")
+    click("IDC_DRAW_FIXED")
+    wait_for(lambda: size(main()) == size(one), timeout=5, what="the list's size again")
+    drag(one.right - 2, one.bottom - 2, 40, 30)
+    wait_for(lambda: (main().left, main().top) == (one.left + 40, one.top + 30), timeout=5,
+             what="a press at the edge to move it, not size it")
+    assert size(main()) == size(one)
+
+
+def test_a_place_off_the_screen_is_brought_onto_it_and_kept_until_saved(korvant):
+    # Stored at another scale or on a monitor gone: 2,240 x 1,592 pixels on a 1280 x 1024 screen.
+    far = {"X_WindowPosition": 2240 * TWIPS, "Y_WindowPosition": 1592 * TWIPS}
+    app, shown = start(korvant, FIXED, **far)
+    work_right, work_bottom = 1280, 1024  # Xvfb's screen, no taskbar without a window manager
+    assert (shown.right, shown.bottom) == (work_right, work_bottom)
+    app.stop()
+    ini = app.read("KorvaNT.ini")
+    assert f"X_WindowPosition={2240 * TWIPS}\r\n" in ini, "nothing stored until the user saves"
+
+
+def test_a_window_dragged_partly_off_stays_until_the_display_changes(korvant):
+    app, before = start(korvant, FIXED, X_WindowPosition=1100 * TWIPS, Y_WindowPosition=900 * TWIPS)
+    drag(before.left + 20, before.top + 5, 150, 0)
+    wait_for(lambda: main().left == before.left + 150, timeout=5, what="the window dragged")
+    holds(lambda: main().right > 1280, 1.5, what="the person's place, partly off the screen")
+    assert winctl("displaychange")[0] == 0
+    wait_for(lambda: main().right == 1280, timeout=5, what="the window back on the screen")

@@ -1,9 +1,10 @@
 """The options window: opened from the menus, hidden by its close box, its controls acting on the
 running program at once."""
-from desktop_helpers import holds
+from desktop_helpers import holds, xdotool
 from harness import MAIN_TITLE, client_area, find_window, wait_for, winctl
-from options_helpers import (OPTIONS_TITLE, click, control, open_options, options_window,
-                             quiet_ini, size_window, slide, status_text)
+from options_helpers import (OPTIONS_TITLE, click, control, control_rect, open_options,
+                             options_window, quiet_ini, select_tab, size_window, slide,
+                             status_text)
 
 
 def start(korvant, **options):
@@ -92,6 +93,32 @@ def test_size_window_opens_in_front_after_always_on_top_is_chosen(korvant):
     middle = (size.left + size.right) // 2, (size.top + size.bottom) // 2
     wait_for(lambda: (lambda rc, out: rc == 0 and int(out.split()[0]) == size.hwnd)(
         *winctl("at", *map(str, middle))), what="the size window in front")
+
+
+def in_front(window):
+    """What a user sees at the window's middle is that window."""
+    middle = (window.left + window.right) // 2, (window.top + window.bottom) // 2
+    rc, out = winctl("at", *map(str, middle))
+    return rc == 0 and int(out.split()[0]) == window.hwnd
+
+
+def test_size_window_opens_in_front_by_mouse_and_by_keyboard_without_always_on_top(korvant):
+    start(korvant, SetFormTop=1)  # not kept on top
+    open_options()
+    select_tab(8)  # "その他機能", then its folder windows' tab, where the button is
+    select_tab(1, tabs="IDC_TOOLS_TABS")
+    left, top, right, bottom = control_rect("IDC_SIZE_WINDOW_BUTTON")
+    xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
+    size = wait_for(size_window, what="the size window")
+    wait_for(lambda: in_front(size), what="the size window in front of the options window")
+    # Hidden by its button from the keyboard (the active window's one button), then opened again
+    # from the keyboard: the options window's button kept the focus.
+    xdotool("key", "Return")
+    wait_for(lambda: size_window() is None, what="the size window to hide")
+    wait_for(lambda: in_front(options_window()), what="the options window in front again")
+    xdotool("key", "space")
+    size = wait_for(size_window, what="the size window opened by the keyboard")
+    wait_for(lambda: in_front(size), what="the size window in front again")
 
 
 def test_size_window_keeps_its_minimum_and_refuses_its_close_box(korvant):

@@ -133,6 +133,15 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     // A registered message to every top-level window, as the shell sends "TaskbarCreated".
+    // Every window is told that the display changed, as after a change of resolution.
+    if (command == L"displaychange") {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(
+            HWND_BROADCAST, WM_DISPLAYCHANGE, 32,
+            MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)),
+            SMTO_ABORTIFHUNG, 5000, &result);
+        return 0;
+    }
     if (command == L"broadcast" && argc == 3)
         return PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(argv[2]), 0, 0) ? 0 : 1;
     return 64;

@@ -8,7 +8,8 @@ std::optional<std::int32_t> chooseColour(HWND owner, std::int32_t initial) {
     static COLORREF custom[16] = {};  // kept between openings, as the dialog expects
     CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
+    // Owned by the options window itself, not a page: it then stays in front of it.
+    dialog.hwndOwner = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
     // A system colour reference is no colour the dialog can start from.
     dialog.rgbResult = initial < 0 ? RGB(255, 255, 255) : static_cast<COLORREF>(initial);
     dialog.lpCustColors = custom;

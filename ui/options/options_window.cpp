@@ -55,9 +55,7 @@ void OptionsWindow::open() {
     context_.status.show(L"");
     for (settings::Topic reading : kReadings) tabs_.changed(context_, settings::Change{reading});
     win32::fitWithinWorkArea(hwnd_, false);
-    ShowWindow(hwnd_, SW_SHOW);
-    SetForegroundWindow(hwnd_);
-    if (context_.live.settings.topmostChoice == settings::kAlwaysOnTop) setTopmost(hwnd_, 1);
+    showInFront(hwnd_, context_.live.settings.topmostChoice == settings::kAlwaysOnTop);
 }
 
 void OptionsWindow::close() {
@@ -91,6 +89,11 @@ INT_PTR OptionsWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         case WM_SIZE:
             layoutStatusBar();
+            return FALSE;
+        case WM_DISPLAYCHANGE:
+        case WM_SETTINGCHANGE:
+            if (win32::isWorkAreaChange(msg, wp) && visible())
+                win32::fitWithinWorkArea(hwnd_, false);
             return FALSE;
         case WM_NOTIFY:
             return tabs_.onNotify(*reinterpret_cast<NMHDR*>(lp));
