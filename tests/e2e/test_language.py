@@ -119,8 +119,8 @@ def test_english_everywhere_and_japanese_back_exactly(korvant, monkeypatch):
     english_menu = menu_texts()
     close_menu()
     assert re.fullmatch(r"Release \d+ MB of memory", english_menu[0]), english_menu
-    assert english_menu[1:] == ["Get IP address again", "Proxy", "  None", "", "History graph",
-                                "Options", "", "Exit"]
+    assert english_menu[1:] == ["Get IP address again", "Proxy server", "  None", "",
+                                "History graph", "Options", "", "Exit"]
     open_window_menu()
     assert menu_texts() == english_menu
     close_menu()
