@@ -123,6 +123,7 @@ constexpr TextEntry kTexts[] = {
     {Text::Redistribution,
      L"This software is free. You may pass it on freely, but do not change its files."},
     {Text::SizeChosen, L"Use this size"},
+    {Text::SizeInTwips, L"{0} × {1} twips"},
     {Text::AlertCpuTitle, L"CPU usage is high"},
     {Text::AlertCpuLine, L"CPU usage {0} (threshold {1} for {2} s)"},
     {Text::AlertMemoryTitle, L"Memory is running low"},
