@@ -19,7 +19,7 @@ TAB_COUNT = 11
 EXPECTED = {
     0: ["Display", "Graph", "Main refresh interval", "Item", "Solid"],
     1: ["Network adapter", "Automatic", "Speed unit", "Multiplier for fast lines"],
-    2: ["Drive rows", "Drive", "Type", "Used", "Tick all automatically"],
+    2: ["Drive rows", "Drive", "Type", "Used", "Check all automatically"],
     3: ["Add", "Delete", "Show the proxy menu in the right-click menu"],
     4: ["Use auto-close", "Close list", "Title", "Closed"],
     5: ["Always on top", "Window position", "Used/Total", "Run when Windows starts", "English"],
