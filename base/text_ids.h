@@ -116,6 +116,7 @@
     X(Disclaimer)                \
     X(Redistribution)            \
     X(SizeChosen)                \
+    X(SizeInTwips)               \
     X(AlertCpuTitle)             \
     X(AlertCpuLine)              \
     X(AlertMemoryTitle)          \

@@ -125,6 +125,7 @@ constexpr TextEntry kTexts[] = {
      L"このソフトウェアはフリーソフトです。再配布は自由ですが、配布の際はファイルを改変しないでくだ"
      L"さい。"},
     {Text::SizeChosen, L"ウインドウサイズ決定"},
+    {Text::SizeInTwips, L"X={0}Y={1}"},
     {Text::AlertCpuTitle, L"CPU使用率が高い状態です"},
     {Text::AlertCpuLine, L"CPU使用率 {0}（しきい値 {1}・{2}秒）"},
     {Text::AlertMemoryTitle, L"メモリの空きが少なくなっています"},

@@ -20,8 +20,11 @@ public:
     // Over `opener`, within the work area, and in front of the program's other windows: in the
     // topmost band when they are kept on top.
     void show(HWND opener, bool alwaysOnTop);
-    // Its texts in the current language.
-    void retext() const { texts_.apply(); }
+    // Its texts in the current language, the size too.
+    void retext() {
+        texts_.apply();
+        showSize();
+    }
 
 private:
     static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);

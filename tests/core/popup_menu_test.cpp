@@ -153,11 +153,19 @@ TEST_F(PopupMenus, EnglishMenusHoldTheSameEntries) {
     base::setLanguage(base::Language::English);
     PreparedMenu menu = open(MenuKind::Window);
     base::setLanguage(base::Language::Japanese);
-    EXPECT_EQ(captions(menu),
-              (std::vector<std::wstring>{L"Add to the close list", L"Release 32 MB of memory",
-                                         L"Copy IP address", L"Get IP address again", L"Proxy",
-                                         L"-", L"History graph", L"Options", L"-", L"Exit"}));
+    EXPECT_EQ(captions(menu), (std::vector<std::wstring>{
+                                  L"Add to the close list", L"Release 32 MB of memory",
+                                  L"Copy IP address", L"Get IP address again", L"Proxy server",
+                                  L"-", L"History graph", L"Options", L"-", L"Exit"}));
     EXPECT_EQ(menu.entries[4].submenu[0].caption, L"None");
+
+    // The tray's proxy toggle and the proxy submenu read differently.
+    showItem(L"107", true);
+    base::setLanguage(base::Language::English);
+    PreparedMenu tray = open(MenuKind::Tray);
+    base::setLanguage(base::Language::Japanese);
+    EXPECT_EQ(captions(tray)[2], L"Use proxy");
+    EXPECT_EQ(captions(tray)[5], L"Proxy server");
 }
 
 TEST(HoverRule, ZoneReachesTenPixelsBeyondEveryEdge) {

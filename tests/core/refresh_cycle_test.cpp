@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "base/texts.h"
 #include "fakes/monitor_rig.h"
@@ -243,6 +244,39 @@ TEST(RefreshCycle, StatusRowsDrawTheirTexts) {
     for (int i = 0; i < 10; ++i) rig.tick();
     EXPECT_LE(rig.clipboard.charsHanded, 10 * monitor::kShownClipboardChars);
     EXPECT_EQ(rig.readings().clipboardText, std::wstring(monitor::kShownClipboardChars, L'y'));
+}
+
+// The row font's cells are 6 px, and a value is placed by its count of characters: an English
+// name must end before the value of its row begins, whatever the address row shows.
+TEST(RefreshCycle, EnglishRowNamesEndBeforeTheirValues) {
+    const std::wstring addresses[] = {monitor::kLoadingText, monitor::kUnreachableText,
+                                      monitor::kAfterRestartText, L"203.0.113.250"};
+    for (const std::wstring& address : addresses) {
+        MonitorRig rig;
+        rig.showAll();
+        rig.pages.publicAddress = address;
+        rig.registry.values[{monitor::kInternetSettingsKey, L"ProxyServer"}] = {
+            true, platform::kRegSz, L"proxy.example:8080", 0};
+        base::setLanguage(base::Language::English);
+        rig.tick();
+        base::setLanguage(base::Language::Japanese);
+        std::vector<fakes::FakeTextPainter::Call> calls = rig.painter.calls;
+        std::stable_sort(calls.begin(), calls.end(), [](const auto& a, const auto& b) {
+            return a.image != b.image ? a.image < b.image : a.x < b.x;
+        });
+        int compared = 0;
+        for (size_t i = 0; i + 1 < calls.size(); ++i) {
+            const auto& left = calls[i];
+            const auto& right = calls[i + 1];
+            if (left.image != right.image || std::abs(left.y - right.y) >= render::kRowHeight)
+                continue;
+            int end = left.x;
+            for (wchar_t c : left.text) end += fakes::FakeTextPainter::cellWidth(c);
+            EXPECT_LE(end, right.x) << left.text << L" runs into " << right.text;
+            ++compared;
+        }
+        EXPECT_GT(compared, 10);
+    }
 }
 
 TEST(RefreshCycle, BrowserRowsReadTheRegistryWhenItChanged) {

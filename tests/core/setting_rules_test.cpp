@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/texts.h"
 #include "fakes/fake_running_program.h"
 #include "ui/options/window_commands.h"
 #include "ui/popup_menu_model.h"
@@ -169,4 +170,8 @@ TEST(WindowCommands, PlacementsSizeResetAndTheSizeWindowText) {
     EXPECT_EQ(size.height, 142 * 15 + 128);
     EXPECT_EQ(size.scaleHeight, 142);
     EXPECT_EQ(sizeWindowText(200, 200), L"X=3000Y=3000");
+    base::setLanguage(base::Language::English);
+    const std::wstring english = sizeWindowText(200, 300);
+    base::setLanguage(base::Language::Japanese);
+    EXPECT_EQ(english, L"3000 × 4500 twips");
 }

@@ -19,12 +19,12 @@ TAB_COUNT = 11
 EXPECTED = {
     0: ["Display", "Graph", "Main refresh interval", "Item", "Solid"],
     1: ["Network adapter", "Automatic", "Speed unit", "Multiplier for fast lines"],
-    2: ["Drive rows", "Drive", "Type", "Used", "Tick all automatically"],
+    2: ["Drive rows", "Drive", "Type", "Used", "Check all automatically"],
     3: ["Add", "Delete", "Show the proxy menu in the right-click menu"],
     4: ["Use auto-close", "Close list", "Title", "Closed"],
     5: ["Always on top", "Window position", "Used/Total", "Run when Windows starts", "English"],
-    6: ["Taskbar button", "Graph colors", "Windows Version"],
-    7: ["By hand", "Automatic", "Release now"],
+    6: ["Taskbar button", "Graph colors", "Windows version"],
+    7: ["Manual", "Automatic", "Release now"],
     8: ["Clipboard sharing", "Folder windows", "Share the clipboard with another PC"],
     9: ["Developer's home page"],
     10: ["Notify when a threshold is crossed", "Test notice", "Show the load in the tray icon"],
@@ -119,8 +119,8 @@ def test_english_everywhere_and_japanese_back_exactly(korvant, monkeypatch):
     english_menu = menu_texts()
     close_menu()
     assert re.fullmatch(r"Release \d+ MB of memory", english_menu[0]), english_menu
-    assert english_menu[1:] == ["Get IP address again", "Proxy", "  None", "", "History graph",
-                                "Options", "", "Exit"]
+    assert english_menu[1:] == ["Get IP address again", "Proxy server", "  None", "",
+                                "History graph", "Options", "", "Exit"]
     open_window_menu()
     assert menu_texts() == english_menu
     close_menu()

@@ -26,10 +26,11 @@ public:
 
     void create(PageContext& c) override {
         editor_.emplace(DriveListEditor::Targets{c.live, c.program, systemColour});
+        // The colour columns show no cells: wide enough for their headers.
         list_.attach(item(IDC_DRIVE_LIST), {{Text::ColumnDrive, 60},
-                                            {Text::ColumnType, 110},
-                                            {Text::ColumnColour1, 50},
-                                            {Text::ColumnColour2, 50}});
+                                            {Text::ColumnType, 100},
+                                            {Text::ColumnColour1, 55},
+                                            {Text::ColumnColour2, 55}});
         const render::Image& strip = c.program.barStrips().items[0];
         sizeClientArea(item(IDC_DRIVE_PREVIEW), strip.width(), strip.height());
         fillFigures();

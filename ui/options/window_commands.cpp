@@ -51,7 +51,7 @@ std::wstring sizeWindowText(int widthPixels, int heightPixels, int dpi) {
     auto twips = [dpi](int pixels) {
         return std::to_wstring(static_cast<long long>(base::twipsFromPixels(pixels, dpi)));
     };
-    return L"X=" + twips(widthPixels) + L"Y=" + twips(heightPixels);
+    return base::format(base::Text::SizeInTwips, {twips(widthPixels), twips(heightPixels)});
 }
 
 }  // namespace ui::options

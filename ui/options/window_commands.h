@@ -26,7 +26,7 @@ struct MainWindowSizeTwips {
 MainWindowSizeTwips resetMainWindowSize(int listHeightPixels, int dpi = base::kDesignDpi);
 
 // The window size window: no smaller than 200 x 200 pixels (3000 twips) at 96 DPI, and its size
-// shown as "X=" width "Y=" height in twips (of its DPI).
+// shown as its width and height in twips (of its DPI), in the current language.
 constexpr int kSizeWindowMinimumPixels = 200;
 std::wstring sizeWindowText(int widthPixels, int heightPixels, int dpi = base::kDesignDpi);
 
