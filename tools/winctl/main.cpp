@@ -39,7 +39,7 @@ int wmain(int argc, wchar_t** argv) {
                    : 1;
     }
     if (command == L"clipboard") return clipboardText();
-    if (command == L"client" && argc == 3) return client(findByTitle(argv[2]));
+    if (command == L"client" && argc == 3) return client(windowNamed(argv[2]));
     if (command == L"classtitle" && argc == 3) return classTitle(argv[2]);
     if (command == L"interfaces") return interfaces();
     if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);

@@ -42,9 +42,10 @@ HWND windowNamed(const wchar_t* name) {
     return findByTitle(name);
 }
 
-// A control of a window by its id, at any depth (the options window's pages are child dialogs).
+// A control of a window (named as windowNamed takes it) by its id, at any depth (the options
+// window's pages are child dialogs).
 HWND control(const wchar_t* title, int id) {
-    HWND top = findByTitle(title);
+    HWND top = windowNamed(title);
     if (!top) return nullptr;
     struct Search {
         int id;
