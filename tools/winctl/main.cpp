@@ -39,7 +39,7 @@ int wmain(int argc, wchar_t** argv) {
                    : 1;
     }
     if (command == L"clipboard") return clipboardText();
-    if (command == L"client" && argc == 3) return client(findByTitle(argv[2]));
+    if (command == L"client" && argc == 3) return client(windowNamed(argv[2]));
     if (command == L"classtitle" && argc == 3) return classTitle(argv[2]);
     if (command == L"interfaces") return interfaces();
     if (command == L"setclip" && argc == 3) return setClipboardText(argv[2]);
@@ -48,6 +48,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"menu") return describe(openPopupMenu());
     if (command == L"menutexts") return menuTexts(openPopupMenu());
     if (command == L"balloons") return balloons();
+    if (command == L"windows") return visibleWindows();
+    if (command == L"workarea") return workArea();
     // The top-level window holding a control of this id (for a window without a title).
     if (command == L"holding" && argc == 3) {
         struct Search {
@@ -107,7 +109,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     // Every text a window shows, and those that do not fit their controls.
     if (command == L"texts" && argc == 3) return windowTexts(findByTitle(argv[2]));
-    if (command == L"overflow" && argc == 3) return overflowingTexts(findByTitle(argv[2]));
+    if (command == L"overflow" && argc == 3) return overflowingTexts(windowNamed(argv[2]));
     if (command == L"lbitems" && argc == 4) return listBoxItems(control(argv[2], _wtoi(argv[3])));
     if (command == L"lbselect" && argc == 5) {
         HWND w = control(argv[2], _wtoi(argv[3]));

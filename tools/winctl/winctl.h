@@ -19,6 +19,8 @@ void print(const std::wstring& text);
 
 // Top-level windows (windows.cpp).
 HWND findByTitle(const wchar_t* title);
+// A window by its handle as "hwnd:NUMBER", else by its title or class.
+HWND windowNamed(const wchar_t* name);
 HWND control(const wchar_t* title, int id);
 HWND openPopupMenu();
 int menuTexts(HWND popup);
@@ -27,6 +29,8 @@ int client(HWND w);
 int classTitle(const wchar_t* className);
 int ownWindow(const wchar_t* title);
 int foregroundTitle();
+int visibleWindows();
+int workArea();
 
 // Controls of the options window and its list pages (controls.cpp).
 int controlState(HWND w);

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <vector>
 
 #include "winctl.h"
 
@@ -35,9 +36,16 @@ HWND findByTitle(const wchar_t* title) {
     return search.found;
 }
 
-// A control of a window by its id, at any depth (the options window's pages are child dialogs).
+HWND windowNamed(const wchar_t* name) {
+    if (wcsncmp(name, L"hwnd:", 5) == 0)
+        return reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(name + 5)));
+    return findByTitle(name);
+}
+
+// A control of a window (named as windowNamed takes it) by its id, at any depth (the options
+// window's pages are child dialogs).
 HWND control(const wchar_t* title, int id) {
-    HWND top = findByTitle(title);
+    HWND top = windowNamed(title);
     if (!top) return nullptr;
     struct Search {
         int id;
@@ -157,6 +165,41 @@ int ownWindow(const wchar_t* title) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    return 0;
+}
+
+// Every visible top-level window, a line each, topmost first: "window process left top right
+// bottom class title".
+int visibleWindows() {
+    std::vector<HWND> found;
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            if (IsWindowVisible(w)) reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    for (HWND w : found) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        wchar_t text[512] = {}, className[256] = {};
+        InternalGetWindowText(w, text, 512);
+        GetClassNameW(w, className, 256);
+        print(std::to_wstring(reinterpret_cast<uintptr_t>(w)) + L" " + std::to_wstring(pid) + L" " +
+              std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+              std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L" " + className +
+              L" " + text + L"\n");
+    }
+    return 0;
+}
+
+// The work area of the screen a window may take: "left top right bottom".
+int workArea() {
+    RECT r{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return 1;
+    print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " +
+          std::to_wstring(r.right) + L" " + std::to_wstring(r.bottom) + L"\n");
     return 0;
 }
 
