@@ -192,7 +192,7 @@ constexpr TextEntry kTexts[] = {
     {Text::RowProxyEnable, L"Proxy in use"},
     {Text::RowActiveScripting, L"Active scripting"},
     {Text::RowJavaScripting, L"Java applet scripting"},
-    {Text::RowPublicAddress, L"IP"},
+    {Text::RowPublicAddress, L"IP address"},
     {Text::RowUptime, L"Uptime"},
     {Text::RateKilobytes, L"{0}Kbyte/s"},
     {Text::RateKilobits, L"{0}Kbit/s"},

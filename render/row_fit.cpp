@@ -63,9 +63,9 @@ std::vector<PlacedText> fitRowTexts(const std::vector<RowText>& texts,
 
     PlacedText& l = placed[*label];
     const int labelEnd = l.x + extentOf(l.text, painter).end;
-    if (v.x + ink.lead >= labelEnd) return placed;
-    // Over its label: one blank cell apart when the row has room for both.
+    // A label and its value stand at least a blank cell apart, or they read as one word.
     const int gap = m.x(6);
+    if (v.x + ink.lead >= labelEnd + gap) return placed;
     const int clear = labelEnd + gap - ink.lead;
     if (clear <= rightmost) {
         v.x = clear;

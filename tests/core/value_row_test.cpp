@@ -137,6 +137,11 @@ TEST(ValueRow, TextsThatDoNotFitYieldRoomInsteadOfOverlapping) {
     EXPECT_EQ(at(L"10d 01h 00m 00s"), 5 + width(L"Uptime") + 6);
     EXPECT_NE(painter.find(L"Uptime"), nullptr);
 
+    // Nor against it: a label and its value stay a blank cell apart.
+    painter.calls.clear();
+    drawValueRow(image, {L"PROXY", L"second.example:8080", 150}, nullptr, painter);
+    EXPECT_EQ(at(L"second.example:8080"), 5 + width(L"PROXY") + 6);
+
     // Values that fit stay where characters counted put them, full-width or not.
     painter.calls.clear();
     drawValueRow(image, {L"IPアドレス", L"接続不能", 120}, nullptr, painter);
