@@ -2,9 +2,12 @@
 // span reads every second of the day for each of the four charts.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "fakes/fake_desktop_state.h"
 #include "fakes/fake_text_files.h"
 #include "features/history_chart.h"
+#include "features/history_view.h"
 
 namespace {
 
@@ -23,7 +26,11 @@ void BM_DrawTrendWindowFullDay(benchmark::State& run) {
         history.record(r);
     }
     base::Image image(720, 540);
-    const features::HistoryScene scene{static_cast<int>(run.range(0)), 0, 400};
+    features::HistoryScene scene;
+    scene.span = static_cast<int>(run.range(0));
+    scene.pointerX = 400;
+    // The span's length names the run, not its index.
+    run.SetLabel(std::to_string(features::kHistorySpans[scene.span].seconds) + " s span");
     for (auto _ : run) {
         auto texts = features::drawHistory(image, {96}, history, scene);
         benchmark::DoNotOptimize(texts.data());

@@ -23,7 +23,7 @@ struct RowText {
     std::wstring text;
     TextRole role = TextRole::Fixed;
     // Placed by its measured width to end here, instead of starting at x.
-    std::optional<int> endsAt;
+    std::optional<int> endsAt{};
     // Starts where the text before it ends, measured (one line drawn in two parts).
     bool followsPrevious = false;
     bool operator==(const RowText&) const = default;
@@ -50,11 +50,11 @@ struct ValueRow {
     std::wstring name;   // printed at (5, nameY); empty for none
     std::wstring value;  // ends near rightEdge: 6 px per character, characters counted
     int rightEdge = 148;
-    std::optional<int> barWidth;
+    std::optional<int> barWidth{};
     int nameY = 1;
     // When set, the value is measured and ends here instead: for texts whose width counting
     // characters does not tell (full-width characters, another language).
-    std::optional<int> valueEndsAt;
+    std::optional<int> valueEndsAt{};
 };
 RowPicture pictureOf(const ValueRow& content);
 

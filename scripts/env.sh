@@ -7,7 +7,11 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LOCPATH="$KORVANT_BUILD/locale"
-{ export LANG=ja_JP.UTF-8; } 2>/dev/null
-{ export LC_ALL=ja_JP.UTF-8; } 2>/dev/null
+# The Japanese locale once scripts/setup has made it (bash warns of a locale it cannot find).
+korvant_use_locale() {
+    [ -d "$LOCPATH/ja_JP.UTF-8" ] || return 0
+    { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; } 2>/dev/null
+}
+korvant_use_locale
 # Debian's python3 packages (pytest, PIL) are seen by the system interpreter only.
 export KORVANT_PYTHON=/usr/bin/python3

@@ -5,8 +5,13 @@
 
 #include <string>
 
+#include "base/version.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/unique_handle.h"
+
+// A narrow string literal made wide, for the version macro.
+#define KORVANT_WIDEN(text) L##text
+#define KORVANT_WIDE(text) KORVANT_WIDEN(text)
 
 namespace win32 {
 namespace {
@@ -18,15 +23,17 @@ struct HttpTraits {
 };
 using UniqueHttp = UniqueHandle<HttpTraits>;
 
+constexpr const wchar_t* kUserAgent = L"KorvaNT/" KORVANT_WIDE(KORVANT_VERSION_DOTTED);
+
 // The browser's proxy, as the pages have always been fetched.
 UniqueHttp openSession() {
     WINHTTP_CURRENT_USER_IE_PROXY_CONFIG ie{};
     WinHttpGetIEProxyConfigForCurrentUser(&ie);
     UniqueHttp session(
         ie.lpszProxy
-            ? WinHttpOpen(L"KorvaNT/3.36", WINHTTP_ACCESS_TYPE_NAMED_PROXY, ie.lpszProxy,
+            ? WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, ie.lpszProxy,
                           ie.lpszProxyBypass ? ie.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS, 0)
-            : WinHttpOpen(L"KorvaNT/3.36", WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
+            : WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
                           WINHTTP_NO_PROXY_BYPASS, 0));
     for (LPWSTR text : {ie.lpszAutoConfigUrl, ie.lpszProxy, ie.lpszProxyBypass})
         if (text) GlobalFree(text);

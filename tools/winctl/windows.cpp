@@ -80,7 +80,10 @@ int menuTexts(HWND popup) {
     std::wstring library = path;
     library = library.substr(0, library.find_last_of(L'\\') + 1) + L"menu_hook.dll";
     HMODULE hook = LoadLibraryW(library.c_str());
-    auto proc = hook ? reinterpret_cast<HOOKPROC>(GetProcAddress(hook, "menuTextsHook")) : nullptr;
+    // Through void*: a procedure found by name has the type its export says, not FARPROC's.
+    auto proc = hook ? reinterpret_cast<HOOKPROC>(
+                           reinterpret_cast<void*>(GetProcAddress(hook, "menuTextsHook")))
+                     : nullptr;
     if (!proc) return 3;
     constexpr DWORD kBytes = 32768 * sizeof(wchar_t);
     HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBytes,
