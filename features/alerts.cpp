@@ -58,7 +58,7 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
         return episodes_[static_cast<std::size_t>(rule)];
     };
     const std::int64_t cpuHoldMs = static_cast<std::int64_t>(s.alertCpuSeconds) * 1000;
-    if (s.alertCpuOn == 1 &&
+    if (isAlertOn(s, AlertRule::Cpu) &&
         episode(AlertRule::Cpu)
             .update(r.nowMs, r.cpuPercent >= s.alertCpuPercent,
                     r.cpuPercent < s.alertCpuPercent - kAlertMarginPoints, cpuHoldMs))
@@ -66,14 +66,14 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
             {AlertRule::Cpu, base::text(Text::AlertCpuTitle),
              base::format(Text::AlertCpuLine, {percent(r.cpuPercent), percent(s.alertCpuPercent),
                                                std::to_wstring(s.alertCpuSeconds)})});
-    if (s.alertMemoryOn == 1 &&
+    if (isAlertOn(s, AlertRule::Memory) &&
         episode(AlertRule::Memory)
             .update(r.nowMs, r.memoryPercent >= s.alertMemoryPercent,
                     r.memoryPercent < s.alertMemoryPercent - kAlertMarginPoints, 0))
         told.push_back({AlertRule::Memory, base::text(Text::AlertMemoryTitle),
                         base::format(Text::AlertMemoryLine,
                                      {percent(r.memoryPercent), percent(s.alertMemoryPercent)})});
-    if (s.alertDriveOn == 1 && r.lowestDriveFreePercent) {
+    if (isAlertOn(s, AlertRule::Drive) && r.lowestDriveFreePercent) {
         int free = *r.lowestDriveFreePercent;
         if (episode(AlertRule::Drive)
                 .update(r.nowMs, free <= s.alertDrivePercent,
@@ -82,7 +82,7 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
                             base::format(Text::AlertDriveLine, {r.lowestDrive, percent(free),
                                                                 percent(s.alertDrivePercent)})});
     }
-    if (s.alertTrafficOn == 1) {
+    if (isAlertOn(s, AlertRule::Traffic)) {
         const std::int64_t allowance =
             static_cast<std::int64_t>(s.alertTrafficMegabytes) * kMegabyte;
         const std::int64_t margin = allowance * kAlertMarginPercentOfAllowance / 100;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "features/history_chart.h"
 #include "features/traffic_days.h"
 #include "monitor/readings.h"
 #include "settings/settings.h"
@@ -12,7 +13,43 @@
 namespace features {
 
 enum class AlertRule { Cpu, Memory, Drive, Traffic };
-constexpr std::size_t kAlertRules = 4;
+
+// What the running program needs of each rule besides its check: the setting that turns it on,
+// and the trend chart its notices are marked on. One row per rule, in the order of AlertRule.
+struct AlertRuleRow {
+    AlertRule rule;
+    int settings::Settings::*on;
+    std::optional<HistoryChart> chart;  // none: the reading has no chart
+};
+constexpr std::array kAlertRuleRows = {
+    AlertRuleRow{AlertRule::Cpu, &settings::Settings::alertCpuOn, kProcessorChart},
+    AlertRuleRow{AlertRule::Memory, &settings::Settings::alertMemoryOn, kMemoryChart},
+    AlertRuleRow{AlertRule::Drive, &settings::Settings::alertDriveOn, std::nullopt},
+    // today's traffic, received and sent together, stands on the receive chart
+    AlertRuleRow{AlertRule::Traffic, &settings::Settings::alertTrafficOn, kReceiveChart},
+};
+constexpr std::size_t kAlertRules = kAlertRuleRows.size();
+
+constexpr bool alertRowsInRuleOrder() {
+    for (std::size_t i = 0; i < kAlertRules; ++i)
+        if (static_cast<std::size_t>(kAlertRuleRows[i].rule) != i) return false;
+    return true;
+}
+static_assert(alertRowsInRuleOrder(),
+              "kAlertRuleRows must hold one row per AlertRule, in the enumeration's order");
+
+constexpr const AlertRuleRow& alertRuleRow(AlertRule rule) {
+    return kAlertRuleRows[static_cast<std::size_t>(rule)];
+}
+inline bool isAlertOn(const settings::Settings& s, AlertRule rule) {
+    return s.*alertRuleRow(rule).on == 1;
+}
+// Whether any rule is on; while none is, the readings need not be gathered for them.
+inline bool anyAlertOn(const settings::Settings& s) {
+    for (const AlertRuleRow& row : kAlertRuleRows)
+        if (s.*row.on == 1) return true;
+    return false;
+}
 
 // However the readings move, a rule tells at most once in this time.
 constexpr std::int64_t kAlertQuietMs = 10 * 60 * 1000;
@@ -54,7 +91,7 @@ struct AlertReadings {
 // The lowest free share among the drives read this tick, and which drive it is.
 void takeDrives(AlertReadings& into, const std::vector<monitor::DriveReading>& drives);
 
-// The four rules over the readings; settings are read at each check, so a change acts at once.
+// The rules over the readings; settings are read at each check, so a change acts at once.
 class Alerts {
 public:
     std::vector<AlertNotice> check(const AlertReadings& r, const settings::Settings& s);

@@ -11,10 +11,13 @@
 
 namespace features {
 
+// The trend window's charts, top to bottom.
+enum HistoryChart : int { kProcessorChart = 0, kMemoryChart, kReceiveChart, kSendChart };
+
 // A notice told at a second of the history's ring, marked at the top of its reading's chart.
 struct ChartMark {
     std::int64_t second = 0;
-    int chart = 0;  // 0 processor, 1 memory, 2 receive, 3 send
+    int chart = kProcessorChart;  // a HistoryChart
 };
 
 // What the trend window shows besides the history itself.

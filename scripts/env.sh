@@ -15,3 +15,8 @@ korvant_use_locale() {
 korvant_use_locale
 # Debian's python3 packages (pytest, PIL) are seen by the system interpreter only.
 export KORVANT_PYTHON=/usr/bin/python3
+# Every display item shown (MainListCheckMark): one mark per item of the default list in
+# settings/settings.h, so that a new item needs no change in the scripts.
+KORVANT_EVERY_ITEM_SHOWN=$(sed -n 's/.*displayMarks = L"\([01]*\)";.*/\1/p' \
+    "$root/settings/settings.h" | tr 0 1)
+[ -n "$KORVANT_EVERY_ITEM_SHOWN" ] || echo "env.sh: no displayMarks default found in settings/settings.h" >&2

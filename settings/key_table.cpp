@@ -156,7 +156,10 @@ constexpr bool savePositionsComplete() {
         if (taken[p] != 1) return false;
     return true;
 }
-static_assert(savePositionsComplete());
+static_assert(savePositionsComplete(),
+              "the save positions must run from 1 to the number of saved keys, each taken once: "
+              "give a new key the place after the last key of its section and move the keys "
+              "after it up by one");
 
 constexpr std::array<const KeyDef*, kSaved> makeSaveOrder() {
     std::array<const KeyDef*, kSaved> order{};

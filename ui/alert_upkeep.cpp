@@ -47,8 +47,7 @@ void AlertUpkeep::take(const monitor::Readings& readings) {
         steadyMs_ += elapsed;
     }
     checkedAt_ = readings.tickCount;
-    if (s.alertCpuOn != 1 && s.alertMemoryOn != 1 && s.alertDriveOn != 1 && s.alertTrafficOn != 1)
-        return;
+    if (!features::anyAlertOn(s)) return;
     features::AlertReadings r;
     r.nowMs = steadyMs_;
     r.cpuPercent = readings.cpuTotalPercent;
@@ -62,15 +61,14 @@ void AlertUpkeep::take(const monitor::Readings& readings) {
     }
 }
 
-// Drives have no chart; the traffic's notice stands on the receive chart.
 void AlertUpkeep::mark(features::AlertRule rule) {
     const features::HistoryRing& ring = history_.ring();
-    if (ring.empty() || rule == features::AlertRule::Drive) return;
-    int chart = rule == features::AlertRule::Cpu ? 0 : rule == features::AlertRule::Memory ? 1 : 2;
+    std::optional<features::HistoryChart> chart = features::alertRuleRow(rule).chart;
+    if (ring.empty() || !chart) return;
     std::erase_if(marks_, [&](const features::ChartMark& m) {
         return m.second <= ring.newestSecond() - features::HistoryRing::kSeconds;
     });
-    marks_.push_back({ring.newestSecond(), chart});
+    marks_.push_back({ring.newestSecond(), *chart});
 }
 
 void AlertUpkeep::pointerOverIcon() {

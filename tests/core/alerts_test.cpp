@@ -88,6 +88,32 @@ TEST(Alerts, MemoryDrivesAndTodaysTrafficTellWithTheirValues) {
     EXPECT_EQ(told[0].rule, AlertRule::Traffic);
 }
 
+// The running program gathers the readings only while anyAlertOn says a rule is on, and marks a
+// notice by its rule's row: a rule whose switch the rows name wrongly would never be checked.
+TEST(Alerts, EachRuleOnAloneIsSeenAsOnAndTellsItsOwnNotice) {
+    AlertReadings r;
+    r.cpuPercent = 100;
+    r.memoryPercent = 100;
+    r.lowestDriveFreePercent = 0;
+    r.lowestDrive = L"C:";
+    r.todayBytes = 1LL << 50;
+    settings::Settings off;
+    off.alertCpuSeconds = 1;
+    EXPECT_FALSE(features::anyAlertOn(off));
+    EXPECT_TRUE(Alerts().check(r, off).empty());
+    for (const features::AlertRuleRow& row : features::kAlertRuleRows) {
+        settings::Settings s = off;
+        s.*row.on = 1;
+        EXPECT_TRUE(features::anyAlertOn(s));
+        Alerts alerts;
+        std::vector<features::AlertNotice> told;
+        for (r.nowMs = 0; r.nowMs <= 2 * kSecond; r.nowMs += kSecond)
+            for (features::AlertNotice& notice : alerts.check(r, s)) told.push_back(notice);
+        ASSERT_EQ(told.size(), 1u) << "rule " << static_cast<int>(row.rule);
+        EXPECT_EQ(told[0].rule, row.rule);
+    }
+}
+
 TEST(TrayLoadIcon, BarsFollowThePercentInsideTheFrameAndTheTipGivesTheReadings) {
     EXPECT_EQ(ui::loadBarsFor(0, 100, 16), (ui::LoadBars{0, 14}));
     EXPECT_EQ(ui::loadBarsFor(50, 3, 16), (ui::LoadBars{7, 1})) << "any load shows";

@@ -36,8 +36,8 @@ TEXT_COLOUR = 8009094
 BAR_END_COLOURS = [0, 255, 65535, 65280, 16777088, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8454143,
                    8454016, 8454016, 8454016, 8454016, 8454016, 8454016]
 # Every item shown, as scripts/measure-cpu measures it, with the graph drawing the processor load.
-EVERY_ITEM = {"MainList": "".join(map(str, LIST_ORDER)), "MainListCheckMark": "1" * 23,
-              "SetGraph": 1}
+EVERY_ITEM = {"MainList": "".join(map(str, LIST_ORDER)),
+              "MainListCheckMark": "1" * len(LIST_ORDER), "SetGraph": 1}
 PROXIES = "localhost:8080\r\nプロキシ.example:3128\r\n"
 CLIPBOARD = "コピーした文字 copied text"
 

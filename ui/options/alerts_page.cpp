@@ -1,6 +1,7 @@
 #include <cwchar>
 
 #include "base/texts.h"
+#include "settings/key_table.h"
 #include "ui/options/alerts_page_ids.h"
 #include "ui/options/bound_page.h"
 #include "ui/options/options_ids.h"
@@ -24,18 +25,17 @@ constexpr Hint kHints[] = {
     {IDC_TRAY_LOAD_ICON, base::Text::HintTrayLoadIcon},
 };
 
-// The thresholds, typed as numbers; the settings file keeps them in the same ranges.
+// The thresholds, typed as numbers, in the ranges their keys give the settings file.
 struct NumberBox {
     int control;
     int S::*field;
-    int min, max;
 };
 constexpr NumberBox kNumbers[] = {
-    {IDC_ALERT_CPU_PERCENT, &S::alertCpuPercent, 1, 100},
-    {IDC_ALERT_CPU_SECONDS, &S::alertCpuSeconds, 1, 3600},
-    {IDC_ALERT_MEMORY_PERCENT, &S::alertMemoryPercent, 1, 100},
-    {IDC_ALERT_DRIVE_PERCENT, &S::alertDrivePercent, 1, 100},
-    {IDC_ALERT_TRAFFIC_MB, &S::alertTrafficMegabytes, 1, 10000000},
+    {IDC_ALERT_CPU_PERCENT, &S::alertCpuPercent},
+    {IDC_ALERT_CPU_SECONDS, &S::alertCpuSeconds},
+    {IDC_ALERT_MEMORY_PERCENT, &S::alertMemoryPercent},
+    {IDC_ALERT_DRIVE_PERCENT, &S::alertDrivePercent},
+    {IDC_ALERT_TRAFFIC_MB, &S::alertTrafficMegabytes},
 };
 
 class AlertsPage : public BoundPage {
@@ -84,9 +84,10 @@ private:
         bool number = end != text && *end == L'\0';
         if (!number && !leaving) return;
         long long value = number ? typed : context.live.settings.*box.field;
-        if (value < box.min || value > box.max) {
+        const settings::KeyDef& key = settings::keyOf(box.field);
+        if (value < key.min || value > key.max) {
             if (!leaving) return;
-            value = value < box.min ? box.min : box.max;
+            value = value < key.min ? key.min : key.max;
         }
         int& field = context.live.settings.*box.field;
         if (field != value) {
