@@ -113,7 +113,10 @@ def reg_add(key, value, data, kind="REG_DWORD"):
     # internal error); a start that failed is tried again, a write that failed is not.
     for _ in range(3):
         result = run(["wine", "reg", "add", key, "/v", value, "/t", kind, "/d", str(data), "/f"])
-        if result.returncode == 0 or b"ShellExecuteEx" not in result.stdout + result.stderr:
+        said = result.stdout + result.stderr
+        # A write reg.exe refused says why; a start that failed says nothing or names the
+        # shell's error.
+        if result.returncode == 0 or (said.strip() and b"ShellExecuteEx" not in said):
             break
     assert result.returncode == 0, (result.returncode, result.stdout, result.stderr)
 
