@@ -334,6 +334,7 @@
     X(ExportPageFree)            \
     X(ExportPageLastHour)        \
     X(ExportPageOffline)         \
+    X(TabExport)                 \
     X(ExportFrame)               \
     X(ExportOn)                  \
     X(ExportAddress)             \

@@ -342,6 +342,7 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportPageFree, L"free"},
     {Text::ExportPageLastHour, L"the last hour"},
     {Text::ExportPageOffline, L"KorvaNT does not answer"},
+    {Text::TabExport, L"HTTP export"},
     {Text::ExportFrame, L"Serve the readings over HTTP (Prometheus, Home Assistant, browser)"},
     {Text::ExportOn, L"Serve"},
     {Text::ExportAddress, L"Listen on"},

@@ -344,6 +344,7 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportPageFree, L"空き"},
     {Text::ExportPageLastHour, L"過去1時間"},
     {Text::ExportPageOffline, L"KorvaNT から応答がありません"},
+    {Text::TabExport, L"HTTP 公開"},
     {Text::ExportFrame, L"HTTP で状態を公開（Prometheus・Home Assistant・ブラウザ）"},
     {Text::ExportOn, L"公開する"},
     {Text::ExportAddress, L"待ち受けアドレス"},

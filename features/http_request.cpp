@@ -27,6 +27,8 @@ const char* reason(int status) {
             return "Method Not Allowed";
         case 431:
             return "Request Header Fields Too Large";
+        case 503:
+            return "Service Unavailable";
     }
     return "Error";
 }
@@ -82,6 +84,10 @@ std::string responseFor(const RequestVerdict& verdict, const ServedTexts& texts)
                         allow);
     }
     const bool headOnly = verdict.headOnly;
+    // Before the first tick there is nothing true to serve: zeros would be recorded as readings.
+    if (texts.metrics.empty())
+        return response(503, "text/plain; charset=utf-8", "503 Service Unavailable\n", headOnly,
+                        "Retry-After: 1\r\n");
     if (verdict.path == "/metrics")
         return response(200, "text/plain; version=0.0.4; charset=utf-8", texts.metrics, headOnly);
     if (verdict.path == "/data.json")

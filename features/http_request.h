@@ -29,7 +29,7 @@ struct ServedTexts {
 };
 
 // The whole response to a verdict of Serve or Refuse: a status line, the headers and, except to
-// HEAD, the body. Every response closes its connection.
+// HEAD, the body; 503 while nothing is rendered yet. Every response closes its connection.
 std::string responseFor(const RequestVerdict& verdict, const ServedTexts& texts);
 
 }  // namespace features

@@ -132,7 +132,7 @@ constexpr std::array kTable = {
     check(83, kAlerts, L"TrayLoadIcon", &S::trayLoadIcon),
     text(84, kDisplay, L"Language", &S::language),
     check(85, kExport, L"On", &S::exportOn),
-    slider(86, kExport, L"Port", &S::exportPort, 1, 65535),
+    text(86, kExport, L"Port", &S::exportPort),
     text(87, kExport, L"Address", &S::exportAddress),
     text(88, kExport, L"Allowed", &S::exportAllowed),
     // The maker's pages: edited by hand, never saved.

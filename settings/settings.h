@@ -110,7 +110,7 @@ struct Settings {
     std::wstring language = L"ja";
     // the readings served over HTTP, in the last section: off, loopback only by default
     int exportOn = 0;
-    int exportPort = 9184;
+    std::wstring exportPort = L"9184";
     std::wstring exportAddress = L"127.0.0.1";
     std::wstring exportAllowed;  // remote addresses, blank- or comma-separated
     int receiveFullScale = 1;

@@ -128,6 +128,8 @@ TEST(ExportFormats, ResponsesCarryTheirTypeAndLengthAndHeadLeavesTheBodyOut) {
     std::string refused = answer("PUT / HTTP/1.1\r\n\r\n");
     EXPECT_EQ(refused.rfind("HTTP/1.1 405 ", 0), 0u);
     EXPECT_NE(refused.find("Allow: GET, HEAD\r\n"), std::string::npos);
+    texts = {};
+    EXPECT_EQ(answer("GET /metrics HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 503 ", 0), 0u);
 }
 
 TEST(ExportFormats, SnapshotCountsTrafficSinceStartAndServesOnlyReadDrives) {

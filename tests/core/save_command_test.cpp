@@ -113,7 +113,7 @@ TEST_F(SaveFixture, TheNewerSectionsAreWrittenAfterEveryOtherSection) {
     live.settings.alertDriveOn = 1;
     live.settings.alertTrafficMegabytes = 500;
     live.settings.exportOn = 1;
-    live.settings.exportPort = 9300;
+    live.settings.exportPort = L"9300";
     live.settings.exportAllowed = L"192.168.1.20 192.168.1.21";
     ASSERT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     // Older versions read the sections they know and never reach these.
@@ -132,7 +132,7 @@ TEST_F(SaveFixture, TheNewerSectionsAreWrittenAfterEveryOtherSection) {
     EXPECT_EQ(load().settings.alertDriveOn, 1);
     EXPECT_EQ(load().settings.alertTrafficMegabytes, 500);
     EXPECT_EQ(load().settings.exportOn, 1);
-    EXPECT_EQ(load().settings.exportPort, 9300);
+    EXPECT_EQ(load().settings.exportPort, L"9300");
     EXPECT_EQ(load().settings.exportAddress, L"127.0.0.1");
     EXPECT_EQ(load().settings.exportAllowed, L"192.168.1.20 192.168.1.21");
 }
