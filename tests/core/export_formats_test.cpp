@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "features/export_service.h"
 #include "features/export_snapshot.h"
 #include "features/http_request.h"
 
@@ -194,6 +195,50 @@ TEST(ExportFormats, PageIsSelfContainedInTheChosenLanguageWithTheHoursChart) {
     // Nothing loaded from elsewhere.
     for (const char* outside : {"src=", "href=", "http://", "https://", "@import"})
         EXPECT_EQ(english.find(outside), std::string::npos) << outside;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ExportService, OnlyThisMachineAndTheListedPeersGetIn) {
+    std::vector<std::string> allowed = features::allowedPeers(L" 192.168.1.20,192.168.1.21;\t");
+    EXPECT_EQ(allowed, (std::vector<std::string>{"192.168.1.20", "192.168.1.21"}));
+    EXPECT_TRUE(features::peerAllowed("127.0.0.1", {}));
+    EXPECT_TRUE(features::peerAllowed("192.168.1.21", allowed));
+    EXPECT_FALSE(features::peerAllowed("192.168.1.2", allowed));  // no prefix matching
+    EXPECT_FALSE(features::peerAllowed("192.168.1.20", {}));      // an empty list lets none in
+
+    settings::Settings s;
+    EXPECT_EQ(features::exportPort(s), 9184);
+    for (const wchar_t* wrong : {L"", L"0", L"65536", L"80a", L"-1", L"123456"}) {
+        s.exportPort = wrong;
+        EXPECT_FALSE(features::exportPort(s)) << std::wstring(wrong).size();
+    }
+    s.exportPort = L"65535";
+    s.exportAddress = L"0.0.0.0";
+    EXPECT_EQ(features::exportUrl(s), L"http://127.0.0.1:65535/");
+}
+
+TEST(ExportService, WhatStaysOnTheMachineIsNeverServed) {
+    monitor::Readings r;
+    r.clipboardText = L"secret-clipboard";
+    r.proxyServer = L"proxy.secret:8080";
+    r.lanAddress = L"192.168.1.99";
+    features::ExportReadings exportReadings;
+    features::ExportSnapshot snapshot = exportReadings.snapshot(r, settings::Settings{}, {});
+    features::ExportService service;
+    service.publish({features::metricsText(snapshot), features::dataJson(snapshot),
+                     features::pageHtml(base::Language::English, {})});
+    for (const char* path : {"/metrics", "/data.json", "/"}) {
+        std::string request = std::string("GET ") + path + " HTTP/1.1\r\n\r\n";
+        platform::ConnectionReply reply = service.reply(request);
+        ASSERT_TRUE(reply.ready);
+        EXPECT_EQ(reply.bytes.rfind("HTTP/1.1 200 ", 0), 0u) << path;
+        for (const char* secret : {"secret", "192.168.1.99"})
+            EXPECT_EQ(reply.bytes.find(secret), std::string::npos) << path << " " << secret;
+    }
+    EXPECT_FALSE(service.reply("GET /metrics HTTP/1.1\r\n").ready);
 }
 
 }  // namespace
