@@ -4,16 +4,32 @@
 
 namespace features {
 
-void ExportService::publish(ServedTexts texts) {
+void ExportService::publish(ExportSnapshot snapshot) {
     std::lock_guard guard(lock_);
-    texts_ = std::move(texts);
+    snapshot_ = std::move(snapshot);
+}
+
+void ExportService::publishPage(PageParts page) {
+    std::lock_guard guard(lock_);
+    page_ = std::move(page);
 }
 
 platform::ConnectionReply ExportService::reply(std::string_view received) const {
     RequestVerdict verdict = readRequestHead(received);
     if (verdict.kind == RequestVerdict::Kind::Incomplete) return {};
     std::lock_guard guard(lock_);
-    return {true, responseFor(verdict, texts_)};
+    return {true, responseFor(verdict, [this](Resource resource) -> std::optional<std::string> {
+                if (!snapshot_) return std::nullopt;
+                switch (resource) {
+                    case Resource::Metrics:
+                        return metricsText(*snapshot_);
+                    case Resource::Data:
+                        return dataJson(*snapshot_);
+                    case Resource::Page:
+                        return pageHtml(page_.language, page_.points);
+                }
+                return std::nullopt;
+            })};
 }
 
 bool isLoopback(std::string_view address) { return address.starts_with("127."); }

@@ -6,23 +6,34 @@
 #include <string_view>
 #include <vector>
 
+#include "features/export_formats.h"
 #include "features/http_request.h"
 #include "platform/request_server.h"
 #include "settings/settings.h"
 
 namespace features {
 
-// The latest texts the user-interface thread rendered, and the answers the server's worker gives
-// from them. The worker reads under the lock and never waits for a tick.
+// What the page is made of: the chart's points and the language its texts are in.
+struct PageParts {
+    std::vector<ChartPoint> points;
+    base::Language language = base::Language::Japanese;
+};
+
+// The latest readings the user-interface thread published, and the answers the server's worker
+// formats from them when asked: a tick only copies the snapshot, so a scrape a second costs one
+// formatting, not one per tick. The worker holds the lock while it formats and never waits for
+// a tick.
 class ExportService {
 public:
-    void publish(ServedTexts texts);
+    void publish(ExportSnapshot snapshot);
+    void publishPage(PageParts page);
     // Safe on any thread.
     platform::ConnectionReply reply(std::string_view received) const;
 
 private:
     mutable std::mutex lock_;
-    ServedTexts texts_;
+    std::optional<ExportSnapshot> snapshot_;
+    PageParts page_;
 };
 
 // Whether `address` (dotted IPv4) is on the machine itself: 127.0.0.0/8.
@@ -34,7 +45,7 @@ std::vector<std::string> allowedPeers(const std::wstring& setting);
 bool peerAllowed(const std::string& peer, const std::vector<std::string>& allowed);
 // The port setting as a number; none when it is not one of 1 to 65535.
 std::optional<std::uint16_t> exportPort(const settings::Settings& s);
-// "http://127.0.0.1:9184/": what the user opens; the machine's own name for "every address".
+// "http://127.0.0.1:9184/": what the user opens; this machine's address for "every address".
 std::wstring exportUrl(const settings::Settings& s);
 
 }  // namespace features

@@ -76,7 +76,7 @@ RequestVerdict readRequestHead(std::string_view received) {
     return verdict;
 }
 
-std::string responseFor(const RequestVerdict& verdict, const ServedTexts& texts) {
+std::string responseFor(const RequestVerdict& verdict, const ResourceText& textOf) {
     if (verdict.kind != Kind::Serve) {
         const char* allow = verdict.status == 405 ? "Allow: GET, HEAD\r\n" : "";
         return response(verdict.status, "text/plain; charset=utf-8",
@@ -84,17 +84,28 @@ std::string responseFor(const RequestVerdict& verdict, const ServedTexts& texts)
                         allow);
     }
     const bool headOnly = verdict.headOnly;
+    std::optional<Resource> resource;
+    if (verdict.path == "/metrics")
+        resource = Resource::Metrics;
+    else if (verdict.path == "/data.json")
+        resource = Resource::Data;
+    else if (verdict.path == "/" || verdict.path == "/index.html")
+        resource = Resource::Page;
+    if (!resource) return response(404, "text/plain; charset=utf-8", "404 Not Found\n", headOnly);
+    std::optional<std::string> text = textOf(*resource);
     // Before the first tick there is nothing true to serve: zeros would be recorded as readings.
-    if (texts.metrics.empty())
+    if (!text)
         return response(503, "text/plain; charset=utf-8", "503 Service Unavailable\n", headOnly,
                         "Retry-After: 1\r\n");
-    if (verdict.path == "/metrics")
-        return response(200, "text/plain; version=0.0.4; charset=utf-8", texts.metrics, headOnly);
-    if (verdict.path == "/data.json")
-        return response(200, "application/json", texts.json, headOnly);
-    if (verdict.path == "/" || verdict.path == "/index.html")
-        return response(200, "text/html; charset=utf-8", texts.page, headOnly);
-    return response(404, "text/plain; charset=utf-8", "404 Not Found\n", headOnly);
+    switch (*resource) {
+        case Resource::Metrics:
+            return response(200, "text/plain; version=0.0.4; charset=utf-8", *text, headOnly);
+        case Resource::Data:
+            return response(200, "application/json", *text, headOnly);
+        case Resource::Page:
+            return response(200, "text/html; charset=utf-8", *text, headOnly);
+    }
+    return {};
 }
 
 }  // namespace features

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,15 +23,14 @@ struct RequestVerdict {
 // follows.
 RequestVerdict readRequestHead(std::string_view received);
 
-// The texts the server hands out, rendered by the user-interface thread after a tick.
-struct ServedTexts {
-    std::string metrics;
-    std::string json;
-    std::string page;
-};
+// What the server hands out, by path.
+enum class Resource { Metrics, Data, Page };
+
+// A resource's text, formatted when it is asked for; none while nothing is published yet.
+using ResourceText = std::function<std::optional<std::string>(Resource)>;
 
 // The whole response to a verdict of Serve or Refuse: a status line, the headers and, except to
-// HEAD, the body; 503 while nothing is rendered yet. Every response closes its connection.
-std::string responseFor(const RequestVerdict& verdict, const ServedTexts& texts);
+// HEAD, the body; 503 while nothing is published yet. Every response closes its connection.
+std::string responseFor(const RequestVerdict& verdict, const ResourceText& textOf);
 
 }  // namespace features

@@ -23,8 +23,8 @@ void ExportUpkeep::start() {
         if (change.names(&s.exportOn) || change.names(&s.exportPort) ||
             change.names(&s.exportAddress) || change.names(&s.exportAllowed))
             apply();
-        else if (change.names(&s.language) && !server_.running() && s.exportOn != 1)
-            showState(base::text(base::Text::ExportOff), false);
+        else if (change.names(&s.language) && (server_.running() || s.exportOn != 1))
+            showState(settledText(), false);
     });
 }
 
@@ -34,7 +34,7 @@ void ExportUpkeep::apply() {
     const settings::Settings& s = live_.settings;
     server_.stop();
     if (s.exportOn != 1) {
-        showState(base::text(base::Text::ExportOff), false);
+        showState(settledText(), false);
         return;
     }
     const std::wstring where = s.exportAddress + L":" + s.exportPort;
@@ -55,7 +55,7 @@ void ExportUpkeep::apply() {
     if (failure)
         showState(base::format(base::Text::ExportFailed, {where, failure.description}), true);
     else
-        showState(base::format(base::Text::ExportListening, {features::exportUrl(s)}), true);
+        showState(settledText(), true);
 }
 
 void ExportUpkeep::take(const monitor::Readings& readings) {
@@ -71,9 +71,21 @@ void ExportUpkeep::render(const monitor::Readings& readings) {
     context.processorCount = processorCount_;
     features::ByteTotals today = history_.days().of(history_.today());
     context.todayBytes = today.received + today.sent;
-    features::ExportSnapshot snapshot = readings_.snapshot(readings, live_.settings, context);
-    service_.publish({features::metricsText(snapshot), features::dataJson(snapshot),
-                      features::pageHtml(base::language(), features::lastHour(history_.ring()))});
+    service_.publish(readings_.snapshot(readings, live_.settings, context));
+    // The chart moves by a point every step: it is taken again only then, or in a new language.
+    const features::HistoryRing& ring = history_.ring();
+    const std::int64_t step = ring.empty() ? -1 : ring.newestSecond() / features::kChartStepSeconds;
+    if (step != chartStep_ || base::language() != chartLanguage_) {
+        chartStep_ = step;
+        chartLanguage_ = base::language();
+        service_.publishPage({features::lastHour(ring), chartLanguage_});
+    }
+}
+
+std::wstring ExportUpkeep::settledText() const {
+    return server_.running()
+               ? base::format(base::Text::ExportListening, {features::exportUrl(live_.settings)})
+               : base::text(base::Text::ExportOff);
 }
 
 void ExportUpkeep::showState(std::wstring text, bool toStatusBar) {

@@ -17,6 +17,10 @@ class ExportUpkeep {
 public:
     ExportUpkeep(settings::LiveSettings& live, const features::ReadingsHistory& history,
                  platform::RequestServer& server, features::StatusBar& status);
+    // The worker calls into this object: it must end first.
+    ~ExportUpkeep() { server_.stop(); }
+    ExportUpkeep(const ExportUpkeep&) = delete;
+    ExportUpkeep& operator=(const ExportUpkeep&) = delete;
     void start();
     // After every tick: the traffic is counted from the program's start, served or not.
     void take(const monitor::Readings& readings);
@@ -28,6 +32,8 @@ private:
     void apply();
     // The served texts from `readings`: only while the server runs, once per tick.
     void render(const monitor::Readings& readings);
+    // Where it serves, or that it is off: the state that is no failure.
+    std::wstring settledText() const;
     void showState(std::wstring text, bool toStatusBar);
 
     settings::LiveSettings& live_;
@@ -39,6 +45,8 @@ private:
     std::wstring state_;
     const monitor::Readings* latest_ = nullptr;  // the refresh cycle's, which outlives this
     int processorCount_ = 1;
+    std::int64_t chartStep_ = -2;  // none taken yet
+    base::Language chartLanguage_ = base::Language::Japanese;
 };
 
 }  // namespace ui

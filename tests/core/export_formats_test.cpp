@@ -110,9 +110,15 @@ TEST(ExportFormats, RequestHeadIsServedOnlyWhenWholeAndWithinItsBounds) {
 }
 
 TEST(ExportFormats, ResponsesCarryTheirTypeAndLengthAndHeadLeavesTheBodyOut) {
-    features::ServedTexts texts{"m 1\n", "{}", "<html>"};
+    bool published = true;
+    auto textOf = [&](features::Resource r) -> std::optional<std::string> {
+        if (!published) return std::nullopt;
+        return r == features::Resource::Metrics ? "m 1\n"
+               : r == features::Resource::Data  ? "{}"
+                                                : "<html>";
+    };
     auto answer = [&](std::string_view head) {
-        return features::responseFor(features::readRequestHead(head), texts);
+        return features::responseFor(features::readRequestHead(head), textOf);
     };
     std::string metrics = answer("GET /metrics HTTP/1.1\r\n\r\n");
     EXPECT_EQ(metrics.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
@@ -129,7 +135,7 @@ TEST(ExportFormats, ResponsesCarryTheirTypeAndLengthAndHeadLeavesTheBodyOut) {
     std::string refused = answer("PUT / HTTP/1.1\r\n\r\n");
     EXPECT_EQ(refused.rfind("HTTP/1.1 405 ", 0), 0u);
     EXPECT_NE(refused.find("Allow: GET, HEAD\r\n"), std::string::npos);
-    texts = {};
+    published = false;
     EXPECT_EQ(answer("GET /metrics HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 503 ", 0), 0u);
 }
 
@@ -228,8 +234,8 @@ TEST(ExportService, WhatStaysOnTheMachineIsNeverServed) {
     features::ExportReadings exportReadings;
     features::ExportSnapshot snapshot = exportReadings.snapshot(r, settings::Settings{}, {});
     features::ExportService service;
-    service.publish({features::metricsText(snapshot), features::dataJson(snapshot),
-                     features::pageHtml(base::Language::English, {})});
+    EXPECT_EQ(service.reply("GET / HTTP/1.1\r\n\r\n").bytes.rfind("HTTP/1.1 503 ", 0), 0u);
+    service.publish(snapshot);
     for (const char* path : {"/metrics", "/data.json", "/"}) {
         std::string request = std::string("GET ") + path + " HTTP/1.1\r\n\r\n";
         platform::ConnectionReply reply = service.reply(request);
