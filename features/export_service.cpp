@@ -17,19 +17,24 @@ void ExportService::publishPage(PageParts page) {
 platform::ConnectionReply ExportService::reply(std::string_view received) const {
     RequestVerdict verdict = readRequestHead(received);
     if (verdict.kind == RequestVerdict::Kind::Incomplete) return {};
+    const bool readWhole = verdict.kind == RequestVerdict::Kind::Serve &&
+                           received.find("\r\n\r\n") + 4 == received.size();
     std::lock_guard guard(lock_);
-    return {true, responseFor(verdict, [this](Resource resource) -> std::optional<std::string> {
-                if (!snapshot_) return std::nullopt;
-                switch (resource) {
-                    case Resource::Metrics:
-                        return metricsText(*snapshot_);
-                    case Resource::Data:
-                        return dataJson(*snapshot_);
-                    case Resource::Page:
-                        return pageHtml(page_.language, page_.points);
-                }
-                return std::nullopt;
-            })};
+    return {true,
+            responseFor(verdict,
+                        [this](Resource resource) -> std::optional<std::string> {
+                            if (!snapshot_) return std::nullopt;
+                            switch (resource) {
+                                case Resource::Metrics:
+                                    return metricsText(*snapshot_);
+                                case Resource::Data:
+                                    return dataJson(*snapshot_);
+                                case Resource::Page:
+                                    return pageHtml(page_.language, page_.points);
+                            }
+                            return std::nullopt;
+                        }),
+            !readWhole};
 }
 
 bool isLoopback(std::string_view address) { return address.starts_with("127."); }

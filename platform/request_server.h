@@ -14,6 +14,10 @@ namespace platform {
 struct ConnectionReply {
     bool ready = false;
     std::string bytes;
+    // The peer may have sent more than was read (a body, a head refused half-way): what it still
+    // sends is read and dropped before the close, so that the close does not reset the reply
+    // away. A request read whole closes at once.
+    bool drain = true;
 };
 
 // Called on the server's worker, never on the user-interface thread.

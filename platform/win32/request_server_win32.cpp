@@ -34,6 +34,7 @@ struct RequestServerWin32::Connection {
     std::string outbound;
     std::size_t sent = 0;
     std::size_t drained = 0;
+    bool drainAfter = true;
     unsigned long long deadline = 0;
 };
 
@@ -109,12 +110,20 @@ void RequestServerWin32::serve() {
                                               FALSE, timeout, FALSE);
         if (woke == WSA_WAIT_EVENT_0 || woke == WSA_WAIT_FAILED) break;
         now = GetTickCount64();
-        acceptWaiting(connections);
-        std::erase_if(connections, [&](const std::unique_ptr<Connection>& c) {
+        // Only the signalled one is asked what happened (each question is a round trip under
+        // Wine); another one signalled as well wakes the next wait at once.
+        const std::size_t signalled = woke - WSA_WAIT_EVENT_0;
+        if (signalled == 1) {
+            acceptWaiting(connections);
+        } else if (signalled >= 2 && signalled < events.size()) {
+            Connection& c = *connections[signalled - 2];
             WSANETWORKEVENTS happened{};
-            if (WSAEnumNetworkEvents(c->socket.get(), c->event.get(), &happened) != 0) return true;
-            return !advance(*c, happened.lNetworkEvents, now) || now >= c->deadline;
-        });
+            if (WSAEnumNetworkEvents(c.socket.get(), c.event.get(), &happened) != 0 ||
+                !advance(c, happened.lNetworkEvents, now))
+                c.deadline = 0;  // done with: goes below
+        }
+        std::erase_if(connections,
+                      [&](const std::unique_ptr<Connection>& c) { return now >= c->deadline; });
     }
 }
 
@@ -123,24 +132,23 @@ void RequestServerWin32::acceptWaiting(std::vector<std::unique_ptr<Connection>>&
     if (WSAEnumNetworkEvents(listener_.get(), listenEvent_.get(), &happened) != 0 ||
         !(happened.lNetworkEvents & FD_ACCEPT))
         return;
-    for (;;) {
-        sockaddr_in peer{};
-        int size = sizeof peer;
-        UniqueSocket accepted(accept(listener_.get(), reinterpret_cast<sockaddr*>(&peer), &size));
-        if (!accepted) return;  // none waiting
-        // Past the bound, or not on the list: closed at once, without a reply.
-        if (connections.size() >= bounds_.mostConnections || (filter_ && !filter_(peerOf(peer))))
-            continue;
-        auto c = std::make_unique<Connection>();
-        c->socket = std::move(accepted);
-        c->event.reset(WSACreateEvent());
-        if (!c->event ||
-            WSAEventSelect(c->socket.get(), c->event.get(), FD_READ | FD_WRITE | FD_CLOSE) != 0)
-            continue;
-        // The whole head must come within the idle time, however slowly it trickles in.
-        c->deadline = GetTickCount64() + bounds_.idleMs;
-        connections.push_back(std::move(c));
-    }
+    // One at a time: accept() signals the event again while more are waiting.
+    sockaddr_in peer{};
+    int size = sizeof peer;
+    UniqueSocket accepted(accept(listener_.get(), reinterpret_cast<sockaddr*>(&peer), &size));
+    if (!accepted) return;
+    // Past the bound, or not on the list: closed at once, without a reply.
+    if (connections.size() >= bounds_.mostConnections || (filter_ && !filter_(peerOf(peer))))
+        return;
+    auto c = std::make_unique<Connection>();
+    c->socket = std::move(accepted);
+    c->event.reset(WSACreateEvent());
+    if (!c->event ||
+        WSAEventSelect(c->socket.get(), c->event.get(), FD_READ | FD_WRITE | FD_CLOSE) != 0)
+        return;
+    // The whole head must come within the idle time, however slowly it trickles in.
+    c->deadline = GetTickCount64() + bounds_.idleMs;
+    connections.push_back(std::move(c));
 }
 
 bool RequestServerWin32::advance(Connection& c, long events, unsigned long long now) {
@@ -171,6 +179,7 @@ bool RequestServerWin32::read(Connection& c, unsigned long long now) {
             continue;
         }
         c.outbound = std::move(reply.bytes);
+        c.drainAfter = reply.drain;
         c.received.clear();
         c.phase = Phase::Writing;
         return write(c, now);
@@ -186,6 +195,7 @@ bool RequestServerWin32::write(Connection& c, unsigned long long now) {
         c.deadline = now + bounds_.idleMs;  // a reader that takes it, however slowly, keeps it
     }
     shutdown(c.socket.get(), SD_SEND);
+    if (!c.drainAfter) return false;
     c.phase = Phase::Draining;
     c.deadline = now + bounds_.idleMs;
     return read(c, now);
