@@ -34,7 +34,7 @@ platform::ConnectionReply ExportService::reply(std::string_view received) const 
                             }
                             return std::nullopt;
                         }),
-            !readWhole};
+            !readWhole, readWhole && verdict.keepAlive};
 }
 
 bool isLoopback(std::string_view address) { return address.starts_with("127."); }

@@ -1,5 +1,7 @@
 #include "features/http_request.h"
 
+#include <algorithm>
+
 namespace features {
 namespace {
 
@@ -14,6 +16,21 @@ bool tokenChar(char c) {
 }
 
 bool visible(char c) { return c > ' ' && c < 0x7f; }
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Whether a header line "Connection:" names the token "close", in any letter case.
+bool asksToClose(std::string_view head) {
+    std::string text(head.size(), ' ');
+    std::transform(head.begin(), head.end(), text.begin(), lower);
+    for (std::size_t at = text.find("\r\nconnection:"); at != std::string::npos;
+         at = text.find("\r\nconnection:", at + 2)) {
+        std::size_t end = text.find("\r\n", at + 2);
+        std::string_view value = std::string_view(text).substr(at + 14, end - at - 14);
+        if (value.find("close") != std::string_view::npos) return true;
+    }
+    return false;
+}
 
 const char* reason(int status) {
     switch (status) {
@@ -34,12 +51,13 @@ const char* reason(int status) {
 }
 
 std::string response(int status, const char* type, const std::string& body, bool headOnly,
-                     const char* extra = "") {
+                     bool keepOpen = false, const char* extra = "") {
     std::string r = "HTTP/1.1 " + std::to_string(status) + ' ' + reason(status) + "\r\n";
     r += "Content-Type: ";
     r += type;
     r += "\r\nContent-Length: " + std::to_string(body.size());
-    r += "\r\nCache-Control: no-store\r\nX-Content-Type-Options: nosniff\r\nConnection: close\r\n";
+    r += "\r\nCache-Control: no-store\r\nX-Content-Type-Options: nosniff\r\n";
+    r += keepOpen ? "Connection: keep-alive\r\n" : "Connection: close\r\n";
     r += extra;
     r += "\r\n";
     if (!headOnly) r += body;
@@ -73,6 +91,7 @@ RequestVerdict readRequestHead(std::string_view received) {
     if (end == std::string_view::npos) return {};
     RequestVerdict verdict{Kind::Serve, 200, method == "HEAD", {}};
     verdict.path = std::string(target.substr(0, target.find('?')));
+    verdict.keepAlive = version == "HTTP/1.1" && !asksToClose(received.substr(0, end));
     return verdict;
 }
 
@@ -81,7 +100,7 @@ std::string responseFor(const RequestVerdict& verdict, const ResourceText& textO
         const char* allow = verdict.status == 405 ? "Allow: GET, HEAD\r\n" : "";
         return response(verdict.status, "text/plain; charset=utf-8",
                         std::to_string(verdict.status) + ' ' + reason(verdict.status) + '\n', false,
-                        allow);
+                        false, allow);
     }
     const bool headOnly = verdict.headOnly;
     std::optional<Resource> resource;
@@ -91,19 +110,22 @@ std::string responseFor(const RequestVerdict& verdict, const ResourceText& textO
         resource = Resource::Data;
     else if (verdict.path == "/" || verdict.path == "/index.html")
         resource = Resource::Page;
-    if (!resource) return response(404, "text/plain; charset=utf-8", "404 Not Found\n", headOnly);
+    if (!resource)
+        return response(404, "text/plain; charset=utf-8", "404 Not Found\n", headOnly,
+                        verdict.keepAlive);
     std::optional<std::string> text = textOf(*resource);
     // Before the first tick there is nothing true to serve: zeros would be recorded as readings.
     if (!text)
         return response(503, "text/plain; charset=utf-8", "503 Service Unavailable\n", headOnly,
-                        "Retry-After: 1\r\n");
+                        verdict.keepAlive, "Retry-After: 1\r\n");
     switch (*resource) {
         case Resource::Metrics:
-            return response(200, "text/plain; version=0.0.4; charset=utf-8", *text, headOnly);
+            return response(200, "text/plain; version=0.0.4; charset=utf-8", *text, headOnly,
+                            verdict.keepAlive);
         case Resource::Data:
-            return response(200, "application/json", *text, headOnly);
+            return response(200, "application/json", *text, headOnly, verdict.keepAlive);
         case Resource::Page:
-            return response(200, "text/html; charset=utf-8", *text, headOnly);
+            return response(200, "text/html; charset=utf-8", *text, headOnly, verdict.keepAlive);
     }
     return {};
 }

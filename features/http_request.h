@@ -13,9 +13,10 @@ constexpr std::size_t kMostRequestHeadBytes = 8 * 1024;
 // What to do with the bytes a client has sent so far.
 struct RequestVerdict {
     enum class Kind { Incomplete, Serve, Refuse } kind = Kind::Incomplete;
-    int status = 0;         // with Refuse: 400, 405 or 431
-    bool headOnly = false;  // HEAD: the same head, no body
-    std::string path;       // with Serve: the path without its query
+    int status = 0;          // with Refuse: 400, 405 or 431
+    bool headOnly = false;   // HEAD: the same head, no body
+    std::string path;        // with Serve: the path without its query
+    bool keepAlive = false;  // with Serve: HTTP/1.1 without "Connection: close"
 };
 
 // Reads the head of one request (the request line and the headers up to the empty line); the
@@ -30,7 +31,8 @@ enum class Resource { Metrics, Data, Page };
 using ResourceText = std::function<std::optional<std::string>(Resource)>;
 
 // The whole response to a verdict of Serve or Refuse: a status line, the headers and, except to
-// HEAD, the body; 503 while nothing is published yet. Every response closes its connection.
+// HEAD, the body; 503 while nothing is published yet. A request that was served (found or not)
+// keeps the connection when the client does; a refused one closes it.
 std::string responseFor(const RequestVerdict& verdict, const ResourceText& textOf);
 
 }  // namespace features

@@ -18,6 +18,9 @@ struct ConnectionReply {
     // sends is read and dropped before the close, so that the close does not reset the reply
     // away. A request read whole closes at once.
     bool drain = true;
+    // The peer keeps the connection for its next request (as Prometheus does): the connection
+    // waits for it, within the idle time, instead of closing.
+    bool keepOpen = false;
 };
 
 // Called on the server's worker, never on the user-interface thread.

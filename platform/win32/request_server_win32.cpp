@@ -35,6 +35,7 @@ struct RequestServerWin32::Connection {
     std::size_t sent = 0;
     std::size_t drained = 0;
     bool drainAfter = true;
+    bool keepOpen = false;
     unsigned long long deadline = 0;
 };
 
@@ -180,6 +181,7 @@ bool RequestServerWin32::read(Connection& c, unsigned long long now) {
         }
         c.outbound = std::move(reply.bytes);
         c.drainAfter = reply.drain;
+        c.keepOpen = reply.keepOpen;
         c.received.clear();
         c.phase = Phase::Writing;
         return write(c, now);
@@ -193,6 +195,14 @@ bool RequestServerWin32::write(Connection& c, unsigned long long now) {
         if (n < 0) return WSAGetLastError() == WSAEWOULDBLOCK;
         c.sent += static_cast<std::size_t>(n);
         c.deadline = now + bounds_.idleMs;  // a reader that takes it, however slowly, keeps it
+    }
+    if (c.keepOpen) {
+        // The next request must come whole within the idle time, as the first did.
+        c.phase = Phase::Reading;
+        c.outbound.clear();
+        c.sent = 0;
+        c.deadline = now + bounds_.idleMs;
+        return true;
     }
     shutdown(c.socket.get(), SD_SEND);
     if (!c.drainAfter) return false;

@@ -87,7 +87,14 @@ TEST(ExportFormats, RequestHeadIsServedOnlyWhenWholeAndWithinItsBounds) {
     EXPECT_EQ(verdict.kind, Kind::Serve);
     EXPECT_EQ(verdict.path, "/metrics");
     EXPECT_FALSE(verdict.headOnly);
+    EXPECT_TRUE(verdict.keepAlive);
     EXPECT_TRUE(features::readRequestHead("HEAD / HTTP/1.0\r\n\r\n").headOnly);
+    // Only an HTTP/1.1 client that does not ask to close keeps its connection.
+    EXPECT_FALSE(features::readRequestHead("GET / HTTP/1.0\r\n\r\n").keepAlive);
+    EXPECT_FALSE(features::readRequestHead("GET / HTTP/1.1\r\nHost: a\r\nCONNECTION: Close\r\n\r\n")
+                     .keepAlive);
+    EXPECT_TRUE(
+        features::readRequestHead("GET / HTTP/1.1\r\nX-Connection: close\r\n\r\n").keepAlive);
 
     EXPECT_EQ(features::readRequestHead("GET /metrics HTTP/1.1\r\nHost").kind, Kind::Incomplete);
     EXPECT_EQ(features::readRequestHead("GE").kind, Kind::Incomplete);
@@ -126,6 +133,9 @@ TEST(ExportFormats, ResponsesCarryTheirTypeAndLengthAndHeadLeavesTheBodyOut) {
               std::string::npos);
     EXPECT_NE(metrics.find("Content-Length: 4\r\n"), std::string::npos);
     EXPECT_TRUE(metrics.ends_with("\r\n\r\nm 1\n"));
+    EXPECT_NE(metrics.find("Connection: keep-alive\r\n"), std::string::npos);
+    EXPECT_NE(answer("GET /metrics HTTP/1.0\r\n\r\n").find("Connection: close\r\n"),
+              std::string::npos);
     EXPECT_NE(answer("GET /data.json HTTP/1.1\r\n\r\n").find("application/json"),
               std::string::npos);
     std::string head = answer("HEAD / HTTP/1.1\r\n\r\n");
@@ -135,6 +145,7 @@ TEST(ExportFormats, ResponsesCarryTheirTypeAndLengthAndHeadLeavesTheBodyOut) {
     std::string refused = answer("PUT / HTTP/1.1\r\n\r\n");
     EXPECT_EQ(refused.rfind("HTTP/1.1 405 ", 0), 0u);
     EXPECT_NE(refused.find("Allow: GET, HEAD\r\n"), std::string::npos);
+    EXPECT_NE(refused.find("Connection: close\r\n"), std::string::npos);
     published = false;
     EXPECT_EQ(answer("GET /metrics HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 503 ", 0), 0u);
 }

@@ -1,5 +1,6 @@
 """The readings served over HTTP, against real clients on loopback: curl, promtool, a Prometheus
 server scraping every second, a headless Chromium, and clients that break the rules."""
+import http.client
 import json
 import select
 import socket
@@ -65,6 +66,14 @@ def test_prometheus_scrapes_the_readings_and_json_carries_them(korvant):
                  b"korvant_network_received_bytes_total ", b'korvant_alert_active{rule="cpu"} 0',
                  b"korvant_system_uptime_seconds ", b"korvant_build_info{version="):
         assert name in metrics, name
+
+    # Kept alive, as Prometheus keeps it: two answers on one connection.
+    kept = http.client.HTTPConnection("127.0.0.1", port, timeout=5)
+    for _ in range(2):
+        kept.request("GET", "/metrics")
+        answer = kept.getresponse()
+        assert answer.status == 200 and b"korvant_cpu_usage_ratio" in answer.read()
+    kept.close()
 
     data = json.loads(body_of(curl(url + "/data.json")))
     assert 0 < data["memory_used_bytes"] < data["memory_total_bytes"]
@@ -174,7 +183,7 @@ def test_hostile_clients_are_refused_and_the_program_runs_on(korvant):
         refused = reply_of(peer, b"POST /metrics HTTP/1.1\r\nContent-Length: 3\r\n\r\nabc")
     assert refused.startswith(b"HTTP/1.1 405") and b"Allow: GET, HEAD" in refused
     with connect(port) as peer:
-        assert reply_of(peer, b"GET /memo HTTP/1.1\r\n\r\n").startswith(b"HTTP/1.1 404")
+        assert reply_of(peer, b"GET /memo HTTP/1.1\r\nConnection: close\r\n\r\n").startswith(b"HTTP/1.1 404")
     with connect(port) as peer:
         long_head = b"GET /metrics HTTP/1.1\r\nX-Filler: " + b"a" * 9000 + b"\r\n\r\n"
         assert reply_of(peer, long_head).startswith(b"HTTP/1.1 431")
