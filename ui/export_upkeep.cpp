@@ -45,7 +45,7 @@ void ExportUpkeep::apply() {
                   true);
         return;
     }
-    // The texts of the latest tick are there before the first request.
+    // The latest tick's readings are there before the first request.
     if (latest_) render(*latest_);
     std::vector<std::string> allowed = features::allowedPeers(s.exportAllowed);
     platform::SocketFailure failure = server_.start(

@@ -2,7 +2,6 @@
 #include "platform/win32/tcp_socket_win32.h"
 // tcp_socket_win32.h brings winsock2.h before windows.h
 
-#include <atomic>
 #include <memory>
 #include <string>
 #include <thread>
