@@ -172,11 +172,13 @@ bool KorvaNTApp::startUp() {
     monitoring_.feedHistory([this](const monitor::Readings& r) {
         history_.record(r);
         alerts_.take(r);
+        export_.take(r);
     });
     monitoring_.start();
     desktop_.startTimers();
     utilities_.start(host_.hwnd(), main_.hwnd());
     linkUpkeep_.start();
+    export_.start();
     desktop_.runNetworkSteps();
     return true;
 }
@@ -259,6 +261,8 @@ void KorvaNTApp::exitFromMenu() {
 
 void KorvaNTApp::terminate() {
     if (closeCounterQueries) closeCounterQueries();
+    // Exit never waits on a client: the worker is told to stop and closes every connection.
+    export_.stop();
     history_.writeAtExit();
     tray_.remove();
     ShowWindow(main_.hwnd(), SW_HIDE);

@@ -14,6 +14,7 @@
 #include "platform/win32/page_fetcher_win32.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/request_server_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/system_sources_win32.h"
 #include "platform/win32/tcp_socket_win32.h"
@@ -23,6 +24,7 @@
 #include "settings/server_addresses.h"
 #include "ui/alert_upkeep.h"
 #include "ui/desktop.h"
+#include "ui/export_upkeep.h"
 #include "ui/history_upkeep.h"
 #include "ui/history_window.h"
 #include "ui/host_window.h"
@@ -115,6 +117,9 @@ private:
     features::ClipboardLink clipboardLink_{
         live_.settings, {linkSocket_, linkClipboard_, clipboard_, ansi_, system_.clock}};
     ui::LinkUpkeep linkUpkeep_{clipboardLink_, live_, timers_};
+    // The readings served over HTTP: a worker of its own while on, nothing while off.
+    win32::RequestServerWin32 exportServer_;
+    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_};
     ui::LiveProgram program_{monitoring_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         .live = live_,
@@ -145,6 +150,7 @@ private:
                 return features::setStartWithWindows(registry_, win32::exePath(), on);
             },
         .showTestAlert = [this] { alerts_.showTest(); },
+        .exportState = [this] { return export_.stateText(); },
     }};
 };
 

@@ -323,4 +323,24 @@
     X(SocketTryAgain)            \
     X(SocketNoData)              \
     X(SocketError)               \
-    X(SystemVersion)
+    X(SystemVersion)             \
+    X(ExportPageTitle)           \
+    X(ExportPageCpu)             \
+    X(ExportPageMemory)          \
+    X(ExportPageReceived)        \
+    X(ExportPageSent)            \
+    X(ExportPageUptime)          \
+    X(ExportPageDrives)          \
+    X(ExportPageFree)            \
+    X(ExportPageLastHour)        \
+    X(ExportPageOffline)         \
+    X(TabExport)                 \
+    X(ExportFrame)               \
+    X(ExportOn)                  \
+    X(ExportAddress)             \
+    X(ExportPort)                \
+    X(ExportAllowed)             \
+    X(ExportOpenAt)              \
+    X(ExportListening)           \
+    X(ExportOff)                 \
+    X(ExportFailed)

@@ -52,6 +52,22 @@ void takeDrives(AlertReadings& into, const std::vector<monitor::DriveReading>& d
     }
 }
 
+std::array<bool, kAlertRules> thresholdsCrossed(const AlertReadings& r,
+                                                const settings::Settings& s) {
+    std::array<bool, kAlertRules> crossed{};
+    crossed[static_cast<std::size_t>(AlertRule::Cpu)] =
+        s.alertCpuOn == 1 && r.cpuPercent >= s.alertCpuPercent;
+    crossed[static_cast<std::size_t>(AlertRule::Memory)] =
+        s.alertMemoryOn == 1 && r.memoryPercent >= s.alertMemoryPercent;
+    crossed[static_cast<std::size_t>(AlertRule::Drive)] =
+        s.alertDriveOn == 1 && r.lowestDriveFreePercent &&
+        *r.lowestDriveFreePercent <= s.alertDrivePercent;
+    crossed[static_cast<std::size_t>(AlertRule::Traffic)] =
+        s.alertTrafficOn == 1 &&
+        r.todayBytes >= static_cast<std::int64_t>(s.alertTrafficMegabytes) * kMegabyte;
+    return crossed;
+}
+
 std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::Settings& s) {
     std::vector<AlertNotice> told;
     auto episode = [this](AlertRule rule) -> AlertEpisode& {

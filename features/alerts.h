@@ -91,6 +91,10 @@ struct AlertReadings {
 // The lowest free share among the drives read this tick, and which drive it is.
 void takeDrives(AlertReadings& into, const std::vector<monitor::DriveReading>& drives);
 
+// Which rules are on with their reading past the threshold now, however long it has held.
+std::array<bool, kAlertRules> thresholdsCrossed(const AlertReadings& r,
+                                                const settings::Settings& s);
+
 // The rules over the readings; settings are read at each check, so a change acts at once.
 class Alerts {
 public:

@@ -118,6 +118,11 @@ void RefreshCycle::refreshTick() {
         historySampled_ = true;
         historySampledAt_ = readings_.tickCount;
     }
+    // What the export serves is read on every tick while it is on, shown or not.
+    if (s.exportOn == 1) {
+        sampled.cpuTotal = sampled.memory = sampled.network = true;
+        sampled.cpu.fill(true);
+    }
     sampler_.sample(sampled, s, live_.drives, readings_);
     formatAndPaint(gates);
     drawGraph();

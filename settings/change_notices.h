@@ -22,6 +22,7 @@ enum class Topic {
     CapturedTitle,     // the browser title auto-close has ready for the close list
     MemoryRelease,     // a memory release began or ended
     StartWithWindows,  // whether Windows starts this exe at log-on, as the registry says
+    ExportState,       // whether the readings are served, and where or why not
 };
 
 struct Change {

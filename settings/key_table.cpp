@@ -13,6 +13,7 @@ constexpr const wchar_t* kServers = L"Servers";
 constexpr const wchar_t* kHistory = L"History";
 constexpr const wchar_t* kAlerts = L"Alerts";
 constexpr const wchar_t* kDisplay = L"Display";
+constexpr const wchar_t* kExport = L"Export";
 
 using S = Settings;
 
@@ -130,6 +131,10 @@ constexpr std::array kTable = {
     slider(82, kAlerts, L"TrafficMB", &S::alertTrafficMegabytes, 1, 10000000),
     check(83, kAlerts, L"TrayLoadIcon", &S::trayLoadIcon),
     text(84, kDisplay, L"Language", &S::language),
+    check(85, kExport, L"On", &S::exportOn),
+    text(86, kExport, L"Port", &S::exportPort),
+    text(87, kExport, L"Address", &S::exportAddress),
+    text(88, kExport, L"Allowed", &S::exportAllowed),
     // The maker's pages: edited by hand, never saved.
     text(0, kServers, L"UpdatePage", &S::updatePage),
     text(0, kServers, L"IpPage", &S::ipPage),

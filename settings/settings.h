@@ -108,6 +108,11 @@ struct Settings {
     int trayLoadIcon = 0;
     // the user interface's language, in a section of its own after every other: "ja" or "en"
     std::wstring language = L"ja";
+    // the readings served over HTTP, in the last section: off, loopback only by default
+    int exportOn = 0;
+    std::wstring exportPort = L"9184";
+    std::wstring exportAddress = L"127.0.0.1";
+    std::wstring exportAllowed;  // remote addresses, blank- or comma-separated
     int receiveFullScale = 1;
     int sendFullScale = 1;
     int refreshIntervalTenths = 5;

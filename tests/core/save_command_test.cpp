@@ -104,27 +104,35 @@ TEST_F(SaveFixture, TaskbarReadingsWithoutTheButtonLoadAndSaveOff) {
     EXPECT_EQ(load().settings.taskbarShowsCpu, 1);
 }
 
-// The history window's place comes last, in a section of its own that older versions skip, and
-// reads back as it was saved.
-TEST_F(SaveFixture, TheHistoryAndAlertSectionsAreWrittenAfterEveryOtherSection) {
+// The history window's place, the alerts, the language and the export come last, each in a
+// section of its own that older versions skip, and read back as they were saved.
+TEST_F(SaveFixture, TheNewerSectionsAreWrittenAfterEveryOtherSection) {
     LiveSettings live = load();
     live.settings.historyLeft = 3000;
     live.settings.historyHeight = 7200;
     live.settings.alertDriveOn = 1;
     live.settings.alertTrafficMegabytes = 500;
+    live.settings.exportOn = 1;
+    live.settings.exportPort = L"9300";
+    live.settings.exportAllowed = L"192.168.1.20 192.168.1.21";
     ASSERT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     // Older versions read the sections they know and never reach these.
     std::vector<std::wstring> order;
     for (const auto& write : ini.writes)
         if (order.empty() || order.back() != write.section) order.push_back(write.section);
     ASSERT_GE(order.size(), 2u);
-    ASSERT_GE(order.size(), 3u);
-    EXPECT_EQ(order[order.size() - 3], L"History");
-    EXPECT_EQ(order[order.size() - 2], L"Alerts");
-    EXPECT_EQ(order.back(), L"Display");
+    ASSERT_GE(order.size(), 4u);
+    EXPECT_EQ(order[order.size() - 4], L"History");
+    EXPECT_EQ(order[order.size() - 3], L"Alerts");
+    EXPECT_EQ(order[order.size() - 2], L"Display");
+    EXPECT_EQ(order.back(), L"Export");
     EXPECT_EQ(std::count(order.begin(), order.end(), L"History"), 1);
     EXPECT_EQ(load().settings.historyLeft, 3000);
     EXPECT_EQ(load().settings.historyHeight, 7200);
     EXPECT_EQ(load().settings.alertDriveOn, 1);
     EXPECT_EQ(load().settings.alertTrafficMegabytes, 500);
+    EXPECT_EQ(load().settings.exportOn, 1);
+    EXPECT_EQ(load().settings.exportPort, L"9300");
+    EXPECT_EQ(load().settings.exportAddress, L"127.0.0.1");
+    EXPECT_EQ(load().settings.exportAllowed, L"192.168.1.20 192.168.1.21");
 }

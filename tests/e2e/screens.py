@@ -55,6 +55,7 @@ OPTION_PAGES = [
     ("options-memory-auto", "Options: memory, automatic", 7, ("IDC_MEMORY_TABS", 1)),
     ("options-tools-link", "Options: tools, clipboard link", 8, None),
     ("options-tools-folders", "Options: tools, folder windows", 8, ("IDC_TOOLS_TABS", 1)),
+    ("options-tools-export", "Options: tools, HTTP export", 8, ("IDC_TOOLS_TABS", 2)),
     ("options-version", "Options: version", 9, None),
     ("options-alerts", "Options: alerts", ALERTS_TAB, None),
 ]

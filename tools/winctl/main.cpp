@@ -25,6 +25,12 @@ int wmain(int argc, wchar_t** argv) {
         auto w = reinterpret_cast<HWND>(static_cast<uintptr_t>(_wtoi64(argv[2])));
         return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
     }
+    // Whether the window's thread takes a message within two seconds: it is not held.
+    if (command == L"answers" && argc == 3) {
+        HWND w = findByTitle(argv[2]);
+        DWORD_PTR result = 0;
+        return w && SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) ? 0 : 1;
+    }
     if (command == L"window" && argc == 3) return ownWindow(argv[2]);
     if (command == L"foreground") return foregroundTitle();
     if (command == L"front" && argc == 3) {

@@ -50,6 +50,8 @@ struct PageContext {
     std::function<bool(bool on)> setStartWithWindows;
     // "テスト通知": one notice from the tray icon at once.
     std::function<void()> showTestAlert;
+    // Whether the readings are served, and where or why not.
+    std::function<std::wstring()> exportState;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab

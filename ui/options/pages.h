@@ -13,6 +13,7 @@ std::unique_ptr<Page> makeGeneralPage();          // "その他の設定１"
 std::unique_ptr<Page> makeAppearancePage();       // "その他の設定２"
 std::unique_ptr<Page> makeMemoryPage();           // "メモリ解放"
 std::unique_ptr<Page> makeToolsPage();            // "その他機能"
+std::unique_ptr<Page> makeExportPage();           // its nested tab of the readings served over HTTP
 std::unique_ptr<Page> makeClipboardLinkPage();    // its nested tab "クリップボード共有"
 std::unique_ptr<Page> makeVersionPage();          // "バージョン情報"
 std::unique_ptr<Page> makeAlertsPage();           // "通知"

@@ -52,7 +52,8 @@ std::unique_ptr<Page> makeToolsPage() {
     return std::make_unique<TabbedPage>(
         IDD_PAGE_TOOLS, IDC_TOOLS_TABS,
         std::vector<TabbedPage::NestedTab>{{base::Text::TabClipboardLink, makeClipboardLinkPage},
-                                           {base::Text::TabFolderSizing, makeFolderPage}});
+                                           {base::Text::TabFolderSizing, makeFolderPage},
+                                           {base::Text::TabExport, makeExportPage}});
 }
 
 }  // namespace ui::options

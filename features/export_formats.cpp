@@ -1,0 +1,244 @@
+#include "features/export_formats.h"
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+namespace features {
+namespace {
+
+using base::Text;
+
+std::string number(double value) {
+    if (std::isnan(value)) return "NaN";
+    char buffer[32];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : "NaN";
+}
+
+std::string number(std::int64_t value) { return std::to_string(value); }
+
+std::string jsonNumber(double value) { return std::isnan(value) ? "null" : number(value); }
+
+// A label value: backslash, double quote and line feed escaped, as the text format asks.
+std::string labelValue(const std::string& value) {
+    std::string out;
+    for (char c : value) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '"')
+            out += "\\\"";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Writes each family once: its HELP and TYPE, then its samples.
+class Exposition {
+public:
+    void family(const char* name, const char* type, const char* help) {
+        text_ += "# HELP korvant_";
+        text_ += name;
+        text_ += ' ';
+        text_ += help;
+        text_ += "\n# TYPE korvant_";
+        text_ += name;
+        text_ += ' ';
+        text_ += type;
+        text_ += '\n';
+        name_ = name;
+    }
+    void sample(const std::string& value) { line("", value); }
+    void sample(const char* label, const std::string& labelText, const std::string& value) {
+        line(std::string("{") + label + "=\"" + labelValue(labelText) + "\"}", value);
+    }
+    std::string take() { return std::move(text_); }
+
+private:
+    void line(const std::string& labels, const std::string& value) {
+        text_ += "korvant_";
+        text_ += name_;
+        text_ += labels;
+        text_ += ' ';
+        text_ += value;
+        text_ += '\n';
+    }
+    std::string text_;
+    std::string name_;
+};
+
+constexpr AlertRule kRules[] = {AlertRule::Cpu, AlertRule::Memory, AlertRule::Drive,
+                                AlertRule::Traffic};
+
+}  // namespace
+
+const char* alertRuleName(AlertRule rule) {
+    switch (rule) {
+        case AlertRule::Cpu:
+            return "cpu";
+        case AlertRule::Memory:
+            return "memory";
+        case AlertRule::Drive:
+            return "drive";
+        case AlertRule::Traffic:
+            return "traffic";
+    }
+    return "";
+}
+
+std::string metricsText(const ExportSnapshot& s) {
+    Exposition e;
+    e.family("cpu_usage_ratio", "gauge", "Processor load of all processors, 0 to 1.");
+    e.sample(number(s.cpuRatio));
+    e.family("cpu_core_usage_ratio", "gauge", "Processor load of one processor, 0 to 1.");
+    for (std::size_t core = 0; core < s.coreRatios.size(); ++core)
+        e.sample("core", std::to_string(core), number(s.coreRatios[core]));
+    e.family("memory_used_bytes", "gauge", "Physical memory in use, in bytes.");
+    e.sample(number(s.memoryUsedBytes));
+    e.family("memory_total_bytes", "gauge", "Physical memory installed, in bytes.");
+    e.sample(number(s.memoryTotalBytes));
+    e.family("network_received_bytes_total", "counter",
+             "Bytes received on the chosen interface since the program started.");
+    e.sample(number(s.receivedBytes));
+    e.family("network_sent_bytes_total", "counter",
+             "Bytes sent on the chosen interface since the program started.");
+    e.sample(number(s.sentBytes));
+    e.family("drive_free_bytes", "gauge", "Free space of a shown drive, in bytes.");
+    for (const ExportDrive& d : s.drives) e.sample("drive", d.name, number(d.freeBytes));
+    e.family("drive_size_bytes", "gauge", "Size of a shown drive, in bytes.");
+    for (const ExportDrive& d : s.drives) e.sample("drive", d.name, number(d.sizeBytes));
+    e.family("system_uptime_seconds", "gauge", "Time since the system started, in seconds.");
+    e.sample(number(s.uptimeSeconds));
+    e.family("alert_active", "gauge", "1 while an alert rule is on and its threshold is crossed.");
+    for (AlertRule rule : kRules)
+        e.sample("rule", alertRuleName(rule),
+                 s.alertActive[static_cast<std::size_t>(rule)] ? "1" : "0");
+    e.family("build_info", "gauge", "The program's version, as a label; always 1.");
+    e.sample("version", s.version, "1");
+    return e.take();
+}
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (c < 0x20 || c == 0x7f) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    out += escaped;
+                } else if (c == '<') {
+                    out += "\\u003c";  // safe inside a page's script element as well
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string utf8(const std::wstring& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::uint32_t c = static_cast<std::uint32_t>(text[i]);
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
+            std::uint32_t low = static_cast<std::uint32_t>(text[i + 1]);
+            if (low >= 0xDC00 && low < 0xE000) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                ++i;
+            }
+        }
+        if (c >= 0xD800 && c < 0xE000) c = 0xFFFD;  // a lone surrogate
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string rfc3339(std::int64_t unixSeconds) {
+    using namespace std::chrono;
+    const sys_seconds at{seconds(unixSeconds)};
+    const sys_days day = floor<days>(at);
+    const year_month_day date{day};
+    const hh_mm_ss clock{at - day};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", int(date.year()),
+                  unsigned(date.month()), unsigned(date.day()), int(clock.hours().count()),
+                  int(clock.minutes().count()), int(clock.seconds().count()));
+    return text;
+}
+
+std::string dataJson(const ExportSnapshot& s) {
+    std::string j = "{\"time\":" + jsonString(rfc3339(s.unixSeconds));
+    j += ",\"version\":" + jsonString(s.version);
+    j += ",\"cpu_usage_ratio\":" + jsonNumber(s.cpuRatio);
+    j += ",\"cpu_core_usage_ratio\":[";
+    for (std::size_t i = 0; i < s.coreRatios.size(); ++i)
+        j += (i ? "," : "") + jsonNumber(s.coreRatios[i]);
+    j += "],\"memory_used_bytes\":" + number(s.memoryUsedBytes);
+    j += ",\"memory_total_bytes\":" + number(s.memoryTotalBytes);
+    j += ",\"network_received_bytes_total\":" + number(s.receivedBytes);
+    j += ",\"network_sent_bytes_total\":" + number(s.sentBytes);
+    j += ",\"system_uptime_seconds\":" + jsonNumber(s.uptimeSeconds);
+    j += ",\"drives\":[";
+    for (std::size_t i = 0; i < s.drives.size(); ++i) {
+        const ExportDrive& d = s.drives[i];
+        j += (i ? ",{\"drive\":" : "{\"drive\":") + jsonString(d.name);
+        j += ",\"free_bytes\":" + number(d.freeBytes);
+        j += ",\"size_bytes\":" + number(d.sizeBytes) + "}";
+    }
+    j += "],\"alert_active\":{";
+    for (AlertRule rule : kRules) {
+        j += rule == AlertRule::Cpu ? "\"" : ",\"";
+        j += alertRuleName(rule);
+        j += s.alertActive[static_cast<std::size_t>(rule)] ? "\":true" : "\":false";
+    }
+    return j + "}}";
+}
+
+std::vector<ChartPoint> lastHour(const HistoryRing& ring, int step) {
+    std::vector<ChartPoint> points;
+    if (ring.empty() || step <= 0) return points;
+    const std::int64_t newest = ring.newestSecond();
+    for (std::int64_t second = newest - 3600 + step; second <= newest; second += step) {
+        ChartPoint point{NAN, NAN};
+        if (auto sample = ring.at(second))
+            point = {sample->cpuPercent / 100.0f, sample->memoryPercent / 100.0f};
+        points.push_back(point);
+    }
+    return points;
+}
+
+}  // namespace features

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "features/export_formats.h"
+#include "features/http_request.h"
+#include "platform/request_server.h"
+#include "settings/settings.h"
+
+namespace features {
+
+// What the page is made of: the chart's points and the language its texts are in.
+struct PageParts {
+    std::vector<ChartPoint> points;
+    base::Language language = base::Language::Japanese;
+};
+
+// The latest readings the user-interface thread published, and the answers the server's worker
+// formats from them when asked: a tick only copies the snapshot, so a scrape a second costs one
+// formatting, not one per tick. The worker holds the lock while it formats and never waits for
+// a tick.
+class ExportService {
+public:
+    void publish(ExportSnapshot snapshot);
+    void publishPage(PageParts page);
+    // Safe on any thread.
+    platform::ConnectionReply reply(std::string_view received) const;
+
+private:
+    mutable std::mutex lock_;
+    std::optional<ExportSnapshot> snapshot_;
+    PageParts page_;
+};
+
+// Whether `address` (dotted IPv4) is on the machine itself: 127.0.0.0/8.
+bool isLoopback(std::string_view address);
+// The addresses of the allow-list setting: separated by blanks, commas or semicolons.
+std::vector<std::string> allowedPeers(const std::wstring& setting);
+// Listening on loopback, only the machine itself can connect. Otherwise the machine itself and
+// the listed addresses may; an empty list lets no other machine in.
+bool peerAllowed(const std::string& peer, const std::vector<std::string>& allowed);
+// The port setting as a number; none when it is not one of 1 to 65535.
+std::optional<std::uint16_t> exportPort(const settings::Settings& s);
+// "http://127.0.0.1:9184/": what the user opens; this machine's address for "every address".
+std::wstring exportUrl(const settings::Settings& s);
+
+}  // namespace features

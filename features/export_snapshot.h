@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+
+#include "features/export_formats.h"
+#include "features/readings_history.h"
+#include "monitor/readings.h"
+#include "settings/settings.h"
+
+namespace features {
+
+// What the system says beside the readings when a snapshot is taken.
+struct SnapshotContext {
+    std::int64_t unixSeconds = 0;
+    std::uint64_t uptimeMs = 0;
+    int processorCount = 1;
+    std::int64_t todayBytes = 0;  // the traffic counted today, for the traffic alert
+};
+
+// Turns each tick's readings into what the export serves; counts the traffic since the program
+// started itself, so that its counters only grow whatever the interface's counters do.
+class ExportReadings {
+public:
+    // Called after every tick, whether or not the server is on, so the counters start with the
+    // program.
+    void count(const monitor::Readings& r);
+    ExportSnapshot snapshot(const monitor::Readings& r, const settings::Settings& s,
+                            const SnapshotContext& context) const;
+
+private:
+    TrafficCounter counter_;
+    ByteTotals moved_;
+};
+
+}  // namespace features

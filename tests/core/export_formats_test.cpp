@@ -1,0 +1,261 @@
+#include "features/export_formats.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "features/export_service.h"
+#include "features/export_snapshot.h"
+#include "features/http_request.h"
+
+namespace {
+
+using features::ExportSnapshot;
+using features::RequestVerdict;
+using Kind = RequestVerdict::Kind;
+
+ExportSnapshot sample() {
+    ExportSnapshot s;
+    s.unixSeconds = 1'765'200'005;  // 2025-12-08T13:20:05Z
+    s.cpuRatio = 0.25;
+    s.coreRatios = {0.5, 0};
+    s.memoryUsedBytes = 3LL << 30;
+    s.memoryTotalBytes = 8LL << 30;
+    s.receivedBytes = 1234;
+    s.sentBytes = 56;
+    s.drives = {{"C:", 100, 1000}, {"D\"\\\n", 1, 2}};
+    s.uptimeSeconds = 12.5;
+    s.alertActive[static_cast<std::size_t>(features::AlertRule::Memory)] = true;
+    s.version = "3.36";
+    return s;
+}
+
+TEST(ExportFormats, ExpositionHasEveryFamilyOnceWithEscapedLabels) {
+    std::string text = features::metricsText(sample());
+    for (const char* line : {
+             "# TYPE korvant_cpu_usage_ratio gauge\nkorvant_cpu_usage_ratio 0.25\n",
+             "korvant_cpu_core_usage_ratio{core=\"0\"} "
+             "0.5\nkorvant_cpu_core_usage_ratio{core=\"1\"} 0\n",
+             "korvant_memory_used_bytes 3221225472\n",
+             "korvant_memory_total_bytes 8589934592\n",
+             "# TYPE korvant_network_received_bytes_total counter\n"
+             "korvant_network_received_bytes_total 1234\n",
+             "korvant_network_sent_bytes_total 56\n",
+             "korvant_drive_free_bytes{drive=\"C:\"} 100\n",
+             "korvant_drive_size_bytes{drive=\"D\\\"\\\\\\n\"} 2\n",
+             "korvant_system_uptime_seconds 12.5\n",
+             "korvant_alert_active{rule=\"cpu\"} 0\nkorvant_alert_active{rule=\"memory\"} 1\n",
+             "korvant_build_info{version=\"3.36\"} 1\n",
+         })
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    // One HELP and one TYPE per family, every line ended, nothing but the prefix's names.
+    EXPECT_EQ(text.back(), '\n');
+    std::size_t helps = 0, types = 0, pos = 0;
+    while ((pos = text.find("# HELP korvant_", pos)) != std::string::npos) ++helps, ++pos;
+    pos = 0;
+    while ((pos = text.find("# TYPE korvant_", pos)) != std::string::npos) ++types, ++pos;
+    EXPECT_EQ(helps, 11u);
+    EXPECT_EQ(types, 11u);
+}
+
+TEST(ExportFormats, JsonCarriesTheReadingsEscapedWithUtcTime) {
+    std::string json = features::dataJson(sample());
+    EXPECT_EQ(json.rfind("{\"time\":\"2025-12-08T13:20:05Z\"", 0), 0u);
+    for (const char* part : {
+             "\"cpu_usage_ratio\":0.25",
+             "\"cpu_core_usage_ratio\":[0.5,0]",
+             "\"memory_used_bytes\":3221225472",
+             "\"memory_total_bytes\":8589934592",
+             "\"network_received_bytes_total\":1234",
+             "\"network_sent_bytes_total\":56",
+             "\"drives\":[{\"drive\":\"C:\",\"free_bytes\":100,\"size_bytes\":1000},"
+             "{\"drive\":\"D\\\"\\\\\\n\",\"free_bytes\":1,\"size_bytes\":2}]",
+             "\"alert_active\":{\"cpu\":false,\"memory\":true,\"drive\":false,\"traffic\":false}",
+         })
+        EXPECT_NE(json.find(part), std::string::npos) << part;
+    EXPECT_EQ(json.back(), '}');
+
+    EXPECT_EQ(features::jsonString("a\x01<\t"), "\"a\\u0001\\u003c\\t\"");
+    EXPECT_EQ(features::utf8(L"\u30e1\U0001F600"), "\xe3\x83\xa1\xf0\x9f\x98\x80");
+    EXPECT_EQ(features::utf8(std::wstring(1, wchar_t(0xD800))), "\xef\xbf\xbd");
+    EXPECT_EQ(features::rfc3339(0), "1970-01-01T00:00:00Z");
+    EXPECT_EQ(features::rfc3339(951'782'400), "2000-02-29T00:00:00Z");
+}
+
+TEST(ExportFormats, RequestHeadIsServedOnlyWhenWholeAndWithinItsBounds) {
+    auto verdict = features::readRequestHead("GET /metrics?x=1 HTTP/1.1\r\nHost: a\r\n\r\n");
+    EXPECT_EQ(verdict.kind, Kind::Serve);
+    EXPECT_EQ(verdict.path, "/metrics");
+    EXPECT_FALSE(verdict.headOnly);
+    EXPECT_TRUE(verdict.keepAlive);
+    EXPECT_TRUE(features::readRequestHead("HEAD / HTTP/1.0\r\n\r\n").headOnly);
+    // Only an HTTP/1.1 client that does not ask to close keeps its connection.
+    EXPECT_FALSE(features::readRequestHead("GET / HTTP/1.0\r\n\r\n").keepAlive);
+    EXPECT_FALSE(features::readRequestHead("GET / HTTP/1.1\r\nHost: a\r\nCONNECTION: Close\r\n\r\n")
+                     .keepAlive);
+    EXPECT_TRUE(
+        features::readRequestHead("GET / HTTP/1.1\r\nX-Connection: close\r\n\r\n").keepAlive);
+
+    EXPECT_EQ(features::readRequestHead("GET /metrics HTTP/1.1\r\nHost").kind, Kind::Incomplete);
+    EXPECT_EQ(features::readRequestHead("GE").kind, Kind::Incomplete);
+
+    auto status = [](std::string_view head) { return features::readRequestHead(head).status; };
+    EXPECT_EQ(status("POST /metrics HTTP/1.1\r\n"), 405);  // refused before the headers end
+    EXPECT_EQ(status("DELETE / HTTP/1.1\r\n\r\n"), 405);
+    EXPECT_EQ(status("GET http://x/ HTTP/1.1\r\n\r\n"), 400);
+    EXPECT_EQ(status("GET / HTTP/2\r\n\r\n"), 400);
+    EXPECT_EQ(status("GET /a\x01 HTTP/1.1\r\n\r\n"), 400);
+    EXPECT_EQ(status("G(T / HTTP/1.1\r\n\r\n"), 400);
+    EXPECT_EQ(status("\r\n\r\n"), 400);
+
+    std::string head = "GET / HTTP/1.1\r\nX: " + std::string(features::kMostRequestHeadBytes, 'a');
+    EXPECT_EQ(status(head), 431);               // no terminator yet, already too long
+    EXPECT_EQ(status(head + "\r\n\r\n"), 431);  // whole, but too long
+    std::string fits = "GET / HTTP/1.1\r\nX: ";
+    fits += std::string(features::kMostRequestHeadBytes - fits.size() - 4, 'a') + "\r\n\r\n";
+    EXPECT_EQ(features::readRequestHead(fits).kind, Kind::Serve);
+}
+
+TEST(ExportFormats, ResponsesCarryTheirTypeAndLengthAndHeadLeavesTheBodyOut) {
+    bool published = true;
+    auto textOf = [&](features::Resource r) -> std::optional<std::string> {
+        if (!published) return std::nullopt;
+        return r == features::Resource::Metrics ? "m 1\n"
+               : r == features::Resource::Data  ? "{}"
+                                                : "<html>";
+    };
+    auto answer = [&](std::string_view head) {
+        return features::responseFor(features::readRequestHead(head), textOf);
+    };
+    std::string metrics = answer("GET /metrics HTTP/1.1\r\n\r\n");
+    EXPECT_EQ(metrics.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
+    EXPECT_NE(metrics.find("Content-Type: text/plain; version=0.0.4; charset=utf-8\r\n"),
+              std::string::npos);
+    EXPECT_NE(metrics.find("Content-Length: 4\r\n"), std::string::npos);
+    EXPECT_TRUE(metrics.ends_with("\r\n\r\nm 1\n"));
+    EXPECT_NE(metrics.find("Connection: keep-alive\r\n"), std::string::npos);
+    EXPECT_NE(answer("GET /metrics HTTP/1.0\r\n\r\n").find("Connection: close\r\n"),
+              std::string::npos);
+    EXPECT_NE(answer("GET /data.json HTTP/1.1\r\n\r\n").find("application/json"),
+              std::string::npos);
+    std::string head = answer("HEAD / HTTP/1.1\r\n\r\n");
+    EXPECT_NE(head.find("Content-Length: 6\r\n"), std::string::npos);
+    EXPECT_TRUE(head.ends_with("\r\n\r\n"));
+    EXPECT_EQ(answer("GET /memo HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 404 ", 0), 0u);
+    std::string refused = answer("PUT / HTTP/1.1\r\n\r\n");
+    EXPECT_EQ(refused.rfind("HTTP/1.1 405 ", 0), 0u);
+    EXPECT_NE(refused.find("Allow: GET, HEAD\r\n"), std::string::npos);
+    EXPECT_NE(refused.find("Connection: close\r\n"), std::string::npos);
+    published = false;
+    EXPECT_EQ(answer("GET /metrics HTTP/1.1\r\n\r\n").rfind("HTTP/1.1 503 ", 0), 0u);
+}
+
+TEST(ExportFormats, SnapshotCountsTrafficSinceStartAndServesOnlyReadDrives) {
+    features::ExportReadings exportReadings;
+    monitor::Readings r;
+    r.sampledNow.network = true;
+    r.totalsRead = true;
+    auto tick = [&](std::uint32_t at, std::int64_t in, std::int64_t out) {
+        r.tickCount = at;
+        r.in.total = in;
+        r.out.total = out;
+        exportReadings.count(r);
+    };
+    tick(1000, 5'000'000, 100);  // the interface's count before the program: not ours
+    tick(2000, 5'000'500, 150);
+    tick(3000, 10, 10);  // the counters were reset: nothing counted, nothing lost
+    tick(4000, 30, 20);
+    r.cpuTotalPercent = 140;  // never more than a whole
+    r.cpuPercent = {10, 20, 30, 40};
+    r.memoryTotalMB = 100;
+    r.memoryFreeMB = 25;
+    r.memoryPercent = 75;
+    monitor::DriveReading unread;
+    monitor::DriveReading read;
+    read.capacityRead = true;
+    read.figures = {2, 1, 1, L"C:"};
+    r.drives = {unread, read};
+    settings::Settings s;
+    s.alertMemoryOn = 1;
+    s.alertMemoryPercent = 70;
+    ExportSnapshot snapshot =
+        exportReadings.snapshot(r, s, {.unixSeconds = 5, .processorCount = 2});
+    EXPECT_EQ(snapshot.receivedBytes, 520);
+    EXPECT_EQ(snapshot.sentBytes, 60);
+    EXPECT_EQ(snapshot.cpuRatio, 1.0);
+    EXPECT_EQ(snapshot.coreRatios, (std::vector<double>{0.1, 0.2}));
+    EXPECT_EQ(snapshot.memoryUsedBytes, 75LL * 1024 * 1024);
+    ASSERT_EQ(snapshot.drives.size(), 1u);
+    EXPECT_EQ(snapshot.drives[0].name, "C:");
+    EXPECT_EQ(snapshot.drives[0].sizeBytes, 2LL * 1024 * 1024);
+    EXPECT_EQ(snapshot.alertActive,
+              (std::array<bool, features::kAlertRules>{false, true, false, false}));
+}
+
+TEST(ExportFormats, PageIsSelfContainedInTheChosenLanguageWithTheHoursChart) {
+    features::HistoryRing ring;
+    for (std::int64_t second = 0; second < 100; ++second) ring.push(second, {50, 25, 0, 0});
+    std::vector<features::ChartPoint> points = features::lastHour(ring);
+    ASSERT_EQ(points.size(), 360u);
+    EXPECT_TRUE(std::isnan(points.front().cpu));  // before the first sample
+    EXPECT_FLOAT_EQ(points.back().cpu, 0.5f);
+    EXPECT_FLOAT_EQ(points.back().memory, 0.25f);
+
+    std::string english = features::pageHtml(base::Language::English, points);
+    std::string japanese = features::pageHtml(base::Language::Japanese, points);
+    EXPECT_NE(english.find("<html lang=\"en\">"), std::string::npos);
+    EXPECT_NE(english.find("\"KorvaNT readings\""), std::string::npos);
+    EXPECT_NE(japanese.find("<html lang=\"ja\">"), std::string::npos);
+    EXPECT_NE(japanese.find(features::utf8(L"\u30e1\u30e2\u30ea")), std::string::npos);
+    EXPECT_NE(english.find("[0.500,0.250]]"), std::string::npos);
+    EXPECT_NE(english.find("[null,null]"), std::string::npos);
+    // Nothing loaded from elsewhere.
+    for (const char* outside : {"src=", "href=", "http://", "https://", "@import"})
+        EXPECT_EQ(english.find(outside), std::string::npos) << outside;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ExportService, OnlyThisMachineAndTheListedPeersGetIn) {
+    std::vector<std::string> allowed = features::allowedPeers(L" 192.168.1.20,192.168.1.21;\t");
+    EXPECT_EQ(allowed, (std::vector<std::string>{"192.168.1.20", "192.168.1.21"}));
+    EXPECT_TRUE(features::peerAllowed("127.0.0.1", {}));
+    EXPECT_TRUE(features::peerAllowed("192.168.1.21", allowed));
+    EXPECT_FALSE(features::peerAllowed("192.168.1.2", allowed));  // no prefix matching
+    EXPECT_FALSE(features::peerAllowed("192.168.1.20", {}));      // an empty list lets none in
+
+    settings::Settings s;
+    EXPECT_EQ(features::exportPort(s), 9184);
+    for (const wchar_t* wrong : {L"", L"0", L"65536", L"80a", L"-1", L"123456"}) {
+        s.exportPort = wrong;
+        EXPECT_FALSE(features::exportPort(s)) << std::wstring(wrong).size();
+    }
+    s.exportPort = L"65535";
+    s.exportAddress = L"0.0.0.0";
+    EXPECT_EQ(features::exportUrl(s), L"http://127.0.0.1:65535/");
+}
+
+TEST(ExportService, WhatStaysOnTheMachineIsNeverServed) {
+    monitor::Readings r;
+    r.clipboardText = L"secret-clipboard";
+    r.proxyServer = L"proxy.secret:8080";
+    r.lanAddress = L"192.168.1.99";
+    features::ExportReadings exportReadings;
+    features::ExportSnapshot snapshot = exportReadings.snapshot(r, settings::Settings{}, {});
+    features::ExportService service;
+    EXPECT_EQ(service.reply("GET / HTTP/1.1\r\n\r\n").bytes.rfind("HTTP/1.1 503 ", 0), 0u);
+    service.publish(snapshot);
+    for (const char* path : {"/metrics", "/data.json", "/"}) {
+        std::string request = std::string("GET ") + path + " HTTP/1.1\r\n\r\n";
+        platform::ConnectionReply reply = service.reply(request);
+        ASSERT_TRUE(reply.ready);
+        EXPECT_EQ(reply.bytes.rfind("HTTP/1.1 200 ", 0), 0u) << path;
+        for (const char* secret : {"secret", "192.168.1.99"})
+            EXPECT_EQ(reply.bytes.find(secret), std::string::npos) << path << " " << secret;
+    }
+    EXPECT_FALSE(service.reply("GET /metrics HTTP/1.1\r\n").ready);
+}
+
+}  // namespace

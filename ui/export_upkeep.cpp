@@ -1,0 +1,97 @@
+#include "ui/export_upkeep.h"
+
+#include <windows.h>
+
+#include <ctime>
+
+#include "base/texts.h"
+
+namespace ui {
+
+ExportUpkeep::ExportUpkeep(settings::LiveSettings& live, const features::ReadingsHistory& history,
+                           platform::RequestServer& server, features::StatusBar& status)
+    : live_(live), history_(history), server_(server), status_(status) {
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    processorCount_ = static_cast<int>(system.dwNumberOfProcessors);
+}
+
+void ExportUpkeep::start() {
+    apply();
+    live_.notices.subscribe([this](const settings::Change& change) {
+        const settings::Settings& s = live_.settings;
+        if (change.names(&s.exportOn) || change.names(&s.exportPort) ||
+            change.names(&s.exportAddress) || change.names(&s.exportAllowed))
+            apply();
+        else if (change.names(&s.language) && (server_.running() || s.exportOn != 1))
+            showState(settledText(), false);
+    });
+}
+
+void ExportUpkeep::stop() { server_.stop(); }
+
+void ExportUpkeep::apply() {
+    const settings::Settings& s = live_.settings;
+    server_.stop();
+    if (s.exportOn != 1) {
+        showState(settledText(), false);
+        return;
+    }
+    const std::wstring where = s.exportAddress + L":" + s.exportPort;
+    std::optional<std::uint16_t> port = features::exportPort(s);
+    if (!port) {
+        showState(base::format(base::Text::ExportFailed,
+                               {where, base::text(base::Text::SocketAddressNotAvailable)}),
+                  true);
+        return;
+    }
+    // The latest tick's readings are there before the first request.
+    if (latest_) render(*latest_);
+    std::vector<std::string> allowed = features::allowedPeers(s.exportAllowed);
+    platform::SocketFailure failure = server_.start(
+        s.exportAddress, *port,
+        [this](std::string_view received) { return service_.reply(received); },
+        [allowed](const std::string& peer) { return features::peerAllowed(peer, allowed); });
+    if (failure)
+        showState(base::format(base::Text::ExportFailed, {where, failure.description}), true);
+    else
+        showState(settledText(), true);
+}
+
+void ExportUpkeep::take(const monitor::Readings& readings) {
+    latest_ = &readings;
+    readings_.count(readings);
+    if (server_.running()) render(readings);
+}
+
+void ExportUpkeep::render(const monitor::Readings& readings) {
+    features::SnapshotContext context;
+    context.unixSeconds = static_cast<std::int64_t>(std::time(nullptr));
+    context.uptimeMs = GetTickCount64();
+    context.processorCount = processorCount_;
+    features::ByteTotals today = history_.days().of(history_.today());
+    context.todayBytes = today.received + today.sent;
+    service_.publish(readings_.snapshot(readings, live_.settings, context));
+    // The chart moves by a point every step: it is taken again only then, or in a new language.
+    const features::HistoryRing& ring = history_.ring();
+    const std::int64_t step = ring.empty() ? -1 : ring.newestSecond() / features::kChartStepSeconds;
+    if (step != chartStep_ || base::language() != chartLanguage_) {
+        chartStep_ = step;
+        chartLanguage_ = base::language();
+        service_.publishPage({features::lastHour(ring), chartLanguage_});
+    }
+}
+
+std::wstring ExportUpkeep::settledText() const {
+    return server_.running()
+               ? base::format(base::Text::ExportListening, {features::exportUrl(live_.settings)})
+               : base::text(base::Text::ExportOff);
+}
+
+void ExportUpkeep::showState(std::wstring text, bool toStatusBar) {
+    state_ = std::move(text);
+    if (toStatusBar) status_.show(state_);
+    live_.notices.publish(settings::Topic::ExportState);
+}
+
+}  // namespace ui

@@ -1,0 +1,52 @@
+#pragma once
+#include <string>
+
+#include "features/export_service.h"
+#include "features/export_snapshot.h"
+#include "features/readings_history.h"
+#include "features/status_bar.h"
+#include "platform/request_server.h"
+#include "settings/live_settings.h"
+
+namespace ui {
+
+// The readings served over HTTP in the running program: the server follows the settings at
+// once, and after every tick the texts it serves are rendered here, on the window's thread,
+// while it runs. Off, the server has no thread and no socket.
+class ExportUpkeep {
+public:
+    ExportUpkeep(settings::LiveSettings& live, const features::ReadingsHistory& history,
+                 platform::RequestServer& server, features::StatusBar& status);
+    // The worker calls into this object: it must end first.
+    ~ExportUpkeep() { server_.stop(); }
+    ExportUpkeep(const ExportUpkeep&) = delete;
+    ExportUpkeep& operator=(const ExportUpkeep&) = delete;
+    void start();
+    // After every tick: the traffic is counted from the program's start, served or not.
+    void take(const monitor::Readings& readings);
+    // "Serving the readings at ...", "Not serving ..." or why it cannot.
+    const std::wstring& stateText() const { return state_; }
+    void stop();
+
+private:
+    void apply();
+    // The served texts from `readings`: only while the server runs, once per tick.
+    void render(const monitor::Readings& readings);
+    // Where it serves, or that it is off: the state that is no failure.
+    std::wstring settledText() const;
+    void showState(std::wstring text, bool toStatusBar);
+
+    settings::LiveSettings& live_;
+    const features::ReadingsHistory& history_;
+    platform::RequestServer& server_;
+    features::StatusBar& status_;
+    features::ExportService service_;
+    features::ExportReadings readings_;
+    std::wstring state_;
+    const monitor::Readings* latest_ = nullptr;  // the refresh cycle's, which outlives this
+    int processorCount_ = 1;
+    std::int64_t chartStep_ = -2;  // none taken yet
+    base::Language chartLanguage_ = base::Language::Japanese;
+};
+
+}  // namespace ui
