@@ -126,7 +126,8 @@ const std::string kEveryKey =
     "[Alerts]\r\nCpuOn=0\r\nCpuPercent=90\r\nCpuSeconds=60\r\nMemoryOn=0\r\n"
     "MemoryPercent=90\r\nDriveOn=0\r\nDrivePercent=10\r\nTrafficOn=0\r\nTrafficMB=10000\r\n"
     "TrayLoadIcon=0\r\n"
-    "[Display]\r\nLanguage=ja\r\n";
+    "[Display]\r\nLanguage=ja\r\n"
+    "[Export]\r\nOn=1\r\nPort=19184\r\nAddress=127.0.0.2\r\nAllowed=127.0.0.3\r\n";
 
 TEST(ProfileFileWin32, EveryKeyComesBackByteForByte) {
     TempFolder folder(L"every");
