@@ -13,6 +13,12 @@ korvant_use_locale() {
     { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; } 2>/dev/null
 }
 korvant_use_locale
+# Runs scripts/setup, then takes the locale it may have just made: a script that sets up a
+# fresh checkout must not go on without it (the ANSI code page follows it).
+korvant_setup() {
+    "$KORVANT_ROOT/scripts/setup" "$@" || return 1
+    korvant_use_locale
+}
 # Debian's python3 packages (pytest, PIL) are seen by the system interpreter only.
 export KORVANT_PYTHON=/usr/bin/python3
 # Every display item shown (MainListCheckMark): one mark per item of the default list in
