@@ -24,6 +24,7 @@ void GdiTextPainter::setDpi(int dpi) {
     SelectObject(surface_.dc(), font.get());
     font_ = std::move(font);
     dpi_ = dpi;
+    glyphs_.clear();
 }
 
 GdiTextPainter::~GdiTextPainter() {
@@ -41,12 +42,34 @@ void GdiTextPainter::drawText(base::Image& image, int x, int y, const std::wstri
     surface_.store(image);
 }
 
-int GdiTextPainter::inkWidth(const std::wstring& text) {
-    const int width = measure(text).cx;
+namespace {
+bool isSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+}  // namespace
+
+const GdiTextPainter::Glyph& GdiTextPainter::glyph(wchar_t c) {
+    auto found = glyphs_.find(c);
+    if (found != glyphs_.end()) return found->second;
+    Glyph g;
+    SIZE size{};
+    if (GetTextExtentPoint32W(surface_.dc(), &c, 1, &size)) g.advance = size.cx;
     ABC abc{};
-    if (text.empty() || !GetCharABCWidthsW(surface_.dc(), text.back(), text.back(), &abc))
-        return width;
-    return abc.abcC > 0 ? width - abc.abcC : width;
+    if (GetCharABCWidthsW(surface_.dc(), c, c, &abc) && abc.abcC > 0) g.rightBlank = abc.abcC;
+    return glyphs_.emplace(c, g).first->second;
+}
+
+int GdiTextPainter::textWidth(const std::wstring& text) {
+    int width = 0;
+    for (wchar_t c : text) {
+        if (isSurrogate(c)) return measure(text).cx;  // a pair is one glyph
+        width += glyph(c).advance;
+    }
+    return width;
+}
+
+int GdiTextPainter::inkWidth(const std::wstring& text) {
+    if (text.empty()) return 0;
+    const int width = textWidth(text);
+    return isSurrogate(text.back()) ? width : width - glyph(text.back()).rightBlank;
 }
 
 SIZE GdiTextPainter::measure(const std::wstring& text) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <unordered_map>
+
 #include "platform/text_painter.h"
 #include "platform/win32/dib_surface.h"
 #include "platform/win32/unique_handle.h"
@@ -20,7 +22,9 @@ public:
 
     void drawText(base::Image& image, int x, int y, const std::wstring& text,
                   base::Colour colour) override;
-    int textWidth(const std::wstring& text) override { return measure(text).cx; }
+    // Both from the characters' advances and bearings, asked of GDI once per character: rows
+    // are measured on every repaint, and the font has neither kerning nor extra spacing.
+    int textWidth(const std::wstring& text) override;
     int inkWidth(const std::wstring& text) override;
 
     // The row font at a window's DPI from now on.
@@ -30,7 +34,14 @@ public:
     SIZE measure(const std::wstring& text);
 
 private:
+    struct Glyph {
+        int advance = 0;
+        int rightBlank = 0;  // blank columns the cell keeps at its right
+    };
+    const Glyph& glyph(wchar_t c);
+
     DibSurface surface_;
+    std::unordered_map<wchar_t, Glyph> glyphs_;
     UniqueGdiObject font_;
     HGDIOBJ oldFont_ = nullptr;
     int dpi_ = 96;

@@ -43,6 +43,33 @@ TEST(GdiTextPainter, RowFontCellsAreSixAndTwelvePixels) {
     EXPECT_EQ(painter.measure(L"ＣＰＵ使用率").cx, 72);
 }
 
+TEST(GdiTextPainter, WidthsFromCharactersAgreeWithTheWholeTextAtEveryScale) {
+    win32::GdiTextPainter painter;
+    // The ink ends where the last glyph's cell keeps no more blank columns, as GDI says of it.
+    HDC dc = CreateCompatibleDC(nullptr);
+    auto blankAfter = [dc](wchar_t c, int dpi) {
+        win32::UniqueGdiObject font = win32::createRowFont(dpi);
+        HGDIOBJ old = SelectObject(dc, font.get());
+        ABC abc{};
+        GetCharABCWidthsW(dc, c, c, &abc);
+        SelectObject(dc, old);
+        return std::max(0, abc.abcC);
+    };
+    const std::wstring texts[] = {
+        L"A",   L"CPU使用率  54%", L"ＭＥＭ 1,023.5MB/16GB", L"受 12.3KB/秒",
+        L"ｶﾅ…", L"\U0001F600 x"};
+    for (int dpi : {96, 144, 192, 96}) {
+        painter.setDpi(dpi);
+        EXPECT_EQ(painter.textWidth(L""), 0);
+        for (const std::wstring& text : texts) {
+            const int width = painter.measure(text).cx;
+            EXPECT_EQ(painter.textWidth(text), width) << dpi;
+            EXPECT_EQ(painter.inkWidth(text), width - blankAfter(text.back(), dpi)) << dpi;
+        }
+    }
+    DeleteDC(dc);
+}
+
 TEST(GdiTextPainter, TextLandsInItsCellsInTheTextColour) {
     win32::GdiTextPainter painter;
     Image row(157, 13, kBack);
