@@ -184,15 +184,24 @@ bool KorvaNTApp::startUp() {
 }
 
 int KorvaNTApp::run() {
+    // The messages, and beside them the registry's change event: waited on here, it needs no
+    // thread of its own.
+    HANDLE registryChanged = registry_.changeEvent();
+    const DWORD events = registryChanged ? 1 : 0;
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // The dialogs' keyboard: tab order, buttons, Enter and the arrow keys.
-        if (options_.hwnd() && IsDialogMessageW(options_.hwnd(), &msg)) continue;
-        if (sizeWindow_.hwnd() && IsDialogMessageW(sizeWindow_.hwnd(), &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+    for (;;) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
+            // The dialogs' keyboard: tab order, buttons, Enter and the arrow keys.
+            if (options_.hwnd() && IsDialogMessageW(options_.hwnd(), &msg)) continue;
+            if (sizeWindow_.hwnd() && IsDialogMessageW(sizeWindow_.hwnd(), &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        const DWORD woke = MsgWaitForMultipleObjectsEx(events, &registryChanged, INFINITE,
+                                                       QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (events && woke == WAIT_OBJECT_0) registry_.changeSeen();
     }
-    return static_cast<int>(msg.wParam);
 }
 
 // A window that has not moved keeps its stored twips: a position saved again stays exact.

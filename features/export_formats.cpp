@@ -1,25 +1,31 @@
 #include "features/export_formats.h"
 
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace features {
 namespace {
 
 using base::Text;
 
+// The shortest of 15, 16 or 17 digits that reads back as the same value (printf's, not
+// std::to_chars: its tables would add a sixth to the program's size).
 std::string number(double value) {
     if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "+Inf" : "-Inf";
     char buffer[32];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : "NaN";
+    for (int digits = 15; digits <= 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+        if (std::strtod(buffer, nullptr) == value) break;
+    }
+    return buffer;
 }
 
 std::string number(std::int64_t value) { return std::to_string(value); }
 
-std::string jsonNumber(double value) { return std::isnan(value) ? "null" : number(value); }
+std::string jsonNumber(double value) { return std::isfinite(value) ? number(value) : "null"; }
 
 // A label value: backslash, double quote and line feed escaped, as the text format asks.
 std::string labelValue(const std::string& value) {

@@ -12,7 +12,15 @@ constexpr HistorySample kGap{kNone, kNone, kNone, kNone};
 
 }  // namespace
 
-HistoryRing::HistoryRing() : slots_(static_cast<size_t>(kSeconds), kGap) {}
+// The whole day is reserved but only the seconds kept are written: memory the system has not
+// been asked to touch costs nothing until the history reaches it.
+HistoryRing::HistoryRing() { slots_.reserve(static_cast<size_t>(kSeconds)); }
+
+HistorySample& HistoryRing::slot(std::int64_t second) {
+    const auto index = static_cast<size_t>((second - oldest_) % kSeconds);
+    if (index >= slots_.size()) slots_.resize(index + 1, kGap);
+    return slots_[index];
+}
 
 void HistoryRing::push(std::int64_t second, const HistorySample& sample) {
     if (second < 0 || second <= newest_) return;
@@ -21,16 +29,16 @@ void HistoryRing::push(std::int64_t second, const HistorySample& sample) {
     } else {
         // Only the last day's worth of skipped seconds can still be read.
         std::int64_t from = std::max(newest_ + 1, second - kSeconds + 1);
-        for (std::int64_t s = from; s < second; ++s) slots_[s % kSeconds] = kGap;
+        for (std::int64_t s = from; s < second; ++s) slot(s) = kGap;
     }
-    slots_[second % kSeconds] = sample;
+    slot(second) = sample;
     newest_ = second;
 }
 
 std::optional<HistorySample> HistoryRing::at(std::int64_t second) const {
     if (newest_ < 0 || second > newest_ || second <= newest_ - kSeconds || second < oldest_)
         return std::nullopt;
-    return slots_[second % kSeconds];
+    return slots_[static_cast<size_t>((second - oldest_) % kSeconds)];
 }
 
 void SecondMean::add(std::optional<float> cpu, std::optional<float> memory,

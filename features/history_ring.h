@@ -14,8 +14,9 @@ struct HistorySample {
     float sentPerSecond;
 };
 
-// The last 24 hours at one sample a second, allocated once. Seconds are counted on the
-// program's own steady count, so a change of the wall clock neither loses nor reorders samples.
+// The last 24 hours at one sample a second, reserved once and filled as the seconds come. Seconds
+// are counted on the program's own steady count, so a change of the wall clock neither loses nor
+// reorders samples.
 class HistoryRing {
 public:
     static constexpr std::int64_t kSeconds = 24 * 60 * 60;
@@ -30,7 +31,9 @@ public:
     std::optional<HistorySample> at(std::int64_t second) const;
 
 private:
-    std::vector<HistorySample> slots_;
+    HistorySample& slot(std::int64_t second);  // grows the filled part to reach it
+
+    std::vector<HistorySample> slots_;  // by seconds since the oldest, around the day
     std::int64_t newest_ = -1;
     std::int64_t oldest_ = 0;  // the first second ever pushed
 };

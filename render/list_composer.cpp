@@ -36,6 +36,14 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
                 std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion) {
     Image& list = state.list;
     const ListMetrics& m = state.metrics;
+    // The image holds what is shown, up to the tallest list a window can take: a short list
+    // keeps no memory for rows it does not have.
+    const int needed =
+        std::min(listHeightFor(rows, drives, memoLines, showNewVersion, m), m.listHeight);
+    if (list.height() != needed || list.width() != m.listWidth) {
+        list.resize(m.listWidth, needed);
+        state.listHeight = 0;  // a new image: nothing of the last list is left to clear
+    }
     int y = 0;
     for (const settings::DisplayRow& row : rows) {
         if (!row.shown) continue;

@@ -14,7 +14,7 @@ void RenderState::rescale(ListMetrics m) {
     newVersionRow.resize(m.rowWidth, m.rowHeight);
     graph.resize(m.graphWidth, m.graphHeight);
     graphScroll.resize(m.graphWidth, m.graphHeight);
-    list.resize(m.listWidth, m.listHeight);
+    list.resize(m.listWidth, 0);  // composing the list sizes it
     graphPrevious = graphCurrent = 0;
     listHeight = 0;
     resizePending = true;

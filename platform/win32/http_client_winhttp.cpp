@@ -7,6 +7,7 @@
 
 #include "base/version.h"
 #include "platform/win32/ansi.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 
 // A narrow string literal made wide, for the version macro.
@@ -16,34 +17,73 @@
 namespace win32 {
 namespace {
 
+// WinHTTP brings the system's TLS stack with it (more than a megabyte under Wine): it is loaded
+// by the first fetch, on the fetch's own thread, not at start-up.
+struct WinHttp {
+    decltype(WinHttpCloseHandle)* closeHandle;
+    decltype(WinHttpGetIEProxyConfigForCurrentUser)* ieProxyConfig;
+    decltype(WinHttpOpen)* open;
+    decltype(WinHttpQueryHeaders)* queryHeaders;
+    decltype(WinHttpCrackUrl)* crackUrl;
+    decltype(WinHttpSetTimeouts)* setTimeouts;
+    decltype(WinHttpConnect)* connect;
+    decltype(WinHttpOpenRequest)* openRequest;
+    decltype(WinHttpSetOption)* setOption;
+    decltype(WinHttpSendRequest)* sendRequest;
+    decltype(WinHttpReceiveResponse)* receiveResponse;
+    decltype(WinHttpReadData)* readData;
+};
+
+// nullptr when the library or one of its functions is missing: every fetch then fails.
+const WinHttp* winHttp() {
+    static const WinHttp* const loaded = []() -> const WinHttp* {
+        static WinHttp f{};
+        HMODULE m = systemLibrary(L"winhttp.dll");
+        const bool all = resolve(m, "WinHttpCloseHandle", f.closeHandle) &&
+                         resolve(m, "WinHttpGetIEProxyConfigForCurrentUser", f.ieProxyConfig) &&
+                         resolve(m, "WinHttpOpen", f.open) &&
+                         resolve(m, "WinHttpQueryHeaders", f.queryHeaders) &&
+                         resolve(m, "WinHttpCrackUrl", f.crackUrl) &&
+                         resolve(m, "WinHttpSetTimeouts", f.setTimeouts) &&
+                         resolve(m, "WinHttpConnect", f.connect) &&
+                         resolve(m, "WinHttpOpenRequest", f.openRequest) &&
+                         resolve(m, "WinHttpSetOption", f.setOption) &&
+                         resolve(m, "WinHttpSendRequest", f.sendRequest) &&
+                         resolve(m, "WinHttpReceiveResponse", f.receiveResponse) &&
+                         resolve(m, "WinHttpReadData", f.readData);
+        return all ? &f : nullptr;
+    }();
+    return loaded;
+}
+
 struct HttpTraits {
     using Handle = HINTERNET;
     static HINTERNET invalid() { return nullptr; }
-    static void close(HINTERNET h) { WinHttpCloseHandle(h); }
+    static void close(HINTERNET h) { winHttp()->closeHandle(h); }
 };
 using UniqueHttp = UniqueHandle<HttpTraits>;
 
 constexpr const wchar_t* kUserAgent = L"KorvaNT/" KORVANT_WIDE(KORVANT_VERSION_DOTTED);
 
 // The browser's proxy, as the pages have always been fetched.
-UniqueHttp openSession() {
+UniqueHttp openSession(const WinHttp& http) {
     WINHTTP_CURRENT_USER_IE_PROXY_CONFIG ie{};
-    WinHttpGetIEProxyConfigForCurrentUser(&ie);
+    http.ieProxyConfig(&ie);
     UniqueHttp session(
         ie.lpszProxy
-            ? WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, ie.lpszProxy,
-                          ie.lpszProxyBypass ? ie.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS, 0)
-            : WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
-                          WINHTTP_NO_PROXY_BYPASS, 0));
+            ? http.open(kUserAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, ie.lpszProxy,
+                        ie.lpszProxyBypass ? ie.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS, 0)
+            : http.open(kUserAgent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
+                        WINHTTP_NO_PROXY_BYPASS, 0));
     for (LPWSTR text : {ie.lpszAutoConfigUrl, ie.lpszProxy, ie.lpszProxyBypass})
         if (text) GlobalFree(text);
     return session;
 }
 
-DWORD queryNumber(HINTERNET request, DWORD what, DWORD fallback) {
+DWORD queryNumber(const WinHttp& http, HINTERNET request, DWORD what, DWORD fallback) {
     DWORD value = 0, size = sizeof value;
-    if (!WinHttpQueryHeaders(request, what | WINHTTP_QUERY_FLAG_NUMBER,
-                             WINHTTP_HEADER_NAME_BY_INDEX, &value, &size, WINHTTP_NO_HEADER_INDEX))
+    if (!http.queryHeaders(request, what | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX,
+                           &value, &size, WINHTTP_NO_HEADER_INDEX))
         return fallback;
     return value;
 }
@@ -51,44 +91,48 @@ DWORD queryNumber(HINTERNET request, DWORD what, DWORD fallback) {
 }  // namespace
 
 platform::HttpResponse HttpClientWinHttp::get(const std::wstring& url) {
+    const WinHttp* loaded = winHttp();
+    if (!loaded) return {};
+    const WinHttp& http = *loaded;
     const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
     URL_COMPONENTS parts{};
     parts.dwStructSize = sizeof parts;
     parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = DWORD(-1);
-    if (url.empty() || !WinHttpCrackUrl(url.c_str(), 0, 0, &parts)) return {};
+    if (url.empty() || !http.crackUrl(url.c_str(), 0, 0, &parts)) return {};
     std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
     std::wstring path = std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength) +
                         std::wstring(parts.lpszExtraInfo, parts.dwExtraInfoLength);
 
-    UniqueHttp session = openSession();
+    UniqueHttp session = openSession(http);
     if (!session) return {};
     // Every wait is bounded; between reads the deadline bounds the whole fetch.
     int ms = static_cast<int>(kTimeoutMs);
-    WinHttpSetTimeouts(session.get(), ms, ms, ms, ms);
-    UniqueHttp connection(WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
+    http.setTimeouts(session.get(), ms, ms, ms, ms);
+    UniqueHttp connection(http.connect(session.get(), host.c_str(), parts.nPort, 0));
     if (!connection) return {};
-    UniqueHttp request(WinHttpOpenRequest(
+    UniqueHttp request(http.openRequest(
         connection.get(), L"GET", path.empty() ? L"/" : path.c_str(), nullptr, WINHTTP_NO_REFERER,
         WINHTTP_DEFAULT_ACCEPT_TYPES,
         WINHTTP_FLAG_REFRESH | (parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0)));
     if (!request) return {};
     DWORD responseTimeout = kTimeoutMs;  // not among the four above, and unbounded otherwise
-    WinHttpSetOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &responseTimeout,
-                     sizeof responseTimeout);
-    if (!WinHttpSendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
-                            WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
-        !WinHttpReceiveResponse(request.get(), nullptr))
+    http.setOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &responseTimeout,
+                   sizeof responseTimeout);
+    if (!http.sendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA,
+                          0, 0, 0) ||
+        !http.receiveResponse(request.get(), nullptr))
         return {};
-    DWORD status = queryNumber(request.get(), WINHTTP_QUERY_STATUS_CODE, 0);
+    DWORD status = queryNumber(http, request.get(), WINHTTP_QUERY_STATUS_CODE, 0);
     if (status < 200 || status >= 300) return {};
-    if (queryNumber(request.get(), WINHTTP_QUERY_CONTENT_LENGTH, 0) > kMaxBodyBytes) return {};
+    if (queryNumber(http, request.get(), WINHTTP_QUERY_CONTENT_LENGTH, 0) > kMaxBodyBytes)
+        return {};
 
     std::string body;
     char chunk[16384];
     for (;;) {
         if (GetTickCount64() > deadline) return {};
         DWORD read = 0;
-        if (!WinHttpReadData(request.get(), chunk, sizeof chunk, &read)) return {};
+        if (!http.readData(request.get(), chunk, sizeof chunk, &read)) return {};
         if (read == 0) break;
         body.append(chunk, read);
         if (body.size() > kMaxBodyBytes) return {};  // stop at the bound, whatever was announced

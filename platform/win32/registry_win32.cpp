@@ -29,18 +29,9 @@ UniqueKey createKey(const std::wstring& keyPath) {
 
 }  // namespace
 
-RegistryWin32::RegistryWin32() {
-    auto onChange = [](void* self, BOOLEAN) {
-        static_cast<RegistryWin32*>(self)->told_.store(true);
-    };
-    if (changed_ && !RegisterWaitForSingleObject(&waiter_, changed_.get(), onChange, this, INFINITE,
-                                                 WT_EXECUTEINWAITTHREAD))
-        waiter_ = nullptr;  // the rounds wait on the event themselves
-}
+RegistryWin32::RegistryWin32() = default;
 
-RegistryWin32::~RegistryWin32() {
-    if (waiter_) UnregisterWaitEx(waiter_, INVALID_HANDLE_VALUE);  // and its callback ended
-}
+RegistryWin32::~RegistryWin32() = default;
 
 platform::RegistryRead RegistryWin32::read(platform::Hive hive, const std::wstring& keyPath,
                                            const std::wstring& valueName) {
@@ -102,8 +93,8 @@ bool RegistryWin32::watchParentOf(platform::Hive hive, const std::wstring& keyPa
 bool RegistryWin32::changedSinceLastAsked() {
     bool changed = unwatched_ || !changed_;
     unwatched_ = false;
-    bool told = waiter_ ? told_.exchange(false)
-                        : changed_ && WaitForSingleObject(changed_.get(), 0) == WAIT_OBJECT_0;
+    const bool told = told_;
+    told_ = false;
     if (told) {
         // A notice fires once: watch again before the values are read, so that a change
         // made while they are read is not missed.

@@ -1,5 +1,4 @@
 #pragma once
-#include <atomic>
 #include <map>
 #include <utility>
 
@@ -22,8 +21,14 @@ public:
     platform::StringWrite writeString(const std::wstring& keyPath, const std::wstring& valueName,
                                       const std::wstring& value) override;
     bool deleteValue(const std::wstring& keyPath, const std::wstring& valueName) override;
-    // A change is told a moment after it happened (by a waiting thread of the system's pool).
+    // A change is told once the program's message loop has seen the event (`changeEvent`,
+    // then `changeSeen`); until then a round reads nothing again.
     bool changedSinceLastAsked() override;
+
+    // Signalled when a watched key changed; a message loop waits on it beside its messages
+    // rather than a thread of its own (every thread costs Wine a megabyte).
+    HANDLE changeEvent() const { return changed_.get(); }
+    void changeSeen() { told_ = true; }
 
 private:
     bool watch(HKEY key, DWORD what);
@@ -33,11 +38,10 @@ private:
     // each opening costs a request to the system. A key deleted meanwhile is opened afresh.
     std::map<std::pair<platform::Hive, std::wstring>, UniqueKey> open_;
     std::map<std::pair<platform::Hive, std::wstring>, UniqueKey> parents_;
-    // One event for every open key, waited on by the system's thread pool: a round asks the
-    // system nothing until a change was told.
+    // One event for every open key, waited on by the message loop: a round asks the system
+    // nothing until a change was told.
     UniqueKernelObject changed_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
-    HANDLE waiter_ = nullptr;
-    std::atomic<bool> told_{false};
+    bool told_ = false;
     bool unwatched_ = false;  // a key that could not be opened or watched: read again
 };
 

@@ -82,6 +82,19 @@ TEST(ExportFormats, JsonCarriesTheReadingsEscapedWithUtcTime) {
     EXPECT_EQ(features::rfc3339(951'782'400), "2000-02-29T00:00:00Z");
 }
 
+TEST(ExportFormats, NumbersAreShortestThatReadBackAndNeverInvalid) {
+    ExportSnapshot s = sample();
+    s.coreRatios = {0.1, 1.0 / 3, 1e-300};
+    s.cpuRatio = INFINITY;
+    std::string text = features::metricsText(s);
+    for (const char* line : {"korvant_cpu_usage_ratio +Inf\n", "{core=\"0\"} 0.1\n",
+                             "{core=\"1\"} 0.3333333333333333\n", "{core=\"2\"} 1e-300\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    const std::string json = features::dataJson(s);
+    EXPECT_NE(json.find("\"cpu_usage_ratio\":null"), std::string::npos);  // JSON has no infinity
+    EXPECT_NE(json.find("[0.1,0.3333333333333333,1e-300]"), std::string::npos);
+}
+
 TEST(ExportFormats, RequestHeadIsServedOnlyWhenWholeAndWithinItsBounds) {
     auto verdict = features::readRequestHead("GET /metrics?x=1 HTTP/1.1\r\nHost: a\r\n\r\n");
     EXPECT_EQ(verdict.kind, Kind::Serve);

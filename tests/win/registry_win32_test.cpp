@@ -52,11 +52,11 @@ TEST_F(RegistryRoutines, DwordWriterCreatesTheKeyAndReaderGivesDecimal) {
 }
 
 TEST_F(RegistryRoutines, ChangesToTheKeysReadAreNoticedOnce) {
-    // A change is told by a thread of the system's pool, a moment after it happened.
+    // The program's message loop waits on the change event and tells the registry; so does this.
     auto toldWithin2s = [this] {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 2000; Sleep(5))
-            if (registry.changedSinceLastAsked()) return true;
-        return false;
+        if (WaitForSingleObject(registry.changeEvent(), 2000) == WAIT_OBJECT_0)
+            registry.changeSeen();
+        return registry.changedSinceLastAsked();
     };
     ASSERT_TRUE(features::writeRegistryDword(registry, dialogs, kKey, L"Value", 1));
     EXPECT_EQ(read(L"Value"), L"1");

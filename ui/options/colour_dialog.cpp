@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "platform/win32/system_library.h"
+
 namespace ui::options {
 
 std::optional<std::int32_t> chooseColour(HWND owner, std::int32_t initial) {
@@ -14,7 +16,11 @@ std::optional<std::int32_t> chooseColour(HWND owner, std::int32_t initial) {
     dialog.rgbResult = initial < 0 ? RGB(255, 255, 255) : static_cast<COLORREF>(initial);
     dialog.lpCustColors = custom;
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorW(&dialog)) return std::nullopt;
+    // The dialog's library (and the printing it brings) is loaded by the first colour chosen.
+    static decltype(ChooseColorW)* choose = nullptr;
+    if (!choose && !win32::resolve(win32::systemLibrary(L"comdlg32.dll"), "ChooseColorW", choose))
+        return std::nullopt;
+    if (!choose(&dialog)) return std::nullopt;
     return static_cast<std::int32_t>(dialog.rgbResult & 0xFFFFFF);
 }
 

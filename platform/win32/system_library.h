@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+namespace win32 {
+
+// A system library that rare work needs (the colour dialog, a page fetch), loaded when that work
+// is first done rather than at start-up, from the system folder alone (never a namesake beside
+// the exe), and kept from then on: a library let go could leave its window classes behind.
+// nullptr when it cannot be loaded.
+HMODULE systemLibrary(const wchar_t* name);
+
+// `to` set to the library's function `name`; false when the library or the function is missing.
+template <class Function>
+bool resolve(HMODULE library, const char* name, Function*& to) {
+    FARPROC found = library ? GetProcAddress(library, name) : nullptr;
+    to = reinterpret_cast<Function*>(reinterpret_cast<void*>(found));
+    return to != nullptr;
+}
+
+}  // namespace win32
