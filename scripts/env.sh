@@ -19,6 +19,10 @@ korvant_setup() {
     "$KORVANT_ROOT/scripts/setup" "$@" || return 1
     korvant_use_locale
 }
+# The settings file's Ver of this version (major * 100 + minor), from base/version.h.
+KORVANT_VERSION_NUMBER=$(awk '/define KORVANT_VERSION_MAJOR/ { major = $3 }
+    /define KORVANT_VERSION_MINOR/ { minor = $3 } END { print major * 100 + minor }' \
+    "$root/base/version.h")
 # Debian's python3 packages (pytest, PIL) are seen by the system interpreter only.
 export KORVANT_PYTHON=/usr/bin/python3
 # Every display item shown (MainListCheckMark): one mark per item of the default list in

@@ -22,15 +22,29 @@ Only the Python 3 standard library is used; the end-to-end tests import this mod
 """
 import argparse
 import http.server
+import pathlib
+import re
 import select
 import threading
 import time
 
 TITLE = "コルバ君ＮＴ最新版確認ページ"
+
+
+def _this_version():
+    """This source's version in the update page's three digits, from base/version.h."""
+    text = (pathlib.Path(__file__).resolve().parents[1] / "base" / "version.h").read_text()
+    major, minor = (int(re.search(rf"KORVANT_VERSION_{part} (\d+)", text).group(1))
+                    for part in ("MAJOR", "MINOR"))
+    return str(major * 100 + minor)
+
+
+# By default the page announces no newer version than this one.
+THIS_VERSION = _this_version()
 ENCODING = "cp932"
 
 
-def update_page(newest="336", announcement="", title=TITLE):
+def update_page(newest=THIS_VERSION, announcement="", title=TITLE):
     head = f"<HTML><HEAD><TITLE>{title}</TITLE></HEAD>" if title else "<HTML><HEAD></HEAD>"
     return (f"{head}<BODY>\r\n----------{newest}\r\n"
             f"++++++++++{announcement}**********\r\n</BODY></HTML>\r\n")
@@ -53,7 +67,7 @@ class PageServer:
     bytes, sent as fast as the client takes it, with its Content-Length when `announce` is true;
     `sent` records how many body bytes each stream got out before it ended."""
 
-    def __init__(self, port=0, host="127.0.0.1", newest="336", announcement="", title=TITLE,
+    def __init__(self, port=0, host="127.0.0.1", newest=THIS_VERSION, announcement="", title=TITLE,
                  stall=(), extra=None, streams=None, announce=True):
         self.update_text = update_page(newest, announcement, title)
         self.stall = set(stall)
@@ -157,7 +171,7 @@ def main():
     parser = argparse.ArgumentParser(description="Serves KorvaNT's update and public-IP pages.")
     parser.add_argument("--host", default="127.0.0.1", help="address to listen on")
     parser.add_argument("--port", type=int, default=8336)
-    parser.add_argument("--newest", default="336", help="newest version, three digits")
+    parser.add_argument("--newest", default=THIS_VERSION, help="newest version, three digits")
     parser.add_argument("--announcement", default="", help="text of the new-version row")
     args = parser.parse_args()
     server = PageServer(args.port, args.host, args.newest, args.announcement)

@@ -10,7 +10,7 @@ import time
 
 from PIL import Image
 
-from harness import ROOT, WINCTL, WindowInfo, run, tray_window, wait_for, winctl
+from harness import ROOT, VERSION_LINE, WINCTL, WindowInfo, run, tray_window, wait_for, winctl
 
 sys.path.insert(0, str(ROOT / "tools"))
 import page_server  # noqa: E402,F401  (re-exported for the tests)
@@ -25,7 +25,7 @@ MARKS_WITHOUT_IP = "11111111010000110000110"
 
 def ini_text(options=None, mem=None, servers=None):
     """A KorvaNT.ini of the running version with the given keys (others take defaults)."""
-    lines = ["[Options]", "Ver=336"]
+    lines = ["[Options]", VERSION_LINE]
     lines += [f"{k}={v}" for k, v in (options or {}).items()]
     if mem:
         lines += ["[MemOptions]"] + [f"{k}={v}" for k, v in mem.items()]

@@ -4,6 +4,7 @@ import pathlib
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -12,6 +13,12 @@ BUILD = ROOT / "build"
 EXE = BUILD / "release" / "app" / "KorvaNT.exe"
 WINCTL = BUILD / "win" / "winctl.exe"
 RUNS = BUILD / "e2e-runs"
+
+# The settings file's Ver of this source, as the page server reads it from base/version.h.
+sys.path.insert(0, str(ROOT / "tools"))
+from page_server import THIS_VERSION  # noqa: E402
+
+VERSION_LINE = f"Ver={THIS_VERSION}"
 # The main window has no title text: winctl finds it by its class.
 MAIN_TITLE = "KorvaNT.Main"
 
@@ -93,7 +100,7 @@ def interface_names():
 
 def settings_ini(**options):
     """A KorvaNT.ini of the running version with the given [Options] keys."""
-    lines = ["[Options]", "Ver=336"] + [f"{k}={v}" for k, v in options.items()]
+    lines = ["[Options]", VERSION_LINE] + [f"{k}={v}" for k, v in options.items()]
     return "\r\n".join(lines) + "\r\n"
 
 

@@ -11,7 +11,7 @@ from desktop_helpers import (INTERNET_SETTINGS, INTERNET_ZONE, MARKS_BROWSER_ITE
                              open_menu, open_tray_menu, page_server, placed_at, pointer_to,
                              reg_add, reg_value, set_clipboard, tray_click, tray_spot,
                              x_clipboard, xdotool)
-from harness import MAIN_TITLE, client_area, find_window, screenshot, tray_window, wait_for
+from harness import MAIN_TITLE, VERSION_LINE, client_area, find_window, screenshot, tray_window, wait_for
 
 
 @pytest.fixture(autouse=True)
@@ -118,7 +118,7 @@ def test_first_start_without_settings_shows_the_default_list_at_the_top_left(kor
     main = app.wait_main_window()
     assert (main.left, main.top) == (0, 0)
     assert main.height > 100  # the default list, not an empty strip
-    assert app.read("KorvaNT.ini", encoding=None) == b"[Options]\r\nVer=336\r\n"
+    assert app.read("KorvaNT.ini", encoding=None) == f"[Options]\r\n{VERSION_LINE}\r\n".encode()
 
 
 @pytest.mark.parametrize("reachable", [True, False])

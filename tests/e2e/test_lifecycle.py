@@ -1,19 +1,19 @@
 from desktop_helpers import ini_text, placed_at, tray_click, tray_icons
-from harness import MAIN_TITLE, find_window, tray_window, wait_for, winctl
+from harness import MAIN_TITLE, VERSION_LINE, find_window, tray_window, wait_for, winctl
 
 
 def test_first_start_creates_the_settings_file_and_shows_the_window(korvant):
     app = korvant()
     main = app.wait_main_window()
     assert (main.left, main.top) == (0, 0)
-    assert app.read("KorvaNT.ini", encoding=None) == b"[Options]\r\nVer=336\r\n"
+    assert app.read("KorvaNT.ini", encoding=None) == f"[Options]\r\n{VERSION_LINE}\r\n".encode()
     wait_for(tray_window, what="the tray icon")
 
     assert winctl("close", MAIN_TITLE)[0] == 0
     assert app.wait_exit() == 0
     wait_for(lambda: tray_window() is None, what="the tray icon to go")
     # Closing the window saves nothing.
-    assert app.read("KorvaNT.ini", encoding=None) == b"[Options]\r\nVer=336\r\n"
+    assert app.read("KorvaNT.ini", encoding=None) == f"[Options]\r\n{VERSION_LINE}\r\n".encode()
     assert not app.exists("CloseList.txt")
 
 

@@ -2,7 +2,7 @@
 import pytest
 
 from desktop_helpers import assert_gone, choose, open_tray_menu
-from harness import MAIN_TITLE, settings_ini, tray_window, wait_for, winctl
+from harness import MAIN_TITLE, VERSION_LINE, settings_ini, tray_window, wait_for, winctl
 
 
 def ini_lines(text):
@@ -23,7 +23,7 @@ def test_older_version_gets_the_current_list_keys(korvant):
            "RemoteHostIP=接続先\r\n[ColorsOptions]\r\nMainListColor1=00000000001\r\n"
            "MainListColor2=00000000002\r\nBackColor00=255\r\n")
     lines = ini_lines(start_and_close(korvant, ini))
-    assert "Ver=336" in lines
+    assert VERSION_LINE in lines
     for key in ("MainList=", "MainListCheckMark=", "MainListColor1=", "MainListColor2=",
                 "MainWindowRefreshTime="):
         assert not any(line.startswith(key) for line in lines), key
@@ -43,7 +43,7 @@ def test_newer_version_is_left_alone_and_its_position_used(korvant):
 
 def test_malformed_files_do_not_stop_the_program(korvant):
     junk = bytes(range(256)) * 40 + b"\r\n" + b"x" * 100000
-    app = korvant({"KorvaNT.ini": b"[Options]\r\nVer=336\r\nSetGraph=99\r\nMainList=" + junk,
+    app = korvant({"KorvaNT.ini": f"[Options]\r\n{VERSION_LINE}\r\n".encode() + b"SetGraph=99\r\nMainList=" + junk,
                    "CloseList.txt": junk, "ProxyList.txt": junk})
     app.wait_main_window()
     assert app.running()
