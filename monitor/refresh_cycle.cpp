@@ -61,7 +61,9 @@ void RefreshCycle::rebuildDriveList() {
         buildDriveRows(drives_, live_.settings.driveMarks, live_.settings.tickAllDrives == 1);
     // The same drives again are no change: the drive page keeps its selection.
     if (rows == live_.drives) return;
+    const bool more = rows.size() > live_.drives.size();
     live_.drives = std::move(rows);
+    if (more) paintBars();
     live_.notices.publish(settings::Topic::DriveRows);
 }
 
@@ -78,7 +80,8 @@ void RefreshCycle::paintBars() {
         if (settings::isMeterItem(row.id))
             render::showItemGradient(settings::idOf(row.id), row.colour1, row.colour2, preview,
                                      strips_, systemColours_);
-    for (size_t k = 1; k <= settings::kDriveSlots; ++k)
+    // A drive slot gets its strip when a drive takes it (the drive list calls again then).
+    for (size_t k = 1; k <= std::min(live_.drives.size(), settings::kDriveSlots); ++k)
         render::showDriveGradient(static_cast<int>(k), live_.driveColours.start[k - 1],
                                   live_.driveColours.end[k - 1], preview, strips_, systemColours_);
 }

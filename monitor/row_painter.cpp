@@ -62,8 +62,11 @@ void RowPainter::paintDrives(const Readings& readings, std::span<const settings:
     const render::ListMetrics& m = images_.metrics;
     if (readings.drivesRefreshed) {
         for (size_t i = 0; i < count; ++i) {
-            images_.driveRows[i].setBackground(background_);
-            images_.driveRows[i].setForeground(text_);
+            render::Image& row = images_.driveRows[i];
+            if (row.width() != m.rowWidth || row.height() != m.rowHeight)
+                row.resize(m.rowWidth, m.rowHeight);
+            row.setBackground(background_);
+            row.setForeground(text_);
         }
         for (size_t i = 0; i < count; ++i) {
             const DriveReading& reading = readings.drives[i];
@@ -114,9 +117,11 @@ std::vector<DriveRowText> RowPainter::fitDriveTexts(std::vector<DriveRowText> te
 
 void RowPainter::paintNewVersion(const std::wstring& announcement) {
     render::Image& row = images_.newVersionRow;
+    const render::ListMetrics& m = images_.metrics;
+    if (row.width() != m.rowWidth || row.height() != m.rowHeight)
+        row.resize(m.rowWidth, m.rowHeight);
     row.setBackground(render::rgb(128, 255, 255));
     row.setForeground(text_);
-    const render::ListMetrics& m = images_.metrics;
     painter_.drawText(row, m.x(150 - 20 * marqueeStep_), m.y(1), announcement, row.foreground());
     if (++marqueeStep_ >= static_cast<int>(announcement.size())) marqueeStep_ = 0;
 }

@@ -25,8 +25,10 @@ BarStrips::BarStrips(const ListMetrics& m) { rescale(m); }
 
 void BarStrips::rescale(const ListMetrics& m) {
     scale = m.scale;
-    for (Image& strip : items) strip.resize(m.rowWidth, m.rowHeight);
-    for (Image& strip : drives) strip.resize(m.rowWidth, m.rowHeight);
+    rowWidth = m.rowWidth;
+    rowHeight = m.rowHeight;
+    for (Image& strip : items) strip = Image();
+    for (Image& strip : drives) strip = Image();
 }
 
 void paintGradient(Image& preview, Colour start, Colour end, base::DpiScale scale) {
@@ -52,17 +54,18 @@ void paintGradient(Image& preview, Colour start, Colour end, base::DpiScale scal
 }
 
 void fitPreviewToStrips(Image& preview, const BarStrips& strips) {
-    const Image& strip = strips.items[0];
-    if (preview.width() != strip.width() || preview.height() != strip.height())
-        preview.resize(strip.width(), strip.height());
+    if (preview.width() != strips.rowWidth || preview.height() != strips.rowHeight)
+        preview.resize(strips.rowWidth, strips.rowHeight);
 }
 
 namespace {
 
-void paintInto(Image& strip, base::DpiScale scale, std::int32_t start, std::int32_t end,
+void paintInto(Image& strip, const BarStrips& strips, std::int32_t start, std::int32_t end,
                Image& preview, const SystemColours& system) {
-    paintGradient(preview, resolveColour(start, system), resolveColour(end, system), scale);
-    copyBlock(strip, 0, 0, scale.px(213), scale.px(17), preview, 0, 0);
+    if (strip.width() != strips.rowWidth || strip.height() != strips.rowHeight)
+        strip.resize(strips.rowWidth, strips.rowHeight);
+    paintGradient(preview, resolveColour(start, system), resolveColour(end, system), strips.scale);
+    copyBlock(strip, 0, 0, strips.scale.px(213), strips.scale.px(17), preview, 0, 0);
 }
 
 }  // namespace
@@ -73,14 +76,14 @@ GradientCaptions showItemGradient(int id, std::int32_t start, std::int32_t end, 
         preview.clear();
         return {base::Text::ColourFixed, base::Text::ColourFixed};
     }
-    paintInto(strips.items[id - 100], strips.scale, start, end, preview, system);
+    paintInto(strips.items[id - 100], strips, start, end, preview, system);
     return {base::Text::DisplayStartColour, base::Text::DisplayEndColour};
 }
 
 void showDriveGradient(int k, std::int32_t start, std::int32_t end, Image& preview,
                        BarStrips& strips, const SystemColours& system) {
     if (k < 1 || k > static_cast<int>(settings::kDriveSlots)) return;
-    paintInto(strips.drives[k - 1], strips.scale, start, end, preview, system);
+    paintInto(strips.drives[k - 1], strips, start, end, preview, system);
 }
 
 }  // namespace render

@@ -21,11 +21,14 @@ using SystemColours = std::function<Colour(int index)>;
 Colour resolveColour(std::int32_t stored, const SystemColours& system = {});
 
 // The bar strips the refresh cycle copies bars from: one per meter item (by slot, id - 100)
-// and one per drive row position. Each is a row's size: 157 x 13 at 96 DPI.
+// and one per drive row position. Each is a row's size, 157 x 13 at 96 DPI, once a gradient is
+// painted into it; a slot no bar uses stays empty.
 struct BarStrips {
     std::array<Image, settings::kItemSlots> items;
     std::array<Image, settings::kDriveSlots> drives;
     base::DpiScale scale;  // the gradients are painted at this DPI
+    int rowWidth = 0;      // a strip's size at that DPI
+    int rowHeight = 0;
     explicit BarStrips(const ListMetrics& metrics = ListMetrics{});
     // Blank strips at another DPI's row size; their gradients are painted again by the caller.
     void rescale(const ListMetrics& metrics);

@@ -9,9 +9,11 @@ RenderState::RenderState(ListMetrics m) {
 
 void RenderState::rescale(ListMetrics m) {
     metrics = m;
-    for (Image& row : rows) row.resize(m.rowWidth, m.rowHeight);
-    for (Image& row : driveRows) row.resize(m.rowWidth, m.rowHeight);
-    newVersionRow.resize(m.rowWidth, m.rowHeight);
+    // A row's image is made when the row is first painted: a hidden item or an empty drive slot
+    // holds none.
+    for (Image& row : rows) row.resize(0, 0);
+    for (Image& row : driveRows) row.resize(0, 0);
+    newVersionRow.resize(0, 0);
     graph.resize(m.graphWidth, m.graphHeight);
     graphScroll.resize(m.graphWidth, m.graphHeight);
     list.resize(m.listWidth, 0);  // composing the list sizes it

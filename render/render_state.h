@@ -16,7 +16,8 @@ constexpr int kListHeight = 1333;  // 20000 twips at 15 twips per pixel
 // The off-screen images (at 96 DPI the sizes above; at others the metrics' scaled ones) of the
 // refresh cycle and the graph's state, kept from tick to tick.
 struct RenderState {
-    std::array<Image, settings::kItemSlots> rows;  // by slot; the graph has none, the memo grows
+    // By slot, each made at its first painting; the graph has none, the memo grows.
+    std::array<Image, settings::kItemSlots> rows;
     std::array<Image, settings::kDriveSlots> driveRows;  // by position in the drive list
     Image newVersionRow;
     Image graph;

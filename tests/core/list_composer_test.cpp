@@ -15,13 +15,19 @@ constexpr Colour kListBack = rgb(1, 1, 1);
 RenderState stateWithColouredRows() {
     RenderState state;
     state.list.setBackground(kListBack);
-    // Every image a colour of its own: rows by slot, drives, the graph, the notice.
+    // Every image painted as the row painter makes it, a colour of its own: rows by slot,
+    // drives, the graph, the notice.
+    const ListMetrics& m = state.metrics;
+    auto paint = [&m](Image& row, Colour colour) {
+        row.resize(m.rowWidth, m.rowHeight);
+        row.setBackground(colour);
+    };
     for (size_t slot = 0; slot < state.rows.size(); ++slot)
-        state.rows[slot].setBackground(rgb(100 + slot, 0, 0));
+        paint(state.rows[slot], rgb(100 + slot, 0, 0));
     for (size_t i = 0; i < state.driveRows.size(); ++i)
-        state.driveRows[i].setBackground(rgb(0, 100 + i, 0));
+        paint(state.driveRows[i], rgb(0, 100 + i, 0));
     state.graph.setBackground(rgb(0, 0, 200));
-    state.newVersionRow.setBackground(rgb(128, 255, 255));
+    paint(state.newVersionRow, rgb(128, 255, 255));
     return state;
 }
 

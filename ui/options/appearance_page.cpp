@@ -82,7 +82,7 @@ private:
 
         // The strips are at the main window's DPI; the gap is at this window's.
         const int gap = win32::scaledForDpi(4, win32::dpiOfWindow(draw.hwndItem));
-        const int stripWidth = strips.items[0].width(), stripHeight = strips.items[0].height();
+        const int stripWidth = strips.rowWidth, stripHeight = strips.rowHeight;
         int width = draw.rcItem.right - draw.rcItem.left;
         int perRow = std::max(1, (width + gap) / (stripWidth + gap));
         for (size_t i = 0; i < shown.size(); ++i) {

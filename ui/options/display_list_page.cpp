@@ -24,8 +24,8 @@ public:
                                               {base::Text::ColumnNumber, 36},
                                               {base::Text::ColumnColour1, 70},
                                               {base::Text::ColumnColour2, 70}});
-        const render::Image& strip = c.program.barStrips().items[0];
-        sizeClientArea(item(IDC_DISPLAY_PREVIEW), strip.width(), strip.height());
+        const render::BarStrips& strips = c.program.barStrips();
+        sizeClientArea(item(IDC_DISPLAY_PREVIEW), strips.rowWidth, strips.rowHeight);
     }
 
     void load(PageContext& c) override {

@@ -31,8 +31,8 @@ public:
                                             {Text::ColumnType, 100},
                                             {Text::ColumnColour1, 55},
                                             {Text::ColumnColour2, 55}});
-        const render::Image& strip = c.program.barStrips().items[0];
-        sizeClientArea(item(IDC_DRIVE_PREVIEW), strip.width(), strip.height());
+        const render::BarStrips& strips = c.program.barStrips();
+        sizeClientArea(item(IDC_DRIVE_PREVIEW), strips.rowWidth, strips.rowHeight);
         fillFigures();
         HWND slider = item(IDC_DRIVE_INTERVAL);
         SliderRange range = sliderRange(Slider::DriveRefresh, c.live);
