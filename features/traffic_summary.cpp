@@ -70,16 +70,14 @@ std::wstring trafficTable(const TrafficSummary& summary, bool months) {
     table += L"\r\n";
     auto row = [&](const TrafficSummary::Bar& bar) {
         const CivilDate d = dateOf(bar.first);
-        wchar_t line[96];
+        wchar_t date[16];
         if (months)
-            swprintf(line, 96, L"%04d-%02d\t%lld\t%lld\r\n", d.year, d.month,
-                     static_cast<long long>(bar.bytes.received),
-                     static_cast<long long>(bar.bytes.sent));
+            swprintf(date, 16, L"%04d-%02d", d.year, d.month);
         else
-            swprintf(line, 96, L"%04d-%02d-%02d\t%lld\t%lld\r\n", d.year, d.month, d.day,
-                     static_cast<long long>(bar.bytes.received),
-                     static_cast<long long>(bar.bytes.sent));
-        table += line;
+            swprintf(date, 16, L"%04d-%02d-%02d", d.year, d.month, d.day);
+        table += date;
+        table += L"\t" + std::to_wstring(bar.bytes.received) + L"\t" +
+                 std::to_wstring(bar.bytes.sent) + L"\r\n";
     };
     if (months)
         for (const auto& bar : summary.months) row(bar);
