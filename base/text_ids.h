@@ -161,6 +161,8 @@
     X(TrafficTipToday)           \
     X(TrafficTipThisMonth)       \
     X(TrafficTipLine)            \
+    X(TrafficTotal)              \
+    X(TrafficMonthPace)          \
     X(TrafficFutureDays)         \
     X(TrafficJunkLines)          \
     X(TrafficTableDayHeading)    \

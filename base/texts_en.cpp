@@ -168,6 +168,8 @@ constexpr TextEntry kTexts[] = {
     {Text::TrafficTipToday, L"{0} (today)"},
     {Text::TrafficTipThisMonth, L"{0} (this month, through day {1})"},
     {Text::TrafficTipLine, L"{0} {1} ({2} bytes)"},
+    {Text::TrafficTotal, L"Total"},
+    {Text::TrafficMonthPace, L"At this pace, {0} in all by the month's end"},
     {Text::TrafficFutureDays, L"{0} lines of days after today are kept in the file, not shown"},
     {Text::TrafficJunkLines, L"{0} lines that are not days are kept in the file as they are"},
     {Text::TrafficTableDayHeading, L"Date\tReceived (bytes)\tSent (bytes)"},

@@ -170,6 +170,8 @@ constexpr TextEntry kTexts[] = {
     {Text::TrafficTipToday, L"{0}（今日）"},
     {Text::TrafficTipThisMonth, L"{0}（今月、{1}日まで）"},
     {Text::TrafficTipLine, L"{0} {1}（{2} バイト）"},
+    {Text::TrafficTotal, L"合計"},
+    {Text::TrafficMonthPace, L"このペースなら月末に合計 {0}"},
     {Text::TrafficFutureDays,
      L"今日より後の日の行が {0} 行あります（ファイルに残し、表示しません）"},
     {Text::TrafficJunkLines,

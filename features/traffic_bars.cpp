@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cwchar>
 
 #include "base/texts.h"
@@ -218,19 +219,35 @@ private:
                                 {date, std::to_wstring(dateOf(summary_.today).day)});
         else if (now)
             date = base::format(Text::TrafficTipToday, {date});
-        const std::wstring lines[] = {
+        // Both ways together too: a monthly cap counts them so.
+        const std::int64_t both = b.bytes.received > INT64_MAX - b.bytes.sent
+                                      ? INT64_MAX
+                                      : b.bytes.received + b.bytes.sent;
+        std::vector<std::wstring> lines = {
             date,
             base::format(Text::TrafficTipLine,
                          {base::text(Text::ChartReceived), amountText(b.bytes.received),
                           groupedBytes(b.bytes.received)}),
             base::format(Text::TrafficTipLine,
                          {base::text(Text::ChartSent), amountText(b.bytes.sent),
-                          groupedBytes(b.bytes.sent)})};
+                          groupedBytes(b.bytes.sent)}),
+            base::format(Text::TrafficTipLine,
+                         {base::text(Text::TrafficTotal), amountText(both), groupedBytes(both)})};
+        // Where this month is heading at the pace of its days so far, for a monthly cap.
+        if (now && scene_.months) {
+            const Day first = firstOfMonth(summary_.today, 0);
+            const double days = static_cast<double>(firstOfMonth(summary_.today, -1) - first);
+            const double soFar = static_cast<double>(summary_.today - first + 1);
+            const double pace = static_cast<double>(both) * days / soFar;
+            lines.push_back(base::format(
+                Text::TrafficMonthPace,
+                {amountText(pace >= 9.2e18 ? INT64_MAX : static_cast<std::int64_t>(pace))}));
+        }
         int width = 0;
         for (const std::wstring& t : lines) width = std::max(width, widthOf(t));
         const int line = s_.px(kLineHeight);
         width += 2 * s_.px(kTipPadX);
-        const int height = 3 * line + 2 * s_.px(kTipPadY);
+        const int height = static_cast<int>(lines.size()) * line + 2 * s_.px(kTipPadY);
         int left = l.slotLeft(i + 1) + s_.px(kTipOffset);
         if (left + width > area_.right - 1) left = l.slotLeft(i) - s_.px(kTipOffset) - width;
         left = std::max(left, area_.left);
@@ -243,7 +260,7 @@ private:
         });
         box(image_, left, top, right, bottom, kTipBack);
         frame(image_, left, top, right, bottom, kTipFrame);
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < static_cast<int>(lines.size()); ++k)
             text(left + s_.px(kTipPadX), top + s_.px(kTipPadY) + k * line, lines[k]);
     }
 
@@ -265,7 +282,7 @@ BarScale barScaleFor(std::int64_t highest) {
     while (scale.unit < 3 && static_cast<double>(highest) >= unitBytes(scale.unit + 1))
         ++scale.unit;
     const double value = static_cast<double>(highest) / unitBytes(scale.unit);
-    const double rough = value / 4;
+    const double rough = value / 5;
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
     double step = 10 * power;
     for (double m : {1.0, 2.0, 5.0})

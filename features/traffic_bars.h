@@ -27,7 +27,7 @@ void drawTrafficBars(base::Image& image, base::DpiScale scale, const BarsArea& a
                      std::vector<PlacedText>& texts);
 
 // The top of the scale and its step for the highest bar, in bytes: a 1, 2 or 5 step of
-// kilobytes, megabytes, gigabytes or terabytes (of 1,024), at most four steps up to the top.
+// kilobytes, megabytes, gigabytes or terabytes (of 1,024), at most five steps up to the top.
 struct BarScale {
     double top = 0, step = 0;
     int unit = 0;  // 0 KB, 1 MB, 2 GB, 3 TB

@@ -236,6 +236,7 @@ TEST(TrafficBars, DaysAndMonthsDrawCrispUnclippedWithTodayMarkedAndExactFiguresA
         EXPECT_TRUE(hasText(texts, L"2026/12/07")) << dpi;
         EXPECT_TRUE(hasText(texts, L"受信 1.71GB（1,834,201,566 バイト）"));
         EXPECT_TRUE(hasText(texts, L"送信 86.03MB（90,211,873 バイト）"));
+        EXPECT_TRUE(hasText(texts, L"合計 1.79GB（1,924,413,439 バイト）"));
         EXPECT_FALSE(columnsWith(image, kTip).empty());
         for (const PlacedText& t : texts) {
             EXPECT_GE(t.x, 0);
@@ -254,6 +255,8 @@ TEST(TrafficBars, DaysAndMonthsDrawCrispUnclippedWithTodayMarkedAndExactFiguresA
         texts = drawHistory(image, s, h.history, months);
         EXPECT_EQ(runsOf(columnsWith(image, kReceived)).size(), 3u) << "October to December";
         EXPECT_TRUE(hasText(texts, L"2026/12（今月、8日まで）")) << dpi;
+        // 2,469,416,439 bytes in 8 days of 31: 9,568,988,701 by the month's end.
+        EXPECT_TRUE(hasText(texts, L"このペースなら月末に合計 8.91GB"));
         EXPECT_TRUE(hasText(texts, L"2026")) << "the year under January";
         EXPECT_TRUE(hasText(texts, L"12"));
     }
