@@ -88,7 +88,7 @@ private:
                                timers_};
     ui::HistoryUpkeep history_{files_, system_.locale,
                                win32::exeFolder() + L"\\" + features::kTrafficFileName, timers_};
-    ui::HistoryWindow historyWindow_{history_.history(), live_.settings, timers_};
+    ui::HistoryWindow historyWindow_{history_.history(), live_.settings, timers_, clipboard_};
     ui::Desktop desktop_{live_,
                          pages_,
                          monitoring_.valueTexts(),

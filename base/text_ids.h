@@ -155,6 +155,18 @@
     X(Span10Minutes)             \
     X(Span1Hour)                 \
     X(Span24Hours)               \
+    X(SpanDays)                  \
+    X(SpanMonths)                \
+    X(TrafficKeyHint)            \
+    X(TrafficTipToday)           \
+    X(TrafficTipThisMonth)       \
+    X(TrafficTipLine)            \
+    X(TrafficTotal)              \
+    X(TrafficMonthPace)          \
+    X(TrafficFutureDays)         \
+    X(TrafficJunkLines)          \
+    X(TrafficTableDayHeading)    \
+    X(TrafficTableMonthHeading)  \
     X(DriveRemovable)            \
     X(DriveFixed)                \
     X(DriveNetwork)              \

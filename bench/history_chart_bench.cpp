@@ -1,5 +1,6 @@
 // The trend window's once-a-second picture with a full day in the ring, at each span: the 24-hour
-// span reads every second of the day for each of the four charts.
+// span reads every second of the day for each of the four charts; the days and the months as
+// bars over a file of 1,100 days, as the open window draws them each second.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -8,6 +9,7 @@
 #include "fakes/fake_text_files.h"
 #include "features/history_chart.h"
 #include "features/history_view.h"
+#include "features/traffic_summary.h"
 
 namespace {
 
@@ -37,6 +39,51 @@ void BM_DrawTrendWindowFullDay(benchmark::State& run) {
     }
 }
 BENCHMARK(BM_DrawTrendWindowFullDay)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// Each second's repaint of the days or the months with a full file and today's line growing, as
+// the window does it: the summary made again only because today's line changed.
+void BM_DrawTrafficBarsFullFile(benchmark::State& run) {
+    fakes::FakeTextFiles files;
+    fakes::FakeLocale locale;
+    locale.time = {2026, 12, 8, 2, 12, 0, 0};
+    std::vector<std::wstring> lines;
+    const features::Day today = features::dayOf(2026, 12, 8);
+    for (features::Day d = today - 1099; d <= today; ++d) {
+        const features::CivilDate c = features::dateOf(d);
+        wchar_t text[64];
+        swprintf(text, 64, L"%04d-%02d-%02d,%lld,%lld", c.year, c.month, c.day,
+                 static_cast<long long>(d % 97) * 40'000'000,
+                 static_cast<long long>(d % 13) * 900'000);
+        lines.push_back(text);
+    }
+    files.files[L"h.csv"] = lines;
+    features::ReadingsHistory history(files, locale, L"h.csv");
+    history.readFile();
+    monitor::Readings r;
+    r.sampledNow = {true, true, true};
+    features::TrafficSummaryCache cache;
+    base::Image image(720, 540);
+    features::HistoryScene scene;
+    scene.span = static_cast<int>(run.range(0));
+    scene.pointerX = 400;
+    scene.pointerY = 200;
+    run.SetLabel(scene.span == features::kDaysSpan ? "days" : "months");
+    std::uint32_t second = 0;
+    for (auto _ : run) {
+        // A second of traffic into today's line.
+        r.tickCount = ++second * 1000;
+        r.in.total += 5000;
+        r.out.total += 500;
+        history.record(r);
+        scene.traffic = &cache.of(history.days(), history.today());
+        auto texts = features::drawHistory(image, {96}, history, scene);
+        benchmark::DoNotOptimize(texts.data());
+    }
+}
+BENCHMARK(BM_DrawTrafficBarsFullFile)
+    ->Arg(features::kDaysSpan)
+    ->Arg(features::kMonthsSpan)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "base/texts.h"
 #include "features/history_view.h"
+#include "features/traffic_bars.h"
 #include "monitor/row_format.h"
 #include "monitor/status_items.h"
 #include "render/draw.h"
@@ -18,10 +19,7 @@ using base::Text;
 
 // Designed at 96 DPI.
 constexpr int kBarHeight = 24, kAxisWidth = 92, kLineHeight = 15, kTextTop = 6;
-constexpr int kButtonLeft = 6, kButtonStep = 70, kButtonWidth = 64;
-constexpr int kTotalsDays = 31;
-// The longest amount a day can show, for the width of the totals' columns.
-constexpr std::int64_t kWidestAmount = 1023LL << 40;
+constexpr int kButtonLeft = 6, kButtonStep = 60, kButtonWidth = 56;
 
 constexpr base::Colour kBack = base::rgb(255, 255, 255), kGrid = base::rgb(208, 208, 208),
                        kInk = base::rgb(0, 0, 0), kButton = base::rgb(236, 236, 236),
@@ -61,13 +59,6 @@ std::wstring bothWays(const ByteTotals& b) {
     return base::format(Text::HistoryBothWays, {amountText(b.received), amountText(b.sent)});
 }
 
-std::wstring dayLine(const DayTotals& row) {
-    CivilDate d = dateOf(row.day);
-    wchar_t date[16];
-    swprintf(date, 16, L"%02d/%02d ", d.month, d.day);
-    return date + bothWays(row.bytes);
-}
-
 Box spanButton(base::DpiScale s, int i) {
     const int left = s.px(kButtonLeft + kButtonStep * i);
     return {left, s.px(3), left + s.px(kButtonWidth), s.px(kBarHeight - 3)};
@@ -90,17 +81,26 @@ void thickLine(base::Image& image, int x0, int y0, int x1, int y1, int thickness
 class Picture {
 public:
     Picture(base::Image& image, base::DpiScale scale, const ReadingsHistory& history,
-            const HistoryScene& scene)
-        : image_(image), s_(scale), history_(history), scene_(scene) {}
+            const HistoryScene& scene, const TrafficSummary& traffic)
+        : image_(image), s_(scale), history_(history), scene_(scene), traffic_(traffic) {}
 
     std::vector<PlacedText> draw() {
         image_.fill(kBack);
         drawSpanButtons();
-        // The totals take the lines they need at this width; the charts share what is left,
-        // above a line for the time axis.
-        const Totals totals = layOutTotals();
-        const int totalsHeight = totals.lines * s_.px(kLineHeight) + s_.px(8);
+        // The totals take their lines at the bottom; the charts or the bars share what is left.
+        const int totalsLines = 1 + static_cast<int>(notices().size());
+        const int totalsHeight = totalsLines * s_.px(kLineHeight) + s_.px(8);
         const int chartsTop = s_.px(kBarHeight);
+        if (isTrafficSpan(scene_.span)) {
+            const int bottom = std::max(image_.height() - totalsHeight, chartsTop);
+            drawTrafficBars(
+                image_, s_, {0, chartsTop, image_.width(), bottom}, traffic_,
+                {scene_.span == kMonthsSpan, scene_.pointerX, scene_.pointerY, scene_.chosenBar},
+                texts_);
+            drawTotals({0, bottom, image_.width(), image_.height()});
+            return std::move(texts_);
+        }
+        // Above the totals, a line for the time axis.
         const int chartsBottom =
             std::max(image_.height() - totalsHeight - s_.px(kLineHeight), chartsTop);
         const Box charts{0, chartsTop, image_.width(), chartsBottom};
@@ -114,16 +114,11 @@ public:
                 columns[f]);
         drawTimeAxis(charts);
         drawReadout(charts);
-        drawTotals({0, chartsBottom + s_.px(kLineHeight), image_.width(), image_.height()}, totals);
+        drawTotals({0, chartsBottom + s_.px(kLineHeight), image_.width(), image_.height()});
         return std::move(texts_);
     }
 
 private:
-    struct Totals {
-        int perColumn = 1, columnWidth = 1;
-        int lines = 0;  // the height they take, in lines
-    };
-
     void text(int x, int y, std::wstring s) { texts_.push_back({x, y, std::move(s)}); }
     int widthOf(std::wstring_view s) const { return s_.px(rowTextWidth(s)); }
 
@@ -133,11 +128,11 @@ private:
     }
 
     void drawSpanButtons() {
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < kSpanCount; ++i) {
             const Box b = spanButton(s_, i);
             render::fillBox(image_, b.left, b.top, b.right - 1, b.bottom - 1,
                             i == scene_.span ? kChosenButton : kButton);
-            const wchar_t* label = base::text(kHistorySpans[i].label);
+            const wchar_t* label = base::text(kSpanLabels[i]);
             text(b.left + (b.width() - widthOf(label)) / 2, s_.px(kTextTop), label);
         }
     }
@@ -267,44 +262,43 @@ private:
                 line += std::wstring(L"  ") + base::text(kTitles[f]) + L" " +
                         part(fieldOf(*sample, f), isRate(f));
         }
-        text(s_.px(kButtonLeft + kButtonStep * 3), s_.px(kTextTop), line);
+        text(s_.px(kButtonLeft + kButtonStep * kSpanCount), s_.px(kTextTop), line);
     }
 
-    // As many columns of days as fit the width of the widest line the totals can have.
-    Totals layOutTotals() const {
-        Totals totals;
-        totals.columnWidth = widthOf(dayLine({0, {kWidestAmount, kWidestAmount}})) + s_.px(16);
-        const int columns =
-            std::clamp((image_.width() - s_.px(6)) / totals.columnWidth, 1, kTotalsDays);
-        totals.perColumn = (kTotalsDays + columns - 1) / columns;
-        // The month's sums, and the notice when nothing is saved.
-        totals.lines = totals.perColumn + 1 + (history_.fileWritable() ? 0 : 1);
-        return totals;
+    // What the user must know of the file under the figures: that what is counted now will not
+    // survive an exit, and lines that are kept but not drawn.
+    std::vector<std::wstring> notices() const {
+        std::vector<std::wstring> lines;
+        if (!history_.fileWritable())
+            lines.push_back(base::format(Text::HistoryNotSaved, {kTrafficFileName}));
+        if (traffic_.futureDays > 0)
+            lines.push_back(
+                base::format(Text::TrafficFutureDays, {std::to_wstring(traffic_.futureDays)}));
+        if (traffic_.junkLines > 0)
+            lines.push_back(
+                base::format(Text::TrafficJunkLines, {std::to_wstring(traffic_.junkLines)}));
+        return lines;
     }
 
-    void drawTotals(const Box& box, const Totals& totals) {
-        std::vector<DayTotals> rows = lastDays(history_.days(), history_.today(), kTotalsDays);
+    // This month's and last month's sums, and the notices.
+    void drawTotals(const Box& box) {
         const int left = box.left + s_.px(6), top = box.top + s_.px(4);
         const int line = s_.px(kLineHeight);
-        for (size_t i = 0; i < rows.size(); ++i) {
-            const int col = static_cast<int>(i) / totals.perColumn;
-            const int row = static_cast<int>(i) % totals.perColumn;
-            text(left + col * totals.columnWidth, top + row * line, dayLine(rows[i]));
-        }
-        MonthSums sums = monthSums(history_.days(), history_.today());
-        text(left, top + totals.perColumn * line,
+        text(left, top,
              base::format(Text::HistoryMonths,
-                          {bothWays(sums.thisMonth), bothWays(sums.lastMonth)}));
-        // The user must know that what is counted now will not survive an exit.
-        if (!history_.fileWritable())
-            text(left, top + (totals.perColumn + 1) * line,
-                 base::format(Text::HistoryNotSaved, {kTrafficFileName}));
+                          {bothWays(traffic_.thisMonth), bothWays(traffic_.lastMonth)}));
+        int y = top + line;
+        for (std::wstring& notice : notices()) {
+            text(left, y, std::move(notice));
+            y += line;
+        }
     }
 
     base::Image& image_;
     const base::DpiScale s_;
     const ReadingsHistory& history_;
     const HistoryScene& scene_;
+    const TrafficSummary& traffic_;
     std::vector<PlacedText> texts_;
 };
 
@@ -312,11 +306,13 @@ private:
 
 std::vector<PlacedText> drawHistory(base::Image& image, base::DpiScale scale,
                                     const ReadingsHistory& history, const HistoryScene& scene) {
-    return Picture(image, scale, history, scene).draw();
+    if (scene.traffic) return Picture(image, scale, history, scene, *scene.traffic).draw();
+    const TrafficSummary traffic = summarizeTraffic(history.days(), history.today());
+    return Picture(image, scale, history, scene, traffic).draw();
 }
 
 std::optional<int> spanButtonAt(base::DpiScale scale, int x, int y) {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kSpanCount; ++i) {
         const Box b = spanButton(scale, i);
         if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) return i;
     }

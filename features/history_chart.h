@@ -7,7 +7,9 @@
 
 #include "base/dpi_scale.h"
 #include "base/image.h"
+#include "features/placed_text.h"
 #include "features/readings_history.h"
+#include "features/traffic_summary.h"
 
 namespace features {
 
@@ -22,16 +24,14 @@ struct ChartMark {
 
 // What the trend window shows besides the history itself.
 struct HistoryScene {
-    int span = 0;       // index into kHistorySpans
+    int span = 0;       // index into kSpanLabels: the time spans, then the days and the months
     int rateUnit = 0;   // the list's unit of rates
     int pointerX = -1;  // the pointer over the window; -1 when it is elsewhere
     std::vector<ChartMark> marks;
-};
-
-// A text of the picture, printed over the image in the row font at the picture's scale.
-struct PlacedText {
-    int x = 0, y = 0;
-    std::wstring text;
+    int pointerY = -1;
+    int chosenBar = -1;  // the bar the keyboard walked to; -1: the one under the pointer
+    // The traffic's days and months as the window keeps them; made from the history when null.
+    const TrafficSummary* traffic = nullptr;
 };
 
 // The trend window's picture at a display scale: the span buttons, the four charts over one time

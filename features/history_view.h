@@ -16,6 +16,12 @@ struct HistorySpan {
 inline constexpr HistorySpan kHistorySpans[] = {{base::Text::Span10Minutes, 10 * 60},
                                                 {base::Text::Span1Hour, 60 * 60},
                                                 {base::Text::Span24Hours, 24 * 60 * 60}};
+// After the time spans, the traffic as bars: the days and the months.
+inline constexpr int kDaysSpan = 3, kMonthsSpan = 4, kSpanCount = 5;
+inline constexpr base::Text kSpanLabels[kSpanCount] = {
+    base::Text::Span10Minutes, base::Text::Span1Hour, base::Text::Span24Hours, base::Text::SpanDays,
+    base::Text::SpanMonths};
+inline constexpr bool isTrafficSpan(int span) { return span >= kDaysSpan; }
 
 // A rate in bytes per second in the unit the list writes rates in: Kbyte/s or Kbit/s.
 double inListUnit(double bytesPerSecond, int rateUnit);

@@ -1,6 +1,7 @@
 #include "features/traffic_days.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 
 namespace features {
@@ -83,6 +84,11 @@ Day firstOfMonth(Day day, int monthsBack) {
     return dayOf(months / 12, months % 12 + 1, 1);
 }
 
+std::uint64_t TrafficDays::nextRevision() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 TrafficDays TrafficDays::parse(const std::vector<std::wstring>& lines) {
     TrafficDays days;
     days.lines_.reserve(lines.size());
@@ -122,6 +128,7 @@ void TrafficDays::add(Day day, ByteTotals bytes) {
     same->bytes.received = plus(same->bytes.received, std::max<std::int64_t>(bytes.received, 0));
     same->bytes.sent = plus(same->bytes.sent, std::max<std::int64_t>(bytes.sent, 0));
     trim();
+    revision_ = nextRevision();
 }
 
 void TrafficDays::trim() {

@@ -42,10 +42,15 @@ public:
     // nothing.
     ByteTotals sum(Day first, Day last) const;
     const std::vector<TrafficLine>& entries() const { return lines_; }
+    // Changes whenever the lines do, and differs between any two lists made: a view made of
+    // the lines knows when to make itself again.
+    std::uint64_t revision() const { return revision_; }
 
 private:
     void trim();
     std::vector<TrafficLine> lines_;
+    std::uint64_t revision_ = nextRevision();
+    static std::uint64_t nextRevision();
 };
 
 // The first day of the month `monthsBack` months before the month of `day`.

@@ -6,6 +6,8 @@
 
 #include "base/texts.h"
 #include "features/history_chart.h"
+#include "features/history_view.h"
+#include "features/traffic_bars.h"
 #include "platform/win32/dpi_win32.h"
 #include "platform/win32/gdi_text_painter.h"
 #include "ui/popup_menu.h"
@@ -13,9 +15,11 @@
 namespace ui {
 
 HistoryWindow::HistoryWindow(const features::ReadingsHistory& history,
-                             const settings::Settings& settings, TimerService& timers)
+                             const settings::Settings& settings, TimerService& timers,
+                             platform::ClipboardWriter& clipboard)
     : history_(history),
       settings_(settings),
+      clipboard_(clipboard),
       repaintTimer_(timers.make([this] { InvalidateRect(hwnd(), nullptr, FALSE); })) {}
 
 bool HistoryWindow::create(int x, int y, int width, int height) {
@@ -31,7 +35,45 @@ void HistoryWindow::retext() {
 void HistoryWindow::chooseSpan(int span) {
     if (span == span_) return;
     span_ = span;
+    chosenBar_ = -1;
     InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+const features::TrafficSummary& HistoryWindow::traffic() {
+    return traffic_.of(history_.days(), history_.today());
+}
+
+// The spans: the arrows step through them, 1 to 5 choose. Up and down walk the bars, Home and
+// End go to the first and the last; Ctrl+C copies the days or months.
+void HistoryWindow::onKey(WPARAM key) {
+    if (key == 'C' && GetKeyState(VK_CONTROL) < 0) {
+        copyShownTraffic();
+    } else if (key == VK_LEFT || key == VK_RIGHT) {
+        chooseSpan(std::clamp(span_ + (key == VK_RIGHT ? 1 : -1), 0, features::kSpanCount - 1));
+    } else if (key >= '1' && key < '1' + features::kSpanCount) {
+        chooseSpan(static_cast<int>(key - '1'));
+    } else if (key == VK_UP || key == VK_DOWN) {
+        walkBars(key == VK_DOWN ? 1 : -1);
+    } else if (key == VK_HOME || key == VK_END) {
+        walkBars(key == VK_END ? features::TrafficSummary::kDays
+                               : -features::TrafficSummary::kDays);
+    } else if (key == VK_ESCAPE) {
+        chosenBar_ = -1;
+        InvalidateRect(hwnd(), nullptr, FALSE);
+    }
+}
+
+void HistoryWindow::walkBars(int step) {
+    if (!features::isTrafficSpan(span_)) return;
+    const int count = features::barCount(span_ == features::kMonthsSpan);
+    // The first step from nowhere lands on today (this month).
+    chosenBar_ = chosenBar_ < 0 ? count - 1 : std::clamp(chosenBar_ + step, 0, count - 1);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+// The months when they are shown, the days otherwise: the days are what the file holds.
+void HistoryWindow::copyShownTraffic() {
+    clipboard_.writeText(features::trafficTable(traffic(), span_ == features::kMonthsSpan));
 }
 
 void HistoryWindow::open() {
@@ -69,11 +111,13 @@ LRESULT HistoryWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
             TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, hwnd(), 0};
             TrackMouseEvent(&leave);
             pointerX_ = GET_X_LPARAM(lp);
+            pointerY_ = GET_Y_LPARAM(lp);
+            chosenBar_ = -1;  // the pointer takes over from the keyboard
             InvalidateRect(hwnd(), nullptr, FALSE);
             return 0;
         }
         case WM_MOUSELEAVE:
-            pointerX_ = -1;
+            pointerX_ = pointerY_ = -1;
             InvalidateRect(hwnd(), nullptr, FALSE);
             return 0;
         case WM_LBUTTONDOWN:
@@ -81,11 +125,7 @@ LRESULT HistoryWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 chooseSpan(*span);
             return 0;
         case WM_KEYDOWN:
-            // The spans from the keyboard too: the arrows step, 1 to 3 choose.
-            if (wp == VK_LEFT || wp == VK_RIGHT)
-                chooseSpan(std::clamp(span_ + (wp == VK_RIGHT ? 1 : -1), 0, 2));
-            else if (wp >= '1' && wp <= '3')
-                chooseSpan(static_cast<int>(wp - '1'));
+            onKey(wp);
             return 0;
         case win32::kDpiChangedMessage: {
             const RECT* r = reinterpret_cast<const RECT*>(lp);
@@ -114,10 +154,13 @@ void HistoryWindow::paint(HDC dc) {
     if (image_.width() != client.right || image_.height() != client.bottom)
         image_.resize(client.right, client.bottom);
     const base::DpiScale s = scale();
-    std::vector<features::PlacedText> texts =
-        features::drawHistory(image_, s, history_,
-                              {span_, settings_.rateUnit, pointerX_,
-                               marks ? marks() : std::vector<features::ChartMark>{}});
+    features::HistoryScene scene{span_, settings_.rateUnit, pointerX_,
+                                 marks ? marks() : std::vector<features::ChartMark>{}};
+    scene.pointerY = pointerY_;
+    scene.chosenBar = chosenBar_;
+    // Made again only when a day's line changed, not on each repaint.
+    scene.traffic = &traffic();
+    std::vector<features::PlacedText> texts = features::drawHistory(image_, s, history_, scene);
     if (!surface_.reserve(image_.width(), image_.height())) return;
     surface_.load(image_);
     if (!font_ || fontDpi_ != s.dpi) {

@@ -7,6 +7,8 @@
 #include "base/dpi_scale.h"
 #include "features/history_chart.h"
 #include "features/readings_history.h"
+#include "features/traffic_summary.h"
+#include "platform/clipboard_writer.h"
 #include "platform/win32/dib_surface.h"
 #include "platform/win32/owned_window.h"
 #include "settings/live_settings.h"
@@ -14,12 +16,13 @@
 
 namespace ui {
 
-// "履歴グラフ": the four readings over one time axis and the daily traffic totals. Its close box
-// hides it; it repaints once a second while shown and does nothing while hidden.
+// "履歴グラフ": the four readings over one time axis, or the traffic's days or months as bars, and
+// the months' totals. Its close box hides it; it repaints once a second while shown and does
+// nothing while hidden.
 class HistoryWindow : public win32::OwnedWindow {
 public:
     HistoryWindow(const features::ReadingsHistory& history, const settings::Settings& settings,
-                  TimerService& timers);
+                  TimerService& timers, platform::ClipboardWriter& clipboard);
     bool create(int x, int y, int width, int height);
     void open();
     // Its title and charts in the current language.
@@ -32,14 +35,23 @@ protected:
 
 private:
     void chooseSpan(int span);
+    void onKey(WPARAM key);
+    // The bar the keyboard walks to, `step` bars on (or the first or last).
+    void walkBars(int step);
+    void copyShownTraffic();
+    const features::TrafficSummary& traffic();
     void paint(HDC dc);
     base::DpiScale scale() const;
 
     const features::ReadingsHistory& history_;
     const settings::Settings& settings_;
+    platform::ClipboardWriter& clipboard_;
+    features::TrafficSummaryCache traffic_;
     TimerService::Timer repaintTimer_;
     int span_ = 0;       // index into the spans
     int pointerX_ = -1;  // the pointer over the window; -1 when it is elsewhere
+    int pointerY_ = -1;
+    int chosenBar_ = -1;  // the bar the keyboard walked to; -1: none
     base::Image image_;
     win32::DibSurface surface_;
     win32::UniqueGdiObject font_;

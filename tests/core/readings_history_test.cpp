@@ -315,7 +315,8 @@ TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
         EXPECT_TRUE(has(L"100%"));
         EXPECT_TRUE(has(L"12:00:00")) << "the time axis ends at the newest second";
         EXPECT_TRUE(has(L"11:50:01"));
-        EXPECT_TRUE(has(L"12/07 受 0 送 0"));
+        EXPECT_TRUE(has(L"今月 受 0 送 0    先月 受 0 送 0"))
+            << "the months' sums under the time axis";
     }
     // In English the same figures with English words, at the same places.
     {
@@ -329,7 +330,7 @@ TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
             return std::any_of(english.begin(), english.end(),
                                [&](const PlacedText& t) { return t.text == text; });
         };
-        EXPECT_TRUE(has(L"12/07 In 0 Out 0"));
+        EXPECT_TRUE(has(L"This month In 0 Out 0    Last month In 0 Out 0"));
         EXPECT_TRUE(has(L"Memory"));
         EXPECT_TRUE(has(L"1 hour"));
     }
@@ -354,6 +355,8 @@ TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
 
     EXPECT_EQ(spanButtonAt({96}, 10, 10), 0);
     EXPECT_EQ(spanButtonAt({192}, 160, 20), 1);
-    EXPECT_EQ(spanButtonAt({96}, 72, 10), std::nullopt) << "between two buttons";
+    EXPECT_EQ(spanButtonAt({96}, 64, 10), std::nullopt) << "between two buttons";
+    EXPECT_EQ(spanButtonAt({96}, 250, 10), kMonthsSpan);
+    EXPECT_EQ(spanButtonAt({144}, 300, 15), kDaysSpan);
     EXPECT_EQ(rowTextWidth(L"12/07 受"), 6 * 6 + 12);
 }

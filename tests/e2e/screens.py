@@ -60,10 +60,15 @@ OPTION_PAGES = [
     ("options-alerts", "Options: alerts", ALERTS_TAB, None),
 ]
 SPANS = [("trend-10min", "Trend window, 10 minutes"), ("trend-1h", "Trend window, 1 hour"),
-         ("trend-24h", "Trend window, 24 hours")]
+         ("trend-24h", "Trend window, 24 hours"), ("trend-days", "Trend window, days"),
+         ("trend-months", "Trend window, months")]
+# The spans of bars show the tip of yesterday (the days) and of this month (the months),
+# walked to from the keyboard.
+SPAN_KEYS = {"trend-days": ("Up", "Up"), "trend-months": ("Up",)}
+TIP_BACK = (255, 255, 225)
 # The trend window's span buttons at 96 DPI: the first's left edge, their step, a chosen
 # button's colour at (3, 3) inside it.
-SPAN_LEFT, SPAN_STEP, SPAN_WIDTH, SPAN_MIDDLE_Y = 6, 70, 64, 12
+SPAN_LEFT, SPAN_STEP, SPAN_WIDTH, SPAN_MIDDLE_Y = 6, 60, 56, 12
 
 
 def program_text(language, name):
@@ -90,8 +95,12 @@ def settings_files(language, mode):
            # The trend window clear of the tray and its balloons at the top left.
            "[History]\r\nLeft=3000\r\nTop=2250\r\n")
     today = datetime.date.today()
-    traffic = "".join(f"{today - datetime.timedelta(days=n)},{n * 700_000_000},{n * 90_000_000}\r\n"
-                      for n in range(12, 0, -1))
+    # A day in each of the last eleven months, and the last twelve days.
+    months = "".join(f"{today - datetime.timedelta(days=31 * m)},{m * 9_000_000_000},"
+                     f"{m * 800_000_000}\r\n" for m in range(11, 0, -1))
+    traffic = months + "".join(
+        f"{today - datetime.timedelta(days=n)},{n * 700_000_000},{n * 90_000_000}\r\n"
+        for n in range(12, 0, -1))
     return {"KorvaNT.ini": ini, "ProxyList.txt": PROXIES, "TrafficHistory.csv": traffic}
 
 
@@ -359,6 +368,11 @@ def capture_trend(capture):
                  CHOSEN_SPAN, what=f"the span {name}")
         # Off the charts: the pointer draws a line where it is.
         xdotool("mousemove", 1279, 1023)
+        if name in SPAN_KEYS:
+            xdotool("key", *SPAN_KEYS[name])
+            wait_for(lambda: TIP_BACK in (c for _, c in grab((x, y, x + window.width,
+                                                              y + window.height)).getcolors(1 << 20)),
+                     what=f"the tip of {name}")
         keep_framed(capture, name, caption, title, window)
     winctl("close", title)
 

@@ -5,7 +5,7 @@ import threading
 
 from PIL import Image
 
-from desktop_helpers import choose, open_tray_menu, xdotool
+from desktop_helpers import choose, open_tray_menu, set_clipboard, x_clipboard, xdotool
 from options_helpers import open_options
 from harness import (BUILD, client_area, find_window, interface_names, screenshot, settings_ini,
                      wait_for, winctl)
@@ -108,7 +108,60 @@ def span_chosen(index):
     """Whether the span button at index shows as chosen (a corner inside it, off its label)."""
     x, y, _, _ = client_area("履歴グラフ")
     shot = Image.open(screenshot(BUILD / "history-window.png")).convert("RGB")
-    return shot.getpixel((x + 8 + 70 * index, y + 5)) == CHOSEN_SPAN
+    return shot.getpixel((x + 8 + 60 * index, y + 5)) == CHOSEN_SPAN
+
+
+def test_days_and_months_from_the_keys_copy_as_tab_separated_text(korvant):
+    today = datetime.date.today()
+    yesterday = today - datetime.timedelta(days=1)
+    first = today.replace(day=1)
+    last_month = (first - datetime.timedelta(days=1)).replace(day=1)
+    # Two lines of last month, yesterday's, a junk line and a day after today: drawn what can be.
+    traffic = (f"{last_month},1000,2000\r\n{last_month + datetime.timedelta(days=1)},5,7\r\n"
+               f"junk\r\n{yesterday},1834201566,90211873\r\n"
+               f"{today + datetime.timedelta(days=40)},9,9\r\n")
+    app = korvant({"KorvaNT.ini": settings_ini(), "TrafficHistory.csv": traffic})
+    app.wait_main_window()
+    open_history_window()
+    x, y, width, height = client_area("履歴グラフ")
+    xdotool("mousemove", x + width // 2, y + height // 2, "click", 1)
+
+    set_clipboard("before")
+    xdotool("key", "4")
+    wait_for(lambda: span_chosen(3), what="the days from the key 4")
+    xdotool("key", "ctrl+c")
+    days = wait_for(lambda: (text := x_clipboard()) and text != "before" and text,
+                    what="the days on the clipboard")
+    rows = [line.split("\t") for line in days.splitlines()]
+    assert rows[0] == ["日付", "受信（バイト）", "送信（バイト）"]
+    assert len(rows) == 1 + 31
+    assert rows[-2] == [yesterday.isoformat(), "1834201566", "90211873"]
+    assert rows[-1][0] == today.isoformat()
+
+    xdotool("key", "5")
+    wait_for(lambda: span_chosen(4), what="the months from the key 5")
+    xdotool("key", "ctrl+c")
+    months = wait_for(lambda: (text := x_clipboard()) and text.startswith("月") and text,
+                      what="the months on the clipboard")
+    rows = [line.split("\t") for line in months.splitlines()]
+    assert len(rows) == 1 + 12
+    assert rows[-1][0] == today.strftime("%Y-%m")
+    by_month = {row[0]: row for row in rows[1:]}
+    expected = {last_month.strftime("%Y-%m"): [1005, 2007]}
+    key = yesterday.strftime("%Y-%m")
+    # Yesterday falls in last month on the first of a month.
+    expected.setdefault(key, [0, 0])
+    expected[key] = [expected[key][0] + 1834201566, expected[key][1] + 90211873]
+    for month, (received, sent) in expected.items():
+        assert by_month[month][1:] == [str(received), str(sent)], month
+    # The arrows step back through the spans to the 24 hours.
+    xdotool("key", "Left", "Left")
+    wait_for(lambda: span_chosen(2), what="the 24 hours from the arrows")
+    # The file is kept as it was: the junk line and the future day too.
+    app.stop()
+    app.wait_exit()
+    kept = app.read("TrafficHistory.csv", "ascii")
+    assert "junk" in kept and f"{today + datetime.timedelta(days=40)},9,9" in kept
 
 
 def test_history_window_charts_hides_and_keeps_its_size_across_a_restart(korvant):
