@@ -15,6 +15,14 @@ std::wstring grouped(std::int64_t n) { return render::formatNumber(n, L"#,##0");
 
 std::wstring percent(int value) { return std::to_wstring(value) + L"%"; }
 
+// One line a process under the notice's own.
+template <typename Describe>
+std::wstring withProcesses(std::wstring line, const std::vector<ProcessGroup>& groups,
+                           Describe describe) {
+    for (const ProcessGroup& g : groups) line += L"\n" + describe(g);
+    return line;
+}
+
 }  // namespace
 
 bool AlertEpisode::update(std::int64_t nowMs, bool raised, bool cleared, std::int64_t holdMs) {
@@ -80,15 +88,25 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
                     r.cpuPercent < s.alertCpuPercent - kAlertMarginPoints, cpuHoldMs))
         told.push_back(
             {AlertRule::Cpu, base::text(Text::AlertCpuTitle),
-             base::format(Text::AlertCpuLine, {percent(r.cpuPercent), percent(s.alertCpuPercent),
-                                               std::to_wstring(s.alertCpuSeconds)})});
+             withProcesses(base::format(Text::AlertCpuLine,
+                                        {percent(r.cpuPercent), percent(s.alertCpuPercent),
+                                         std::to_wstring(s.alertCpuSeconds)}),
+                           r.processes ? r.processes->byProcessor(
+                                             r.tickCount, static_cast<std::uint32_t>(cpuHoldMs),
+                                             kAlertProcesses)
+                                       : std::vector<ProcessGroup>{},
+                           processorShareText)});
     if (isAlertOn(s, AlertRule::Memory) &&
         episode(AlertRule::Memory)
             .update(r.nowMs, r.memoryPercent >= s.alertMemoryPercent,
                     r.memoryPercent < s.alertMemoryPercent - kAlertMarginPoints, 0))
-        told.push_back({AlertRule::Memory, base::text(Text::AlertMemoryTitle),
-                        base::format(Text::AlertMemoryLine,
-                                     {percent(r.memoryPercent), percent(s.alertMemoryPercent)})});
+        told.push_back(
+            {AlertRule::Memory, base::text(Text::AlertMemoryTitle),
+             withProcesses(
+                 base::format(Text::AlertMemoryLine,
+                              {percent(r.memoryPercent), percent(s.alertMemoryPercent)}),
+                 r.processes ? r.processes->byMemory(kAlertProcesses) : std::vector<ProcessGroup>{},
+                 privateMemoryText)});
     if (isAlertOn(s, AlertRule::Drive) && r.lowestDriveFreePercent) {
         int free = *r.lowestDriveFreePercent;
         if (episode(AlertRule::Drive)

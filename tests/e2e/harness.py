@@ -11,6 +11,8 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 BUILD = ROOT / "build"
 EXE = BUILD / "release" / "app" / "KorvaNT.exe"
 WINCTL = BUILD / "win" / "winctl.exe"
+# A Windows program that keeps one processor busy.
+BURNER = BUILD / "win" / "burner.exe"
 RUNS = BUILD / "e2e-runs"
 # The main window has no title text: winctl finds it by its class.
 MAIN_TITLE = "KorvaNT.Main"
