@@ -15,11 +15,13 @@ std::wstring grouped(std::int64_t n) { return render::formatNumber(n, L"#,##0");
 
 std::wstring percent(int value) { return std::to_wstring(value) + L"%"; }
 
-// One line a process under the notice's own.
+// One line a process under the notice's own; a processor share that rounds to nothing is not
+// worth a line.
 template <typename Describe>
 std::wstring withProcesses(std::wstring line, const std::vector<ProcessGroup>& groups,
                            Describe describe) {
-    for (const ProcessGroup& g : groups) line += L"\n" + describe(g);
+    for (const ProcessGroup& g : groups)
+        if (g.machineTime == 0 || g.cpuPercent() > 0) line += L"\n" + describe(g);
     return line;
 }
 

@@ -111,7 +111,7 @@ void AlertUpkeep::showLoad(const monitor::Readings& readings) {
         busiest_.readWhenDue(readings.tickCount, spanMs);
         std::vector<features::ProcessGroup> top =
             busiest_.byProcessor(readings.tickCount, spanMs, 1);
-        if (!top.empty()) busiest = std::move(top.front());
+        if (!top.empty() && top.front().cpuPercent() > 0) busiest = std::move(top.front());
     }
     std::wstring tip =
         followTip ? loadTipText(readings, live_.settings.rateUnit, busiest) : std::wstring();

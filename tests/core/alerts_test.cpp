@@ -175,18 +175,32 @@ TEST(Alerts, ProcessorAndMemoryNoticesNameTheBusiestExecutables) {
         busiest.readWhenDue(r.tickCount, 3000);
         told = alerts.check(r, s);
         // Every second: burner.exe one processor, chrome.exe a fifth of one; short.exe only in
-        // the first second, then it ends.
+        // the first second, then it ends; tool.exe too little to show as a share.
         system.process(1).processorTime += 1000 * kMs;
         system.process(2).processorTime += 100 * kMs;
         system.process(3).processorTime += 100 * kMs;
         system.process(6).processorTime += 10 * kMs;
-        if (second == 0) system.process(4).processorTime += 600 * kMs;
+        if (second == 0) system.process(4).processorTime += 900 * kMs;
         if (second == 1) system.end(4);
     }
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].text,
-              L"CPU使用率 95%（しきい値 90%・3秒）\nburner.exe 50%\nchrome.exe \u00d72 10%\n"
-              L"short.exe 10%");
+              L"CPU使用率 95%（しきい値 90%・3秒）\nburner.exe 50%\nshort.exe 15%\n"
+              L"chrome.exe \u00d72 10%");
+    s.alertCpuSeconds = 1;  // over the last second, tool.exe's 0.5 % would be the third
+    r.nowMs += features::kAlertQuietMs;
+    r.cpuPercent = 50;  // clear by the margin for the rule's time: armed again
+    alerts.check(r, s);
+    r.nowMs += 1000;
+    alerts.check(r, s);
+    r.cpuPercent = 95;
+    r.nowMs += 1000;
+    alerts.check(r, s);
+    r.nowMs += 1000;
+    told = alerts.check(r, s);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text,
+              L"CPU使用率 95%（しきい値 90%・1秒）\nburner.exe 50%\nchrome.exe \u00d72 10%");
     s.alertMemoryPercent = 80;
     r.memoryPercent = 85;
     told = alerts.check(r, s);
