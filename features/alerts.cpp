@@ -25,6 +25,19 @@ std::wstring withProcesses(std::wstring line, const std::vector<ProcessGroup>& g
     return line;
 }
 
+// The processes are read once more as a notice is told, so that it names them up to now.
+std::vector<ProcessGroup> busiestByProcessor(const AlertReadings& r, std::uint32_t spanMs) {
+    if (!r.processes) return {};
+    r.processes->readWhenDue(r.tickCount, spanMs);
+    return r.processes->byProcessor(r.tickCount, spanMs, kAlertProcesses);
+}
+
+std::vector<ProcessGroup> busiestByMemory(const AlertReadings& r) {
+    if (!r.processes) return {};
+    r.processes->readWhenDue(r.tickCount, 0);
+    return r.processes->byMemory(kAlertProcesses);
+}
+
 }  // namespace
 
 bool AlertEpisode::update(std::int64_t nowMs, bool raised, bool cleared, std::int64_t holdMs) {
@@ -93,10 +106,7 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
              withProcesses(base::format(Text::AlertCpuLine,
                                         {percent(r.cpuPercent), percent(s.alertCpuPercent),
                                          std::to_wstring(s.alertCpuSeconds)}),
-                           r.processes ? r.processes->byProcessor(
-                                             r.tickCount, static_cast<std::uint32_t>(cpuHoldMs),
-                                             kAlertProcesses)
-                                       : std::vector<ProcessGroup>{},
+                           busiestByProcessor(r, static_cast<std::uint32_t>(cpuHoldMs)),
                            processorShareText)});
     if (isAlertOn(s, AlertRule::Memory) &&
         episode(AlertRule::Memory)
@@ -104,11 +114,9 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
                     r.memoryPercent < s.alertMemoryPercent - kAlertMarginPoints, 0))
         told.push_back(
             {AlertRule::Memory, base::text(Text::AlertMemoryTitle),
-             withProcesses(
-                 base::format(Text::AlertMemoryLine,
-                              {percent(r.memoryPercent), percent(s.alertMemoryPercent)}),
-                 r.processes ? r.processes->byMemory(kAlertProcesses) : std::vector<ProcessGroup>{},
-                 privateMemoryText)});
+             withProcesses(base::format(Text::AlertMemoryLine,
+                                        {percent(r.memoryPercent), percent(s.alertMemoryPercent)}),
+                           busiestByMemory(r), privateMemoryText)});
     if (isAlertOn(s, AlertRule::Drive) && r.lowestDriveFreePercent) {
         int free = *r.lowestDriveFreePercent;
         if (episode(AlertRule::Drive)

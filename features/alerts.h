@@ -89,8 +89,8 @@ struct AlertReadings {
     std::optional<int> lowestDriveFreePercent;  // none: no ticked drive has been read
     std::wstring lowestDrive;                   // "C:"
     std::int64_t todayBytes = 0;
-    // Who uses the machine, asked only when a notice is told; none: not named.
-    const BusiestProcesses* processes = nullptr;
+    // Who uses the machine, read again and asked only when a notice is told; none: not named.
+    BusiestProcesses* processes = nullptr;
     std::uint32_t tickCount = 0;  // now, as the processes were read
 };
 

@@ -64,8 +64,9 @@ void BusiestProcesses::forgetBefore(std::uint32_t nowMs) {
                      std::find_if_not(intervals_.begin(), intervals_.end(), old));
 }
 
-void BusiestProcesses::readWhenDue(std::uint32_t nowMs, std::uint32_t lookBackMs) {
-    if (readAt_ && nowMs - *readAt_ < kReadEveryMs) {
+void BusiestProcesses::readWhenDue(std::uint32_t nowMs, std::uint32_t lookBackMs,
+                                   std::uint32_t everyMs) {
+    if (readAt_ && nowMs - *readAt_ < std::max(everyMs, kReadEveryMs)) {
         lookBackMs_ = std::max(lookBackMs_, lookBackMs);
         return;
     }

@@ -37,9 +37,9 @@ class BusiestProcesses {
 public:
     explicit BusiestProcesses(platform::ProcessTableSource& source) : source_(source) {}
 
-    // Reads the table unless it was read less than a second ago. `lookBackMs`: the longest span
-    // the asker will ask about.
-    void readWhenDue(std::uint32_t nowMs, std::uint32_t lookBackMs);
+    // Reads the table unless it was read less than `everyMs` (a second at least) ago.
+    // `lookBackMs`: the longest span the asker will ask about.
+    void readWhenDue(std::uint32_t nowMs, std::uint32_t lookBackMs, std::uint32_t everyMs = 1000);
     // Up to `count` executables with the most processor time over the last `spanMs`, busiest
     // first; none that used nothing, and none when the reads do not cover the span's end.
     std::vector<ProcessGroup> byProcessor(std::uint32_t nowMs, std::uint32_t spanMs,

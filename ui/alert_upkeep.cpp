@@ -57,18 +57,18 @@ void AlertUpkeep::take(const monitor::Readings& readings) {
     features::takeDrives(r, readings.drives);
     features::ByteTotals today = history_.days().of(history_.today());
     r.todayBytes = today.received + today.sent;
-    // The process table is read only while a rule that names processes is counting towards a
-    // notice, so that an idle machine costs nothing.
+    // The process table is read as a notice is told and, while the processor rule counts
+    // towards one, every few seconds so that processes that end meanwhile are still counted:
+    // an idle machine costs nothing, a busy one little.
+    r.processes = &busiest_;
+    r.tickCount = readings.tickCount;
     const auto crossed = features::thresholdsCrossed(r, s);
-    auto counting = [&](features::AlertRule rule) {
-        return crossed[static_cast<std::size_t>(rule)] && alerts_.armed(rule);
-    };
-    if (counting(features::AlertRule::Cpu) || counting(features::AlertRule::Memory)) {
+    constexpr std::size_t kCpu = static_cast<std::size_t>(features::AlertRule::Cpu);
+    constexpr std::uint32_t kCountingReadEveryMs = 5000;
+    if (crossed[kCpu] && alerts_.armed(features::AlertRule::Cpu))
         busiest_.readWhenDue(readings.tickCount,
-                             static_cast<std::uint32_t>(s.alertCpuSeconds) * 1000);
-        r.processes = &busiest_;
-        r.tickCount = readings.tickCount;
-    }
+                             static_cast<std::uint32_t>(s.alertCpuSeconds) * 1000,
+                             kCountingReadEveryMs);
     for (const features::AlertNotice& notice : alerts_.check(r, s)) {
         tray_.showBalloon(notice.title, notice.text);
         mark(notice.rule);

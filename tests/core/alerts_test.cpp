@@ -201,11 +201,14 @@ TEST(Alerts, ProcessorAndMemoryNoticesNameTheBusiestExecutables) {
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].text,
               L"CPU使用率 95%（しきい値 90%・1秒）\nburner.exe 50%\nchrome.exe \u00d72 10%");
+    // The memory notice reads the table as it is told.
     s.alertMemoryPercent = 80;
     r.memoryPercent = 85;
+    system.process(6).privateBytes = 5000 * kMB;
+    r.tickCount += 1000;
     told = alerts.check(r, s);
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].text,
-              L"メモリ使用率 85%（しきい値 80%）\nchrome.exe \u00d72 1,300MB\n"
-              L"editor.exe 1,200MB\nburner.exe 10MB");
+              L"メモリ使用率 85%（しきい値 80%）\ntool.exe 5,000MB\nchrome.exe \u00d72 1,300MB\n"
+              L"editor.exe 1,200MB");
 }

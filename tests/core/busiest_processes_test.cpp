@@ -105,6 +105,9 @@ TEST(BusiestProcesses, ReadsAtMostOnceASecondAndKeepsCountingAcrossTheTickCountW
     EXPECT_EQ(shares(busiest.byProcessor(after, 3000, 3)), (Texts{L"burner.exe 25%"}));
     // Reads that stopped long ago tell nothing about now.
     EXPECT_EQ(shares(busiest.byProcessor(after + 5000, 3000, 3)), Texts{});
+    // An asker that needs the table less often reads it less often.
+    busiest.readWhenDue(after + 1000, 3000, 5000);
+    EXPECT_EQ(system.reads, 4);
     // Nor does a table the system would not give.
     system.readable = false;
     busiest.readWhenDue(after + 1000, 3000);
