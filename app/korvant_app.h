@@ -102,7 +102,9 @@ private:
     ui::MainWindow main_;
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
-    ui::AlertUpkeep alerts_{live_, history_.history(), tray_};
+    // Who uses the machine: read only for the tray's tooltip, a counting alert or a scrape.
+    features::BusiestProcesses busiest_{system_.processes};
+    ui::AlertUpkeep alerts_{live_, history_.history(), tray_, busiest_};
     ui::Utilities utilities_{
         live_,
         status_,
@@ -119,7 +121,7 @@ private:
     ui::LinkUpkeep linkUpkeep_{clipboardLink_, live_, timers_};
     // The readings served over HTTP: a worker of its own while on, nothing while off.
     win32::RequestServerWin32 exportServer_;
-    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_};
+    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_, busiest_};
     ui::LiveProgram program_{monitoring_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         .live = live_,

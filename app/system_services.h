@@ -5,6 +5,7 @@
 #include "platform/win32/list_presenter.h"
 #include "platform/win32/memory_block_win32.h"
 #include "platform/win32/network_win32.h"
+#include "platform/win32/process_table_win32.h"
 #include "platform/win32/system_sources_win32.h"
 
 namespace app {
@@ -13,6 +14,7 @@ namespace app {
 struct SystemServices {
     win32::ClockWin32 clock;
     win32::ProcessorTimesWin32 processors;
+    win32::ProcessTableWin32 processes;
     win32::MemoryStatusWin32 memory;
     win32::NetworkWin32 network;
     win32::DrivesWin32 drives;

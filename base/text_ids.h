@@ -208,6 +208,7 @@
     X(CaptionSend)               \
     X(CaptionEmpty)              \
     X(TrayLoadTip)               \
+    X(TrayLoadTipBusiest)        \
     X(MenuProxy)                 \
     X(MenuNoProxy)               \
     X(MenuOpenHomePage)          \

@@ -215,6 +215,7 @@ constexpr TextEntry kTexts[] = {
     {Text::CaptionSend, L"{0} out "},
     {Text::CaptionEmpty, L"KorvaNT"},
     {Text::TrayLoadTip, L"CPU {0}%  Memory {1}%  In {2}  Out {3}"},
+    {Text::TrayLoadTipBusiest, L"CPU {0}%  ({4})  Memory {1}%  In {2}  Out {3}"},
     {Text::MenuProxy, L"Proxy server"},
     {Text::MenuNoProxy, L"None"},
     {Text::MenuOpenHomePage, L"Open the developer's home page"},

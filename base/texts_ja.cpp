@@ -219,6 +219,7 @@ constexpr TextEntry kTexts[] = {
     {Text::CaptionSend, L"{0}送 "},
     {Text::CaptionEmpty, L"KorvaNT"},
     {Text::TrayLoadTip, L"CPU {0}%  メモリ {1}%  受信 {2}  送信 {3}"},
+    {Text::TrayLoadTipBusiest, L"CPU {0}%  ({4})  メモリ {1}%  受信 {2}  送信 {3}"},
     {Text::MenuProxy, L"プロキシ"},
     {Text::MenuNoProxy, L"使用しない"},
     {Text::MenuOpenHomePage, L"開発元ホームページを開く"},

@@ -15,6 +15,29 @@ std::wstring grouped(std::int64_t n) { return render::formatNumber(n, L"#,##0");
 
 std::wstring percent(int value) { return std::to_wstring(value) + L"%"; }
 
+// One line a process under the notice's own; a processor share that rounds to nothing is not
+// worth a line.
+template <typename Describe>
+std::wstring withProcesses(std::wstring line, const std::vector<ProcessGroup>& groups,
+                           Describe describe) {
+    for (const ProcessGroup& g : groups)
+        if (g.machineTime == 0 || g.cpuPercent() > 0) line += L"\n" + describe(g);
+    return line;
+}
+
+// The processes are read once more as a notice is told, so that it names them up to now.
+std::vector<ProcessGroup> busiestByProcessor(const AlertReadings& r, std::uint32_t spanMs) {
+    if (!r.processes) return {};
+    r.processes->readWhenDue(r.tickCount, spanMs);
+    return r.processes->byProcessor(r.tickCount, spanMs, kAlertProcesses);
+}
+
+std::vector<ProcessGroup> busiestByMemory(const AlertReadings& r) {
+    if (!r.processes) return {};
+    r.processes->readWhenDue(r.tickCount, 0);
+    return r.processes->byMemory(kAlertProcesses);
+}
+
 }  // namespace
 
 bool AlertEpisode::update(std::int64_t nowMs, bool raised, bool cleared, std::int64_t holdMs) {
@@ -80,15 +103,20 @@ std::vector<AlertNotice> Alerts::check(const AlertReadings& r, const settings::S
                     r.cpuPercent < s.alertCpuPercent - kAlertMarginPoints, cpuHoldMs))
         told.push_back(
             {AlertRule::Cpu, base::text(Text::AlertCpuTitle),
-             base::format(Text::AlertCpuLine, {percent(r.cpuPercent), percent(s.alertCpuPercent),
-                                               std::to_wstring(s.alertCpuSeconds)})});
+             withProcesses(base::format(Text::AlertCpuLine,
+                                        {percent(r.cpuPercent), percent(s.alertCpuPercent),
+                                         std::to_wstring(s.alertCpuSeconds)}),
+                           busiestByProcessor(r, static_cast<std::uint32_t>(cpuHoldMs)),
+                           processorShareText)});
     if (isAlertOn(s, AlertRule::Memory) &&
         episode(AlertRule::Memory)
             .update(r.nowMs, r.memoryPercent >= s.alertMemoryPercent,
                     r.memoryPercent < s.alertMemoryPercent - kAlertMarginPoints, 0))
-        told.push_back({AlertRule::Memory, base::text(Text::AlertMemoryTitle),
-                        base::format(Text::AlertMemoryLine,
-                                     {percent(r.memoryPercent), percent(s.alertMemoryPercent)})});
+        told.push_back(
+            {AlertRule::Memory, base::text(Text::AlertMemoryTitle),
+             withProcesses(base::format(Text::AlertMemoryLine,
+                                        {percent(r.memoryPercent), percent(s.alertMemoryPercent)}),
+                           busiestByMemory(r), privateMemoryText)});
     if (isAlertOn(s, AlertRule::Drive) && r.lowestDriveFreePercent) {
         int free = *r.lowestDriveFreePercent;
         if (episode(AlertRule::Drive)

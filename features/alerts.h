@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "features/busiest_processes.h"
 #include "features/history_chart.h"
 #include "features/traffic_days.h"
 #include "monitor/readings.h"
@@ -65,6 +66,8 @@ public:
     // `raised`: the condition holds now; `cleared`: the reading is back past the margin.
     // Returns whether to tell now.
     bool update(std::int64_t nowMs, bool raised, bool cleared, std::int64_t holdMs);
+    // Whether a raised condition would lead to a notice: not yet told in this episode.
+    bool armed() const { return armed_; }
 
 private:
     bool armed_ = true;
@@ -86,7 +89,13 @@ struct AlertReadings {
     std::optional<int> lowestDriveFreePercent;  // none: no ticked drive has been read
     std::wstring lowestDrive;                   // "C:"
     std::int64_t todayBytes = 0;
+    // Who uses the machine, read again and asked only when a notice is told; none: not named.
+    BusiestProcesses* processes = nullptr;
+    std::uint32_t tickCount = 0;  // now, as the processes were read
 };
+
+// A processor or memory notice names up to this many executables.
+constexpr std::size_t kAlertProcesses = 3;
 
 // The lowest free share among the drives read this tick, and which drive it is.
 void takeDrives(AlertReadings& into, const std::vector<monitor::DriveReading>& drives);
@@ -99,6 +108,8 @@ std::array<bool, kAlertRules> thresholdsCrossed(const AlertReadings& r,
 class Alerts {
 public:
     std::vector<AlertNotice> check(const AlertReadings& r, const settings::Settings& s);
+    // Whether the rule may tell in this episode: while its threshold is crossed, it is counting.
+    bool armed(AlertRule rule) const { return episodes_[static_cast<std::size_t>(rule)].armed(); }
 
 private:
     std::array<AlertEpisode, kAlertRules> episodes_;

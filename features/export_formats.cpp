@@ -117,6 +117,15 @@ std::string metricsText(const ExportSnapshot& s) {
     for (const ExportDrive& d : s.drives) e.sample("drive", d.name, number(d.freeBytes));
     e.family("drive_size_bytes", "gauge", "Size of a shown drive, in bytes.");
     for (const ExportDrive& d : s.drives) e.sample("drive", d.name, number(d.sizeBytes));
+    e.family("process_cpu_usage_ratio", "gauge",
+             "Processor load of the busiest executables (their processes together) as a share "
+             "of all processors, 0 to 1.");
+    for (const ExportProcess& p : s.busiestByCpu) e.sample("name", p.name, number(p.cpuRatio));
+    e.family("process_private_bytes", "gauge",
+             "Private memory of the executables (their processes together) that hold the most, "
+             "in bytes.");
+    for (const ExportProcess& p : s.busiestByMemory)
+        e.sample("name", p.name, number(p.privateBytes));
     e.family("system_uptime_seconds", "gauge", "Time since the system started, in seconds.");
     e.sample(number(s.uptimeSeconds));
     e.family("alert_active", "gauge", "1 while an alert rule is on and its threshold is crossed.");
@@ -225,6 +234,19 @@ std::string dataJson(const ExportSnapshot& s) {
         j += ",\"free_bytes\":" + number(d.freeBytes);
         j += ",\"size_bytes\":" + number(d.sizeBytes) + "}";
     }
+    auto processes = [&](const char* key, const std::vector<ExportProcess>& list, bool cpu) {
+        j += "],\"";
+        j += key;
+        j += "\":[";
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const ExportProcess& p = list[i];
+            j += (i ? ",{\"name\":" : "{\"name\":") + jsonString(p.name);
+            j += ",\"processes\":" + std::to_string(p.count);
+            j += ",\"value\":" + (cpu ? jsonNumber(p.cpuRatio) : number(p.privateBytes)) + "}";
+        }
+    };
+    processes("process_cpu_usage_ratio", s.busiestByCpu, true);
+    processes("process_private_bytes", s.busiestByMemory, false);
     j += "],\"alert_active\":{";
     for (AlertRule rule : kRules) {
         j += rule == AlertRule::Cpu ? "\"" : ",\"";

@@ -17,6 +17,16 @@ struct ExportDrive {
     std::int64_t sizeBytes = 0;
 };
 
+// The processes of one executable among the busiest.
+struct ExportProcess {
+    std::string name;  // "chrome.exe"
+    int count = 0;     // processes of that name
+    double cpuRatio = 0;
+    std::int64_t privateBytes = 0;
+};
+// So that the series stay few, only this many executables are served of each kind.
+constexpr std::size_t kExportProcesses = 5;
+
 // What the latest tick published, in the units the export serves. Nothing here is private to
 // the user: no clipboard text, memo, close list, window title or proxy address.
 struct ExportSnapshot {
@@ -28,6 +38,8 @@ struct ExportSnapshot {
     std::int64_t receivedBytes = 0;  // since the program started
     std::int64_t sentBytes = 0;
     std::vector<ExportDrive> drives;
+    std::vector<ExportProcess> busiestByCpu;     // busiest first
+    std::vector<ExportProcess> busiestByMemory;  // most private memory first
     double uptimeSeconds = 0;
     std::array<bool, kAlertRules> alertActive{};
     std::string version;

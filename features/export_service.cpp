@@ -26,8 +26,10 @@ platform::ConnectionReply ExportService::reply(std::string_view received) const 
                             if (!snapshot_) return std::nullopt;
                             switch (resource) {
                                 case Resource::Metrics:
+                                    asked_ = true;
                                     return metricsText(*snapshot_);
                                 case Resource::Data:
+                                    asked_ = true;
                                     return dataJson(*snapshot_);
                                 case Resource::Page:
                                     return pageHtml(page_.language, page_.points);

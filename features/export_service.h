@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -29,9 +30,13 @@ public:
     void publishPage(PageParts page);
     // Safe on any thread.
     platform::ConnectionReply reply(std::string_view received) const;
+    // Whether the readings were asked for (/metrics or /data.json) since the last call: the
+    // process table is read for the export only then.
+    bool takeAsked() { return asked_.exchange(false); }
 
 private:
     mutable std::mutex lock_;
+    mutable std::atomic<bool> asked_{false};
     std::optional<ExportSnapshot> snapshot_;
     PageParts page_;
 };

@@ -38,6 +38,18 @@ ExportSnapshot ExportReadings::snapshot(const monitor::Readings& r, const settin
                               static_cast<std::int64_t>(drive.figures.freeMB) * kMegabyte,
                               static_cast<std::int64_t>(drive.figures.totalMB) * kMegabyte});
     }
+    auto served = [](const std::vector<ProcessGroup>* groups) {
+        std::vector<ExportProcess> out;
+        if (!groups) return out;
+        for (const ProcessGroup& g : *groups) {
+            if (out.size() == kExportProcesses) break;
+            out.push_back(
+                {utf8(g.name), g.count, g.cpuRatio(), static_cast<std::int64_t>(g.privateBytes)});
+        }
+        return out;
+    };
+    out.busiestByCpu = served(context.busiestByCpu);
+    out.busiestByMemory = served(context.busiestByMemory);
     out.uptimeSeconds = static_cast<double>(context.uptimeMs) / 1000.0;
     AlertReadings alert;
     alert.cpuPercent = r.cpuTotalPercent;

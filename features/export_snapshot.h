@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "features/busiest_processes.h"
 #include "features/export_formats.h"
 #include "features/readings_history.h"
 #include "monitor/readings.h"
@@ -14,6 +15,9 @@ struct SnapshotContext {
     std::uint64_t uptimeMs = 0;
     int processorCount = 1;
     std::int64_t todayBytes = 0;  // the traffic counted today, for the traffic alert
+    // The busiest executables as last read for a scrape; none when no scrape asked yet.
+    const std::vector<ProcessGroup>* busiestByCpu = nullptr;
+    const std::vector<ProcessGroup>* busiestByMemory = nullptr;
 };
 
 // Turns each tick's readings into what the export serves; counts the traffic since the program

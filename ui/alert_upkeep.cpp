@@ -1,5 +1,6 @@
 #include "ui/alert_upkeep.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/dpi_win32.h"
@@ -23,8 +24,9 @@ base::Colour barColour(const settings::LiveSettings& live, settings::Item item) 
 }  // namespace
 
 AlertUpkeep::AlertUpkeep(const settings::LiveSettings& live,
-                         const features::ReadingsHistory& history, TrayIcon& tray)
-    : live_(live), history_(history), tray_(tray) {}
+                         const features::ReadingsHistory& history, TrayIcon& tray,
+                         features::BusiestProcesses& busiest)
+    : live_(live), history_(history), tray_(tray), busiest_(busiest) {}
 
 AlertUpkeep::~AlertUpkeep() = default;
 
@@ -55,6 +57,18 @@ void AlertUpkeep::take(const monitor::Readings& readings) {
     features::takeDrives(r, readings.drives);
     features::ByteTotals today = history_.days().of(history_.today());
     r.todayBytes = today.received + today.sent;
+    // The process table is read as a notice is told and, while the processor rule counts
+    // towards one, every few seconds so that processes that end meanwhile are still counted:
+    // an idle machine costs nothing, a busy one little.
+    r.processes = &busiest_;
+    r.tickCount = readings.tickCount;
+    const auto crossed = features::thresholdsCrossed(r, s);
+    constexpr std::size_t kCpu = static_cast<std::size_t>(features::AlertRule::Cpu);
+    constexpr std::uint32_t kCountingReadEveryMs = 5000;
+    if (crossed[kCpu] && alerts_.armed(features::AlertRule::Cpu))
+        busiest_.readWhenDue(readings.tickCount,
+                             static_cast<std::uint32_t>(s.alertCpuSeconds) * 1000,
+                             kCountingReadEveryMs);
     for (const features::AlertNotice& notice : alerts_.check(r, s)) {
         tray_.showBalloon(notice.title, notice.text);
         mark(notice.rule);
@@ -88,7 +102,19 @@ void AlertUpkeep::showLoad(const monitor::Readings& readings) {
     constexpr std::uint32_t kTipFollowsMs = 5000;
     const bool pointerNear = pointerSeenAt_ && GetTickCount() - *pointerSeenAt_ < kTipFollowsMs;
     const bool followTip = !shownBars_ || pointerNear;
-    std::wstring tip = followTip ? loadTipText(readings, live_.settings.rateUnit) : std::wstring();
+    std::optional<features::ProcessGroup> busiest;
+    if (pointerNear) {
+        // The busiest over the last few ticks, and at least the last few seconds.
+        const std::uint32_t spanMs = std::max<std::uint32_t>(
+            3000,
+            200u * static_cast<std::uint32_t>(std::max(live_.settings.refreshIntervalTenths, 1)));
+        busiest_.readWhenDue(readings.tickCount, spanMs);
+        std::vector<features::ProcessGroup> top =
+            busiest_.byProcessor(readings.tickCount, spanMs, 1);
+        if (!top.empty() && top.front().cpuPercent() > 0) busiest = std::move(top.front());
+    }
+    std::wstring tip =
+        followTip ? loadTipText(readings, live_.settings.rateUnit, busiest) : std::wstring();
     const bool newTip = followTip && tip != shownTip_;
     const bool newBars = !shownBars_ || !(*shownBars_ == bars);
     if (!newBars && !newTip) return;

@@ -20,7 +20,7 @@ namespace ui {
 class AlertUpkeep {
 public:
     AlertUpkeep(const settings::LiveSettings& live, const features::ReadingsHistory& history,
-                TrayIcon& tray);
+                TrayIcon& tray, features::BusiestProcesses& busiest);
     ~AlertUpkeep();
     AlertUpkeep(const AlertUpkeep&) = delete;
     AlertUpkeep& operator=(const AlertUpkeep&) = delete;
@@ -45,6 +45,7 @@ private:
     const settings::LiveSettings& live_;
     const features::ReadingsHistory& history_;
     TrayIcon& tray_;
+    features::BusiestProcesses& busiest_;
     features::Alerts alerts_;
     std::vector<features::ChartMark> marks_;
     std::optional<std::uint32_t> checkedAt_;

@@ -7,10 +7,18 @@
 #include "base/texts.h"
 
 namespace ui {
+namespace {
+
+// The processor shares served go back this far: over the time between two scrapes, for
+// scrapers that come as seldom as every two minutes.
+constexpr std::uint32_t kProcessSpanMs = 120 * 1000;
+
+}  // namespace
 
 ExportUpkeep::ExportUpkeep(settings::LiveSettings& live, const features::ReadingsHistory& history,
-                           platform::RequestServer& server, features::StatusBar& status)
-    : live_(live), history_(history), server_(server), status_(status) {
+                           platform::RequestServer& server, features::StatusBar& status,
+                           features::BusiestProcesses& busiest)
+    : live_(live), history_(history), server_(server), status_(status), busiest_(busiest) {
     SYSTEM_INFO system{};
     GetSystemInfo(&system);
     processorCount_ = static_cast<int>(system.dwNumberOfProcessors);
@@ -71,6 +79,15 @@ void ExportUpkeep::render(const monitor::Readings& readings) {
     context.processorCount = processorCount_;
     features::ByteTotals today = history_.days().of(history_.today());
     context.todayBytes = today.received + today.sent;
+    // A scrape came: the processes are read for the next one (a scrape a second, once a second).
+    if (service_.takeAsked()) {
+        busiest_.readWhenDue(readings.tickCount, kProcessSpanMs);
+        busiestByCpu_ =
+            busiest_.byProcessor(readings.tickCount, kProcessSpanMs, features::kExportProcesses);
+        busiestByMemory_ = busiest_.byMemory(features::kExportProcesses);
+    }
+    context.busiestByCpu = &busiestByCpu_;
+    context.busiestByMemory = &busiestByMemory_;
     service_.publish(readings_.snapshot(readings, live_.settings, context));
     // The chart moves by a point every step: it is taken again only then, or in a new language.
     const features::HistoryRing& ring = history_.ring();

@@ -16,7 +16,8 @@ namespace ui {
 class ExportUpkeep {
 public:
     ExportUpkeep(settings::LiveSettings& live, const features::ReadingsHistory& history,
-                 platform::RequestServer& server, features::StatusBar& status);
+                 platform::RequestServer& server, features::StatusBar& status,
+                 features::BusiestProcesses& busiest);
     // The worker calls into this object: it must end first.
     ~ExportUpkeep() { server_.stop(); }
     ExportUpkeep(const ExportUpkeep&) = delete;
@@ -40,6 +41,9 @@ private:
     const features::ReadingsHistory& history_;
     platform::RequestServer& server_;
     features::StatusBar& status_;
+    features::BusiestProcesses& busiest_;
+    // The busiest as read for the last scrape, served until the next one reads again.
+    std::vector<features::ProcessGroup> busiestByCpu_, busiestByMemory_;
     features::ExportService service_;
     features::ExportReadings readings_;
     std::wstring state_;

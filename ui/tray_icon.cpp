@@ -1,6 +1,7 @@
 #include "ui/tray_icon.h"
 
 #include <cwchar>
+#include <string_view>
 
 namespace ui {
 
@@ -30,7 +31,9 @@ void TrayIcon::change(HICON icon, const std::wstring& tip) {
     NOTIFYICONDATAW update = record_;
     update.uFlags = 0;
     if (icon != record_.hIcon) update.uFlags |= NIF_ICON;
-    if (tip.compare(0, std::wstring::npos, record_.szTip) != 0) update.uFlags |= NIF_TIP;
+    // A tip longer than the record holds is compared as the shell would keep it, cut.
+    if (std::wstring_view(tip).substr(0, std::size(record_.szTip) - 1) != record_.szTip)
+        update.uFlags |= NIF_TIP;
     record_.hIcon = update.hIcon = icon;
     wcsncpy(record_.szTip, tip.c_str(), std::size(record_.szTip) - 1);
     record_.szTip[std::size(record_.szTip) - 1] = L'\0';

@@ -54,11 +54,13 @@ base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColour
     return picture;
 }
 
-std::wstring loadTipText(const monitor::Readings& r, int rateUnit) {
+std::wstring loadTipText(const monitor::Readings& r, int rateUnit,
+                         const std::optional<features::ProcessGroup>& busiest) {
     return base::format(
-        base::Text::TrayLoadTip,
+        busiest ? base::Text::TrayLoadTipBusiest : base::Text::TrayLoadTip,
         {std::to_wstring(r.cpuTotalPercent), std::to_wstring(r.memoryPercent),
-         monitor::rateText(r.in.rate, rateUnit), monitor::rateText(r.out.rate, rateUnit)});
+         monitor::rateText(r.in.rate, rateUnit), monitor::rateText(r.out.rate, rateUnit),
+         busiest ? features::processorShareText(*busiest) : std::wstring()});
 }
 
 }  // namespace ui

@@ -1,7 +1,9 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "base/image.h"
+#include "features/busiest_processes.h"
 #include "monitor/readings.h"
 
 namespace ui {
@@ -20,7 +22,9 @@ struct LoadIconColours {
 };
 base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColours& colours);
 
-// The icon's tooltip: the processor, the memory and the two rates in one line.
-std::wstring loadTipText(const monitor::Readings& readings, int rateUnit);
+// The icon's tooltip: the processor, with the busiest executable when it is known, the memory
+// and the two rates in one line.
+std::wstring loadTipText(const monitor::Readings& readings, int rateUnit,
+                         const std::optional<features::ProcessGroup>& busiest = std::nullopt);
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_process_table.h"
 #include "ui/tray_load.h"
 
 using features::AlertReadings;
@@ -142,4 +143,72 @@ TEST(TrayLoadIcon, BarsFollowThePercentInsideTheFrameAndTheTipGivesTheReadings) 
     r.out.rate = 3;
     EXPECT_EQ(ui::loadTipText(r, settings::kKilobitsPerSecond),
               L"CPU 12%  メモリ 45%  受信 120Kbit/秒  送信 3Kbit/秒");
+    features::ProcessGroup busiest{L"burner.exe", 1, 48, 100, 0};
+    EXPECT_EQ(ui::loadTipText(r, settings::kKilobitsPerSecond, busiest),
+              L"CPU 12%  (burner.exe 48%)  メモリ 45%  受信 120Kbit/秒  送信 3Kbit/秒");
+}
+
+// The notices name who uses the processor over the rule's time, and who holds the memory.
+TEST(Alerts, ProcessorAndMemoryNoticesNameTheBusiestExecutables) {
+    fakes::FakeProcessTable system;
+    system.table.processors = 2;
+    constexpr std::uint64_t kMs = 10000, kMB = 1024 * 1024;
+    system.add(1, L"burner.exe").privateBytes = 10 * kMB;
+    system.add(2, L"chrome.exe").privateBytes = 900 * kMB;
+    system.add(3, L"chrome.exe").privateBytes = 400 * kMB;
+    system.add(4, L"short.exe").privateBytes = 1 * kMB;
+    system.add(5, L"editor.exe").privateBytes = 1200 * kMB;
+    system.add(6, L"tool.exe").privateBytes = 2 * kMB;
+    features::BusiestProcesses busiest(system);
+    settings::Settings s;
+    s.alertCpuOn = s.alertMemoryOn = 1;
+    s.alertCpuPercent = 90;
+    s.alertCpuSeconds = 3;
+    s.alertMemoryPercent = 101;  // not yet
+    Alerts alerts;
+    AlertReadings r;
+    r.processes = &busiest;
+    r.cpuPercent = 95;
+    std::vector<features::AlertNotice> told;
+    for (std::uint32_t second = 0; second <= 3; ++second) {
+        r.nowMs = r.tickCount = second * 1000;
+        busiest.readWhenDue(r.tickCount, 3000);
+        told = alerts.check(r, s);
+        // Every second: burner.exe one processor, chrome.exe a fifth of one; short.exe only in
+        // the first second, then it ends; tool.exe too little to show as a share.
+        system.process(1).processorTime += 1000 * kMs;
+        system.process(2).processorTime += 100 * kMs;
+        system.process(3).processorTime += 100 * kMs;
+        system.process(6).processorTime += 10 * kMs;
+        if (second == 0) system.process(4).processorTime += 900 * kMs;
+        if (second == 1) system.end(4);
+    }
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text,
+              L"CPU使用率 95%（しきい値 90%・3秒）\nburner.exe 50%\nshort.exe 15%\n"
+              L"chrome.exe \u00d72 10%");
+    s.alertCpuSeconds = 1;  // over the last second, tool.exe's 0.5 % would be the third
+    r.nowMs += features::kAlertQuietMs;
+    r.cpuPercent = 50;  // clear by the margin for the rule's time: armed again
+    alerts.check(r, s);
+    r.nowMs += 1000;
+    alerts.check(r, s);
+    r.cpuPercent = 95;
+    r.nowMs += 1000;
+    alerts.check(r, s);
+    r.nowMs += 1000;
+    told = alerts.check(r, s);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text,
+              L"CPU使用率 95%（しきい値 90%・1秒）\nburner.exe 50%\nchrome.exe \u00d72 10%");
+    // The memory notice reads the table as it is told.
+    s.alertMemoryPercent = 80;
+    r.memoryPercent = 85;
+    system.process(6).privateBytes = 5000 * kMB;
+    r.tickCount += 1000;
+    told = alerts.check(r, s);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].text,
+              L"メモリ使用率 85%（しきい値 80%）\ntool.exe 5,000MB\nchrome.exe \u00d72 1,300MB\n"
+              L"editor.exe 1,200MB");
 }

@@ -24,6 +24,8 @@ ExportSnapshot sample() {
     s.receivedBytes = 1234;
     s.sentBytes = 56;
     s.drives = {{"C:", 100, 1000}, {"D\"\\\n", 1, 2}};
+    s.busiestByCpu = {{"burner.exe", 1, 0.48, 0}, {"chrome.exe", 12, 0.35, 0}};
+    s.busiestByMemory = {{"chrome.exe", 12, 0, 1300}};
     s.uptimeSeconds = 12.5;
     s.alertActive[static_cast<std::size_t>(features::AlertRule::Memory)] = true;
     s.version = "3.36";
@@ -44,6 +46,10 @@ TEST(ExportFormats, ExpositionHasEveryFamilyOnceWithEscapedLabels) {
              "korvant_drive_free_bytes{drive=\"C:\"} 100\n",
              "korvant_drive_size_bytes{drive=\"D\\\"\\\\\\n\"} 2\n",
              "korvant_system_uptime_seconds 12.5\n",
+             "korvant_process_cpu_usage_ratio{name=\"burner.exe\"} 0.48\n"
+             "korvant_process_cpu_usage_ratio{name=\"chrome.exe\"} 0.35\n",
+             "# TYPE korvant_process_private_bytes gauge\n"
+             "korvant_process_private_bytes{name=\"chrome.exe\"} 1300\n",
              "korvant_alert_active{rule=\"cpu\"} 0\nkorvant_alert_active{rule=\"memory\"} 1\n",
              "korvant_build_info{version=\"3.36\"} 1\n",
          })
@@ -54,8 +60,8 @@ TEST(ExportFormats, ExpositionHasEveryFamilyOnceWithEscapedLabels) {
     while ((pos = text.find("# HELP korvant_", pos)) != std::string::npos) ++helps, ++pos;
     pos = 0;
     while ((pos = text.find("# TYPE korvant_", pos)) != std::string::npos) ++types, ++pos;
-    EXPECT_EQ(helps, 11u);
-    EXPECT_EQ(types, 11u);
+    EXPECT_EQ(helps, 13u);
+    EXPECT_EQ(types, 13u);
 }
 
 TEST(ExportFormats, JsonCarriesTheReadingsEscapedWithUtcTime) {
@@ -70,6 +76,10 @@ TEST(ExportFormats, JsonCarriesTheReadingsEscapedWithUtcTime) {
              "\"network_sent_bytes_total\":56",
              "\"drives\":[{\"drive\":\"C:\",\"free_bytes\":100,\"size_bytes\":1000},"
              "{\"drive\":\"D\\\"\\\\\\n\",\"free_bytes\":1,\"size_bytes\":2}]",
+             "\"process_cpu_usage_ratio\":[{\"name\":\"burner.exe\",\"processes\":1,"
+             "\"value\":0.48},{\"name\":\"chrome.exe\",\"processes\":12,\"value\":0.35}]",
+             "\"process_private_bytes\":[{\"name\":\"chrome.exe\",\"processes\":12,"
+             "\"value\":1300}]",
              "\"alert_active\":{\"cpu\":false,\"memory\":true,\"drive\":false,\"traffic\":false}",
          })
         EXPECT_NE(json.find(part), std::string::npos) << part;
@@ -191,8 +201,16 @@ TEST(ExportFormats, SnapshotCountsTrafficSinceStartAndServesOnlyReadDrives) {
     settings::Settings s;
     s.alertMemoryOn = 1;
     s.alertMemoryPercent = 70;
-    ExportSnapshot snapshot =
-        exportReadings.snapshot(r, s, {.unixSeconds = 5, .processorCount = 2});
+    // Only the five busiest are served, so that the series stay few.
+    std::vector<features::ProcessGroup> busiest(7);
+    for (std::size_t i = 0; i < busiest.size(); ++i)
+        busiest[i] = {L"p" + std::to_wstring(i) + L".exe", 1, 7 - i, 10, 0};
+    ExportSnapshot snapshot = exportReadings.snapshot(
+        r, s, {.unixSeconds = 5, .processorCount = 2, .busiestByCpu = &busiest});
+    ASSERT_EQ(snapshot.busiestByCpu.size(), 5u);
+    EXPECT_EQ(snapshot.busiestByCpu[4].name, "p4.exe");
+    EXPECT_DOUBLE_EQ(snapshot.busiestByCpu[4].cpuRatio, 0.3);
+    EXPECT_TRUE(snapshot.busiestByMemory.empty());
     EXPECT_EQ(snapshot.receivedBytes, 520);
     EXPECT_EQ(snapshot.sentBytes, 60);
     EXPECT_EQ(snapshot.cpuRatio, 1.0);
@@ -260,6 +278,9 @@ TEST(ExportService, WhatStaysOnTheMachineIsNeverServed) {
     features::ExportService service;
     EXPECT_EQ(service.reply("GET / HTTP/1.1\r\n\r\n").bytes.rfind("HTTP/1.1 503 ", 0), 0u);
     service.publish(snapshot);
+    // The page alone asks for no readings; the process table is read for those that do.
+    service.reply("GET / HTTP/1.1\r\n\r\n");
+    EXPECT_FALSE(service.takeAsked());
     for (const char* path : {"/metrics", "/data.json", "/"}) {
         std::string request = std::string("GET ") + path + " HTTP/1.1\r\n\r\n";
         platform::ConnectionReply reply = service.reply(request);
@@ -267,6 +288,7 @@ TEST(ExportService, WhatStaysOnTheMachineIsNeverServed) {
         EXPECT_EQ(reply.bytes.rfind("HTTP/1.1 200 ", 0), 0u) << path;
         for (const char* secret : {"secret", "192.168.1.99"})
             EXPECT_EQ(reply.bytes.find(secret), std::string::npos) << path << " " << secret;
+        EXPECT_EQ(service.takeAsked(), std::string(path) != "/") << path;
     }
     EXPECT_FALSE(service.reply("GET /metrics HTTP/1.1\r\n").ready);
 }

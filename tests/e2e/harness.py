@@ -12,6 +12,8 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 BUILD = ROOT / "build"
 EXE = BUILD / "release" / "app" / "KorvaNT.exe"
 WINCTL = BUILD / "win" / "winctl.exe"
+# A Windows program that keeps one processor busy.
+BURNER = BUILD / "win" / "burner.exe"
 RUNS = BUILD / "e2e-runs"
 
 # The settings file's Ver of this source, as the page server reads it from base/version.h.

@@ -7,8 +7,8 @@ import subprocess
 
 from PIL import Image
 
-from desktop_helpers import holds, xdotool
-from harness import run, tray_window, wait_for, winctl
+from desktop_helpers import holds, tray_spot, xdotool
+from harness import BURNER, run, tray_window, wait_for, winctl
 from options_helpers import click, control, open_options, quiet_ini, select_tab, status_text
 from list_page_helpers import set_text
 
@@ -22,7 +22,14 @@ def alerts_ini(**alerts):
 def balloon_texts():
     """The texts of the balloons the shell shows now."""
     rc, out = winctl("balloons")
-    return [line.split(" ", 1)[1] if " " in line else "" for line in out.splitlines()]
+    return [line.split(" ", 1)[1].replace("\\n", "\n") if " " in line else ""
+            for line in out.splitlines()]
+
+
+def tool_texts():
+    """Every tooltip text of the shell, shown or not: the tray icons' tips among them."""
+    rc, out = winctl("tooltexts")
+    return out.splitlines()
 
 
 class BusyLoop:
@@ -38,6 +45,20 @@ class BusyLoop:
         self.process.wait()
 
 
+class Burner:
+    """A busy Windows program in the prefix, ended by its id (it ends itself after two minutes)."""
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["wine", str(BURNER), "120"], start_new_session=True,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return self
+
+    def __exit__(self, *exc):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        self.process.wait()
+
+
 def tray_pixels():
     tray = wait_for(tray_window, what="the tray")
     geometry = dict(line.split("=") for line in
@@ -50,7 +71,8 @@ def tray_pixels():
 def test_a_processor_alert_is_told_once_while_the_load_lasts(korvant):
     app = korvant({"KorvaNT.ini": alerts_ini(CpuOn=1, CpuPercent=1, CpuSeconds=2)})
     app.wait_main_window()
-    expected = re.compile(r"CPU使用率 \d+%（しきい値 1%・2秒）")
+    # The busiest processes follow, a line each.
+    expected = re.compile(r"CPU使用率 \d+%（しきい値 1%・2秒）(\n.+ \d+%)*")
     with BusyLoop():
         wait_for(lambda: any(expected.fullmatch(t) for t in balloon_texts()), timeout=20,
                  what="the processor balloon")
@@ -90,3 +112,20 @@ def test_the_tray_icon_shows_the_load_and_alerts_survive_a_restart(korvant):
     assert control("IDC_ALERT_MEMORY_ON").value == 1
     assert control("IDC_ALERT_MEMORY_PERCENT").text == "77"
     assert control("IDC_TRAY_LOAD_ICON").value == 1
+
+
+def test_the_busiest_program_is_named_in_the_processor_balloon_and_the_tray_tip(korvant):
+    with Burner():
+        app = korvant({"KorvaNT.ini": alerts_ini(CpuOn=1, CpuPercent=1, CpuSeconds=2,
+                                                 TrayLoadIcon=1)})
+        app.wait_main_window()
+        named = re.compile(r"CPU使用率 \d+%（しきい値 1%・2秒）(\n.+)*\nburner\.exe \d+%(\n.+)*")
+        wait_for(lambda: any(named.fullmatch(t) for t in balloon_texts()), timeout=30,
+                 what="the processor balloon naming burner.exe")
+        # The tip follows the readings while the pointer is over the icon.
+        tip = re.compile(r"CPU \d+%  \(burner\.exe \d+%\)  メモリ \d+%  受信 .+  送信 .+")
+
+        def pointed_tip():
+            xdotool("mousemove", "--window", *tray_spot())
+            return any(tip.fullmatch(t) for t in tool_texts())
+        wait_for(pointed_tip, timeout=20, interval=0.5, what="the tray tip naming burner.exe")

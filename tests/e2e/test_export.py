@@ -110,6 +110,16 @@ def test_prometheus_scrapes_the_readings_and_json_carries_them(korvant):
                             what="Prometheus to hold the memory in use")
             assert used == pytest.approx(data["memory_used_bytes"], rel=0.5)
             assert wait_for(lambda: query('up{job="korvant"}') == 1.0, 30, what="a clean scrape")
+            # Scrapes have the process table read: the executables holding the most memory,
+            # five at most so that the series stay few.
+            held = wait_for(lambda: query("count(korvant_process_private_bytes)"), 30,
+                            what="Prometheus to hold the processes' memory")
+            assert 1 <= held <= 5
+            data = json.loads(body_of(curl(url + "/data.json")))
+            processes = data["process_private_bytes"]
+            assert 1 <= len(processes) <= 5
+            assert all(p["name"].endswith(".exe") and "\\" not in p["name"] and p["value"] > 0
+                       for p in processes), processes
         finally:
             server.terminate()
             server.wait(timeout=30)

@@ -7,10 +7,12 @@
 // clang-format on
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/drives_win32.h"
 #include "platform/win32/network_win32.h"
+#include "platform/win32/process_table_win32.h"
 #include "platform/win32/system_sources_win32.h"
 
 TEST(MonitorSourcesWin32, ProcessorAndMemoryFiguresAreTheMachines) {
@@ -38,6 +40,33 @@ TEST(MonitorSourcesWin32, ProcessorAndMemoryFiguresAreTheMachines) {
     ASSERT_TRUE(memory.has_value());
     EXPECT_EQ(memory->totalPhysical, status.ullTotalPhys);
     EXPECT_EQ(win32::SystemInfoWin32().platformFamily(), 2);
+}
+
+// The process list names this program without a path, and its processor time grows as it works.
+TEST(MonitorSourcesWin32, ProcessTableHoldsThisProgramWithItsTimeAndMemory) {
+    win32::ProcessTableWin32 source;
+    auto self = [&]() -> std::optional<platform::ProcessEntry> {
+        platform::ProcessTable table;
+        if (!source.read(table)) return std::nullopt;
+        EXPECT_GE(table.processors, 1);
+        for (const platform::ProcessEntry& p : table.processes) {
+            EXPECT_FALSE(p.name.empty());
+            EXPECT_EQ(p.name.find(L'\\'), std::wstring::npos) << "no path";
+            if (p.id == GetCurrentProcessId()) return p;
+        }
+        return std::nullopt;
+    };
+    auto before = self();
+    ASSERT_TRUE(before.has_value());
+    EXPECT_EQ(before->name, L"win_tests.exe");
+    EXPECT_GT(before->privateBytes, 0u);
+    const ULONGLONG until = GetTickCount64() + 300;
+    volatile unsigned spins = 0;
+    while (GetTickCount64() < until) spins = spins + 1;
+    auto after = self();
+    ASSERT_TRUE(after.has_value());
+    EXPECT_EQ(after->startTime, before->startTime);
+    EXPECT_GT(after->processorTime, before->processorTime);
 }
 
 TEST(MonitorSourcesWin32, InterfacesRowsAndAddresses) {

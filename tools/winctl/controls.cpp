@@ -185,43 +185,73 @@ int listBoxItems(HWND w) {
     return 0;
 }
 
-// The visible balloon tooltips of other processes (the shell's tray balloons), one a line: the
-// window, then the text of its first tool.
-int balloons() {
+namespace {
+
+// One text a line: its line feeds written as "\\n".
+std::wstring oneLine(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text) out += c == L'\n' ? std::wstring(L"\\n") : std::wstring(1, c);
+    return out;
+}
+
+// The text of tool `index` of another process's tooltip window; empty when it cannot be read.
+std::wstring toolText(HWND w, int index) {
+    constexpr size_t kChars = 512;
+    RemoteBuffer remote(w, sizeof(TTTOOLINFOW) + kChars * sizeof(wchar_t));
+    if (!remote.address()) return {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.lpszText =
+        reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof(TTTOOLINFOW));
+    std::vector<char> all(sizeof(TTTOOLINFOW) + kChars * sizeof(wchar_t));
+    remote.write(&tool, sizeof tool);
+    remote.write(all.data() + sizeof tool, kChars * sizeof(wchar_t), sizeof tool);
+    if (!SendMessageW(w, TTM_ENUMTOOLSW, static_cast<WPARAM>(index),
+                      reinterpret_cast<LPARAM>(remote.address())) ||
+        !remote.read(all.data()))
+        return {};
+    all[all.size() - 1] = all[all.size() - 2] = 0;
+    return reinterpret_cast<const wchar_t*>(all.data() + sizeof(TTTOOLINFOW));
+}
+
+// Other processes' tooltip windows, the hidden ones too when `hidden`.
+std::vector<HWND> otherTooltips(bool hidden) {
     struct Found {
+        bool hidden;
         std::vector<HWND> windows;
-    } found;
+    } found{hidden, {}};
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
+            auto* f = reinterpret_cast<Found*>(lp);
             wchar_t className[64] = {};
             GetClassNameW(w, className, 64);
             DWORD pid = 0;
             GetWindowThreadProcessId(w, &pid);
-            if (wcscmp(className, L"tooltips_class32") == 0 && IsWindowVisible(w) &&
+            if (wcscmp(className, L"tooltips_class32") == 0 && (f->hidden || IsWindowVisible(w)) &&
                 pid != GetCurrentProcessId())
-                reinterpret_cast<Found*>(lp)->windows.push_back(w);
+                f->windows.push_back(w);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&found));
-    for (HWND w : found.windows) {
-        constexpr size_t kChars = 512;
-        RemoteBuffer remote(w, sizeof(TTTOOLINFOW) + kChars * sizeof(wchar_t));
-        std::wstring text;
-        if (remote.address()) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.lpszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) +
-                                                       sizeof(TTTOOLINFOW));
-            std::vector<char> all(sizeof(TTTOOLINFOW) + kChars * sizeof(wchar_t));
-            remote.write(&tool, sizeof tool);
-            remote.write(all.data() + sizeof tool, kChars * sizeof(wchar_t), sizeof tool);
-            if (SendMessageW(w, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(remote.address())) &&
-                remote.read(all.data())) {
-                all[all.size() - 1] = all[all.size() - 2] = 0;
-                text = reinterpret_cast<const wchar_t*>(all.data() + sizeof(TTTOOLINFOW));
-            }
-        }
-        print(std::to_wstring(reinterpret_cast<uintptr_t>(w)) + L" " + text + L"\n");
+    return found.windows;
+}
+
+}  // namespace
+
+// The visible balloon tooltips of other processes (the shell's tray balloons), one a line: the
+// window, then the text of its first tool (its line feeds as "\\n").
+int balloons() {
+    for (HWND w : otherTooltips(false))
+        print(std::to_wstring(reinterpret_cast<uintptr_t>(w)) + L" " + oneLine(toolText(w, 0)) +
+              L"\n");
+    return 0;
+}
+
+// Every tool text of other processes' tooltips, shown or not, one a line: the tray icons' tips.
+int toolTexts() {
+    for (HWND w : otherTooltips(true)) {
+        const int tools = static_cast<int>(SendMessageW(w, TTM_GETTOOLCOUNT, 0, 0));
+        for (int i = 0; i < tools; ++i) print(oneLine(toolText(w, i)) + L"\n");
     }
     return 0;
 }

@@ -54,6 +54,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"menu") return describe(openPopupMenu());
     if (command == L"menutexts") return menuTexts(openPopupMenu());
     if (command == L"balloons") return balloons();
+    if (command == L"tooltexts") return toolTexts();
     if (command == L"windows") return visibleWindows();
     if (command == L"workarea") return workArea();
     // The top-level window holding a control of this id (for a window without a title).

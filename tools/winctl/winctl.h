@@ -43,6 +43,7 @@ int listViewState(HWND w, int row, UINT mask, UINT state);
 int headerRect(HWND w, int column);
 int listBoxItems(HWND w);
 int balloons();
+int toolTexts();
 int windowTexts(HWND root);
 int overflowingTexts(HWND root);
 
