@@ -4,11 +4,11 @@
 #include <winhttp.h>
 
 #include <string>
+#include <utility>
 
 #include "base/version.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/system_library.h"
-#include "platform/win32/unique_handle.h"
 
 // A narrow string literal made wide, for the version macro.
 #define KORVANT_WIDEN(text) L##text
@@ -17,51 +17,71 @@
 namespace win32 {
 namespace {
 
-// WinHTTP brings the system's TLS stack with it (more than a megabyte under Wine): it is loaded
-// by the first fetch, on the fetch's own thread, not at start-up.
-struct WinHttp {
-    decltype(WinHttpCloseHandle)* closeHandle;
-    decltype(WinHttpGetIEProxyConfigForCurrentUser)* ieProxyConfig;
-    decltype(WinHttpOpen)* open;
-    decltype(WinHttpQueryHeaders)* queryHeaders;
-    decltype(WinHttpCrackUrl)* crackUrl;
-    decltype(WinHttpSetTimeouts)* setTimeouts;
-    decltype(WinHttpConnect)* connect;
-    decltype(WinHttpOpenRequest)* openRequest;
-    decltype(WinHttpSetOption)* setOption;
-    decltype(WinHttpSendRequest)* sendRequest;
-    decltype(WinHttpReceiveResponse)* receiveResponse;
-    decltype(WinHttpReadData)* readData;
+// WinHTTP brings the system's TLS stack with it (more than a megabyte under Wine): each fetch
+// loads it on its own thread and lets it go when done, so that a program that fetched its
+// address at start-up does not carry it for the rest of the session. WinHTTP keeps its own
+// count while its idle connections wait to be closed.
+class WinHttp {
+public:
+    WinHttp() : module_(systemLibrary(L"winhttp.dll")) {
+        complete_ = resolve(module_, "WinHttpCloseHandle", closeHandle) &&
+                    resolve(module_, "WinHttpGetIEProxyConfigForCurrentUser", ieProxyConfig) &&
+                    resolve(module_, "WinHttpOpen", open) &&
+                    resolve(module_, "WinHttpQueryHeaders", queryHeaders) &&
+                    resolve(module_, "WinHttpCrackUrl", crackUrl) &&
+                    resolve(module_, "WinHttpSetTimeouts", setTimeouts) &&
+                    resolve(module_, "WinHttpConnect", connect) &&
+                    resolve(module_, "WinHttpOpenRequest", openRequest) &&
+                    resolve(module_, "WinHttpSetOption", setOption) &&
+                    resolve(module_, "WinHttpSendRequest", sendRequest) &&
+                    resolve(module_, "WinHttpReceiveResponse", receiveResponse) &&
+                    resolve(module_, "WinHttpReadData", readData);
+    }
+    ~WinHttp() {
+        if (module_) FreeLibrary(module_);
+    }
+    WinHttp(const WinHttp&) = delete;
+    WinHttp& operator=(const WinHttp&) = delete;
+    // False when the library or one of its functions is missing: the fetch then fails.
+    explicit operator bool() const { return complete_; }
+
+    decltype(WinHttpCloseHandle)* closeHandle = nullptr;
+    decltype(WinHttpGetIEProxyConfigForCurrentUser)* ieProxyConfig = nullptr;
+    decltype(WinHttpOpen)* open = nullptr;
+    decltype(WinHttpQueryHeaders)* queryHeaders = nullptr;
+    decltype(WinHttpCrackUrl)* crackUrl = nullptr;
+    decltype(WinHttpSetTimeouts)* setTimeouts = nullptr;
+    decltype(WinHttpConnect)* connect = nullptr;
+    decltype(WinHttpOpenRequest)* openRequest = nullptr;
+    decltype(WinHttpSetOption)* setOption = nullptr;
+    decltype(WinHttpSendRequest)* sendRequest = nullptr;
+    decltype(WinHttpReceiveResponse)* receiveResponse = nullptr;
+    decltype(WinHttpReadData)* readData = nullptr;
+
+private:
+    HMODULE module_;
+    bool complete_ = false;
 };
 
-// nullptr when the library or one of its functions is missing: every fetch then fails.
-const WinHttp* winHttp() {
-    static const WinHttp* const loaded = []() -> const WinHttp* {
-        static WinHttp f{};
-        HMODULE m = systemLibrary(L"winhttp.dll");
-        const bool all = resolve(m, "WinHttpCloseHandle", f.closeHandle) &&
-                         resolve(m, "WinHttpGetIEProxyConfigForCurrentUser", f.ieProxyConfig) &&
-                         resolve(m, "WinHttpOpen", f.open) &&
-                         resolve(m, "WinHttpQueryHeaders", f.queryHeaders) &&
-                         resolve(m, "WinHttpCrackUrl", f.crackUrl) &&
-                         resolve(m, "WinHttpSetTimeouts", f.setTimeouts) &&
-                         resolve(m, "WinHttpConnect", f.connect) &&
-                         resolve(m, "WinHttpOpenRequest", f.openRequest) &&
-                         resolve(m, "WinHttpSetOption", f.setOption) &&
-                         resolve(m, "WinHttpSendRequest", f.sendRequest) &&
-                         resolve(m, "WinHttpReceiveResponse", f.receiveResponse) &&
-                         resolve(m, "WinHttpReadData", f.readData);
-        return all ? &f : nullptr;
-    }();
-    return loaded;
-}
+// One WinHTTP handle, closed through the library that made it (which outlives it).
+class UniqueHttp {
+public:
+    UniqueHttp(const WinHttp& http, HINTERNET handle) : http_(&http), handle_(handle) {}
+    ~UniqueHttp() {
+        if (handle_) http_->closeHandle(handle_);
+    }
+    UniqueHttp(UniqueHttp&& other) noexcept
+        : http_(other.http_), handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueHttp(const UniqueHttp&) = delete;
+    UniqueHttp& operator=(const UniqueHttp&) = delete;
+    UniqueHttp& operator=(UniqueHttp&&) = delete;
+    HINTERNET get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
 
-struct HttpTraits {
-    using Handle = HINTERNET;
-    static HINTERNET invalid() { return nullptr; }
-    static void close(HINTERNET h) { winHttp()->closeHandle(h); }
+private:
+    const WinHttp* http_;
+    HINTERNET handle_;
 };
-using UniqueHttp = UniqueHandle<HttpTraits>;
 
 constexpr const wchar_t* kUserAgent = L"KorvaNT/" KORVANT_WIDE(KORVANT_VERSION_DOTTED);
 
@@ -70,11 +90,11 @@ UniqueHttp openSession(const WinHttp& http) {
     WINHTTP_CURRENT_USER_IE_PROXY_CONFIG ie{};
     http.ieProxyConfig(&ie);
     UniqueHttp session(
-        ie.lpszProxy
-            ? http.open(kUserAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, ie.lpszProxy,
-                        ie.lpszProxyBypass ? ie.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS, 0)
-            : http.open(kUserAgent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
-                        WINHTTP_NO_PROXY_BYPASS, 0));
+        http, ie.lpszProxy
+                  ? http.open(kUserAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, ie.lpszProxy,
+                              ie.lpszProxyBypass ? ie.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS, 0)
+                  : http.open(kUserAgent, WINHTTP_ACCESS_TYPE_NO_PROXY, WINHTTP_NO_PROXY_NAME,
+                              WINHTTP_NO_PROXY_BYPASS, 0));
     for (LPWSTR text : {ie.lpszAutoConfigUrl, ie.lpszProxy, ie.lpszProxyBypass})
         if (text) GlobalFree(text);
     return session;
@@ -91,9 +111,8 @@ DWORD queryNumber(const WinHttp& http, HINTERNET request, DWORD what, DWORD fall
 }  // namespace
 
 platform::HttpResponse HttpClientWinHttp::get(const std::wstring& url) {
-    const WinHttp* loaded = winHttp();
-    if (!loaded) return {};
-    const WinHttp& http = *loaded;
+    const WinHttp http;
+    if (!http) return {};
     const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
     URL_COMPONENTS parts{};
     parts.dwStructSize = sizeof parts;
@@ -108,12 +127,14 @@ platform::HttpResponse HttpClientWinHttp::get(const std::wstring& url) {
     // Every wait is bounded; between reads the deadline bounds the whole fetch.
     int ms = static_cast<int>(kTimeoutMs);
     http.setTimeouts(session.get(), ms, ms, ms, ms);
-    UniqueHttp connection(http.connect(session.get(), host.c_str(), parts.nPort, 0));
+    UniqueHttp connection(http, http.connect(session.get(), host.c_str(), parts.nPort, 0));
     if (!connection) return {};
-    UniqueHttp request(http.openRequest(
-        connection.get(), L"GET", path.empty() ? L"/" : path.c_str(), nullptr, WINHTTP_NO_REFERER,
-        WINHTTP_DEFAULT_ACCEPT_TYPES,
-        WINHTTP_FLAG_REFRESH | (parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0)));
+    UniqueHttp request(
+        http,
+        http.openRequest(connection.get(), L"GET", path.empty() ? L"/" : path.c_str(), nullptr,
+                         WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                         WINHTTP_FLAG_REFRESH |
+                             (parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0)));
     if (!request) return {};
     DWORD responseTimeout = kTimeoutMs;  // not among the four above, and unbounded otherwise
     http.setOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &responseTimeout,

@@ -5,7 +5,8 @@ namespace win32 {
 
 // A system library that rare work needs (the colour dialog, a page fetch), loaded when that work
 // is first done rather than at start-up, from the system folder alone (never a namesake beside
-// the exe), and kept from then on: a library let go could leave its window classes behind.
+// the exe). Each call counts the library once more; a caller lets it go with FreeLibrary only
+// when the library leaves nothing behind (the colour dialog's would leave its window classes).
 // nullptr when it cannot be loaded.
 HMODULE systemLibrary(const wchar_t* name);
 

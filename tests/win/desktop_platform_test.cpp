@@ -58,4 +58,6 @@ TEST(HttpClient, RefusedAndMalformedAddressesFailWithoutText) {
     EXPECT_EQ(refused.text, L"");
     EXPECT_FALSE(http.get(L"not an address").ok);
     EXPECT_FALSE(http.get(L"").ok);
+    // Its TLS stack is not carried once the fetches are done.
+    EXPECT_EQ(GetModuleHandleW(L"winhttp.dll"), nullptr);
 }
