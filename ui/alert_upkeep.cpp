@@ -38,10 +38,18 @@ void AlertUpkeep::setPlainIcon(HICON icon, std::wstring tip) {
 void AlertUpkeep::take(const monitor::Readings& readings) {
     const settings::Settings& s = live_.settings;
     latest_ = &readings;
-    if (s.trayLoadIcon == 1)
+    if (s.trayLoadIcon == 1) {
+        constexpr std::uint32_t kMeanMs = 1000;
+        loadMean_.add(readings.cpuTotalPercent, readings.memoryPercent);
+        if (!shownBars_ || !meanSince_ || readings.tickCount - *meanSince_ >= kMeanMs) {
+            int side = win32::systemMetricForDpi(SM_CXSMICON, win32::systemDpi());
+            bars_ = *loadMean_.take(side);
+            meanSince_ = readings.tickCount;
+        }
         showLoad(readings);
-    else if (shownBars_)
+    } else if (shownBars_) {
         showPlain();
+    }
     // The rules look once a second, at most.
     if (checkedAt_) {
         std::uint32_t elapsed = readings.tickCount - *checkedAt_;
@@ -98,7 +106,7 @@ void AlertUpkeep::showTest() {
 // Redrawn only when a bar's height in pixels changes; the tooltip when its text does.
 void AlertUpkeep::showLoad(const monitor::Readings& readings) {
     int side = win32::systemMetricForDpi(SM_CXSMICON, win32::systemDpi());
-    LoadBars bars = loadBarsFor(readings.cpuTotalPercent, readings.memoryPercent, side);
+    const LoadBars& bars = bars_;
     constexpr std::uint32_t kTipFollowsMs = 5000;
     const bool pointerNear = pointerSeenAt_ && GetTickCount() - *pointerSeenAt_ < kTipFollowsMs;
     const bool followTip = !shownBars_ || pointerNear;

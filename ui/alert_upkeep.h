@@ -59,6 +59,10 @@ private:
     // change of it is a message to the shell.
     std::optional<std::uint32_t> pointerSeenAt_;
     const monitor::Readings* latest_ = nullptr;  // the refresh cycle's, which outlives this
+    // The bars to draw: each second's mean load, begun at `meanSince_`.
+    LoadMean loadMean_;
+    std::optional<std::uint32_t> meanSince_;
+    LoadBars bars_;
     win32::UniqueIcon loadIcon_;
 };
 

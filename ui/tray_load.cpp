@@ -10,11 +10,12 @@
 namespace ui {
 namespace {
 
-// Any load at all shows as one pixel at least: an idle-looking bar under 4 % would mislead.
-int filled(int percent, int inner) {
-    percent = std::clamp(percent, 0, 100);
-    int pixels = (percent * inner + 50) / 100;
-    return percent > 0 ? std::max(pixels, 1) : pixels;
+// The pixels of the mean of `count` percentages summing to `sum`. Any load at all shows as one
+// pixel at least: an idle-looking bar under 4 % would mislead.
+int filled(int sum, int count, int inner) {
+    if (count <= 0) return 0;
+    int pixels = (sum * inner + 50 * count) / (100 * count);
+    return sum > 0 ? std::max(pixels, 1) : pixels;
 }
 
 // A third of the way from the background to the bar's colour: the empty slot of a bar, so the
@@ -31,8 +32,23 @@ base::Colour trackOf(base::Colour bar, base::Colour background) {
 }  // namespace
 
 LoadBars loadBarsFor(int cpuPercent, int memoryPercent, int side) {
+    LoadMean one;
+    one.add(cpuPercent, memoryPercent);
+    return *one.take(side);
+}
+
+void LoadMean::add(int cpuPercent, int memoryPercent) {
+    cpuSum_ += std::clamp(cpuPercent, 0, 100);
+    memorySum_ += std::clamp(memoryPercent, 0, 100);
+    ++count_;
+}
+
+std::optional<LoadBars> LoadMean::take(int side) {
+    if (count_ == 0) return std::nullopt;
     int inner = std::max(side - 2, 0);
-    return {filled(cpuPercent, inner), filled(memoryPercent, inner)};
+    LoadBars bars{filled(cpuSum_, count_, inner), filled(memorySum_, count_, inner)};
+    *this = {};
+    return bars;
 }
 
 base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColours& colours) {
@@ -47,6 +63,7 @@ base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColour
     int bottom = side - 2;
     auto bar = [&](int left, int right, int height, base::Colour colour) {
         render::fillBox(picture, left, 1, right, bottom, trackOf(colour, colours.background));
+        height = std::min(height, inner);  // bars taken at another scale fit until the next
         if (height > 0) render::fillBox(picture, left, bottom - height + 1, right, bottom, colour);
     };
     bar(1, half, bars.cpu, colours.cpu);

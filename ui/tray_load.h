@@ -17,6 +17,20 @@ struct LoadBars {
 
 LoadBars loadBarsFor(int cpuPercent, int memoryPercent, int side);
 
+// The load the icon draws: the mean of the readings of a second rather than each tick's, so
+// that a processor flickering between 0 and 2 % at rest does not redraw the icon (a message to
+// the shell and a repaint of the tray) twice a second; a load above 0 in any of them shows.
+class LoadMean {
+public:
+    void add(int cpuPercent, int memoryPercent);
+    // The bars of the readings added since the last call, which starts the next mean; none
+    // when nothing was added.
+    std::optional<LoadBars> take(int side);
+
+private:
+    int cpuSum_ = 0, memorySum_ = 0, count_ = 0;
+};
+
 struct LoadIconColours {
     base::Colour background, frame, cpu, memory;
 };

@@ -120,6 +120,20 @@ TEST(TrayLoadIcon, BarsFollowThePercentInsideTheFrameAndTheTipGivesTheReadings) 
     EXPECT_EQ(ui::loadBarsFor(50, 3, 16), (ui::LoadBars{7, 1})) << "any load shows";
     EXPECT_EQ(ui::loadBarsFor(99, 1, 32), (ui::LoadBars{30, 1}));
     EXPECT_EQ(ui::loadBarsFor(150, -5, 32), (ui::LoadBars{30, 0}));
+    // A second's mean: a flicker at rest stays one pixel, a busy half second shows as half.
+    ui::LoadMean mean;
+    EXPECT_EQ(mean.take(16), std::nullopt);
+    mean.add(0, 40);
+    mean.add(2, 40);
+    EXPECT_EQ(mean.take(16), (ui::LoadBars{1, 6}));
+    mean.add(100, 0);
+    mean.add(0, 0);
+    EXPECT_EQ(mean.take(16), (ui::LoadBars{7, 0})) << "the last mean was not carried over";
+    // Bars taken at a larger scale are drawn within the frame of a smaller icon.
+    base::Image small = ui::loadIconPicture(
+        {30, 30}, 16,
+        {base::rgb(0, 0, 0), base::rgb(9, 9, 9), base::rgb(0, 255, 0), base::rgb(0, 0, 255)});
+    EXPECT_EQ(small.pixel(2, 0), base::rgb(9, 9, 9));
     const base::Colour back = base::rgb(0, 0, 0), frame = base::rgb(255, 255, 255);
     const base::Colour cpu = base::rgb(0, 255, 0), memory = base::rgb(0, 0, 255);
     base::Image icon = ui::loadIconPicture({7, 14}, 16, {back, frame, cpu, memory});
