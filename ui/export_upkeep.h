@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "features/export_service.h"
@@ -44,6 +45,7 @@ private:
     features::BusiestProcesses& busiest_;
     // The busiest as read for the last scrape, served until the next one reads again.
     std::vector<features::ProcessGroup> busiestByCpu_, busiestByMemory_;
+    std::optional<std::uint32_t> processesReadAt_;
     features::ExportService service_;
     features::ExportReadings readings_;
     std::wstring state_;
