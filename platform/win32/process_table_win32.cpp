@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/win32/system_library.h"
+
 namespace win32 {
 namespace {
 
@@ -50,19 +52,18 @@ struct ProcessRecord {
 }  // namespace
 
 ProcessTableWin32::ProcessTableWin32() {
-    if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll"))
-        query_ = reinterpret_cast<Query>(
-            reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQuerySystemInformation")));
+    query_ = systemInformationQuery();
     SYSTEM_INFO info{};
     GetSystemInfo(&info);
     processors_ = static_cast<int>(info.dwNumberOfProcessors);
-    buffer_.resize(256 * 1024);
 }
 
 bool ProcessTableWin32::read(platform::ProcessTable& into) {
     into.processors = processors_ > 0 ? processors_ : 1;
     into.processes.clear();
     if (!query_) return false;
+    // Made on the first read: a program whose processes nobody asks for holds no room for them.
+    if (buffer_.empty()) buffer_.resize(256 * 1024);
     ULONG returned = 0;
     long status = 0;
     // The list grows between the calls when processes start: a few tries with room to spare.

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "platform/process_table.h"
+#include "platform/win32/system_library.h"
 
 namespace win32 {
 
@@ -13,8 +14,7 @@ public:
     bool read(platform::ProcessTable& into) override;
 
 private:
-    using Query = long(__stdcall*)(int, void*, unsigned long, unsigned long*);
-    Query query_ = nullptr;
+    SystemInformationQuery query_ = nullptr;
     int processors_ = 1;
     std::vector<unsigned char> buffer_;  // kept: the list is about the same size each time
 };

@@ -7,4 +7,10 @@ HMODULE systemLibrary(const wchar_t* name) {
     return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
+SystemInformationQuery systemInformationQuery() {
+    SystemInformationQuery query = nullptr;
+    resolve(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation", query);
+    return query;
+}
+
 }  // namespace win32

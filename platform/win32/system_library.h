@@ -18,4 +18,8 @@ bool resolve(HMODULE library, const char* name, Function*& to) {
     return to != nullptr;
 }
 
+// ntdll's NtQuerySystemInformation, which every process has loaded; nullptr where it is missing.
+using SystemInformationQuery = long(__stdcall*)(int, void*, unsigned long, unsigned long*);
+SystemInformationQuery systemInformationQuery();
+
 }  // namespace win32

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/clipboard_writer_win32.h"
+#include "platform/win32/system_library.h"
 
 namespace win32 {
 namespace {
@@ -48,9 +49,7 @@ std::wstring localeText(LCTYPE type, const wchar_t* fallback) {
 std::uint32_t ClockWin32::tickCount() { return GetTickCount(); }
 
 ProcessorTimesWin32::ProcessorTimesWin32() {
-    if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll"))
-        query_ = reinterpret_cast<Query>(
-            reinterpret_cast<void*>(GetProcAddress(ntdll, "NtQuerySystemInformation")));
+    query_ = systemInformationQuery();
     SYSTEM_INFO info{};
     GetSystemInfo(&info);
     processors_ = static_cast<int>(info.dwNumberOfProcessors);

@@ -14,6 +14,7 @@
 #include "platform/processor_times.h"
 #include "platform/system_info.h"
 #include "platform/win32/owned_window.h"
+#include "platform/win32/system_library.h"
 
 namespace win32 {
 
@@ -31,8 +32,7 @@ public:
     std::optional<platform::ProcessorTimes> processorTimes(int processor) override;
 
 private:
-    using Query = long(__stdcall*)(int, void*, unsigned long, unsigned long*);
-    Query query_ = nullptr;
+    SystemInformationQuery query_ = nullptr;
     int processors_ = 0;
     // One system call serves a tick's total and four processor readings: the total, or a
     // reading of a processor not above the previous one, starts a new snapshot.
