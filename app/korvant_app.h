@@ -7,6 +7,7 @@
 #include "features/start_with_windows.h"
 #include "features/status_bar.h"
 #include "monitor/page_texts.h"
+#include "monitor/status_items.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/copy_lock_win32.h"
@@ -69,7 +70,7 @@ private:
     win32::TextFilesWin32 files_;
     win32::RegistryWin32 registry_;
     win32::DialogsWin32 dialogs_;
-    win32::PageFetcherWin32 fetcher_;
+    win32::PageFetcherWin32 fetcher_{[this] { return monitor::readBrowserProxy(registry_); }};
     win32::ClipboardWriterWin32 clipboard_;
     win32::ShellWin32 shell_;
     settings::LiveSettings live_;

@@ -41,6 +41,14 @@ std::wstring readProxyServer(platform::Registry& registry) {
                             L"ProxyServer");
 }
 
+platform::BrowserProxy readBrowserProxy(platform::Registry& registry) {
+    auto read = [&](const wchar_t* value) {
+        return readRegistryText(registry, platform::Hive::CurrentUser, kInternetSettingsKey, value);
+    };
+    return {normalisedSwitch(Switch::ProxyEnable, read(L"ProxyEnable")) == L"1",
+            read(L"ProxyServer"), read(L"ProxyOverride")};
+}
+
 DateTimeText dateTimeText(platform::LocaleFormat& locale) {
     platform::LocalTime now = locale.now();
     return {locale.shortDate(now) + L" " + locale.fullWeekday(now) + L" ", locale.timeText(now)};

@@ -7,6 +7,7 @@
 #include "monitor/page_texts.h"
 #include "monitor/readings.h"
 #include "platform/locale_format.h"
+#include "platform/page_request.h"
 #include "platform/power_status.h"
 #include "platform/registry.h"
 #include "render/value_row.h"
@@ -24,6 +25,8 @@ std::wstring normalisedSwitch(Switch which, const std::wstring& registryText);
 std::wstring switchText(Switch which, const std::wstring& normalised);
 std::wstring readSwitch(platform::Registry& registry, Switch which);  // "ON" / "OFF"
 std::wstring readProxyServer(platform::Registry& registry);
+// The proxy the browser uses now, for the program's own page fetches.
+platform::BrowserProxy readBrowserProxy(platform::Registry& registry);
 
 // Item 114: short date, full weekday, time. The row shows it as one line; when a long regional
 // format does not fit, the time keeps its place and the date gives way.

@@ -9,6 +9,7 @@
 
 #include "platform/win32/clipboard_writer_win32.h"
 #include "platform/win32/http_client_winhttp.h"
+#include "win/loopback_port.h"
 
 namespace {
 
@@ -25,21 +26,6 @@ std::wstring clipboardText() {
     return text;
 }
 
-// A loopback port on which nothing listens.
-int closedPort() {
-    WSADATA wsa;
-    WSAStartup(MAKEWORD(2, 2), &wsa);
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    int size = sizeof address;
-    getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
-    closesocket(s);
-    return ntohs(address.sin_port);
-}
-
 }  // namespace
 
 TEST(ClipboardWriter, ReplacesTheClipboardWithPlainText) {
@@ -53,7 +39,7 @@ TEST(ClipboardWriter, ReplacesTheClipboardWithPlainText) {
 TEST(HttpClient, RefusedAndMalformedAddressesFailWithoutText) {
     win32::HttpClientWinHttp http;
     platform::HttpResponse refused =
-        http.get(L"http://127.0.0.1:" + std::to_wstring(closedPort()) + L"/ip");
+        http.get(L"http://127.0.0.1:" + std::to_wstring(unusedLoopbackPort()) + L"/ip");
     EXPECT_FALSE(refused.ok);
     EXPECT_EQ(refused.text, L"");
     EXPECT_FALSE(http.get(L"not an address").ok);
