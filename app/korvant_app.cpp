@@ -107,17 +107,11 @@ bool KorvaNTApp::startUp() {
     desktop_.attach(host_.hwnd(), main_, servers_);
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
-    // The options window exists, hidden, from here on; its status bar carries every message.
-    const int optionsDpi = win32::dpiForStoredPosition(s.optionsLeft, s.optionsTop);
-    if (!options_.create(host_.hwnd(), pixels(s.optionsLeft, optionsDpi),
-                         pixels(s.optionsTop, optionsDpi)))
-        return false;
-    program_.attach(options_.hwnd());
     const int sizeDpi = win32::systemDpi();
     sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth, sizeDpi),
                        pixels(s.sizeWindowHeight, sizeDpi));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
-    desktop_.onOpenOptions = [this] { options_.open(); };
+    desktop_.onOpenOptions = [this] { openOptions(); };
     const int historyDpi = win32::dpiForStoredPosition(s.historyLeft, s.historyTop);
     historyWindow_.create(pixels(s.historyLeft, historyDpi), pixels(s.historyTop, historyDpi),
                           pixels(s.historyWidth, historyDpi), pixels(s.historyHeight, historyDpi));
@@ -226,6 +220,20 @@ void KorvaNTApp::storeWindowPositions() {
 void KorvaNTApp::saveCommand() {
     storeWindowPositions();
     status_.show(settings::saveSettings(live_, ini_, files_, paths_));
+}
+
+// The options window is made the first time it is opened, and then kept hidden between openings
+// as before: a session that never opens it does not carry its dozen pages. Until then its status
+// bar has nothing to carry: opening empties it.
+void KorvaNTApp::openOptions() {
+    if (!options_.hwnd()) {
+        const settings::Settings& s = live_.settings;
+        const int dpi = win32::dpiForStoredPosition(s.optionsLeft, s.optionsTop);
+        if (!options_.create(host_.hwnd(), pixels(s.optionsLeft, dpi), pixels(s.optionsTop, dpi)))
+            return;
+        program_.attach(options_.hwnd());
+    }
+    options_.open();
 }
 
 void KorvaNTApp::placeMainWindow(ui::options::Placement placement) {

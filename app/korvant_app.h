@@ -57,6 +57,7 @@ private:
     void exitFromMenu();
     void showLanguage();
     void saveCommand();
+    void openOptions();
     void placeMainWindow(ui::options::Placement placement);
     void resetMainWindowSize();
     // Every exit path: the counters closed, the icon gone, the windows hidden at once; the
