@@ -4,6 +4,7 @@
 #include "base/twips.h"
 #include "platform/win32/ansi.h"
 #include "platform/win32/dpi_win32.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/system_sources_win32.h"
 #include "render/gradient.h"
 #include "settings/copy_lock_name.h"
@@ -107,9 +108,6 @@ bool KorvaNTApp::startUp() {
     desktop_.attach(host_.hwnd(), main_, servers_);
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
-    const int sizeDpi = win32::systemDpi();
-    sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth, sizeDpi),
-                       pixels(s.sizeWindowHeight, sizeDpi));
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
     desktop_.onOpenOptions = [this] { openOptions(); };
     const int historyDpi = win32::dpiForStoredPosition(s.historyLeft, s.historyTop);
@@ -130,7 +128,7 @@ bool KorvaNTApp::startUp() {
     });
     utilities_.folderTargetSize = [this] {
         RECT client{};
-        GetClientRect(sizeWindow_.hwnd(), &client);
+        GetClientRect(sizeWindow().hwnd(), &client);
         return features::TargetSize{client.right, client.bottom};
     };
     options_.onSave = [this] { saveCommand(); };
@@ -223,17 +221,30 @@ void KorvaNTApp::saveCommand() {
 }
 
 // The options window is made the first time it is opened, and then kept hidden between openings
-// as before: a session that never opens it does not carry its dozen pages. Until then its status
-// bar has nothing to carry: opening empties it.
+// as before: a session that never opens it carries neither its dozen pages nor the common
+// controls they are made of. Until then its status bar has nothing to carry: opening empties it.
 void KorvaNTApp::openOptions() {
     if (!options_.hwnd()) {
         const settings::Settings& s = live_.settings;
         const int dpi = win32::dpiForStoredPosition(s.optionsLeft, s.optionsTop);
-        if (!options_.create(host_.hwnd(), pixels(s.optionsLeft, dpi), pixels(s.optionsTop, dpi)))
+        if (!win32::commonControlsReady() ||
+            !options_.create(host_.hwnd(), pixels(s.optionsLeft, dpi), pixels(s.optionsTop, dpi)))
             return;
         program_.attach(options_.hwnd());
     }
     options_.open();
+}
+
+// The size window is made when it is first opened or its size is first needed (folder sizing):
+// its text box alone would bring the common controls in at start-up.
+ui::SizeWindow& KorvaNTApp::sizeWindow() {
+    if (!sizeWindow_.hwnd()) {
+        const settings::Settings& s = live_.settings;
+        const int dpi = win32::systemDpi();
+        sizeWindow_.create(host_.hwnd(), pixels(s.sizeWindowWidth, dpi),
+                           pixels(s.sizeWindowHeight, dpi));
+    }
+    return sizeWindow_;
 }
 
 void KorvaNTApp::placeMainWindow(ui::options::Placement placement) {
@@ -263,7 +274,7 @@ void KorvaNTApp::resetMainWindowSize() {
 // open, and the list and caption take the new texts at the next tick.
 void KorvaNTApp::showLanguage() {
     alerts_.retext(base::text(base::Text::ProductName));
-    sizeWindow_.retext();
+    if (sizeWindow_.hwnd()) sizeWindow_.retext();
     historyWindow_.retext();
 }
 

@@ -58,6 +58,7 @@ private:
     void showLanguage();
     void saveCommand();
     void openOptions();
+    ui::SizeWindow& sizeWindow();
     void placeMainWindow(ui::options::Placement placement);
     void resetMainWindowSize();
     // Every exit path: the counters closed, the icon gone, the windows hidden at once; the
@@ -132,8 +133,8 @@ private:
         .chooseColour = ui::options::chooseColour,
         .showSizeWindow =
             [this] {
-                sizeWindow_.show(options_.hwnd(),
-                                 live_.settings.topmostChoice == settings::kAlwaysOnTop);
+                sizeWindow().show(options_.hwnd(),
+                                  live_.settings.topmostChoice == settings::kAlwaysOnTop);
             },
         .placeMainWindow = [this](ui::options::Placement p) { placeMainWindow(p); },
         .resetMainWindowSize = [this] { resetMainWindowSize(); },

@@ -18,6 +18,12 @@ bool resolve(HMODULE library, const char* name, Function*& to) {
     return to != nullptr;
 }
 
+// The common controls (version 6, as the exe's manifest asks) with their classes registered,
+// for the windows made of them. Loaded on the first call and kept. Under Wine the library builds
+// three 256-pixel tooltip icons as it loads (768 KB), which a session that never opens such a
+// window need not carry. False when they cannot be had.
+bool commonControlsReady();
+
 // ntdll's NtQuerySystemInformation, which every process has loaded; nullptr where it is missing.
 using SystemInformationQuery = long(__stdcall*)(int, void*, unsigned long, unsigned long*);
 SystemInformationQuery systemInformationQuery();

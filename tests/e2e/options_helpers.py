@@ -56,6 +56,12 @@ def options_window():
     return find_window(OPTIONS_TITLE)
 
 
+def options_shown():
+    """The options window once it is shown; it is made when first opened."""
+    window = options_window()
+    return window if window and window.visible else None
+
+
 def size_window():
     """The window size window once it is shown: it has no title, so it is found by its text box."""
     rc, out = winctl("holding", str(IDS["IDC_SIZE_TEXT"]))
@@ -67,8 +73,7 @@ def open_options():
     """"オプション" from the tray menu; returns the shown window."""
     open_tray_menu()
     choose("Down", "Down", "Return")  # with the default settings "履歴グラフ" comes first
-    return wait_for(lambda: (lambda w: w if w and w.visible else None)(options_window()),
-                    what="the options window")
+    return wait_for(options_shown, what="the options window")
 
 
 def select_tab(index, tabs="IDC_OPTIONS_TABS"):

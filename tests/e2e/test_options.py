@@ -1,6 +1,6 @@
 """The options window: opened from the menus, hidden by its close box, its controls acting on the
 running program at once."""
-from desktop_helpers import holds, xdotool
+from desktop_helpers import holds, processes_in, xdotool
 from harness import MAIN_TITLE, client_area, find_window, wait_for, winctl
 from options_helpers import (OPTIONS_TITLE, click, control, control_rect, open_options,
                              options_window, quiet_ini, select_tab, size_window, slide,
@@ -13,12 +13,27 @@ def start(korvant, **options):
     return app
 
 
+def mapped(app, library):
+    """Whether one of the program's processes has `library` mapped."""
+    for pid in processes_in(app.folder):
+        try:
+            with open(f"/proc/{pid}/maps") as maps:
+                if library in maps.read().lower():
+                    return True
+        except OSError:
+            pass
+    return False
+
+
 def test_options_open_topmost_empty_the_status_and_only_hide_on_close(korvant):
     app = start(korvant, SetFormTop=0, WindowScaleHeight=999)
     # The fixed-size window is fitted to its list, whatever the stored height.
     fitted = wait_for(lambda: (a := client_area(MAIN_TITLE)) and a[3] != 142 and a[3],
                       what="the window fitted to its list")
+    # The common controls come with the options window, not before.
+    assert not mapped(app, "comctl32.dll")
     window = open_options()
+    assert mapped(app, "comctl32.dll")
     assert window.topmost
     click("IDC_SAVE")
     wait_for(lambda: status_text() == "設定を保存しました", what="the save message")
