@@ -22,7 +22,7 @@ struct PageFetcherWin32::Running {
     Done done;
     int hops = 0;
     ULONGLONG deadline = 0;
-    TcpSocketWin32 socket;
+    std::unique_ptr<TcpSocketWin32> socket;  // none for a failure answered later
     std::unique_ptr<platform::SocketPageFetch> fetch;
     platform::SocketPageFetch::Outcome outcome;
 };
@@ -65,8 +65,9 @@ void PageFetcherWin32::fetchFrom(const std::wstring& url, Done done, int hops, U
     running->hops = hops;
     running->deadline = deadline;
     Running& r = *running;
+    r.socket = std::make_unique<TcpSocketWin32>();
     r.fetch = std::make_unique<platform::SocketPageFetch>(
-        r.socket, std::move(*page), std::move(proxy), kUserAgent, HttpClientWinHttp::kMaxBodyBytes,
+        *r.socket, std::move(*page), std::move(proxy), kUserAgent, HttpClientWinHttp::kMaxBodyBytes,
         [this, id, &r](platform::SocketPageFetch::Outcome outcome) {
             // Called from within the socket's own message: it is closed after that returns.
             r.outcome = std::move(outcome);
