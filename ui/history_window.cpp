@@ -95,6 +95,9 @@ LRESULT HistoryWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 repaintTimer_.start(1000);
             } else {
                 repaintTimer_.stop();
+                // Nor does it keep its pictures: the next showing draws them afresh.
+                image_ = base::Image();
+                surface_.release();
             }
             break;
         case WM_ERASEBKGND:

@@ -39,6 +39,14 @@ bool DibSurface::reserve(int width, int height) {
     return true;
 }
 
+void DibSurface::release() {
+    if (oldBitmap_) SelectObject(dc_.get(), oldBitmap_);
+    oldBitmap_ = nullptr;
+    bitmap_.reset();
+    bits_ = nullptr;
+    width_ = height_ = 0;
+}
+
 void DibSurface::load(const base::Image& image) {
     GdiFlush();
     for (int y = 0; y < image.height(); ++y)

@@ -19,6 +19,8 @@ public:
 
     // Makes the surface at least width x height; false when GDI refuses.
     bool reserve(int width, int height);
+    // Gives its pixels back (a window nobody sees keeps none); reserve() makes them again.
+    void release();
     HDC dc() const { return dc_.get(); }
     // Row y of the surface (width() pixels).
     std::uint32_t* row(int y) { return bits_ + static_cast<size_t>(y) * width_; }

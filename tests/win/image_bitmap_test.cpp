@@ -56,3 +56,20 @@ TEST(ImageBitmap, IconAndBitmapShowThePictureInItsOwnColours) {
 
     EXPECT_FALSE(win32::iconOf(base::Image())) << "no picture, no icon";
 }
+
+// A surface given back and made again draws as a new one: GDI still has it selected into its DC.
+TEST(DibSurface, AReleasedSurfaceIsMadeAgainOnItsNextUse) {
+    win32::DibSurface surface;
+    ASSERT_TRUE(surface.reserve(300, 200));
+    surface.release();
+    EXPECT_EQ(surface.width(), 0);
+    ASSERT_TRUE(surface.reserve(20, 10));
+    EXPECT_EQ(surface.width(), 20);
+    RECT all{0, 0, 20, 10};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(surface.dc(), &all, red);
+    DeleteObject(red);
+    base::Image out(20, 10);
+    surface.store(out);
+    EXPECT_EQ(out.pixel(19, 9), base::rgb(255, 0, 0));
+}
