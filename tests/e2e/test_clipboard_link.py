@@ -10,6 +10,7 @@ from desktop_helpers import ini_text, placed_at, processes_in, set_clipboard, x_
 from harness import WINCTL, find_window, wait_for, winctl
 from options_helpers import OPTIONS_TITLE, IDS, click, control, open_options, select_tab
 
+LINK_TAB = 8  # "ツール", whose first page is the clipboard link's
 LISTENING = "接続要求を待っています"
 PEER = "接続先IPアドレス  127.0.0.1"
 
@@ -30,8 +31,12 @@ def link_ini(port, mem=None, servers=None, **options):
 
 
 def start(korvant, ini):
+    """The program started, and its link's page open in the options window, as a person watches
+    the link."""
     app = korvant({"KorvaNT.ini": ini})
     app.wait_main_window()
+    open_options()
+    select_tab(LINK_TAB)
     return app
 
 
@@ -145,7 +150,7 @@ def test_korvant_connects_out_at_start_up_and_by_its_button(korvant):
             wait_for(lambda: x_clipboard() == "起動時の接続", what="the peer's text")
 
         open_options()
-        select_tab(8)
+        select_tab(LINK_TAB)
         click("IDC_LINK_CONNECT")
         peer, _ = listener.accept()
         with peer:

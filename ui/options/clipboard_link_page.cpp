@@ -37,6 +37,8 @@ public:
     void load(PageContext& context) override {
         BoundPage::load(context);
         showCommands(context);
+        // A page made after the link began shows where it stands.
+        if (link_) showView();
     }
 
     void changed(PageContext& context, const settings::Change& change) override {
