@@ -23,6 +23,15 @@ platform::ConnectionReply pages(std::string_view received) {
     return {true, "HTTP/1.0 404 Not Found\r\n\r\n"};
 }
 
+// A proxy on loopback: it answers only a request in the absolute form for the page's host.
+platform::ConnectionReply proxy(std::string_view received) {
+    if (received.find("\r\n\r\n") == std::string_view::npos) return {};
+    if (received.rfind("GET http://pages.example:8080/ip HTTP/1.0\r\n", 0) == 0 &&
+        received.find("\r\nHost: pages.example:8080\r\n") != std::string_view::npos)
+        return {true, "HTTP/1.0 200 OK\r\nContent-Length: 11\r\n\r\n192.0.2.10\n"};
+    return {true, "HTTP/1.0 502 Bad Gateway\r\n\r\n"};
+}
+
 std::optional<platform::HttpResponse> fetchOne(win32::PageFetcherWin32& fetcher,
                                                const std::wstring& url) {
     std::optional<platform::HttpResponse> result;
@@ -44,7 +53,7 @@ TEST(PageFetcher, FollowsARedirectionToThePageWithoutLoadingAnHttpLibrary) {
     const std::uint16_t port = unusedLoopbackPort();
     ASSERT_FALSE(server.start(L"127.0.0.1", port, pages, nullptr));
     win32::PageFetcherWin32 fetcher([] {
-        return platform::BrowserProxy{true, L"192.0.2.1:9", L""};
+        return platform::BrowserProxy{true, L"127.0.0.9:9", L""};  // refuses: never used
     });
     const std::wstring origin = L"http://127.0.0.1:" + std::to_wstring(port);
 
@@ -65,4 +74,19 @@ TEST(PageFetcher, FollowsARedirectionToThePageWithoutLoadingAnHttpLibrary) {
     // Neither WinHTTP nor the TLS stack it brings came for plain pages.
     EXPECT_EQ(GetModuleHandleW(L"winhttp.dll"), nullptr);
     EXPECT_EQ(GetModuleHandleW(L"crypt32.dll"), nullptr);
+}
+
+// The page's host is never looked up: the proxy is asked for it by name.
+TEST(PageFetcher, GoesThroughTheBrowsersHttpProxy) {
+    win32::RequestServerWin32 server;
+    const std::uint16_t port = unusedLoopbackPort();
+    ASSERT_FALSE(server.start(L"127.0.0.1", port, proxy, nullptr));
+    platform::BrowserProxy browser{
+        true, L"ftp=127.0.0.9:21;http=127.0.0.1:" + std::to_wstring(port), L""};
+    win32::PageFetcherWin32 fetcher([&] { return browser; });
+
+    auto page = fetchOne(fetcher, L"http://pages.example:8080/ip");
+    ASSERT_TRUE(page);
+    EXPECT_TRUE(page->ok);
+    EXPECT_EQ(page->text, L"192.0.2.10\n");
 }
