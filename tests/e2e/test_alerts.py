@@ -122,6 +122,7 @@ def test_the_tray_icon_shows_the_load_and_alerts_survive_a_restart(korvant):
     again = korvant({"KorvaNT.ini": ini})
     again.wait_main_window()
     open_options()
+    select_tab(ALERTS_TAB)
     assert control("IDC_ALERT_MEMORY_ON").value == 1
     assert control("IDC_ALERT_MEMORY_PERCENT").text == "77"
     assert control("IDC_TRAY_LOAD_ICON").value == 1

@@ -107,6 +107,9 @@ def test_english_everywhere_and_japanese_back_exactly(korvant, monkeypatch):
     japanese_menu = menu_texts()
     close_menu()
     open_options(TITLES["ja"])
+    # Every tab once (a tab's pages are made when it is first chosen), then the General tab.
+    for tab in range(TAB_COUNT):
+        select_tab(tab)
     select_tab(5)
     wait_for(lambda: any(v and t == "常に手前に表示" for _, v, _, t in texts(TITLES["ja"])),
              what="the General tab")

@@ -100,9 +100,9 @@ def test_close_list_sorts_counts_as_numbers_and_deletes_ticked_rows(korvant):
 def test_a_close_counted_keeps_the_scrolled_close_list_and_its_selection(korvant):
     close_list = "".join(f"Page {i:03} -{0:>8}\r\n" for i in range(300))
     start(korvant, files={"CloseList.txt": close_list})
+    select_tab(4)
     click("IDC_AUTO_CLOSE_ON")
     wait_for(lambda: control("IDC_AUTO_CLOSE_ON").value == 1, what="auto-close on")
-    select_tab(4)
     xdotool("mousemove", *row_centre("IDC_CLOSE_LIST", 5), "click", 1)
     wait_for(lambda: list_place("IDC_CLOSE_LIST")[1] == 5, what="row 5 selected")
     # Scrolled by hand, notch by notch, until the selection is far out of sight.

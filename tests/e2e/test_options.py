@@ -7,6 +7,10 @@ from options_helpers import (OPTIONS_TITLE, click, control, control_rect, open_o
                              status_text)
 
 
+GENERAL_TAB = 5  # "その他設定1"
+TOOLS_TAB = 8  # "その他機能"
+
+
 def start(korvant, **options):
     app = korvant({"KorvaNT.ini": quiet_ini(**options)})
     app.wait_main_window()
@@ -56,6 +60,7 @@ def measured_interval():
 def test_refresh_interval_acts_at_once_shows_in_its_caption_and_is_saved(korvant):
     app = start(korvant)
     open_options()
+    select_tab(GENERAL_TAB)  # where the refresh interval is
     wait_for(lambda: (measured_interval() or 0) in range(400, 700), what="ticks of 0.5 s")
     slide("IDC_REFRESH_SLIDER", 10)
     assert control("IDC_REFRESH_FRAME").text == "メインウインドウの更新間隔  1秒"
@@ -75,12 +80,14 @@ def test_refresh_interval_acts_at_once_shows_in_its_caption_and_is_saved(korvant
     again = korvant({"KorvaNT.ini": app.read("KorvaNT.ini")})
     again.wait_main_window()
     open_options()
+    select_tab(GENERAL_TAB)
     assert control("IDC_REFRESH_SLIDER").value == 10
 
 
 def test_bottom_right_and_size_reset_place_the_main_window(korvant):
     start(korvant, DrawType=0)  # a scalable window keeps the size it is given
     open_options()
+    select_tab(GENERAL_TAB)  # where the placing buttons are
     click("IDC_PLACE_BOTTOM_RIGHT")
     wait_for(lambda: status_text() == "ウインドウ位置を右下にしました", what="the message")
     main = find_window(MAIN_TITLE)
@@ -97,8 +104,10 @@ def test_size_window_opens_in_front_after_always_on_top_is_chosen(korvant):
     # The main window at the top left, where the size window used to open behind it.
     start(korvant, SetFormTop=1, X_WindowPosition=0, Y_WindowPosition=0)
     open_options()
+    select_tab(GENERAL_TAB)  # where always on top is
     click("IDC_TOPMOST_ON")
     wait_for(lambda: find_window(MAIN_TITLE).topmost, what="the main window kept on top")
+    select_tab(TOOLS_TAB)
     click("IDC_SIZE_WINDOW_BUTTON")
     size = wait_for(size_window, what="the size window")
     work_right, work_bottom = 1280, 1024
@@ -120,7 +129,7 @@ def in_front(window):
 def test_size_window_opens_in_front_by_mouse_and_by_keyboard_without_always_on_top(korvant):
     start(korvant, SetFormTop=1)  # not kept on top
     open_options()
-    select_tab(8)  # "その他機能", then its folder windows' tab, where the button is
+    select_tab(TOOLS_TAB)  # then its folder windows' tab, where the button is
     select_tab(1, tabs="IDC_TOOLS_TABS")
     left, top, right, bottom = control_rect("IDC_SIZE_WINDOW_BUTTON")
     xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
@@ -139,6 +148,7 @@ def test_size_window_opens_in_front_by_mouse_and_by_keyboard_without_always_on_t
 def test_size_window_keeps_its_minimum_and_refuses_its_close_box(korvant):
     start(korvant)
     open_options()
+    select_tab(TOOLS_TAB)  # where the size window button is
     click("IDC_SIZE_WINDOW_BUTTON")
     size = wait_for(size_window, what="the size window")
     assert (size.width, size.height) == (200, 200)  # 700 x 500 twips raised to the minimum

@@ -8,7 +8,7 @@ from list_page_helpers import choose_colour, list_box, rows, select_row, set_tex
 from options_helpers import (click, control, control_rect, IDS, OPTIONS_TITLE, select_tab, slide,
                              start_with_options, status_text)
 
-DRIVE_TAB, PROXY_TAB, TOOLS_TAB = 2, 3, 8
+DRIVE_TAB, PROXY_TAB, GENERAL_TAB, TOOLS_TAB = 2, 3, 5, 8
 
 
 start = start_with_options
@@ -81,9 +81,11 @@ def test_list_selections_survive_changes_made_elsewhere(korvant, tmp_path):
     assert winctl("lbselect", OPTIONS_TITLE, str(IDS["IDC_PROXY_LIST"]), "0")[0] == 0
 
     # An unrelated change on another page.
+    select_tab(GENERAL_TAB)
     click("IDC_SAVE_AT_EXIT")
     wait_for(lambda: control("IDC_SAVE_AT_EXIT").value == 0, what="the unticked box")
 
+    select_tab(PROXY_TAB)
     click("IDC_PROXY_DELETE")
     wait_for(lambda: list_box("IDC_PROXY_LIST") == ["b.example:2"], what="the deleted entry")
 

@@ -129,6 +129,7 @@ def size_of(title):
 def test_folder_windows_are_sized_once_while_the_watch_runs(korvant):
     start(korvant)
     open_options()
+    select_tab(8)  # "その他機能", where the size window button is
     click("IDC_SIZE_WINDOW_BUTTON")
     target = wait_for(size_window, what="the size window")
     slide("IDC_FOLDER_SLIDER", 5)

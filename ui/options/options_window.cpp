@@ -23,8 +23,14 @@ bool OptionsWindow::create(HWND owner, int left, int top) {
     std::vector<TabHost::Tab> tabs(kTabCount);
     for (int i = 0; i < kTabCount; ++i) tabs[i].caption = kTabCaptions[i];
     for (const PageRow& row : pageTable()) tabs[row.tab].pages.push_back(row.make());
-    tabs_.create(hwnd_, GetDlgItem(hwnd_, IDC_OPTIONS_TABS), std::move(tabs), context_);
+    // The window takes its texts first; a page made later (its tab first chosen) takes its own
+    // and catches up with the readings the window shows.
     texts_.take(hwnd_);
+    tabs_.create(hwnd_, GetDlgItem(hwnd_, IDC_OPTIONS_TABS), std::move(tabs), context_,
+                 [this](HWND page) {
+                     texts_.take(page);
+                     if (visible()) catchUp();
+                 });
     context_.live.notices.subscribe([this](const settings::Change& c) { changed(c); });
     return true;
 }
@@ -51,9 +57,13 @@ void OptionsWindow::changed(const settings::Change& change) {
     if (visible() || !isReading(change.topic)) tabs_.changed(context_, change);
 }
 
+void OptionsWindow::catchUp() {
+    for (settings::Topic reading : kReadings) tabs_.changed(context_, settings::Change{reading});
+}
+
 void OptionsWindow::open() {
     context_.status.show(L"");
-    for (settings::Topic reading : kReadings) tabs_.changed(context_, settings::Change{reading});
+    catchUp();
     win32::fitWithinWorkArea(hwnd_, false);
     showInFront(hwnd_, context_.live.settings.topmostChoice == settings::kAlwaysOnTop);
 }

@@ -41,6 +41,8 @@ private:
     static INT_PTR CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     INT_PTR handle(UINT msg, WPARAM wp, LPARAM lp);
     void layoutStatusBar();
+    // The readings the pages show only while the window is seen, as they are now.
+    void catchUp();
     void changed(const settings::Change& change);
 
     PageContext context_;

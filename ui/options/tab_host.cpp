@@ -6,19 +6,29 @@
 
 namespace ui::options {
 
-void TabHost::create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageContext& context) {
+void TabHost::create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageContext& context,
+                     std::function<void(HWND)> pageMade) {
     tabs_ = tabControl;
     parent_ = parent;
     pages_ = std::move(tabs);
+    context_ = &context;
+    pageMade_ = std::move(pageMade);
     sendCaptions(TCM_INSERTITEMW);
-    const RECT at = body();
-    bodyTop_ = at.top;
-    for (Tab& tab : pages_)
-        for (auto& page : tab.pages) {
-            page->createIn(parent, {at.left, at.top}, context);
-            ShowWindow(page->hwnd(), SW_HIDE);
-        }
+    bodyTop_ = body().top;
+    if (!pageMade_)
+        for (Tab& tab : pages_) make(tab);
     select(0);
+}
+
+void TabHost::make(Tab& tab) {
+    if (tab.made) return;
+    tab.made = true;
+    const RECT at = body();
+    for (auto& page : tab.pages) {
+        page->createIn(parent_, {at.left, at.top}, *context_);
+        ShowWindow(page->hwnd(), SW_HIDE);
+        if (pageMade_) pageMade_(page->hwnd());
+    }
 }
 
 // The body of the tabs, in the parent's client coordinates.
@@ -45,6 +55,7 @@ void TabHost::retitle() {
     if (top == bodyTop_) return;
     for (Tab& tab : pages_)
         for (auto& page : tab.pages) {
+            if (!tab.made) continue;
             RECT r{};
             GetWindowRect(page->hwnd(), &r);
             MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
@@ -57,7 +68,8 @@ void TabHost::retitle() {
 void TabHost::changed(PageContext& context, const settings::Change& change) {
     if (change.names(&context.live.settings.language)) retitle();
     for (Tab& tab : pages_)
-        for (auto& page : tab.pages) page->changed(context, change);
+        if (tab.made)
+            for (auto& page : tab.pages) page->changed(context, change);
 }
 
 void TabHost::select(int index) {
@@ -65,6 +77,7 @@ void TabHost::select(int index) {
     if (selected_ >= 0)
         for (auto& page : pages_[selected_].pages) ShowWindow(page->hwnd(), SW_HIDE);
     selected_ = index;
+    make(pages_[index]);
     if (static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)) != index)
         SendMessageW(tabs_, TCM_SETCURSEL, index, 0);
     for (auto& page : pages_[index].pages) ShowWindow(page->hwnd(), SW_SHOW);

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,12 +18,18 @@ public:
     struct Tab {
         base::Text caption;
         std::vector<std::unique_ptr<Page>> pages;
+        bool made = false;
     };
 
-    // `parent` is the dialog that holds the tab control; the pages become its children.
-    void create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageContext& context);
-    // A change notice for every page, shown or not; a change of language retitles the tabs
-    // first and moves the pages when the tabs take another number of rows.
+    // `parent` is the dialog that holds the tab control; the pages become its children. With
+    // `pageMade`, a tab's pages are made when it is first selected (each then goes to
+    // `pageMade`), so that a window opens as soon as its first tab is made; without it, all
+    // at once.
+    void create(HWND parent, HWND tabControl, std::vector<Tab> tabs, PageContext& context,
+                std::function<void(HWND)> pageMade = {});
+    // A change notice for every page made, shown or not (a page made later shows the model as it
+    // is then); a change of language retitles the tabs first and moves the pages when the tabs
+    // take another number of rows.
     void changed(PageContext& context, const settings::Change& change);
     void select(int index);
     // TCN_SELCHANGE of this host's tab control; true when it was one.
@@ -34,11 +41,14 @@ private:
     void sendCaptions(UINT message);
     void retitle();
     RECT body() const;
+    void make(Tab& tab);
 
     HWND tabs_ = nullptr;
     HWND parent_ = nullptr;
     LONG bodyTop_ = 0;
     std::vector<Tab> pages_;
+    PageContext* context_ = nullptr;
+    std::function<void(HWND)> pageMade_;
     int selected_ = -1;
 };
 
