@@ -4,11 +4,12 @@ from PIL import Image
 
 from desktop_helpers import reg_add
 from harness import MAIN_TITLE, RUNS, client_area, run, screenshot, wait_for
-from options_helpers import IDS, OPTIONS_TITLE, control_rect, open_options, quiet_ini
+from options_helpers import IDS, OPTIONS_TITLE, control_rect, open_options, quiet_ini, select_tab
 
 DESKTOP = r"HKCU\Control Panel\Desktop"
 # Four single rows: a list of 4 x 14 pixels at 96 DPI.
 FOUR_ROWS = {"MainList": "100101102103", "MainListCheckMark": "1111", "DrawType": 1}
+TAB_COUNT = 11  # the options window's tabs
 OWNER_DRAWN = ["IDC_BACKGROUND_COLOUR", "IDC_GRAPH_BACK_COLOUR", "IDC_SWATCH_2", "IDC_SWATCH_5",
                "IDC_BAR_STRIPS", "IDC_DISPLAY_PREVIEW", "IDC_DRIVE_PREVIEW", "IDC_STATUS"]
 
@@ -69,6 +70,9 @@ def measure(korvant, dpi):
              "mixed": mixed_blocks(shot, area, 0, first_row, area[2] // 3)}
 
     window = open_options()
+    # Every tab once (a tab's pages are made when it is first chosen), then the first again.
+    for tab in list(range(TAB_COUNT)) + [0]:
+        select_tab(tab)
     options_area = client_area(OPTIONS_TITLE)
     left, top = options_area[0], options_area[1]
     right, bottom = left + options_area[2], top + options_area[3]

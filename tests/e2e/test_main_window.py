@@ -5,7 +5,7 @@ from PIL import Image
 
 from desktop_helpers import TWIPS, holds, xdotool
 from harness import MAIN_TITLE, client_area, find_window, screenshot, wait_for, winctl
-from options_helpers import click, open_options, quiet_ini, status_text
+from options_helpers import click, open_options, quiet_ini, select_tab, status_text
 
 # Two single rows: a list of 2 x 14 pixels, drawn onto 158 columns.
 TWO_ROWS = {"MainList": "100101", "MainListCheckMark": "11"}
@@ -119,6 +119,7 @@ def test_fixed_window_of_one_row_is_as_tall_as_its_row_and_has_no_sizing_frame(k
     holds(lambda: size(main()) == size(one), 1.5, what="the one row's size")
     # Variable: the edges size the window; back to fixed, the list's size again.
     open_options()
+    select_tab(5)  # "その他設定1", where the drawing mode is
     click("IDC_DRAW_SCALABLE")
     drag(one.right - 2, one.bottom - 2, 40, 30)
     wait_for(lambda: main().height == one.height + 30, timeout=5, what="the window to grow")
