@@ -1,7 +1,9 @@
 #include "platform/win32/secret_box_win32.h"
 
-#include <wincrypt.h>
+// clang-format off: windows.h must come before wincrypt.h
 #include <windows.h>
+#include <wincrypt.h>
+// clang-format on
 
 #include "platform/win32/system_library.h"
 
