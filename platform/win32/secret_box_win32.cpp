@@ -1,9 +1,8 @@
 #include "platform/win32/secret_box_win32.h"
 
-// clang-format off: windows.h must come before wincrypt.h
 #include <windows.h>
+// after windows.h, which it needs
 #include <wincrypt.h>
-// clang-format on
 
 #include "platform/win32/system_library.h"
 
