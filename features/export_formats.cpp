@@ -99,7 +99,7 @@ const char* alertRuleName(AlertRule rule) {
 std::string metricsText(const ExportSnapshot& s) {
     Exposition e;
     e.family("cpu_usage_ratio", "gauge", "Processor load of all processors, 0 to 1.");
-    e.sample(number(s.cpuRatio));
+    if (s.cpuRatio) e.sample(number(*s.cpuRatio));
     e.family("cpu_core_usage_ratio", "gauge", "Processor load of one processor, 0 to 1.");
     for (std::size_t core = 0; core < s.coreRatios.size(); ++core)
         e.sample("core", std::to_string(core), number(s.coreRatios[core]));
@@ -218,7 +218,7 @@ std::string rfc3339(std::int64_t unixSeconds) {
 std::string dataJson(const ExportSnapshot& s) {
     std::string j = "{\"time\":" + jsonString(rfc3339(s.unixSeconds));
     j += ",\"version\":" + jsonString(s.version);
-    j += ",\"cpu_usage_ratio\":" + jsonNumber(s.cpuRatio);
+    if (s.cpuRatio) j += ",\"cpu_usage_ratio\":" + jsonNumber(*s.cpuRatio);
     j += ",\"cpu_core_usage_ratio\":[";
     for (std::size_t i = 0; i < s.coreRatios.size(); ++i)
         j += (i ? "," : "") + jsonNumber(s.coreRatios[i]);

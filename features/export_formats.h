@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,10 @@ constexpr std::size_t kExportProcesses = 5;
 // the user: no clipboard text, memo, close list, window title or proxy address.
 struct ExportSnapshot {
     std::int64_t unixSeconds = 0;  // when it was taken, UTC
-    double cpuRatio = 0;
-    std::vector<double> coreRatios;  // by processor, from 0
+    // None until measured: a load needs two readings, and a 0 before that would be recorded as
+    // an idle machine.
+    std::optional<double> cpuRatio;
+    std::vector<double> coreRatios;  // by processor, from 0; empty until measured
     std::int64_t memoryUsedBytes = 0;
     std::int64_t memoryTotalBytes = 0;
     std::int64_t receivedBytes = 0;  // since the program started

@@ -59,12 +59,12 @@ const dur=s=>{s=Math.floor(s);const d=Math.floor(s/86400),h=Math.floor(s%86400/3
 function draw(){for(const k of ["cpu","memory"]){let p="";P.forEach((v,i)=>{const y=v[k=="cpu"?0:1];if(y!==null)p+=i+","+(100-y*100).toFixed(1)+" "});$("p"+k).setAttribute("points",p)}}
 let ticks=0;
 async function poll(){try{const r=await fetch("/data.json",{cache:"no-store"});const d=await r.json();
-$("state").textContent="";$("cpu").textContent=pct(d.cpu_usage_ratio);
+$("state").textContent="";const c=d.cpu_usage_ratio??null;$("cpu").textContent=c===null?"-":pct(c);
 $("memory").textContent=pct(d.memory_used_bytes/Math.max(1,d.memory_total_bytes))+" ("+size(d.memory_used_bytes)+")";
 $("received").textContent=size(d.network_received_bytes_total);$("sent").textContent=size(d.network_sent_bytes_total);
 $("uptime").textContent=dur(d.system_uptime_seconds);
 const ds=$("drives");ds.textContent="";for(const v of d.drives){const e=document.createElement("div");e.textContent=v.drive+" "+size(v.free_bytes)+" "+T.free+" / "+size(v.size_bytes);ds.append(e)}
-if(++ticks%STEP==0){P.push([d.cpu_usage_ratio,d.memory_used_bytes/Math.max(1,d.memory_total_bytes)]);if(P.length>3600/STEP)P.shift();draw()}
+if(++ticks%STEP==0){P.push([c,d.memory_used_bytes/Math.max(1,d.memory_total_bytes)]);if(P.length>3600/STEP)P.shift();draw()}
 }catch(e){$("state").textContent=T.offline}}
 draw();poll();setInterval(poll,1000);
 </script></body></html>

@@ -14,6 +14,11 @@ double ratio(int percent) { return std::clamp(percent, 0, 100) / 100.0; }
 }  // namespace
 
 void ExportReadings::count(const monitor::Readings& r) {
+    if (r.drivesRefreshed) {
+        drives_.clear();
+        for (const monitor::DriveReading& drive : r.drives)
+            if (drive.capacityRead && drive.figures.totalMB > 0) drives_.push_back(drive);
+    }
     if (!r.sampledNow.network || !r.totalsRead) return;
     TrafficCounter::Moved moved = counter_.take(r.in.total, r.out.total, r.tickCount);
     moved_.received += moved.bytes.received;
@@ -24,16 +29,18 @@ ExportSnapshot ExportReadings::snapshot(const monitor::Readings& r, const settin
                                         const SnapshotContext& context) const {
     ExportSnapshot out;
     out.unixSeconds = context.unixSeconds;
-    out.cpuRatio = ratio(r.cpuTotalPercent);
+    if (r.cpuTotalMeasured) out.cpuRatio = ratio(r.cpuTotalPercent);
     const int cores = std::clamp(context.processorCount, 1, settings::kProcessorItems);
-    for (int core = 0; core < cores; ++core) out.coreRatios.push_back(ratio(r.cpuPercent[core]));
+    bool coresMeasured = true;
+    for (int core = 0; core < cores; ++core) coresMeasured = coresMeasured && r.cpuMeasured[core];
+    for (int core = 0; coresMeasured && core < cores; ++core)
+        out.coreRatios.push_back(ratio(r.cpuPercent[core]));
     out.memoryTotalBytes = static_cast<std::int64_t>(r.memoryTotalMB) * kMegabyte;
     out.memoryUsedBytes =
         static_cast<std::int64_t>(std::max(0, r.memoryTotalMB - r.memoryFreeMB)) * kMegabyte;
     out.receivedBytes = moved_.received;
     out.sentBytes = moved_.sent;
-    for (const monitor::DriveReading& drive : r.drives) {
-        if (!drive.capacityRead || drive.figures.totalMB <= 0) continue;
+    for (const monitor::DriveReading& drive : drives_) {
         out.drives.push_back({utf8(drive.figures.path),
                               static_cast<std::int64_t>(drive.figures.freeMB) * kMegabyte,
                               static_cast<std::int64_t>(drive.figures.totalMB) * kMegabyte});
@@ -54,7 +61,7 @@ ExportSnapshot ExportReadings::snapshot(const monitor::Readings& r, const settin
     AlertReadings alert;
     alert.cpuPercent = r.cpuTotalPercent;
     alert.memoryPercent = r.memoryPercent;
-    takeDrives(alert, r.drives);
+    takeDrives(alert, drives_);
     alert.todayBytes = context.todayBytes;
     out.alertActive = thresholdsCrossed(alert, s);
     out.version = KORVANT_VERSION_DOTTED;

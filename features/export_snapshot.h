@@ -21,7 +21,8 @@ struct SnapshotContext {
 };
 
 // Turns each tick's readings into what the export serves; counts the traffic since the program
-// started itself, so that its counters only grow whatever the interface's counters do.
+// started itself, so that its counters only grow whatever the interface's counters do, and keeps
+// each drive's last figures until they are read again.
 class ExportReadings {
 public:
     // Called after every tick, whether or not the server is on, so the counters start with the
@@ -33,6 +34,9 @@ public:
 private:
     TrafficCounter counter_;
     ByteTotals moved_;
+    // The drives as last read: their capacities are read only every so many seconds, and a
+    // scrape between two reads still has them.
+    std::vector<monitor::DriveReading> drives_;
 };
 
 }  // namespace features

@@ -190,6 +190,8 @@ TEST(ExportFormats, SnapshotCountsTrafficSinceStartAndServesOnlyReadDrives) {
     tick(4000, 30, 20);
     r.cpuTotalPercent = 140;  // never more than a whole
     r.cpuPercent = {10, 20, 30, 40};
+    r.cpuTotalMeasured = true;
+    r.cpuMeasured = {true, true, false, false};  // the machine has two
     r.memoryTotalMB = 100;
     r.memoryFreeMB = 25;
     r.memoryPercent = 75;
@@ -198,9 +200,17 @@ TEST(ExportFormats, SnapshotCountsTrafficSinceStartAndServesOnlyReadDrives) {
     read.capacityRead = true;
     read.figures = {2, 1, 1, L"C:"};
     r.drives = {unread, read};
+    r.drivesRefreshed = true;
+    tick(4500, 30, 20);
+    // The capacities are read every so many seconds: the ticks between keep the last figures.
+    r.drives = {unread, unread};
+    r.drivesRefreshed = false;
+    tick(5000, 30, 20);
     settings::Settings s;
     s.alertMemoryOn = 1;
     s.alertMemoryPercent = 70;
+    s.alertDriveOn = 1;
+    s.alertDrivePercent = 60;
     // Only the five busiest are served, so that the series stay few.
     std::vector<features::ProcessGroup> busiest(7);
     for (std::size_t i = 0; i < busiest.size(); ++i)
@@ -220,7 +230,23 @@ TEST(ExportFormats, SnapshotCountsTrafficSinceStartAndServesOnlyReadDrives) {
     EXPECT_EQ(snapshot.drives[0].name, "C:");
     EXPECT_EQ(snapshot.drives[0].sizeBytes, 2LL * 1024 * 1024);
     EXPECT_EQ(snapshot.alertActive,
-              (std::array<bool, features::kAlertRules>{false, true, false, false}));
+              (std::array<bool, features::kAlertRules>{false, true, true, false}));
+    // A load read once is no measure: it is left out, never served as 0.
+    r.cpuTotalMeasured = false;
+    r.cpuMeasured = {true, false, false, false};
+    ExportSnapshot first = exportReadings.snapshot(r, s, {.processorCount = 2});
+    EXPECT_FALSE(first.cpuRatio);
+    EXPECT_TRUE(first.coreRatios.empty());
+    const std::string metrics = features::metricsText(first);
+    EXPECT_NE(metrics.find("# TYPE korvant_cpu_usage_ratio gauge\n# HELP"), std::string::npos);
+    EXPECT_EQ(metrics.find("korvant_cpu_core_usage_ratio{"), std::string::npos);
+    const std::string json = features::dataJson(first);
+    EXPECT_EQ(json.find("\"cpu_usage_ratio\""), std::string::npos);
+    EXPECT_NE(json.find("\"cpu_core_usage_ratio\":[]"), std::string::npos);
+    // A refresh that no longer reads the drive (its tick taken off) stops serving it.
+    r.drivesRefreshed = true;
+    tick(6000, 30, 20);
+    EXPECT_TRUE(exportReadings.snapshot(r, s, {}).drives.empty());
 }
 
 TEST(ExportFormats, PageIsSelfContainedInTheChosenLanguageWithTheHoursChart) {
