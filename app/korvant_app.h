@@ -124,7 +124,7 @@ private:
     ui::LinkUpkeep linkUpkeep_{clipboardLink_, live_, timers_};
     // The readings served over HTTP: a worker of its own while on, nothing while off.
     win32::RequestServerWin32 exportServer_;
-    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_, busiest_};
+    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_, busiest_, timers_};
     ui::LiveProgram program_{monitoring_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         .live = live_,

@@ -356,4 +356,6 @@
     X(ExportOpenAt)              \
     X(ExportListening)           \
     X(ExportOff)                 \
-    X(ExportFailed)
+    X(ExportFailed)              \
+    X(ExportRetrying)            \
+    X(ExportAllowedUnreadable)

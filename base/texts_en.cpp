@@ -365,6 +365,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportListening, L"Serving the readings at {0}"},
     {Text::ExportOff, L"Not serving the readings"},
     {Text::ExportFailed, L"The readings cannot be served at {0}: {1}"},
+    {Text::ExportRetrying, L"The readings cannot be served at {0}: {1} (trying again in {2} s)"},
+    {Text::ExportAllowedUnreadable, L"Not an address or range, so nobody is let in by it: {0}"},
 };
 
 }  // namespace

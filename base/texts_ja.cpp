@@ -369,6 +369,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportListening, L"{0} で状態を公開しています"},
     {Text::ExportOff, L"状態を公開していません"},
     {Text::ExportFailed, L"{0} で状態を公開できません: {1}"},
+    {Text::ExportRetrying, L"{0} で状態を公開できません: {1}（{2} 秒後に再試行します）"},
+    {Text::ExportAllowedUnreadable, L"許可アドレスとして読めません: {0}"},
 };
 
 }  // namespace
