@@ -38,12 +38,24 @@ struct ExportSnapshot {
     std::vector<double> coreRatios;  // by processor, from 0; empty until measured
     std::int64_t memoryUsedBytes = 0;
     std::int64_t memoryTotalBytes = 0;
+    // Processor time of all processors together since the system started, in seconds; none
+    // until read.
+    struct CpuSeconds {
+        double idle = 0, user = 0, system = 0;
+    };
+    std::optional<CpuSeconds> cpuSeconds;
+    std::string interfaceName;       // the chosen interface, which the byte counters count
     std::int64_t receivedBytes = 0;  // since the program started
     std::int64_t sentBytes = 0;
     std::vector<ExportDrive> drives;
     std::vector<ExportProcess> busiestByCpu;     // busiest first
     std::vector<ExportProcess> busiestByMemory;  // most private memory first
     double uptimeSeconds = 0;
+    std::int64_t bootUnixSeconds = 0;  // when the system started
+    // The program itself, as every Prometheus client library serves its process.
+    double processStartUnixSeconds = 0;
+    double processCpuSeconds = 0;
+    std::int64_t processResidentBytes = 0;
     std::array<bool, kAlertRules> alertActive{};
     std::string version;
 };

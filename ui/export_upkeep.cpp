@@ -1,6 +1,8 @@
 #include "ui/export_upkeep.h"
 
 #include <windows.h>
+// windows.h first
+#include <psapi.h>
 
 #include <ctime>
 
@@ -42,6 +44,12 @@ ExportUpkeep::ExportUpkeep(settings::LiveSettings& live, const features::Reading
     SYSTEM_INFO system{};
     GetSystemInfo(&system);
     processorCount_ = static_cast<int>(system.dwNumberOfProcessors);
+    // Once, so that it never wavers by the second between two scrapes.
+    bootUnixSeconds_ = static_cast<std::int64_t>(std::time(nullptr)) -
+                       static_cast<std::int64_t>(GetTickCount64() / 1000);
+    FILETIME created, ended, kernel, user;
+    if (GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user))
+        startUnixSeconds_ = unixSecondsOf(created);
 }
 
 void ExportUpkeep::start() {
@@ -113,7 +121,11 @@ void ExportUpkeep::tryToServe() {
 
 void ExportUpkeep::take(const monitor::Readings& readings) {
     latest_ = &readings;
-    readings_.count(readings);
+    const settings::LiveSettings& live = live_;
+    const int chosen = live.settings.adapterIndex;
+    readings_.count(readings, chosen >= 0 && chosen < static_cast<int>(live.adapterChoices.size())
+                                  ? live.adapterChoices[static_cast<std::size_t>(chosen)]
+                                  : std::wstring());
     if (server_.running()) render(readings);
 }
 
@@ -121,11 +133,18 @@ void ExportUpkeep::render(const monitor::Readings& readings) {
     features::SnapshotContext context;
     context.unixSeconds = static_cast<std::int64_t>(std::time(nullptr));
     context.uptimeMs = GetTickCount64();
+    context.bootUnixSeconds = bootUnixSeconds_;
     context.processorCount = processorCount_;
     features::ByteTotals today = history_.days().of(history_.today());
     context.todayBytes = today.received + today.sent;
+    const bool asked = service_.takeAsked();
+    // The program's own figures cost two requests of the system: read for the scrapes only.
+    if (asked || !ownRead_) readOwnFigures();
+    context.processStartUnixSeconds = startUnixSeconds_;
+    context.processCpuSeconds = ownCpuSeconds_;
+    context.processResidentBytes = ownResidentBytes_;
     // A scrape came: the processes are read for the next one.
-    if (service_.takeAsked() &&
+    if (asked &&
         (!processesReadAt_ || readings.tickCount - *processesReadAt_ >= kProcessReadEveryMs)) {
         processesReadAt_ = readings.tickCount;
         busiest_.readWhenDue(readings.tickCount, kProcessSpanMs);
@@ -144,6 +163,16 @@ void ExportUpkeep::render(const monitor::Readings& readings) {
         chartLanguage_ = base::language();
         service_.publishPage({features::lastHour(ring), chartLanguage_});
     }
+}
+
+void ExportUpkeep::readOwnFigures() {
+    ownRead_ = true;
+    FILETIME created, ended, kernel, user;
+    if (GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user))
+        ownCpuSeconds_ = static_cast<double>(ticksOf(kernel) + ticksOf(user)) / 1e7;
+    PROCESS_MEMORY_COUNTERS memory{};
+    if (K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory))
+        ownResidentBytes_ = static_cast<std::int64_t>(memory.WorkingSetSize);
 }
 
 std::wstring ExportUpkeep::settledText() const {

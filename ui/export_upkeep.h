@@ -41,6 +41,7 @@ private:
     // Where it serves, or that it is off: the state that is no failure.
     std::wstring settledText() const;
     void showState(std::wstring text, bool toStatusBar);
+    void readOwnFigures();
 
     settings::LiveSettings& live_;
     const features::ReadingsHistory& history_;

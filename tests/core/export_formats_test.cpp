@@ -23,6 +23,12 @@ ExportSnapshot sample() {
     s.coreRatios = {0.5, 0};
     s.memoryUsedBytes = 3LL << 30;
     s.memoryTotalBytes = 8LL << 30;
+    s.cpuSeconds = ExportSnapshot::CpuSeconds{100.5, 20, 3.25};
+    s.interfaceName = "Intel(R) \"Ethernet\"";
+    s.bootUnixSeconds = 1'765'100'000;
+    s.processStartUnixSeconds = 1'765'200'000.25;
+    s.processCpuSeconds = 1.5;
+    s.processResidentBytes = 24 << 20;
     s.receivedBytes = 1234;
     s.sentBytes = 56;
     s.drives = {{"C:", 100, 1000}, {"D\"\\\n", 1, 2}};
@@ -42,9 +48,17 @@ TEST(ExportFormats, ExpositionHasEveryFamilyOnceWithEscapedLabels) {
              "0.5\nkorvant_cpu_core_usage_ratio{core=\"1\"} 0\n",
              "korvant_memory_used_bytes 3221225472\n",
              "korvant_memory_total_bytes 8589934592\n",
+             "# TYPE korvant_cpu_seconds_total counter\n"
+             "korvant_cpu_seconds_total{mode=\"idle\"} 100.5\n"
+             "korvant_cpu_seconds_total{mode=\"user\"} 20\n"
+             "korvant_cpu_seconds_total{mode=\"system\"} 3.25\n",
              "# TYPE korvant_network_received_bytes_total counter\n"
-             "korvant_network_received_bytes_total 1234\n",
-             "korvant_network_sent_bytes_total 56\n",
+             "korvant_network_received_bytes_total{interface=\"Intel(R) \\\"Ethernet\\\"\"} 1234\n",
+             "korvant_network_sent_bytes_total{interface=\"Intel(R) \\\"Ethernet\\\"\"} 56\n",
+             "korvant_boot_time_seconds 1765100000\n",
+             "# TYPE process_start_time_seconds gauge\nprocess_start_time_seconds 1765200000.25\n",
+             "# TYPE process_cpu_seconds_total counter\nprocess_cpu_seconds_total 1.5\n",
+             "process_resident_memory_bytes 25165824\n",
              "korvant_drive_free_bytes{drive=\"C:\"} 100\n",
              "korvant_drive_size_bytes{drive=\"D\\\"\\\\\\n\"} 2\n",
              "korvant_system_uptime_seconds 12.5\n",
@@ -62,8 +76,9 @@ TEST(ExportFormats, ExpositionHasEveryFamilyOnceWithEscapedLabels) {
     while ((pos = text.find("# HELP korvant_", pos)) != std::string::npos) ++helps, ++pos;
     pos = 0;
     while ((pos = text.find("# TYPE korvant_", pos)) != std::string::npos) ++types, ++pos;
-    EXPECT_EQ(helps, 13u);
-    EXPECT_EQ(types, 13u);
+    EXPECT_EQ(helps, 15u);
+    EXPECT_EQ(types, 15u);
+    EXPECT_EQ(text.find("korvant_process_start"), std::string::npos);
 }
 
 TEST(ExportFormats, JsonCarriesTheReadingsEscapedWithUtcTime) {
@@ -74,7 +89,11 @@ TEST(ExportFormats, JsonCarriesTheReadingsEscapedWithUtcTime) {
              "\"cpu_core_usage_ratio\":[0.5,0]",
              "\"memory_used_bytes\":3221225472",
              "\"memory_total_bytes\":8589934592",
+             "\"cpu_seconds_total\":{\"idle\":100.5,\"user\":20,\"system\":3.25}",
+             "\"network_interface\":\"Intel(R) \\\"Ethernet\\\"\"",
              "\"network_received_bytes_total\":1234",
+             "\"boot_time_seconds\":1765100000,\"process_start_time_seconds\":1765200000.25,"
+             "\"process_cpu_seconds_total\":1.5,\"process_resident_memory_bytes\":25165824",
              "\"network_sent_bytes_total\":56",
              "\"drives\":[{\"drive\":\"C:\",\"free_bytes\":100,\"size_bytes\":1000},"
              "{\"drive\":\"D\\\"\\\\\\n\",\"free_bytes\":1,\"size_bytes\":2}]",
@@ -211,7 +230,7 @@ TEST(ExportFormats, SnapshotCountsTrafficSinceStartAndKeepsEachDriveUntilReadAga
         r.tickCount = at;
         r.in.total = in;
         r.out.total = out;
-        exportReadings.count(r);
+        exportReadings.count(r, L"eth0");
     };
     tick(1000, 5'000'000, 100);  // the interface's count before the program: not ours
     tick(2000, 5'000'500, 150);
@@ -252,6 +271,29 @@ TEST(ExportFormats, SnapshotCountsTrafficSinceStartAndKeepsEachDriveUntilReadAga
     EXPECT_TRUE(snapshot.busiestByMemory.empty());
     EXPECT_EQ(snapshot.receivedBytes, 520);
     EXPECT_EQ(snapshot.sentBytes, 60);
+    EXPECT_EQ(snapshot.interfaceName, "eth0");
+    EXPECT_FALSE(snapshot.cpuSeconds);  // not read yet
+    // Another interface counts from its own start, and the first one's count stays its own.
+    r.tickCount += 1000;
+    r.in.total = 1'000'000;
+    exportReadings.count(r, L"wlan0");
+    r.tickCount += 1000;
+    r.in.total = 1'000'100;
+    exportReadings.count(r, L"wlan0");
+    EXPECT_EQ(exportReadings.snapshot(r, s, {}).receivedBytes, 100);
+    r.tickCount += 1000;
+    exportReadings.count(r, L"eth0");
+    r.tickCount += 1000;
+    r.in.total = 1'000'130;
+    exportReadings.count(r, L"eth0");
+    EXPECT_EQ(exportReadings.snapshot(r, s, {}).receivedBytes, 550);
+    // The processor's times by mode, in seconds, from the system's 100 ns units.
+    r.cpuTimes = platform::ProcessorTimes{30'000'000, 100'000'000, 50'000'000};
+    const auto seconds = exportReadings.snapshot(r, s, {}).cpuSeconds;
+    ASSERT_TRUE(seconds);
+    EXPECT_DOUBLE_EQ(seconds->idle, 3);
+    EXPECT_DOUBLE_EQ(seconds->user, 5);
+    EXPECT_DOUBLE_EQ(seconds->system, 2);
     EXPECT_EQ(snapshot.cpuRatio, 1.0);
     EXPECT_EQ(snapshot.coreRatios, (std::vector<double>{0.1, 0.2}));
     EXPECT_EQ(snapshot.memoryUsedBytes, 75LL * 1024 * 1024);
