@@ -346,6 +346,8 @@
     X(ExportPageDrives)          \
     X(ExportPageFree)            \
     X(ExportPageLastHour)        \
+    X(ExportPageMinutesAgo)      \
+    X(ExportPageNow)             \
     X(ExportPageOffline)         \
     X(TabExport)                 \
     X(ExportFrame)               \

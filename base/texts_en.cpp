@@ -354,6 +354,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportPageDrives, L"Drives"},
     {Text::ExportPageFree, L"free"},
     {Text::ExportPageLastHour, L"the last hour"},
+    {Text::ExportPageMinutesAgo, L"{0} min ago"},
+    {Text::ExportPageNow, L"now"},
     {Text::ExportPageOffline, L"KorvaNT does not answer"},
     {Text::TabExport, L"HTTP export"},
     {Text::ExportFrame, L"Serve the readings over HTTP (Prometheus, Home Assistant, browser)"},

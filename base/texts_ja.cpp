@@ -358,6 +358,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportPageDrives, L"ドライブ"},
     {Text::ExportPageFree, L"空き"},
     {Text::ExportPageLastHour, L"過去1時間"},
+    {Text::ExportPageMinutesAgo, L"{0}分前"},
+    {Text::ExportPageNow, L"現在"},
     {Text::ExportPageOffline, L"KorvaNT から応答がありません"},
     {Text::TabExport, L"HTTP 公開"},
     {Text::ExportFrame, L"HTTP で状態を公開（Prometheus・Home Assistant・ブラウザ）"},

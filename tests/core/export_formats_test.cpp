@@ -337,6 +337,9 @@ TEST(ExportFormats, PageIsSelfContainedInTheChosenLanguageWithTheHoursChart) {
     EXPECT_NE(japanese.find(features::utf8(L"\u30e1\u30e2\u30ea")), std::string::npos);
     EXPECT_NE(english.find("[0.500,0.250]]"), std::string::npos);
     EXPECT_NE(english.find("[null,null]"), std::string::npos);
+    // The chart's time axis speaks the page's language.
+    EXPECT_NE(english.find(",ago:\"{0} min ago\",now:\"now\""), std::string::npos);
+    EXPECT_NE(japanese.find(features::utf8(L",ago:\"{0}\u5206\u524d\"")), std::string::npos);
     // Nothing loaded from elsewhere.
     for (const char* outside : {"src=", "href=", "http://", "https://", "@import"})
         EXPECT_EQ(english.find(outside), std::string::npos) << outside;
