@@ -429,6 +429,7 @@ TEST(RefreshCycle, SourceRowsFollowTheItemsWithTheirValuesAndBars) {
     rig.painter.calls.clear();
     rig.tick();
     EXPECT_EQ(rig.painter.find(L"45.5\u00b0C"), nullptr);
+    EXPECT_NE(rig.images.sourceRows[0].pixel(0, 12), background) << "and keeps its picture";
     sources.pop_back();
     rig.tick();
     EXPECT_EQ(rig.presenter.lastY, 2 * pitch);
