@@ -12,6 +12,7 @@
 #include "fakes/fake_ini_text.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
+#include "fakes/this_version.h"
 #include "platform/drives.h"
 #include "settings/key_table.h"
 #include "settings/load_settings.h"
@@ -81,7 +82,7 @@ TEST_F(SaveFixture, EveryKeyComesBackByteForByte) {
 
     ASSERT_EQ(saveSettings(live, file, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(file.text(), fakes::kEveryKeyIni + servers);
-    fakes::FakeIniText fresh("[Options]\r\nVer=336\r\n");
+    fakes::FakeIniText fresh(fakes::versionOnlyIni());
     ASSERT_EQ(saveSettings(live, fresh, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(fresh.text(), fakes::kEveryKeyIni);
 }
@@ -141,7 +142,8 @@ TEST_F(SaveFixture, ListsAreWrittenAndAnyFailedWriteIsReported) {
 }
 
 TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
-    ini.values[L"Options"] = {{L"Ver", L"336"}, {L"InSlider", L"400"}, {L"OutSlider", L"160"}};
+    ini.values[L"Options"] = {
+        {L"Ver", fakes::thisVersion()}, {L"InSlider", L"400"}, {L"OutSlider", L"160"}};
     LiveSettings live = load();
     EXPECT_EQ(live.inMultiplier, 3);
     EXPECT_EQ(live.outMultiplier, 1);
@@ -150,8 +152,10 @@ TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
 
 // Without the taskbar button its caption's readings are off, and a save writes them so.
 TEST_F(SaveFixture, TaskbarReadingsWithoutTheButtonLoadAndSaveOff) {
-    ini.values[L"Options"] = {
-        {L"Ver", L"336"}, {L"TaskOnOff", L"0"}, {L"TaskCPU", L"1"}, {L"TaskOut", L"1"}};
+    ini.values[L"Options"] = {{L"Ver", fakes::thisVersion()},
+                              {L"TaskOnOff", L"0"},
+                              {L"TaskCPU", L"1"},
+                              {L"TaskOut", L"1"}};
     LiveSettings live = load();
     EXPECT_EQ(live.settings.taskbarShowsCpu + live.settings.taskbarShowsSend, 0);
     saveSettings(live, ini, files, paths);

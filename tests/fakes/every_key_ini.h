@@ -1,13 +1,15 @@
 #pragma once
 #include <string>
 
+#include "fakes/this_version.h"
+
 namespace fakes {
 
 // A settings file with every key the save command writes, each away from its default, in the
 // order a save writes them into a file that holds only the version. The native suite and the
 // Win32 one (under the real profile functions) both save it back byte for byte.
 inline const std::string kEveryKeyIni =
-    "[Options]\r\nVer=336\r\n"
+    versionOnlyIni() +
     "IPMC=1\r\nAInterface=0\r\nAutoClose=1\r\nAutoSET=0\r\nIPSET=1\r\nProxyM=1\r\n"
     "TaskOnOff=1\r\nTaskCPU=1\r\nTaskMEM=1\r\nTaskIn=1\r\nTaskOut=1\r\nMemMenu=1\r\n"
     "AutoHddCheck=0\r\n"

@@ -4,6 +4,7 @@
 
 #include "base/texts.h"
 #include "fakes/every_key_ini.h"
+#include "fakes/this_version.h"
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/text_files_win32.h"
 #include "settings/load_settings.h"
@@ -30,7 +31,7 @@ TEST(ProfileFileWin32, FirstStartWritesOnlyTheVersion) {
     TempFolder folder(L"first");
     win32::ProfileFileWin32 ini(folder.file(L"KorvaNT.ini"));
     applyVersionStep(ini);
-    EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), "[Options]\r\nVer=336\r\n");
+    EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), fakes::versionOnlyIni());
 }
 
 TEST(ProfileFileWin32, OlderVersionLosesTheListKeysNewerIsUntouched) {
@@ -44,7 +45,7 @@ TEST(ProfileFileWin32, OlderVersionLosesTheListKeysNewerIsUntouched) {
     applyVersionStep(oldIni);
     Settings s = readSettings(oldIni);
     std::string text = folder.readBytes(L"old.ini");
-    EXPECT_EQ(iniValue(text, "Ver"), "336");
+    EXPECT_EQ(iniValue(text, "Ver"), std::to_string(kSettingsVersion));
     EXPECT_EQ(iniValue(text, "MainList"), "<missing>");
     EXPECT_EQ(iniValue(text, "MainListColor2"), "<missing>");
     EXPECT_EQ(iniValue(text, "MainWindowRefreshTime"), "<missing>");
@@ -100,7 +101,7 @@ TEST(ProfileFileWin32, EveryKeyComesBackByteForByte) {
     EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), fakes::kEveryKeyIni + servers);
 
     // Saved into a file that holds only the version, every key comes out in the save order.
-    folder.writeBytes(L"KorvaNT.ini", "[Options]\r\nVer=336\r\n");
+    folder.writeBytes(L"KorvaNT.ini", fakes::versionOnlyIni());
     ASSERT_EQ(saveSettings(live, ini, files, paths), std::wstring(base::text(base::Text::Saved)));
     EXPECT_EQ(folder.readBytes(L"KorvaNT.ini"), fakes::kEveryKeyIni);
 }
@@ -178,7 +179,8 @@ TEST(TextFilesWin32, AListTooLargeToReadWholeIsLeftAsItIs) {
 TEST(ProfileFileWin32, ASaveThatCannotWriteLeavesEveryFileAsItWas) {
     TempFolder folder(L"failed");
     SettingsPaths paths = SettingsPaths::inFolder(folder.path());
-    const std::string ini = "[Options]\r\nVer=336\r\nIPMC=1\r\n[Servers]\r\nIpPage=http://h/ip\r\n";
+    const std::string ini =
+        fakes::versionOnlyIni() + "IPMC=1\r\n[Servers]\r\nIpPage=http://h/ip\r\n";
     const std::string close = "Some page       3\r\n", proxy = "proxy.example.jp:8080\r\n";
     folder.writeBytes(L"KorvaNT.ini", ini);
     folder.writeBytes(L"CloseList.txt", close);
