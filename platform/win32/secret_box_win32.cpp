@@ -1,7 +1,10 @@
 #include "platform/win32/secret_box_win32.h"
 
-#include <wincrypt.h>
+// wincrypt.h needs the types of windows.h before it.
+// clang-format off
 #include <windows.h>
+#include <wincrypt.h>
+// clang-format on
 
 #include "platform/win32/system_library.h"
 
