@@ -1,10 +1,8 @@
 #include "platform/win32/secret_box_win32.h"
 
-// wincrypt.h needs the types of windows.h before it.
-// clang-format off
 #include <windows.h>
+// after windows.h, which it needs
 #include <wincrypt.h>
-// clang-format on
 
 #include "platform/win32/system_library.h"
 

@@ -123,5 +123,10 @@ TEST(ServerAddressesTest, ReadFromTheServersSectionWithDefaults) {
     EXPECT_EQ(set.homePage, settings::Settings{}.homePage);
     EXPECT_EQ(counterQueryAddress(set.counterPage),
               L"http://x/c?ver=" + fakes::thisVersion() + L"&type=main");
+    // The query stays ahead of a fragment, which never reaches the server.
+    EXPECT_EQ(counterQueryAddress(L"http://x/c?id=7#top"),
+              L"http://x/c?id=7&ver=" + fakes::thisVersion() + L"&type=main#top");
+    EXPECT_EQ(counterQueryAddress(L"http://x/c#a?b"),
+              L"http://x/c?ver=" + fakes::thisVersion() + L"&type=main#a?b");
     EXPECT_TRUE(ini.writes.empty());
 }
