@@ -360,4 +360,5 @@
     X(ExportOff)                 \
     X(ExportFailed)              \
     X(ExportRetrying)            \
-    X(ExportAllowedUnreadable)
+    X(ExportAllowedUnreadable)   \
+    X(ServerAddressCut)
