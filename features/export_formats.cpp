@@ -56,6 +56,12 @@ public:
     void sample(const char* label, const std::string& labelText, const std::string& value) {
         line(std::string("{") + label + "=\"" + labelValue(labelText) + "\"}", value);
     }
+    void sample(const char* label, const std::string& labelText, const char* label2,
+                const std::string& labelText2, const std::string& value) {
+        line(std::string("{") + label + "=\"" + labelValue(labelText) + "\"," + label2 + "=\"" +
+                 labelValue(labelText2) + "\"}",
+             value);
+    }
     std::string take() { return std::move(text_); }
 
 private:
@@ -117,6 +123,11 @@ std::string metricsText(const ExportSnapshot& s) {
     for (const ExportDrive& d : s.drives) e.sample("drive", d.name, number(d.freeBytes));
     e.family("drive_size_bytes", "gauge", "Size of a shown drive, in bytes.");
     for (const ExportDrive& d : s.drives) e.sample("drive", d.name, number(d.sizeBytes));
+    e.family("source_value", "gauge",
+             "A reading taken from another program, in its own unit; absent while it has no "
+             "current value.");
+    for (const ExportSource& source : s.sources)
+        if (source.value) e.sample("name", source.name, "unit", source.unit, number(*source.value));
     e.family("process_cpu_usage_ratio", "gauge",
              "Processor load of the busiest executables (their processes together) as a share "
              "of all processors, 0 to 1.");
@@ -254,6 +265,13 @@ std::string dataJson(const ExportSnapshot& s) {
         j += (i ? ",{\"drive\":" : "{\"drive\":") + jsonString(d.name);
         j += ",\"free_bytes\":" + number(d.freeBytes);
         j += ",\"size_bytes\":" + number(d.sizeBytes) + "}";
+    }
+    j += "],\"sources\":[";
+    for (std::size_t i = 0; i < s.sources.size(); ++i) {
+        const ExportSource& source = s.sources[i];
+        j += (i ? ",{\"name\":" : "{\"name\":") + jsonString(source.name);
+        j += ",\"unit\":" + jsonString(source.unit);
+        j += ",\"value\":" + (source.value ? jsonNumber(*source.value) : std::string("null")) + "}";
     }
     auto processes = [&](const char* key, const std::vector<ExportProcess>& list, bool cpu) {
         j += "],\"";

@@ -18,6 +18,14 @@ struct ExportDrive {
     std::int64_t sizeBytes = 0;
 };
 
+// A reading taken from another program, as served: its name and unit, never its address or
+// token. No value while it has none that is current.
+struct ExportSource {
+    std::string name;
+    std::string unit;
+    std::optional<double> value;
+};
+
 // The processes of one executable among the busiest.
 struct ExportProcess {
     std::string name;  // "chrome.exe"
@@ -48,6 +56,7 @@ struct ExportSnapshot {
     std::int64_t receivedBytes = 0;  // since the program started
     std::int64_t sentBytes = 0;
     std::vector<ExportDrive> drives;
+    std::vector<ExportSource> sources;           // each name once, in the list's order
     std::vector<ExportProcess> busiestByCpu;     // busiest first
     std::vector<ExportProcess> busiestByMemory;  // most private memory first
     double uptimeSeconds = 0;

@@ -1,6 +1,7 @@
 #include "features/export_snapshot.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/version.h"
 
@@ -60,6 +61,17 @@ ExportSnapshot ExportReadings::snapshot(const monitor::Readings& r, const settin
         out.drives.push_back({utf8(drive.figures.path),
                               static_cast<std::int64_t>(drive.figures.freeMB) * kMegabyte,
                               static_cast<std::int64_t>(drive.figures.totalMB) * kMegabyte});
+    }
+    // Two sources of one name would be one series twice: the later ones are numbered.
+    for (const monitor::SourceReading& source : r.sources) {
+        std::string name = utf8(source.name);
+        int same = 1;
+        for (const ExportSource& before : out.sources)
+            if (before.name == name || before.name.starts_with(name + " (")) ++same;
+        if (same > 1) name += " (" + std::to_string(same) + ")";
+        std::optional<double> value = source.value;
+        if (value && !std::isfinite(*value)) value.reset();
+        out.sources.push_back({std::move(name), utf8(source.unit), value});
     }
     auto served = [](const std::vector<ProcessGroup>* groups) {
         std::vector<ExportProcess> out;

@@ -51,6 +51,17 @@ struct DateTimeText {
     bool operator==(const DateTimeText&) const = default;
 };
 
+// A reading taken from another program, as its row and the features that watch it see it.
+struct SourceReading {
+    std::wstring name;
+    std::wstring text;            // the row's value text with its unit, or "--"
+    std::optional<double> value;  // none: no current value
+    std::wstring unit;
+    std::optional<double> barMin, barMax;  // a bar when both are set and apart
+    bool shown = true;
+    bool operator==(const SourceReading&) const = default;
+};
+
 // What the latest tick sampled. A section that did not run leaves its fields as they were, so
 // this is also what the other features read: memory release, menus, options window.
 struct Readings {
@@ -85,8 +96,9 @@ struct Readings {
     // box can show of it.
     std::wstring clipboardText;
     platform::PowerStatus power;
-    std::vector<DriveReading> drives;  // by drive list position
-    bool drivesRefreshed = false;      // this tick refreshed the capacities
+    std::vector<DriveReading> drives;    // by drive list position
+    bool drivesRefreshed = false;        // this tick refreshed the capacities
+    std::vector<SourceReading> sources;  // in the list's order, shown or not
 };
 
 // How much of the clipboard's text the clipboard item keeps: a text of many megabytes would

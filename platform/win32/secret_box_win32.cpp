@@ -1,7 +1,7 @@
 #include "platform/win32/secret_box_win32.h"
 
 #include <windows.h>
-// wincrypt.h takes its types from windows.h
+// after windows.h, which it needs
 #include <wincrypt.h>
 
 #include "platform/win32/system_library.h"

@@ -76,8 +76,8 @@ TEST(ExportFormats, ExpositionHasEveryFamilyOnceWithEscapedLabels) {
     while ((pos = text.find("# HELP korvant_", pos)) != std::string::npos) ++helps, ++pos;
     pos = 0;
     while ((pos = text.find("# TYPE korvant_", pos)) != std::string::npos) ++types, ++pos;
-    EXPECT_EQ(helps, 15u);
-    EXPECT_EQ(types, 15u);
+    EXPECT_EQ(helps, 16u);
+    EXPECT_EQ(types, 16u);
     EXPECT_EQ(text.find("korvant_process_start"), std::string::npos);
 }
 
@@ -449,3 +449,25 @@ TEST(ExportService, AFailedStartIsTriedAgainSoonThenAtMostEveryMinute) {
 }
 
 }  // namespace
+
+TEST(ExportFormats, SourcesAreServedByNameAndUnitOnlyWhileCurrent) {
+    monitor::Readings r;
+    r.sources = {{L"CPU温度", L"45.5°C", 45.5, L"\u00b0C", {}, {}, true},
+                 {L"Room \"A\"", L"--", std::nullopt, L"\u00b0C", {}, {}, true},
+                 {L"CPU温度", L"1", 1.0, L"", {}, {}, false}};
+    features::ExportSnapshot s = features::ExportReadings().snapshot(r, settings::Settings{}, {});
+    ASSERT_EQ(s.sources.size(), 3u);
+    EXPECT_EQ(s.sources[2].name, "CPU\xe6\xb8\xa9\xe5\xba\xa6 (2)");
+    const std::string metrics = features::metricsText(s);
+    EXPECT_NE(
+        metrics.find("korvant_source_value{name=\"CPU\xe6\xb8\xa9\xe5\xba\xa6\",unit=\"\xc2\xb0"
+                     "C\"} 45.5\n"),
+        std::string::npos);
+    EXPECT_EQ(metrics.find("Room"), std::string::npos) << "no current value: no sample";
+    EXPECT_NE(metrics.find("name=\"CPU\xe6\xb8\xa9\xe5\xba\xa6 (2)\",unit=\"\"} 1\n"),
+              std::string::npos);
+    const std::string json = features::dataJson(s);
+    EXPECT_NE(json.find("{\"name\":\"Room \\\"A\\\"\",\"unit\":\"\xc2\xb0"
+                        "C\",\"value\":null}"),
+              std::string::npos);
+}
