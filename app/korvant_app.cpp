@@ -109,6 +109,11 @@ bool KorvaNTApp::startUp() {
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
+    if (!servers_.cutKeys.empty()) {
+        std::wstring keys;
+        for (const std::wstring& key : servers_.cutKeys) keys += (keys.empty() ? L"" : L", ") + key;
+        status_.show(base::format(base::Text::ServerAddressCut, {keys}));
+    }
     desktop_.onOpenOptions = [this] { openOptions(); };
     const int historyDpi = win32::dpiForStoredPosition(s.historyLeft, s.historyTop);
     historyWindow_.create(pixels(s.historyLeft, historyDpi), pixels(s.historyTop, historyDpi),

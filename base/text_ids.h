@@ -382,4 +382,5 @@
     X(ExportOff)                 \
     X(ExportFailed)              \
     X(ExportRetrying)            \
-    X(ExportAllowedUnreadable)
+    X(ExportAllowedUnreadable)   \
+    X(ServerAddressCut)

@@ -392,6 +392,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportFailed, L"The readings cannot be served at {0}: {1}"},
     {Text::ExportRetrying, L"The readings cannot be served at {0}: {1} (trying again in {2} s)"},
     {Text::ExportAllowedUnreadable, L"Not an address or range, so nobody is let in by it: {0}"},
+    {Text::ServerAddressCut,
+     L"KorvaNT.ini: [Servers] {0} ends at a lone CR; what follows it is not read"},
 };
 
 }  // namespace

@@ -396,6 +396,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportFailed, L"{0} で状態を公開できません: {1}"},
     {Text::ExportRetrying, L"{0} で状態を公開できません: {1}（{2} 秒後に再試行します）"},
     {Text::ExportAllowedUnreadable, L"許可アドレスとして読めません: {0}"},
+    {Text::ServerAddressCut,
+     L"KorvaNT.ini の [Servers] {0} は CR だけの改行で途切れています（その後ろは読まれません）"},
 };
 
 }  // namespace

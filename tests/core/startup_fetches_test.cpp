@@ -22,7 +22,7 @@ protected:
         settings::Settings& s = live.settings;
         live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
                                                       s.displayColours1, s.displayColours2);
-        servers = {L"http://s/update", L"http://s/ip", L"http://s/", L""};
+        servers = {L"http://s/update", L"http://s/ip", L"http://s/", L"", {}};
         pages.publicAddress = monitor::kLoadingText;
     }
     // Starts the steps and answers every fetch, as the pages arrive one after the other.
