@@ -7,6 +7,7 @@
 #include "monitor/readings.h"
 #include "monitor/row_painter.h"
 #include "monitor/sampler.h"
+#include "monitor/shown_rows.h"
 #include "platform/text_painter.h"
 #include "render/gradient.h"
 #include "render/list_composer.h"
@@ -65,6 +66,8 @@ public:
 
     const Readings& readings() const { return readings_; }
     const ValueTexts& valueTexts() const { return valueTexts_; }
+    // The rows the last tick composed, in list order, in words.
+    std::vector<ShownRow> shownRows() const;
     // The height of the list the next tick composes, from the rows shown now.
     int upcomingListHeight() const;
     // Whether the new-version row is on the list.
@@ -72,6 +75,7 @@ public:
 
 private:
     void formatAndPaint(const SectionGates& gates);
+    void keepDriveWords();
     void drawGraph();
     void present(int y);
     render::Colour resolve(std::int32_t stored) const;
@@ -89,6 +93,8 @@ private:
     RowPainter painter_;
     Readings readings_;
     ValueTexts valueTexts_;
+    std::array<render::RowPicture, settings::kItemSlots> pictures_;  // each row's last picture
+    std::vector<ShownRow> driveWords_;
     render::NumberSymbols symbols_;
     int memoLineCount_ = 1;
     bool historyKept_ = false;
