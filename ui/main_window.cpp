@@ -142,6 +142,59 @@ void MainWindow::setBackground(COLORREF colour) {
     if (hwnd()) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
+void MainWindow::setReading(ListReading& reading,
+                            std::function<RECT(const monitor::ShownRow&)> rowRect) {
+    reading_ = &reading;
+    rowRect_ = std::move(rowRect);
+}
+
+std::optional<RECT> MainWindow::focusedRect() const {
+    if (!reading_ || !rowRect_) return std::nullopt;
+    const std::optional<int> row = reading_->focused();
+    if (!row) return std::nullopt;
+    const std::vector<monitor::ShownRow> rows = reading_->rows();
+    return rowRect_(rows[static_cast<size_t>(*row)]);
+}
+
+void MainWindow::drawFocus(HDC dc) const {
+    if (GetFocus() != hwnd()) return;
+    if (std::optional<RECT> r = focusedRect())
+        FrameRect(dc, &*r, GetSysColorBrush(COLOR_HIGHLIGHT));
+}
+
+void MainWindow::tellFocus() const {
+    const std::optional<int> row = reading_ ? reading_->focused() : std::nullopt;
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd(), OBJID_CLIENT, row ? *row + 1 : CHILDID_SELF);
+}
+
+// The arrows walk the rows, Home and End go to the first and the last.
+void MainWindow::onKey(WPARAM key) {
+    if (key == 'C' && GetKeyState(VK_CONTROL) < 0) {
+        if (onCopy) onCopy();
+        return;
+    }
+    if (!reading_) return;
+    bool moved = false;
+    if (key == VK_UP || key == VK_DOWN)
+        moved = reading_->move(key == VK_DOWN ? 1 : -1);
+    else if (key == VK_HOME || key == VK_END)
+        moved = reading_->moveToEnd(key == VK_END);
+    else
+        return;
+    if (!moved) return;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    tellFocus();
+}
+
+// Below the row the keyboard is on, else at the list's top-left corner.
+void MainWindow::openMenuFromKeyboard() {
+    if (!onMenuKey) return;
+    POINT at{0, 0};
+    if (std::optional<RECT> r = focusedRect()) at = {r->left, r->bottom};
+    ClientToScreen(hwnd(), &at);
+    onMenuKey(at);
+}
+
 void MainWindow::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
@@ -149,6 +202,7 @@ void MainWindow::paint() {
         RECT client;
         GetClientRect(hwnd(), &client);
         onPaint(dc, client);
+        drawFocus(dc);
         EndPaint(hwnd(), &ps);
         return;
     }
@@ -275,6 +329,21 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
             if (onButtonDown) onButtonDown(wp);
+            return 0;
+        case WM_KEYDOWN:
+            onKey(wp);
+            return 0;
+        case WM_CONTEXTMENU:
+            // From the keyboard (Shift+F10, the Menu key) the point is -1, -1; a right press
+            // already opened the menu itself.
+            if (lp == -1) openMenuFromKeyboard();
+            return 0;
+        case WM_SETFOCUS:
+            InvalidateRect(hwnd(), nullptr, FALSE);
+            tellFocus();
+            return 0;
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd(), nullptr, FALSE);
             return 0;
     }
     return WindowBase::handle(msg, wp, lp);

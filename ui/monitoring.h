@@ -39,6 +39,10 @@ public:
         cycle_.keepHistoryReadings(true);
     }
     const monitor::Readings& readings() const { return cycle_.readings(); }
+    // The rows the last tick composed, in words, and where a row lies in the main window's
+    // client area as presented (copied or stretched).
+    std::vector<monitor::ShownRow> shownRows() const { return cycle_.shownRows(); }
+    RECT rowRect(const monitor::ShownRow& row) const;
 
     // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and
     // the bar strips, in that order.
