@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "base/texts.h"
 #include "platform/win32/dpi_win32.h"
 
 namespace ui {
@@ -146,6 +147,8 @@ void MainWindow::setReading(ListReading& reading,
                             std::function<RECT(const monitor::ShownRow&)> rowRect) {
     reading_ = &reading;
     rowRect_ = std::move(rowRect);
+    automation_ =
+        std::make_unique<DrawnAutomation>(hwnd(), listSource_, DrawnAutomation::Kind::List);
 }
 
 std::optional<RECT> MainWindow::focusedRect() const {
@@ -163,8 +166,33 @@ void MainWindow::drawFocus(HDC dc) const {
 }
 
 void MainWindow::tellFocus() const {
-    const std::optional<int> row = reading_ ? reading_->focused() : std::nullopt;
-    NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd(), OBJID_CLIENT, row ? *row + 1 : CHILDID_SELF);
+    if (automation_) automation_->focusMoved();
+}
+
+std::wstring MainWindow::ListSource::name() const { return base::text(base::Text::ProductName); }
+
+int MainWindow::ListSource::partCount() const {
+    return window_.reading_ ? static_cast<int>(window_.reading_->rows().size()) : 0;
+}
+
+std::wstring MainWindow::ListSource::partName(int part) const {
+    const std::vector<monitor::ShownRow> rows = window_.reading_->rows();
+    return part < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(part)].name : L"";
+}
+
+std::wstring MainWindow::ListSource::partValue(int part) const {
+    const std::vector<monitor::ShownRow> rows = window_.reading_->rows();
+    return part < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(part)].value : L"";
+}
+
+RECT MainWindow::ListSource::partRect(int part) const {
+    const std::vector<monitor::ShownRow> rows = window_.reading_->rows();
+    if (part >= static_cast<int>(rows.size()) || !window_.rowRect_) return {};
+    return window_.rowRect_(rows[static_cast<size_t>(part)]);
+}
+
+std::optional<int> MainWindow::ListSource::focusedPart() const {
+    return window_.reading_ ? window_.reading_->focused() : std::nullopt;
 }
 
 // The arrows walk the rows, Home and End go to the first and the last.
@@ -345,6 +373,13 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KILLFOCUS:
             InvalidateRect(hwnd(), nullptr, FALSE);
             return 0;
+        case WM_GETOBJECT:
+            if (automation_)
+                if (std::optional<LRESULT> answer = automation_->answer(wp, lp)) return *answer;
+            break;
+        case WM_DESTROY:
+            automation_.reset();
+            break;
     }
     return WindowBase::handle(msg, wp, lp);
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "platform/win32/unique_handle.h"
+#include "ui/drawn_automation.h"
 #include "ui/list_reading.h"
 #include "ui/main_window_size.h"
 #include "ui/window_base.h"
@@ -65,8 +67,25 @@ private:
     // A drag the window follows itself: where the pointer and the window were at the press.
     std::optional<POINT> dragPointer_;
     POINT dragWindow_{};
+    // The list for screen readers: its rows as parts.
+    class ListSource : public AutomationSource {
+    public:
+        explicit ListSource(const MainWindow& window) : window_(window) {}
+        std::wstring name() const override;
+        std::wstring value() const override { return {}; }
+        int partCount() const override;
+        std::wstring partName(int part) const override;
+        std::wstring partValue(int part) const override;
+        RECT partRect(int part) const override;
+        std::optional<int> focusedPart() const override;
+
+    private:
+        const MainWindow& window_;
+    };
     ListReading* reading_ = nullptr;
     std::function<RECT(const monitor::ShownRow&)> rowRect_;
+    ListSource listSource_{*this};
+    std::unique_ptr<DrawnAutomation> automation_;
 };
 
 }  // namespace ui

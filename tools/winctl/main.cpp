@@ -158,6 +158,7 @@ int wmain(int argc, wchar_t** argv) {
         const UINT event = wcscmp(argv[3], L"menu") == 0 ? WM_CONTEXTMENU : WM_USER + 1;
         return w && PostMessageW(w, WM_APP + 1, MAKEWPARAM(10, 10), MAKELPARAM(event, 1)) ? 0 : 1;
     }
+    if (command == L"automation" && argc == 3) return automationTree(windowNamed(argv[2]));
     if (command == L"foregroundclass") {
         wchar_t name[256] = {};
         HWND w = GetForegroundWindow();
