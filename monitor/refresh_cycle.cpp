@@ -127,19 +127,36 @@ void RefreshCycle::refreshTick() {
     if (s.exportOn == 1) {
         sampled.cpuTotal = sampled.memory = sampled.network = true;
         sampled.cpu.fill(true);
+        sampled.driveCapacities = true;
     }
     sampler_.sample(sampled, s, live_.drives, readings_);
+    if (sourceReader_)
+        sourceReader_(readings_.sources);
+    else
+        readings_.sources.clear();
     formatAndPaint(gates);
     drawGraph();
     int y = render::composeList(images_, live_.displayRows, live_.drives, memoLineCount_,
-                                newVersionShown_);
+                                newVersionShown_, shownSources());
     present(y);
+}
+
+int RefreshCycle::shownSources() const {
+    // Before the first tick the list's own sources say what will be shown.
+    int shown = 0;
+    if (!sourceReader_) return 0;
+    if (!readings_.sources.empty()) {
+        for (const SourceReading& r : readings_.sources) shown += r.shown ? 1 : 0;
+    } else {
+        for (const settings::SourceSetting& s : live_.sources) shown += s.shown ? 1 : 0;
+    }
+    return shown;
 }
 
 int RefreshCycle::upcomingListHeight() const {
     int memo = static_cast<int>(memoLines(live_.memoText).size());
     return render::listHeightFor(live_.displayRows, live_.drives, memo, newVersionShown_,
-                                 images_.metrics);
+                                 images_.metrics, shownSources());
 }
 
 // In the order and at the places composeList gives the rows.
@@ -166,6 +183,10 @@ std::vector<ShownRow> RefreshCycle::shownRows() const {
                 render::kRowHeight * lines);
         }
     }
+    // Other programs' readings follow the items, as the list draws them.
+    if (sourceReader_)
+        for (const SourceReading& source : readings_.sources)
+            if (source.shown) add({source.name, source.text}, render::kRowHeight);
     if (newVersionShown_) add({pages_.update.announcement, L""}, render::kRowHeight);
     return rows;
 }
@@ -210,6 +231,7 @@ void RefreshCycle::formatAndPaint(const SectionGates& gates) {
         systemColours_ ? systemColours_(kButtonFace) : render::rgb(240, 240, 240);
     painter_.paintDrives(readings_, live_.drives, s, symbols_, unlit);
     if (readings_.drivesRefreshed) keepDriveWords();
+    painter_.paintSources(readings_.sources);
 
     newVersionShown_ = newVersionApplies(pages_.update, s.checkForUpdates == 1);
     if (newVersionShown_) painter_.paintNewVersion(pages_.update.announcement);

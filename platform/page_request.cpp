@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <vector>
 
+#include "base/ip_address.h"
 #include "base/text_search.h"
 
 namespace platform {
@@ -23,7 +24,8 @@ std::optional<std::uint16_t> portOf(std::wstring_view digits) {
     return static_cast<std::uint16_t>(value);
 }
 
-// "host", "host:port" or "[v6]:port"; the port stays as given when absent.
+// "host", "host:port" or "[v6]:port"; the port stays as given when absent. A colon left in a
+// host that is not bracketed ("host:8500:8500") makes no address.
 bool splitHostPort(std::wstring_view text, std::wstring& host, std::uint16_t& port) {
     size_t colon = text.rfind(L':');
     if (colon != std::wstring_view::npos && text.find(L']', colon) == std::wstring_view::npos) {
@@ -32,6 +34,8 @@ bool splitHostPort(std::wstring_view text, std::wstring& host, std::uint16_t& po
         port = *number;
         text = text.substr(0, colon);
     }
+    const bool bracketed = !text.empty() && text.front() == L'[';
+    if (bracketed ? text.back() != L']' : text.find(L':') != std::wstring_view::npos) return false;
     host.assign(text);
     return !host.empty();
 }
@@ -74,8 +78,19 @@ bool wildcardMatch(const std::wstring& pattern, const std::wstring& text) {
     return p == pattern.size();
 }
 
+// By its address, never its text: "127.example.com" is a name like any other.
 bool isLoopback(const std::wstring& host) {
-    return host == L"localhost" || host == L"[::1]" || host.rfind(L"127.", 0) == 0;
+    if (host == L"localhost") return true;
+    std::wstring_view address = host;
+    if (address.size() > 2 && address.front() == L'[' && address.back() == L']')
+        address = address.substr(1, address.size() - 2);
+    std::string ascii;
+    for (wchar_t c : address) {
+        if (c >= 0x80) return false;
+        ascii += static_cast<char>(c);
+    }
+    const std::optional<base::IpAddress> parsed = base::parseIpAddress(ascii);
+    return parsed && base::isLoopback(*parsed);
 }
 
 bool bypassed(const std::wstring& host, std::wstring_view bypass) {
@@ -191,7 +206,8 @@ std::optional<Endpoint> httpProxyFor(const PageAddress& page, const BrowserProxy
     return endpoint;
 }
 
-std::string pageRequest(const PageAddress& page, bool viaProxy, std::string_view userAgent) {
+std::string pageRequest(const PageAddress& page, bool viaProxy, std::string_view userAgent,
+                        std::string_view authorization) {
     std::string hostField;
     appendEncoded(hostField, page.host);
     if (page.port != (page.secure ? 443 : 80)) hostField += ":" + std::to_string(page.port);
@@ -201,6 +217,12 @@ std::string pageRequest(const PageAddress& page, bool viaProxy, std::string_view
     request += " HTTP/1.0\r\nHost: " + hostField;
     request += "\r\nUser-Agent: ";
     request += userAgent;
+    if (!authorization.empty()) {
+        // A token pasted with a line break must not end the field and start another.
+        request += "\r\nAuthorization: ";
+        for (char c : authorization)
+            if (c != '\r' && c != '\n') request += c;
+    }
     // Never a cached copy: the address and the newest version are read as they are now.
     request +=
         "\r\nAccept: */*\r\nPragma: no-cache\r\nCache-Control: no-cache\r\n"
@@ -254,6 +276,8 @@ PageResponse::Progress PageResponse::readHead() {
                 value.find_first_not_of("0123456789") != std::string_view::npos)
                 return Progress::Failed;
             length_ = static_cast<std::size_t>(std::stoull(std::string(value)));
+        } else if (equalNoCase(name, "Content-Encoding")) {
+            if (!equalNoCase(value, "identity")) contentEncoding_.assign(value);
         } else if (equalNoCase(name, "Location")) {
             location_.assign(value);
         } else if (equalNoCase(name, "Transfer-Encoding")) {
@@ -264,8 +288,8 @@ PageResponse::Progress PageResponse::readHead() {
     if (!redirect) location_.clear();
     if (redirect && !location_.empty()) return Progress::Done;
     // Anything but a page arriving whole, within the bound and as asked, ends the reading here.
-    if (status_ < 200 || status_ >= 300 || chunked || (length_ && *length_ > maxBody_))
-        return Progress::Failed;
+    if (length_ && *length_ > maxBody_) tooLarge_ = true;
+    if (status_ < 200 || status_ >= 300 || chunked || tooLarge_) return Progress::Failed;
     headRead_ = true;
     body_ = received_.substr(end + endLength);
     std::string().swap(received_);
@@ -277,7 +301,9 @@ PageResponse::Progress PageResponse::readBody() {
         body_.resize(*length_);
         return Progress::Done;
     }
-    return body_.size() > maxBody_ ? Progress::Failed : Progress::Reading;
+    if (body_.size() <= maxBody_) return Progress::Reading;
+    tooLarge_ = true;
+    return Progress::Failed;
 }
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include "settings/display_catalogue.h"
 #include "settings/settings.h"
 #include "settings/side_lists.h"
+#include "settings/source_settings.h"
 
 namespace settings {
 
@@ -43,6 +44,7 @@ struct LiveSettings {
     int outMultiplier = 1;  // the same for the send scale; not stored
     std::vector<DisplayRow> displayRows;
     std::vector<DriveRow> drives;
+    std::vector<SourceSetting> sources;  // readings of other programs, in list order
     DriveColourTable driveColours;
     int lastSelectedDriveRow = 0;  // 1-based position in the drive list; 0 before any selection
     std::vector<std::wstring> proxyList;

@@ -5,7 +5,8 @@
 namespace settings {
 
 settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::TextFiles& files,
-                                        const settings::SettingsPaths& paths) {
+                                        const settings::SettingsPaths& paths,
+                                        platform::SecretBox& secrets) {
     // Through a copy, so that a full disk cannot cut the file at start-up either.
     ini.update([](platform::ProfileFile& copy) {
         settings::applyVersionStep(copy);
@@ -25,6 +26,7 @@ settings::LiveSettings loadLiveSettings(platform::ProfileFile& ini, platform::Te
     live.driveColours = settings::parseDriveColours(s.driveEndColours, s.driveStartColours);
     live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks, s.displayColours1,
                                                   s.displayColours2);
+    live.sources = settings::readSources(ini, secrets);
     return live;
 }
 

@@ -53,10 +53,14 @@ bool saveProxyList(LiveSettings& live, platform::TextFiles& files, const Setting
 }
 
 std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,
-                          platform::TextFiles& files, const SettingsPaths& paths) {
+                          platform::TextFiles& files, const SettingsPaths& paths,
+                          platform::SecretBox& secrets) {
     composeListKeys(live);
-    bool ok =
-        ini.update([&](platform::ProfileFile& copy) { return writeSettings(copy, live.settings); });
+    // The sources last: an older version reads past a section it does not know.
+    bool ok = ini.update([&](platform::ProfileFile& copy) {
+        bool written = writeSettings(copy, live.settings);
+        return writeSources(copy, live.sources, secrets) && written;
+    });
     ok = saveCloseList(live, files, paths) && ok;
     ok = saveProxyList(live, files, paths) && ok;
     return base::text(ok ? base::Text::Saved : base::Text::SaveFailed);

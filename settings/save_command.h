@@ -25,6 +25,7 @@ bool saveProxyList(LiveSettings& live, platform::TextFiles& files, const Setting
 // The save command: every key, then CloseList.txt, then ProxyList.txt. Returns the status text,
 // which reports a failure when any write failed.
 std::wstring saveSettings(LiveSettings& live, platform::ProfileFile& ini,
-                          platform::TextFiles& files, const SettingsPaths& paths);
+                          platform::TextFiles& files, const SettingsPaths& paths,
+                          platform::SecretBox& secrets = platform::noSecrets());
 
 }  // namespace settings

@@ -43,6 +43,10 @@ public:
     // client area as presented (copied or stretched).
     std::vector<monitor::ShownRow> shownRows() const { return cycle_.shownRows(); }
     RECT rowRect(const monitor::ShownRow& row) const;
+    // Where each tick takes the readings of other programs from.
+    void readSourcesWith(monitor::RefreshCycle::SourceReader reader) {
+        cycle_.readSourcesWith(std::move(reader));
+    }
 
     // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and
     // the bar strips, in that order.

@@ -5,6 +5,11 @@
 #include "platform/profile_number.h"
 
 namespace win32 {
+namespace {
+
+constexpr size_t kLongestValue = 32 * 1024;
+
+}  // namespace
 
 int ProfileFileWin32::getInt(const std::wstring& section, const std::wstring& key, int def) {
     // Parsed here rather than by GetPrivateProfileIntW, which wraps numbers beyond 32 bits.
@@ -17,10 +22,18 @@ int ProfileFileWin32::getInt(const std::wstring& section, const std::wstring& ke
 
 std::wstring ProfileFileWin32::getString(const std::wstring& section, const std::wstring& key,
                                          const std::wstring& def) {
-    wchar_t buffer[500] = {};
-    DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), def.c_str(), buffer,
-                                       static_cast<DWORD>(std::size(buffer)), path_.c_str());
-    return std::wstring(buffer, n);
+    // Grown until the value fits (a protected token is longer than most values); the settings
+    // reader cuts its own keys to the length it always read.
+    std::wstring buffer(512, L'\0');
+    for (;;) {
+        DWORD n = GetPrivateProfileStringW(section.c_str(), key.c_str(), def.c_str(), buffer.data(),
+                                           static_cast<DWORD>(buffer.size()), path_.c_str());
+        if (n + 1 < buffer.size() || buffer.size() >= kLongestValue) {
+            buffer.resize(n);
+            return buffer;
+        }
+        buffer.resize(buffer.size() * 4);
+    }
 }
 
 bool ProfileFileWin32::write(const std::wstring& section, const std::wstring& key,
