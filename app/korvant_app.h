@@ -107,6 +107,7 @@ private:
 
     ui::HostWindow host_;
     ui::MainWindow main_;
+    ui::ListReading listReading_{[this] { return monitoring_.shownRows(); }};
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
     // Who uses the machine: read only for the tray's tooltip, a counting alert or a scrape.

@@ -171,6 +171,11 @@
     X(ChartMemory)               \
     X(ChartReceived)             \
     X(ChartSent)                 \
+    X(ChartName)                 \
+    X(ChartLineSummary)          \
+    X(ChartLineEmpty)            \
+    X(ChartNoReadings)           \
+    X(ChartListSeparator)        \
     X(HistoryBothWays)           \
     X(HistoryMonths)             \
     X(HistoryNotSaved)           \
@@ -185,7 +190,9 @@
     X(TrafficTipLine)            \
     X(TrafficTotal)              \
     X(TrafficMonthPace)          \
+    X(TrafficFutureDay)          \
     X(TrafficFutureDays)         \
+    X(TrafficJunkLine)           \
     X(TrafficJunkLines)          \
     X(TrafficTableDayHeading)    \
     X(TrafficTableMonthHeading)  \
