@@ -23,6 +23,8 @@ enum class Topic {
     MemoryRelease,     // a memory release began or ended
     StartWithWindows,  // whether Windows starts this exe at log-on, as the registry says
     ExportState,       // whether the readings are served, and where or why not
+    Sources,           // the list of sources, or a source's settings, changed
+    SourceStatus,      // a source's value or reason changed (`field`: none; ask the poller)
 };
 
 struct Change {

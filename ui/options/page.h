@@ -8,6 +8,7 @@
 
 #include "features/clipboard_link.h"
 #include "features/folder_sizing.h"
+#include "features/source_poller.h"
 #include "features/status_bar.h"
 #include "platform/system_info.h"
 #include "settings/live_settings.h"
@@ -52,6 +53,10 @@ struct PageContext {
     std::function<void()> showTestAlert;
     // Whether the readings are served, and where or why not.
     std::function<std::wstring()> exportState;
+    // The readings taken from other programs: their live status, and the fetcher that lists
+    // what a source offers.
+    features::SourcePoller* sources = nullptr;
+    platform::PageFetcher* fetcher = nullptr;
 };
 
 // One page of the options window: a child dialog made from its template, hosted by a tab
