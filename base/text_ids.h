@@ -308,6 +308,59 @@
     X(HintTrayLoadIcon)          \
     X(HintAutoCloseInterval)     \
     X(HintAutoAdapter)           \
+    X(TabSources)               \
+    X(SourceListFrame)          \
+    X(ColumnSourceName)         \
+    X(ColumnSourceKind)         \
+    X(ColumnSourceValue)        \
+    X(SourceAdd)                \
+    X(SourceRemove)             \
+    X(SourceKindLabel)          \
+    X(SourceKindHardwareMonitor) \
+    X(SourceKindHomeAssistant)  \
+    X(SourceKindJson)           \
+    X(SourceUrlLabel)           \
+    X(SourceTokenLabel)         \
+    X(SourceTokenClear)         \
+    X(SourceTokenSet)           \
+    X(SourceTokenNone)          \
+    X(SourceTokenUnreadable)    \
+    X(SourceKeyLabel)           \
+    X(SourceBrowse)             \
+    X(SourceNameLabel)          \
+    X(SourceUnitLabel)          \
+    X(SourceDecimalsLabel)      \
+    X(SourceIntervalLabel)      \
+    X(SourceSeconds)            \
+    X(SourceBarLabel)           \
+    X(SourceBarTo)              \
+    X(SourceShown)              \
+    X(SourceAlertOn)            \
+    X(SourceAlertAbove)         \
+    X(SourceAlertBelow)         \
+    X(SourceAlertFor)           \
+    X(SourceAlertSeconds)       \
+    X(SourceBarMinName)         \
+    X(SourceBarMaxName)         \
+    X(SourceThresholdName)      \
+    X(SourceAlertSecondsName)   \
+    X(SourceBadWhole)           \
+    X(SourceBadNumber)          \
+    X(SourceBadBar)             \
+    X(SourceListFull)           \
+    X(SourceRemoved)            \
+    X(SourceNoName)             \
+    X(SourceNoneSelected)       \
+    X(SourceWaiting)            \
+    X(ColumnOfferName)          \
+    X(ColumnOfferValue)         \
+    X(ColumnOfferUnit)          \
+    X(SourceOffersPick)         \
+    X(SourceOffersBack)         \
+    X(SourceOffersFetching)     \
+    X(SourceOffersFound)        \
+    X(SourceOffersNone)         \
+    X(SourceOffersFailed)       \
     X(ProxyAdded)                \
     X(ProxyDeleted)              \
     X(ProxyExample)              \
