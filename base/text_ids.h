@@ -127,6 +127,28 @@
     X(AlertTrafficLine)          \
     X(AlertTestTitle)            \
     X(AlertTestLine)             \
+    X(SourceWaiting)             \
+    X(SourceBadAddress)          \
+    X(SourceNoToken)             \
+    X(SourceTokenUnreadable)     \
+    X(SourceUnreachable)         \
+    X(SourceTimedOut)            \
+    X(SourceTooLarge)            \
+    X(SourceUnauthorized)        \
+    X(SourceNotFound)            \
+    X(SourceHttpStatus)          \
+    X(SourceCompressed)          \
+    X(SourceNotJson)             \
+    X(SourceTooDeep)             \
+    X(SourceNoSuchKey)           \
+    X(SourceAmbiguous)           \
+    X(SourceNotANumber)          \
+    X(SourceNotFinite)           \
+    X(SourceUnavailable)         \
+    X(SourceStale)               \
+    X(SourceAlertAbove)          \
+    X(SourceAlertBelow)          \
+    X(AlertSeveralTitle)         \
     X(LinkClosed)                \
     X(LinkOpen)                  \
     X(LinkListening)             \

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,8 +15,8 @@ namespace features {
 
 // One source as the program knows it now.
 struct SourceStatus {
-    std::optional<double> value;  // current: read within the last three intervals
-    std::wstring unit;            // the unit the answer gave, if any
+    std::optional<double> value;            // current: read within the last three intervals
+    std::wstring unit;                      // the unit the answer gave, if any
     SourceFault fault = SourceFault::None;  // why there is no current value
     std::wstring detail;
     bool waiting = true;  // nothing read yet (neither a value nor a fault)

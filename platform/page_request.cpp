@@ -191,7 +191,8 @@ std::optional<Endpoint> httpProxyFor(const PageAddress& page, const BrowserProxy
     return endpoint;
 }
 
-std::string pageRequest(const PageAddress& page, bool viaProxy, std::string_view userAgent) {
+std::string pageRequest(const PageAddress& page, bool viaProxy, std::string_view userAgent,
+                        std::string_view authorization) {
     std::string hostField;
     appendEncoded(hostField, page.host);
     if (page.port != (page.secure ? 443 : 80)) hostField += ":" + std::to_string(page.port);
@@ -201,6 +202,12 @@ std::string pageRequest(const PageAddress& page, bool viaProxy, std::string_view
     request += " HTTP/1.0\r\nHost: " + hostField;
     request += "\r\nUser-Agent: ";
     request += userAgent;
+    if (!authorization.empty()) {
+        // A token pasted with a line break must not end the field and start another.
+        request += "\r\nAuthorization: ";
+        for (char c : authorization)
+            if (c != '\r' && c != '\n') request += c;
+    }
     // Never a cached copy: the address and the newest version are read as they are now.
     request +=
         "\r\nAccept: */*\r\nPragma: no-cache\r\nCache-Control: no-cache\r\n"
@@ -254,6 +261,8 @@ PageResponse::Progress PageResponse::readHead() {
                 value.find_first_not_of("0123456789") != std::string_view::npos)
                 return Progress::Failed;
             length_ = static_cast<std::size_t>(std::stoull(std::string(value)));
+        } else if (equalNoCase(name, "Content-Encoding")) {
+            if (!equalNoCase(value, "identity")) contentEncoding_.assign(value);
         } else if (equalNoCase(name, "Location")) {
             location_.assign(value);
         } else if (equalNoCase(name, "Transfer-Encoding")) {
@@ -264,8 +273,8 @@ PageResponse::Progress PageResponse::readHead() {
     if (!redirect) location_.clear();
     if (redirect && !location_.empty()) return Progress::Done;
     // Anything but a page arriving whole, within the bound and as asked, ends the reading here.
-    if (status_ < 200 || status_ >= 300 || chunked || (length_ && *length_ > maxBody_))
-        return Progress::Failed;
+    if (length_ && *length_ > maxBody_) tooLarge_ = true;
+    if (status_ < 200 || status_ >= 300 || chunked || tooLarge_) return Progress::Failed;
     headRead_ = true;
     body_ = received_.substr(end + endLength);
     std::string().swap(received_);
@@ -277,7 +286,9 @@ PageResponse::Progress PageResponse::readBody() {
         body_.resize(*length_);
         return Progress::Done;
     }
-    return body_.size() > maxBody_ ? Progress::Failed : Progress::Reading;
+    if (body_.size() <= maxBody_) return Progress::Reading;
+    tooLarge_ = true;
+    return Progress::Failed;
 }
 
 }  // namespace platform

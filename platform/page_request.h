@@ -36,7 +36,9 @@ std::optional<Endpoint> httpProxyFor(const PageAddress& page, const BrowserProxy
 
 // An HTTP/1.0 GET of `page` (so that no server answers in chunks), asked of a proxy in the
 // absolute form. Bytes that cannot stand in a request line are percent-encoded.
-std::string pageRequest(const PageAddress& page, bool viaProxy, std::string_view userAgent);
+// `authorization`, when given, is sent as the Authorization field (line breaks dropped).
+std::string pageRequest(const PageAddress& page, bool viaProxy, std::string_view userAgent,
+                        std::string_view authorization = {});
 
 // A response read as it arrives: its head within a bound, then its body up to `maxBody` bytes.
 class PageResponse {
@@ -49,6 +51,9 @@ public:
     Progress end();
 
     int status() const { return status_; }
+    // The body went past its bound (as announced, or as it arrived).
+    bool tooLarge() const { return tooLarge_; }
+    const std::string& contentEncoding() const { return contentEncoding_; }
     bool redirected() const { return !location_.empty(); }
     const std::string& location() const { return location_; }  // of a 3xx, as sent
     const std::string& body() const { return body_; }
@@ -64,6 +69,8 @@ private:
     int status_ = 0;
     std::optional<std::size_t> length_;
     std::string location_;
+    std::string contentEncoding_;
+    bool tooLarge_ = false;
     std::string body_;
 };
 

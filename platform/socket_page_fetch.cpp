@@ -5,11 +5,13 @@
 namespace platform {
 
 SocketPageFetch::SocketPageFetch(TcpSocket& socket, PageAddress page, std::optional<Endpoint> proxy,
-                                 std::string userAgent, std::size_t maxBody, Finished finished)
+                                 std::string userAgent, std::size_t maxBody, Finished finished,
+                                 std::string authorization)
     : socket_(socket),
       page_(std::move(page)),
       proxy_(std::move(proxy)),
       userAgent_(std::move(userAgent)),
+      authorization_(std::move(authorization)),
       response_(maxBody),
       finished_(std::move(finished)) {}
 
@@ -20,7 +22,7 @@ void SocketPageFetch::start() {
 }
 
 void SocketPageFetch::onConnected(const std::wstring&) {
-    socket_.send(pageRequest(page_, proxy_.has_value(), userAgent_));
+    socket_.send(pageRequest(page_, proxy_.has_value(), userAgent_, authorization_));
 }
 
 void SocketPageFetch::onDataArrival() {
@@ -46,8 +48,11 @@ void SocketPageFetch::settle(PageResponse::Progress progress) {
             outcome.redirect = resolveLocation(
                 page_, std::wstring(response_.location().begin(), response_.location().end()));
         else
-            outcome = {true, response_.body(), {}};
+            outcome.ok = true, outcome.body = response_.body();
     }
+    outcome.status = response_.status();
+    outcome.tooLarge = response_.tooLarge();
+    outcome.contentEncoding = response_.contentEncoding();
     socket_.close();
     std::exchange(finished_, nullptr)(std::move(outcome));
 }

@@ -17,12 +17,16 @@ public:
         bool ok = false;        // a 2xx page arrived whole and within the bound
         std::string body;       // its bytes
         std::wstring redirect;  // where a 3xx sends the fetch next, resolved; empty otherwise
+        int status = 0;         // the answer's, when one came
+        bool tooLarge = false;
+        std::string contentEncoding;
     };
     using Finished = std::function<void(Outcome)>;
 
     // `finished` is called once, from within one of the socket's events.
     SocketPageFetch(TcpSocket& socket, PageAddress page, std::optional<Endpoint> proxy,
-                    std::string userAgent, std::size_t maxBody, Finished finished);
+                    std::string userAgent, std::size_t maxBody, Finished finished,
+                    std::string authorization = {});
     void start();
 
     void onConnectionRequest(const std::wstring&) override {}
@@ -38,6 +42,7 @@ private:
     PageAddress page_;
     std::optional<Endpoint> proxy_;
     std::string userAgent_;
+    std::string authorization_;
     PageResponse response_;
     Finished finished_;
 };

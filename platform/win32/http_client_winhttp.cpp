@@ -111,54 +111,83 @@ DWORD queryNumber(const WinHttp& http, HINTERNET request, DWORD what, DWORD fall
 }  // namespace
 
 platform::HttpResponse HttpClientWinHttp::get(const std::wstring& url) {
+    platform::PageAnswer answer = request({url, {}, kMaxBodyBytes});
+    if (answer.failure != platform::PageAnswer::Failure::None) return {};
+    return {true, fromAnsi(answer.body)};
+}
+
+platform::PageAnswer HttpClientWinHttp::request(const platform::PageAsk& ask) {
+    using Failure = platform::PageAnswer::Failure;
+    platform::PageAnswer answer;
+    const auto failed = [&](Failure why) {
+        answer.failure = why;
+        answer.body.clear();
+        return answer;
+    };
     const WinHttp http;
-    if (!http) return {};
+    if (!http) return failed(Failure::Connection);
     const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
     URL_COMPONENTS parts{};
     parts.dwStructSize = sizeof parts;
     parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = DWORD(-1);
-    if (url.empty() || !http.crackUrl(url.c_str(), 0, 0, &parts)) return {};
+    if (ask.url.empty() || !http.crackUrl(ask.url.c_str(), 0, 0, &parts))
+        return failed(Failure::Address);
     std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
     std::wstring path = std::wstring(parts.lpszUrlPath, parts.dwUrlPathLength) +
                         std::wstring(parts.lpszExtraInfo, parts.dwExtraInfoLength);
 
     UniqueHttp session = openSession(http);
-    if (!session) return {};
+    if (!session) return failed(Failure::Connection);
     // Every wait is bounded; between reads the deadline bounds the whole fetch.
     int ms = static_cast<int>(kTimeoutMs);
     http.setTimeouts(session.get(), ms, ms, ms, ms);
     UniqueHttp connection(http, http.connect(session.get(), host.c_str(), parts.nPort, 0));
-    if (!connection) return {};
+    if (!connection) return failed(Failure::Connection);
     UniqueHttp request(
         http,
         http.openRequest(connection.get(), L"GET", path.empty() ? L"/" : path.c_str(), nullptr,
                          WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                          WINHTTP_FLAG_REFRESH |
                              (parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0)));
-    if (!request) return {};
+    if (!request) return failed(Failure::Connection);
     DWORD responseTimeout = kTimeoutMs;  // not among the four above, and unbounded otherwise
     http.setOption(request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &responseTimeout,
                    sizeof responseTimeout);
-    if (!http.sendRequest(request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA,
-                          0, 0, 0) ||
+    std::wstring headers;
+    for (char c : ask.authorization)
+        if (c != '\r' && c != '\n') headers += static_cast<unsigned char>(c);
+    if (!headers.empty()) headers = L"Authorization: " + headers + L"\r\n";
+    if (!http.sendRequest(
+            request.get(), headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS : headers.c_str(),
+            headers.empty() ? 0 : static_cast<DWORD>(-1L), WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
         !http.receiveResponse(request.get(), nullptr))
-        return {};
-    DWORD status = queryNumber(http, request.get(), WINHTTP_QUERY_STATUS_CODE, 0);
-    if (status < 200 || status >= 300) return {};
-    if (queryNumber(http, request.get(), WINHTTP_QUERY_CONTENT_LENGTH, 0) > kMaxBodyBytes)
-        return {};
+        return failed(GetLastError() == ERROR_WINHTTP_TIMEOUT ? Failure::TimedOut
+                                                              : Failure::Connection);
+    answer.status =
+        static_cast<int>(queryNumber(http, request.get(), WINHTTP_QUERY_STATUS_CODE, 0));
+    wchar_t encoding[64] = {};
+    DWORD encodingSize = sizeof encoding;
+    if (http.queryHeaders(request.get(), WINHTTP_QUERY_CONTENT_ENCODING,
+                          WINHTTP_HEADER_NAME_BY_INDEX, encoding, &encodingSize,
+                          WINHTTP_NO_HEADER_INDEX))
+        for (const wchar_t* c = encoding; *c; ++c) answer.contentEncoding += static_cast<char>(*c);
+    if (answer.status < 200 || answer.status >= 300) return failed(Failure::Status);
+    if (queryNumber(http, request.get(), WINHTTP_QUERY_CONTENT_LENGTH, 0) > ask.maxBody)
+        return failed(Failure::TooLarge);
 
-    std::string body;
     char chunk[16384];
     for (;;) {
-        if (GetTickCount64() > deadline) return {};
+        if (GetTickCount64() > deadline) return failed(Failure::TimedOut);
         DWORD read = 0;
-        if (!http.readData(request.get(), chunk, sizeof chunk, &read)) return {};
+        if (!http.readData(request.get(), chunk, sizeof chunk, &read))
+            return failed(Failure::Connection);
         if (read == 0) break;
-        body.append(chunk, read);
-        if (body.size() > kMaxBodyBytes) return {};  // stop at the bound, whatever was announced
+        answer.body.append(chunk, read);
+        // Stop at the bound, whatever was announced.
+        if (answer.body.size() > ask.maxBody) return failed(Failure::TooLarge);
     }
-    return {true, fromAnsi(body)};
+    answer.failure = Failure::None;
+    return answer;
 }
 
 }  // namespace win32

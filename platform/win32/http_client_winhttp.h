@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/http_client.h"
+#include "platform/page_fetcher.h"
 
 namespace win32 {
 
@@ -14,6 +15,8 @@ public:
     static constexpr size_t kMaxBodyBytes = 1u << 20;  // a page larger than this is no page
 
     platform::HttpResponse get(const std::wstring& url) override;
+    // The same fetch with its own header and bound, answered with the bytes and how it ended.
+    platform::PageAnswer request(const platform::PageAsk& ask);
 };
 
 }  // namespace win32

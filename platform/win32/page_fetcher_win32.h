@@ -33,11 +33,12 @@ public:
     PageFetcherWin32& operator=(const PageFetcherWin32&) = delete;
 
     void fetch(const std::wstring& url, Done done) override;
+    void ask(const platform::PageAsk& ask, Answered answered) override;
 
 private:
     struct Running;
-    void fetchFrom(const std::wstring& url, Done done, int hops, ULONGLONG deadline);
-    void answerLater(Done done);
+    void fetchFrom(platform::PageAsk ask, Answered answered, int hops, ULONGLONG deadline);
+    void answerLater(Answered answered, platform::PageAnswer::Failure failure);
     void onMessage(UINT msg, WPARAM wp);
     std::unique_ptr<Running> takeBack(UINT_PTR id);
 
@@ -45,7 +46,7 @@ private:
     MessageWindow window_;
     UINT_PTR nextId_ = 0;
     std::map<UINT_PTR, std::unique_ptr<Running>> running_;
-    WorkerResults<platform::HttpResponse> workers_{L"KorvaNT.Fetches"};
+    WorkerResults<platform::PageAnswer> workers_{L"KorvaNT.Fetches"};
 };
 
 }  // namespace win32

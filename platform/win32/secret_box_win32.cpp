@@ -1,7 +1,8 @@
 #include "platform/win32/secret_box_win32.h"
 
-#include <wincrypt.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <wincrypt.h>
 
 #include "platform/win32/system_library.h"
 

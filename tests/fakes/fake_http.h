@@ -35,6 +35,20 @@ public:
         while (deliverNext()) {
         }
     }
+
+    // Asks wait as fetches do; the test answers them in any order.
+    std::vector<std::pair<platform::PageAsk, Answered>> asks;
+    void ask(const platform::PageAsk& a, Answered answered) override {
+        asks.emplace_back(a, std::move(answered));
+    }
+    // Answers the oldest ask; false when none waits.
+    bool answer(platform::PageAnswer answer) {
+        if (asks.empty()) return false;
+        Answered answered = std::move(asks.front().second);
+        asks.erase(asks.begin());
+        if (answered) answered(answer);
+        return true;
+    }
 };
 
 class FakeClipboardWriter : public platform::ClipboardWriter {
