@@ -346,7 +346,6 @@
     X(SourceTokenClear)         \
     X(SourceTokenSet)           \
     X(SourceTokenNone)          \
-    X(SourceTokenUnreadable)    \
     X(SourceKeyLabel)           \
     X(SourceBrowse)             \
     X(SourceNameLabel)          \
@@ -358,8 +357,8 @@
     X(SourceBarTo)              \
     X(SourceShown)              \
     X(SourceAlertOn)            \
-    X(SourceAlertAbove)         \
-    X(SourceAlertBelow)         \
+    X(SourceDirectionAbove)     \
+    X(SourceDirectionBelow)     \
     X(SourceAlertFor)           \
     X(SourceAlertSeconds)       \
     X(SourceBarMinName)         \
@@ -373,7 +372,6 @@
     X(SourceRemoved)            \
     X(SourceNoName)             \
     X(SourceNoneSelected)       \
-    X(SourceWaiting)            \
     X(ColumnOfferName)          \
     X(ColumnOfferValue)         \
     X(ColumnOfferUnit)          \

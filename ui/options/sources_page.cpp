@@ -87,9 +87,9 @@ public:
     int templateId() const override { return IDD_PAGE_SOURCES; }
 
     void create(PageContext&) override {
-        list_.attach(item(IDC_SOURCE_LIST), {{Text::ColumnSourceName, 110},
-                                             {Text::ColumnSourceKind, 110},
-                                             {Text::ColumnSourceValue, 150}});
+        list_.attach(item(IDC_SOURCE_LIST), {{Text::ColumnSourceName, 100},
+                                             {Text::ColumnSourceKind, 125},
+                                             {Text::ColumnSourceValue, 145}});
         offers_.attach(item(IDC_SOURCE_OFFERS),
                        {{Text::ColumnOfferName, 240},
                         {Text::ColumnOfferValue, 80},
@@ -286,7 +286,7 @@ private:
         HWND direction = item(IDC_SOURCE_ALERT_BELOW);
         chosen = SendMessageW(direction, CB_GETCURSEL, 0, 0);
         SendMessageW(direction, CB_RESETCONTENT, 0, 0);
-        for (Text t : {Text::SourceAlertAbove, Text::SourceAlertBelow})
+        for (Text t : {Text::SourceDirectionAbove, Text::SourceDirectionBelow})
             SendMessageW(direction, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(base::text(t)));
         SendMessageW(direction, CB_SETCURSEL, chosen, 0);
     }
