@@ -371,6 +371,7 @@
     X(SourceListFull)            \
     X(SourceRemoved)             \
     X(SourceNoName)              \
+    X(SourceNoKey)               \
     X(SourceNoneSelected)        \
     X(ColumnOfferName)           \
     X(ColumnOfferValue)          \

@@ -380,6 +380,7 @@ constexpr TextEntry kTexts[] = {
     {Text::SourceListFull, L"At most {0} external readings"},
     {Text::SourceRemoved, L"Removed \"{0}\""},
     {Text::SourceNoName, L"(no name)"},
+    {Text::SourceNoKey, L"No key yet: choose one with Browse"},
     {Text::SourceNoneSelected, L"\"Add\" adds an external reading"},
     {Text::ColumnOfferName, L"Reading"},
     {Text::ColumnOfferValue, L"Value"},

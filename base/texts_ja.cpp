@@ -385,6 +385,7 @@ constexpr TextEntry kTexts[] = {
     {Text::SourceListFull, L"外部の値は {0} 個までです"},
     {Text::SourceRemoved, L"「{0}」を削除しました"},
     {Text::SourceNoName, L"（名前なし）"},
+    {Text::SourceNoKey, L"キーがありません: 「一覧」から選んでください"},
     {Text::SourceNoneSelected, L"「追加」で外部の値を加えます"},
     {Text::ColumnOfferName, L"項目"},
     {Text::ColumnOfferValue, L"値"},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/texts.h"
+
 using namespace ui::options;
 using settings::SourceKind;
 using settings::SourceSetting;
@@ -159,4 +161,42 @@ TEST(SourceListEditor, APickFillsKeyAndUnitAndANameNobodyChose) {
 
     EXPECT_EQ(offerLabel(offers[0]), L"AMD Ryzen 7 › Temperatures › Core (Tctl/Tdie)");
     EXPECT_EQ(offerLabel(offers[2]), L"/cpu_usage_ratio");
+    EXPECT_EQ(offerLabel({L"sensor.room", L"", L"Room", L"°C", L"21"}), L"Room");
+}
+
+TEST(SourceListEditor, StateTextsSayWhatIsMissingBeforeWhatFailed) {
+    SourceSetting source;
+    source.kind = SourceKind::Json;
+    source.decimals = 1;
+    features::SourceStatus status;
+    status.waiting = false;
+    status.fault = features::SourceFault::NoSuchKey;
+    // No key yet: the page says how to choose one, not that "" was not found.
+    EXPECT_EQ(sourceStateText(source, &status), L"キーがありません: 「一覧」から選んでください");
+    source.key = L"/room/temperature";
+    status.detail = source.key;
+    EXPECT_EQ(sourceStateText(source, &status), features::sourceReasonText(status));
+    status.value = 21.54;
+    status.fault = features::SourceFault::None;
+    EXPECT_NE(sourceStateText(source, &status).find(L"21.5"), std::wstring::npos);
+    EXPECT_EQ(sourceStateText(source, nullptr), features::sourceReasonText({}));
+    // Another user's token: said whatever the poller last knew.
+    source.kind = SourceKind::HomeAssistant;
+    source.tokenState = TokenState::Unreadable;
+    EXPECT_EQ(sourceStateText(source, &status),
+              std::wstring(base::text(base::Text::SourceTokenUnreadable)));
+
+    features::SourceOffers offers;
+    EXPECT_EQ(offersStateText(L"http://pc2/data.json", nullptr),
+              L"http://pc2/data.json の一覧を取得しています…");
+    offers.fault = features::SourceFault::NoSuchKey;  // nothing numeric in the answer
+    EXPECT_EQ(offersStateText(L"", &offers), L"数値が見つかりません");
+    offers.fault = features::SourceFault::Unauthorized;
+    offers.detail = L"401";
+    EXPECT_EQ(offersStateText(L"", &offers),
+              L"一覧を取得できません: 認証されません（401）: トークンを確認してください");
+    offers.fault = features::SourceFault::None;
+    offers.offers.resize(3);
+    EXPECT_EQ(offersStateText(L"", &offers),
+              L"3 件: ダブルクリックか「選択」でキー・名前・単位に入れます");
 }

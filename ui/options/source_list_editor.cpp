@@ -220,8 +220,36 @@ void pickSourceOffer(SourceSetting& source, const features::SourceOffer& picked,
     source.unit = picked.unit;
 }
 
+std::wstring sourceStateText(const SourceSetting& source, const features::SourceStatus* status) {
+    // Said before any answer: another user's token is never sent.
+    if (source.kind == SourceKind::HomeAssistant &&
+        source.tokenState == settings::TokenState::Unreadable && source.token.empty())
+        return base::text(Text::SourceTokenUnreadable);
+    if (!status) return features::sourceReasonText(features::SourceStatus{});
+    if (status->value) return features::sourceValueText(*status, source);
+    if (status->fault == features::SourceFault::NoSuchKey && trimmed(source.key).empty())
+        return base::text(Text::SourceNoKey);
+    return features::sourceReasonText(*status);
+}
+
+std::wstring offersStateText(const std::wstring& url, const features::SourceOffers* result) {
+    if (!result) return base::format(Text::SourceOffersFetching, {url});
+    if (!result->offers.empty())
+        return base::format(Text::SourceOffersFound, {std::to_wstring(result->offers.size())});
+    // An answer with nothing numeric in it is no failure of the fetch.
+    if (result->fault == features::SourceFault::None ||
+        (result->fault == features::SourceFault::NoSuchKey && result->detail.empty()))
+        return base::text(Text::SourceOffersNone);
+    features::SourceStatus failed;
+    failed.fault = result->fault;
+    failed.detail = result->detail;
+    failed.waiting = false;
+    return base::format(Text::SourceOffersFailed, {features::sourceReasonText(failed)});
+}
+
 std::wstring offerLabel(const features::SourceOffer& offer) {
-    if (offer.group.empty()) return offer.name.empty() ? offer.key : offer.name;
+    // Any JSON's numbers go by their pointers: "/drives/0/free_bytes", not "free_bytes" twice.
+    if (offer.group.empty()) return offer.key.starts_with(L'/') ? offer.key : offer.name;
     return offer.group + L" \u203a " + offer.name;
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "features/source_poller.h"
 #include "features/source_reading.h"
 #include "features/status_bar.h"
 #include "settings/source_settings.h"
@@ -61,6 +62,14 @@ bool clearSourceToken(settings::SourceSetting& source);
 // none yet or still has the name of the offer it had picked before (found among `offers`).
 void pickSourceOffer(settings::SourceSetting& source, const features::SourceOffer& picked,
                      const std::vector<features::SourceOffer>& offers);
+
+// What a source's row and the line under its settings show: its value now, or why it has none
+// (nothing known yet when there is no status).
+std::wstring sourceStateText(const settings::SourceSetting& source,
+                             const features::SourceStatus* status);
+// The line while a source's offers are listed: fetching from `url` (no result yet), why the
+// list failed, or how many there are.
+std::wstring offersStateText(const std::wstring& url, const features::SourceOffers* result);
 
 // An offer's place and name as one text ("AMD Ryzen 7 › Temperatures › Core").
 std::wstring offerLabel(const features::SourceOffer& offer);

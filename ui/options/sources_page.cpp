@@ -318,26 +318,19 @@ private:
         for (size_t i = 0; i < c.live.sources.size(); ++i) list_.setText(i, 2, stateText(c, i));
     }
 
-    // The source's last value, or why it has none.
     std::wstring stateText(PageContext& c, size_t index) {
-        if (!c.sources || index >= c.sources->size()) return base::text(Text::SourceWaiting);
-        features::SourceStatus status = c.sources->status(index);
-        if (status.value) return features::sourceValueText(status, c.live.sources[index]);
-        std::wstring reason = features::sourceReasonText(status);
-        if (!reason.empty()) return reason;
-        return status.waiting ? base::text(Text::SourceWaiting) : L"--";
+        std::optional<features::SourceStatus> status;
+        if (c.sources && index < c.sources->size()) status = c.sources->status(index);
+        return sourceStateText(c.live.sources[index], status ? &*status : nullptr);
     }
 
     // The line under the settings: what the browse found, or the selected source's state.
     void showState(PageContext& c) {
         std::wstring text;
         if (browsing_) {
-            text = offersState(c);
+            text = offersStateText(fetchingFrom_, result_ ? &*result_ : nullptr);
         } else if (const SourceSetting* s = source(c); !s) {
             text = base::text(Text::SourceNoneSelected);
-        } else if (s->kind == SourceKind::HomeAssistant &&
-                   s->tokenState == settings::TokenState::Unreadable) {
-            text = base::text(Text::SourceTokenUnreadable);
         } else {
             text = stateText(c, *selected_);
         }
@@ -417,19 +410,6 @@ private:
             if (s && offers[i].key == s->key) current = i;
         }
         if (current) offers_.select(*current);
-    }
-
-    std::wstring offersState(PageContext&) {
-        if (!result_) return base::format(Text::SourceOffersFetching, {fetchingFrom_});
-        if (result_->fault != features::SourceFault::None) {
-            features::SourceStatus failed;
-            failed.fault = result_->fault;
-            failed.detail = result_->detail;
-            failed.waiting = false;
-            return base::format(Text::SourceOffersFailed, {features::sourceReasonText(failed)});
-        }
-        if (result_->offers.empty()) return base::text(Text::SourceOffersNone);
-        return base::format(Text::SourceOffersFound, {std::to_wstring(result_->offers.size())});
     }
 
     void pick(PageContext& c) {
