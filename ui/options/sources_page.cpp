@@ -355,7 +355,8 @@ private:
         showToken(c);
     }
 
-    // The token's box takes a token for Home Assistant only, and tells whether one is kept.
+    // The token's box takes a token for Home Assistant only, and tells whether one is kept (a
+    // blank hint, as Wine keeps the last hint when given an empty one).
     void showToken(PageContext& c) {
         const SourceSetting* s = source(c);
         bool wanted = s && s->kind == SourceKind::HomeAssistant;
@@ -366,7 +367,7 @@ private:
                    : s->tokenState == settings::TokenState::None ? Text::SourceTokenNone
                                                                  : Text::SourceTokenSet;
         SendDlgItemMessageW(hwnd(), IDC_SOURCE_TOKEN, EM_SETCUEBANNER, TRUE,
-                            reinterpret_cast<LPARAM>(cue == Text::Count ? L"" : base::text(cue)));
+                            reinterpret_cast<LPARAM>(cue == Text::Count ? L" " : base::text(cue)));
     }
 
     void selectRow(size_t row) {
