@@ -74,7 +74,7 @@ bool KorvaNTApp::startUp() {
     host_.onSessionEnd = [this] { exitFromMenu(); };
     closeCounterQueries = [this] { system_.drives.closeCounters(); };
 
-    live_ = settings::loadLiveSettings(ini_, files_, paths_);
+    live_ = settings::loadLiveSettings(ini_, files_, paths_, secrets_);
     const settings::Settings& s = live_.settings;
     base::setLanguage(settings::languageOf(s.language));
 
@@ -166,6 +166,9 @@ bool KorvaNTApp::startUp() {
         alerts_.take(r);
         export_.take(r);
     });
+    monitoring_.readSourcesWith(
+        [this](std::vector<monitor::SourceReading>& into) { sources_.read(into); });
+    sources_.start();
     monitoring_.start();
     desktop_.startTimers();
     utilities_.start(host_.hwnd(), main_.hwnd());
@@ -217,7 +220,7 @@ void KorvaNTApp::storeWindowPositions() {
 
 void KorvaNTApp::saveCommand() {
     storeWindowPositions();
-    status_.show(settings::saveSettings(live_, ini_, files_, paths_));
+    status_.show(settings::saveSettings(live_, ini_, files_, paths_, secrets_));
 }
 
 // The options window is made the first time it is opened, and then kept hidden between openings

@@ -16,6 +16,7 @@
 #include "platform/win32/profile_file_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/request_server_win32.h"
+#include "platform/win32/secret_box_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/system_sources_win32.h"
 #include "platform/win32/tcp_socket_win32.h"
@@ -36,6 +37,7 @@
 #include "ui/options/colour_dialog.h"
 #include "ui/options/options_window.h"
 #include "ui/size_window.h"
+#include "ui/source_upkeep.h"
 #include "ui/taskbar_window.h"
 #include "ui/timer_service.h"
 #include "ui/tray_icon.h"
@@ -75,6 +77,8 @@ private:
     win32::PageFetcherWin32 fetcher_{[this] { return monitor::readBrowserProxy(registry_); }};
     win32::ClipboardWriterWin32 clipboard_;
     win32::ShellWin32 shell_;
+    // The sources' tokens, protected for the Windows user.
+    win32::SecretBoxWin32 secrets_;
     settings::LiveSettings live_;
     features::StatusBar status_;
     monitor::PageTexts pages_;
@@ -124,7 +128,9 @@ private:
     ui::LinkUpkeep linkUpkeep_{clipboardLink_, live_, timers_};
     // The readings served over HTTP: a worker of its own while on, nothing while off.
     win32::RequestServerWin32 exportServer_;
-    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_, busiest_};
+    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_, busiest_, timers_};
+    // The readings taken from other programs: a timer and a request each only while listed.
+    ui::SourceUpkeep sources_{live_, fetcher_, system_.clock, system_.locale, status_, timers_};
     ui::LiveProgram program_{monitoring_, main_, taskbar_};
     ui::options::OptionsWindow options_{{
         .live = live_,
@@ -156,6 +162,8 @@ private:
             },
         .showTestAlert = [this] { alerts_.showTest(); },
         .exportState = [this] { return export_.stateText(); },
+        .sources = &sources_.poller(),
+        .fetcher = &fetcher_,
     }};
 };
 

@@ -420,6 +420,8 @@
     X(ExportPageDrives)          \
     X(ExportPageFree)            \
     X(ExportPageLastHour)        \
+    X(ExportPageMinutesAgo)      \
+    X(ExportPageNow)             \
     X(ExportPageOffline)         \
     X(TabExport)                 \
     X(ExportFrame)               \
@@ -430,4 +432,6 @@
     X(ExportOpenAt)              \
     X(ExportListening)           \
     X(ExportOff)                 \
-    X(ExportFailed)
+    X(ExportFailed)              \
+    X(ExportRetrying)            \
+    X(ExportAllowedUnreadable)

@@ -77,6 +77,7 @@ struct SourcePoller::Entry {
     int failures = 0;
     SourceStatus status;
     std::uint32_t readAt = 0;  // tick count of the value
+    bool staleTold = false;
 };
 
 SourcePoller::SourcePoller(platform::PageFetcher& fetcher, platform::Clock& clock)
@@ -116,7 +117,10 @@ void SourcePoller::poll() {
         if (e.status.value) {
             const std::uint32_t limit =
                 static_cast<std::uint32_t>(e.setting.intervalSeconds) * 1000 * kStaleIntervals;
-            if (now - e.readAt > limit && changed) changed(i);
+            if (now - e.readAt > limit && !e.staleTold) {
+                e.staleTold = true;
+                if (changed) changed(i);
+            }
         }
         if (e.inFlight || static_cast<std::int32_t>(now - e.dueAt) < 0) continue;
         ask(i);
@@ -162,6 +166,7 @@ void SourcePoller::answer(std::size_t index, std::uint64_t generation,
     if (status.value) {
         e.failures = 0;
         e.readAt = now;
+        e.staleTold = false;
         e.dueAt = now + interval;
     } else {
         // 2, 4, 8 ... seconds, up to a minute, and never sooner than the interval.

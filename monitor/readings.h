@@ -1,11 +1,13 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "monitor/drive_items.h"
 #include "platform/power_status.h"
+#include "platform/processor_times.h"
 #include "settings/display_item.h"
 
 namespace monitor {
@@ -49,6 +51,17 @@ struct DateTimeText {
     bool operator==(const DateTimeText&) const = default;
 };
 
+// A reading taken from another program, as its row and the features that watch it see it.
+struct SourceReading {
+    std::wstring name;
+    std::wstring text;            // the row's value text with its unit, or "--"
+    std::optional<double> value;  // none: no current value
+    std::wstring unit;
+    std::optional<double> barMin, barMax;  // a bar when both are set and apart
+    bool shown = true;
+    bool operator==(const SourceReading&) const = default;
+};
+
 // What the latest tick sampled. A section that did not run leaves its fields as they were, so
 // this is also what the other features read: memory release, menus, options window.
 struct Readings {
@@ -61,6 +74,11 @@ struct Readings {
 
     int cpuTotalPercent = 0;
     std::array<int, settings::kProcessorItems> cpuPercent{};
+    // A load is measured from its second reading on; before, its 0 says nothing.
+    bool cpuTotalMeasured = false;
+    std::array<bool, settings::kProcessorItems> cpuMeasured{};
+    // All processors' times since the system started, as last read with the total load.
+    std::optional<platform::ProcessorTimes> cpuTimes;
 
     int memoryPercent = 0;
     int memoryTotalMB = 0;
@@ -78,8 +96,9 @@ struct Readings {
     // box can show of it.
     std::wstring clipboardText;
     platform::PowerStatus power;
-    std::vector<DriveReading> drives;  // by drive list position
-    bool drivesRefreshed = false;      // this tick refreshed the capacities
+    std::vector<DriveReading> drives;    // by drive list position
+    bool drivesRefreshed = false;        // this tick refreshed the capacities
+    std::vector<SourceReading> sources;  // in the list's order, shown or not
 };
 
 // How much of the clipboard's text the clipboard item keeps: a text of many megabytes would

@@ -125,19 +125,36 @@ void RefreshCycle::refreshTick() {
     if (s.exportOn == 1) {
         sampled.cpuTotal = sampled.memory = sampled.network = true;
         sampled.cpu.fill(true);
+        sampled.driveCapacities = true;
     }
     sampler_.sample(sampled, s, live_.drives, readings_);
+    if (sourceReader_)
+        sourceReader_(readings_.sources);
+    else
+        readings_.sources.clear();
     formatAndPaint(gates);
     drawGraph();
     int y = render::composeList(images_, live_.displayRows, live_.drives, memoLineCount_,
-                                newVersionShown_);
+                                newVersionShown_, shownSources());
     present(y);
+}
+
+int RefreshCycle::shownSources() const {
+    // Before the first tick the list's own sources say what will be shown.
+    int shown = 0;
+    if (!sourceReader_) return 0;
+    if (!readings_.sources.empty()) {
+        for (const SourceReading& r : readings_.sources) shown += r.shown ? 1 : 0;
+    } else {
+        for (const settings::SourceSetting& s : live_.sources) shown += s.shown ? 1 : 0;
+    }
+    return shown;
 }
 
 int RefreshCycle::upcomingListHeight() const {
     int memo = static_cast<int>(memoLines(live_.memoText).size());
     return render::listHeightFor(live_.displayRows, live_.drives, memo, newVersionShown_,
-                                 images_.metrics);
+                                 images_.metrics, shownSources());
 }
 
 void RefreshCycle::formatAndPaint(const SectionGates& gates) {
@@ -155,6 +172,7 @@ void RefreshCycle::formatAndPaint(const SectionGates& gates) {
     render::Colour unlit =
         systemColours_ ? systemColours_(kButtonFace) : render::rgb(240, 240, 240);
     painter_.paintDrives(readings_, live_.drives, s, symbols_, unlit);
+    painter_.paintSources(readings_.sources);
 
     newVersionShown_ = newVersionApplies(pages_.update, s.checkForUpdates == 1);
     if (newVersionShown_) painter_.paintNewVersion(pages_.update.announcement);

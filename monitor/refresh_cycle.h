@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -61,6 +62,11 @@ public:
     // anything shows them: while it is kept, those sections run at least once a second.
     void keepHistoryReadings(bool on) { historyKept_ = on; }
 
+    // Where the readings taken from other programs come from: called on every tick while set,
+    // it fills in their latest values (it never waits for a source).
+    using SourceReader = std::function<void(std::vector<SourceReading>&)>;
+    void readSourcesWith(SourceReader reader) { sourceReader_ = std::move(reader); }
+
     void refreshTick();
 
     const Readings& readings() const { return readings_; }
@@ -72,6 +78,7 @@ public:
 
 private:
     void formatAndPaint(const SectionGates& gates);
+    int shownSources() const;
     void drawGraph();
     void present(int y);
     render::Colour resolve(std::int32_t stored) const;
@@ -95,6 +102,7 @@ private:
     bool historySampled_ = false;
     std::uint32_t historySampledAt_ = 0;
     bool newVersionShown_ = false;
+    SourceReader sourceReader_;
 };
 
 }  // namespace monitor

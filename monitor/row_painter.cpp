@@ -10,6 +10,45 @@ namespace monitor {
 
 void RowPainter::forgetPainted() {
     for (auto& painted : painted_) painted.reset();
+    paintedSources_.clear();
+}
+
+void RowPainter::paintSources(const std::vector<SourceReading>& sources) {
+    const render::ListMetrics& m = images_.metrics;
+    const int cpuSlot = settings::slotOf(settings::Item::CpuTotal);
+    size_t shown = 0;
+    // Rows stay where they are while the list grows: a painter may hold on to an image.
+    images_.sourceRows.reserve(settings::kMaxSources);
+    for (const SourceReading& source : sources) {
+        if (!source.shown) continue;
+        if (images_.sourceRows.size() <= shown) images_.sourceRows.emplace_back();
+        if (paintedSources_.size() <= shown) paintedSources_.emplace_back();
+        render::Image& row = images_.sourceRows[shown];
+        std::optional<Painted>& painted = paintedSources_[shown];
+        ++shown;
+        if (row.height() != m.rowHeight || row.width() != m.rowWidth)
+            row.resize(m.rowWidth, m.rowHeight);
+        row.setBackground(background_);
+        row.setForeground(text_);
+        std::optional<int> bar;
+        if (source.barMin && source.barMax && *source.barMax != *source.barMin) {
+            double share =
+                source.value ? (*source.value - *source.barMin) / (*source.barMax - *source.barMin)
+                             : 0.0;
+            bar = render::barWidthFor(std::clamp(share, 0.0, 1.0) * 100.0);
+        }
+        // Measured: units ("°C") are no half-width characters to count.
+        render::RowPicture picture =
+            render::pictureOf({source.name, source.text, 148, bar, 1, 148});
+        Painted now{picture, row.background(), row.foreground(), row.height(),
+                    stripSignature(cpuSlot, bar)};
+        if (painted == now) continue;
+        painted = std::move(now);
+        render::drawRowPicture(row, picture, bar ? &strips_.items[cpuSlot] : nullptr, painter_, m);
+    }
+    // Rows no longer shown keep no pictures.
+    images_.sourceRows.resize(shown);
+    paintedSources_.resize(shown);
 }
 
 void RowPainter::setColours(render::Colour background, render::Colour text) {

@@ -33,6 +33,8 @@ public:
     void paintDrives(const Readings& readings, std::span<const settings::DriveRow> drives,
                      const settings::Settings& s, const render::NumberSymbols& symbols,
                      render::Colour unlitLamp);
+    // The shown sources' rows, in order; their bars take the processor row's strip.
+    void paintSources(const std::vector<SourceReading>& sources);
     // The new-version row, scrolled one step further on every call.
     void paintNewVersion(const std::wstring& announcement);
 
@@ -54,6 +56,7 @@ private:
     render::Colour background_ = 0;
     render::Colour text_ = 0;
     std::array<std::optional<Painted>, settings::kItemSlots> painted_;
+    std::vector<std::optional<Painted>> paintedSources_;
     int marqueeStep_ = 0;
 };
 

@@ -33,13 +33,14 @@ int place(Image& list, const ListMetrics& m, int y, const Image& image, int heig
 }  // namespace
 
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
-                std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion) {
+                std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion,
+                int sourceRows) {
     Image& list = state.list;
     const ListMetrics& m = state.metrics;
     // The image holds what is shown, up to the tallest list a window can take: a short list
     // keeps no memory for rows it does not have.
-    const int needed =
-        std::min(listHeightFor(rows, drives, memoLines, showNewVersion, m), m.listHeight);
+    const int needed = std::min(
+        listHeightFor(rows, drives, memoLines, showNewVersion, m, sourceRows), m.listHeight);
     if (list.height() != needed || list.width() != m.listWidth) {
         list.resize(m.listWidth, needed);
         state.listHeight = 0;  // a new image: nothing of the last list is left to clear
@@ -61,6 +62,8 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
             y = place(list, m, y, state.rows[settings::slotOf(row.id)], kRowHeight);
         }
     }
+    const int sources = std::min(sourceRows, static_cast<int>(state.sourceRows.size()));
+    for (int i = 0; i < sources; ++i) y = place(list, m, y, state.sourceRows[i], kRowHeight);
     if (showNewVersion) {
         y = place(list, m, y, state.newVersionRow, kRowHeight);
         state.resizePending = true;
@@ -75,7 +78,7 @@ int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
 
 int listHeightFor(std::span<const settings::DisplayRow> rows,
                   std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion,
-                  const ListMetrics& m) {
+                  const ListMetrics& m, int sourceRows) {
     using settings::Item;
     constexpr int kPitch = kRowHeight + 1;
     int y = 0;  // designed
@@ -93,6 +96,7 @@ int listHeightFor(std::span<const settings::DisplayRow> rows,
             y += kPitch;
         }
     }
+    y += kPitch * std::max(sourceRows, 0);
     return m.scale.px(showNewVersion ? y + kPitch : y);
 }
 

@@ -13,14 +13,16 @@ namespace render {
 // the drives' rows stand at item 112's place and the new-version row comes last (it also sets
 // resizePending). memoLines is the memo's line count (at least 1 is used). Returns y, the height
 // of the composed list.
+// The rows of the shown sources (state.sourceRows) follow the items, before the new-version row.
 int composeList(RenderState& state, std::span<const settings::DisplayRow> rows,
-                std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion);
+                std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion,
+                int sourceRows = 0);
 
 // The height composeList gives these rows at the metrics' DPI, without composing them: what the
 // window is sized to before the first tick.
 int listHeightFor(std::span<const settings::DisplayRow> rows,
                   std::span<const settings::DriveRow> drives, int memoLines, bool showNewVersion,
-                  const ListMetrics& metrics = ListMetrics{});
+                  const ListMetrics& metrics = ListMetrics{}, int sourceRows = 0);
 
 // The main window's size for a list of y pixels.
 struct MainWindowSize {

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <vector>
 
 #include "render/list_metrics.h"
 #include "render/render_types.h"
@@ -19,6 +20,7 @@ struct RenderState {
     // By slot, each made at its first painting; the graph has none, the memo grows.
     std::array<Image, settings::kItemSlots> rows;
     std::array<Image, settings::kDriveSlots> driveRows;  // by position in the drive list
+    std::vector<Image> sourceRows;                       // by shown source, after every item
     Image newVersionRow;
     Image graph;
     Image graphScroll;  // scroll buffer

@@ -57,7 +57,11 @@ void AlertUpkeep::take(const monitor::Readings& readings) {
         steadyMs_ += elapsed;
     }
     checkedAt_ = readings.tickCount;
-    if (!features::anyAlertOn(s)) return;
+    std::vector<features::CombinedNotice> due;
+    for (const features::SourceNotice& notice :
+         sourceAlerts_.check(steadyMs_, readings.sources, live_.sources))
+        due.push_back({notice.title, notice.text});
+    if (!features::anyAlertOn(s)) return tell(due);
     features::AlertReadings r;
     r.nowMs = steadyMs_;
     r.cpuPercent = readings.cpuTotalPercent;
@@ -77,10 +81,19 @@ void AlertUpkeep::take(const monitor::Readings& readings) {
         busiest_.readWhenDue(readings.tickCount,
                              static_cast<std::uint32_t>(s.alertCpuSeconds) * 1000,
                              kCountingReadEveryMs);
+    std::vector<features::CombinedNotice> rules;
     for (const features::AlertNotice& notice : alerts_.check(r, s)) {
-        tray_.showBalloon(notice.title, notice.text);
+        rules.push_back({notice.title, notice.text});
         mark(notice.rule);
     }
+    rules.insert(rules.end(), due.begin(), due.end());
+    tell(rules);
+}
+
+void AlertUpkeep::tell(const std::vector<features::CombinedNotice>& notices) {
+    if (notices.empty()) return;
+    features::CombinedNotice all = features::combineNotices(notices);
+    tray_.showBalloon(all.title, all.text);
 }
 
 void AlertUpkeep::mark(features::AlertRule rule) {

@@ -8,6 +8,7 @@
 #include "features/alerts.h"
 #include "features/history_chart.h"
 #include "features/readings_history.h"
+#include "features/source_alerts.h"
 #include "platform/win32/unique_handle.h"
 #include "settings/live_settings.h"
 #include "ui/tray_icon.h"
@@ -41,12 +42,15 @@ private:
     void showLoad(const monitor::Readings& readings);
     void showPlain();
     void mark(features::AlertRule rule);
+    // Notices due in the same check, told together.
+    void tell(const std::vector<features::CombinedNotice>& notices);
 
     const settings::LiveSettings& live_;
     const features::ReadingsHistory& history_;
     TrayIcon& tray_;
     features::BusiestProcesses& busiest_;
     features::Alerts alerts_;
+    features::SourceAlerts sourceAlerts_;
     std::vector<features::ChartMark> marks_;
     std::optional<std::uint32_t> checkedAt_;
     std::int64_t steadyMs_ = 0;

@@ -39,6 +39,10 @@ public:
         cycle_.keepHistoryReadings(true);
     }
     const monitor::Readings& readings() const { return cycle_.readings(); }
+    // Where each tick takes the readings of other programs from.
+    void readSourcesWith(monitor::RefreshCycle::SourceReader reader) {
+        cycle_.readSourcesWith(std::move(reader));
+    }
 
     // Start-up: interfaces into the adapter choice, the host's adapter list, the drive list and
     // the bar strips, in that order.

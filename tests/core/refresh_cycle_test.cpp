@@ -153,6 +153,11 @@ TEST(RefreshCycle, DriveCapacitiesEveryIntervalLampsEveryTick) {
     int reads = rig.drives.capacityReads;
     rig.tick(20000);
     EXPECT_EQ(rig.drives.capacityReads, reads);
+    // Served over HTTP, the drives are read at their interval all the same.
+    rig.live.settings.exportOn = 1;
+    rig.tick(20000);
+    EXPECT_GT(rig.drives.capacityReads, reads);
+    EXPECT_TRUE(rig.readings().drivesRefreshed);
 }
 
 // Large drives: the figures stay in their order, never under the lamps, and on the row.
@@ -392,4 +397,40 @@ TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
     rig.tick();
     EXPECT_FALSE(rig.cycle.newVersionShown());
     EXPECT_EQ(rig.presenter.lastY, 14);
+}
+
+TEST(RefreshCycle, SourceRowsFollowTheItemsWithTheirValuesAndBars) {
+    MonitorRig rig;
+    rig.showOnly({L"100"});
+    std::vector<monitor::SourceReading> sources(3);
+    sources[0] = {L"CPU温度", L"45.5\u00b0C", 45.5, L"\u00b0C", 0.0, 100.0, true};
+    sources[1] = {L"hidden", L"1", 1.0, L"", {}, {}, false};
+    sources[2] = {L"Room", L"--", std::nullopt, L"\u00b0C", 0.0, 40.0, true};
+    rig.cycle.readSourcesWith([&](std::vector<monitor::SourceReading>& into) { into = sources; });
+    rig.tick();
+    const int pitch = render::kRowHeight + 1;
+    EXPECT_EQ(rig.presenter.lastY, 3 * pitch) << "the item and the two shown sources";
+    EXPECT_EQ(rig.cycle.upcomingListHeight(), 3 * pitch);
+    // The value ends at the row's value edge, measured; the label stands at the left.
+    const auto* value = rig.painter.find(L"45.5\u00b0C");
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->x + rig.painter.textWidth(L"45.5\u00b0C"), 148);
+    EXPECT_EQ(value->image, &rig.images.sourceRows[0]);
+    EXPECT_NE(rig.painter.find(L"CPU温度"), nullptr);
+    EXPECT_EQ(rig.painter.find(L"hidden"), nullptr);
+    EXPECT_EQ(rig.painter.find(L"--")->image, &rig.images.sourceRows[1]);
+    // A bar of 45.5 % of the range on the first, none for a source without a value.
+    const render::Colour background = rig.images.sourceRows[0].background();
+    EXPECT_NE(rig.images.sourceRows[0].pixel(render::barWidthFor(45.5) - 1, 12), background);
+    EXPECT_EQ(rig.images.sourceRows[0].pixel(render::barWidthFor(45.5) + 1, 12), background);
+    EXPECT_EQ(rig.images.sourceRows[1].pixel(0, 12), background);
+
+    // An unchanged row is not drawn again; one source fewer shortens the list.
+    rig.painter.calls.clear();
+    rig.tick();
+    EXPECT_EQ(rig.painter.find(L"45.5\u00b0C"), nullptr);
+    sources.pop_back();
+    rig.tick();
+    EXPECT_EQ(rig.presenter.lastY, 2 * pitch);
+    EXPECT_EQ(rig.images.sourceRows.size(), 1u);
 }
