@@ -5,6 +5,7 @@
 
 #include "base/texts.h"
 #include "fakes/monitor_rig.h"
+#include "fakes/this_version.h"
 #include "monitor/browser_registry.h"
 #include "render/rounding.h"
 
@@ -376,7 +377,7 @@ TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
     rig.showOnly({L"114"});
     rig.live.settings.drawMode = 0;  // window size variable: only the notice asks for a resize
     rig.live.settings.checkForUpdates = 1;
-    rig.pages.update = {L"ok", L"337", L"新版"};
+    rig.pages.update = {L"ok", fakes::thisVersion(1), L"新版"};
     auto noticeX = [&] {
         const fakes::FakeTextPainter::Call* last = nullptr;
         for (const auto& call : rig.painter.calls)
@@ -429,6 +430,7 @@ TEST(RefreshCycle, SourceRowsFollowTheItemsWithTheirValuesAndBars) {
     rig.painter.calls.clear();
     rig.tick();
     EXPECT_EQ(rig.painter.find(L"45.5\u00b0C"), nullptr);
+    EXPECT_NE(rig.images.sourceRows[0].pixel(0, 12), background) << "and keeps its picture";
     sources.pop_back();
     rig.tick();
     EXPECT_EQ(rig.presenter.lastY, 2 * pitch);

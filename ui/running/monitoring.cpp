@@ -1,4 +1,4 @@
-#include "ui/monitoring.h"
+#include "ui/running/monitoring.h"
 
 namespace ui {
 namespace {
