@@ -337,6 +337,58 @@
     X(HintTrayLoadIcon)          \
     X(HintAutoCloseInterval)     \
     X(HintAutoAdapter)           \
+    X(TabSources)                \
+    X(SourceListFrame)           \
+    X(ColumnSourceName)          \
+    X(ColumnSourceKind)          \
+    X(ColumnSourceValue)         \
+    X(SourceAdd)                 \
+    X(SourceRemove)              \
+    X(SourceKindLabel)           \
+    X(SourceKindHardwareMonitor) \
+    X(SourceKindHomeAssistant)   \
+    X(SourceKindJson)            \
+    X(SourceUrlLabel)            \
+    X(SourceTokenLabel)          \
+    X(SourceTokenClear)          \
+    X(SourceTokenSet)            \
+    X(SourceTokenNone)           \
+    X(SourceKeyLabel)            \
+    X(SourceBrowse)              \
+    X(SourceNameLabel)           \
+    X(SourceUnitLabel)           \
+    X(SourceDecimalsLabel)       \
+    X(SourceIntervalLabel)       \
+    X(SourceSeconds)             \
+    X(SourceBarLabel)            \
+    X(SourceBarTo)               \
+    X(SourceShown)               \
+    X(SourceAlertOn)             \
+    X(SourceDirectionAbove)      \
+    X(SourceDirectionBelow)      \
+    X(SourceAlertFor)            \
+    X(SourceAlertSeconds)        \
+    X(SourceBarMinName)          \
+    X(SourceBarMaxName)          \
+    X(SourceThresholdName)       \
+    X(SourceAlertSecondsName)    \
+    X(SourceBadWhole)            \
+    X(SourceBadNumber)           \
+    X(SourceBadBar)              \
+    X(SourceListFull)            \
+    X(SourceRemoved)             \
+    X(SourceNoName)              \
+    X(SourceNoKey)               \
+    X(SourceNoneSelected)        \
+    X(ColumnOfferName)           \
+    X(ColumnOfferValue)          \
+    X(ColumnOfferUnit)           \
+    X(SourceOffersPick)          \
+    X(SourceOffersBack)          \
+    X(SourceOffersFetching)      \
+    X(SourceOffersFound)         \
+    X(SourceOffersNone)          \
+    X(SourceOffersFailed)        \
     X(ProxyAdded)                \
     X(ProxyDeleted)              \
     X(ProxyExample)              \

@@ -41,6 +41,13 @@ BAR_END_COLOURS = [0, 255, 65535, 65280, 16777088, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
 # Every item shown, as scripts/measure-cpu measures it, with the graph drawing the processor load.
 EVERY_ITEM = {"MainList": "".join(map(str, LIST_ORDER)),
               "MainListCheckMark": "1" * len(LIST_ORDER), "SetGraph": 1}
+# Sources for the page of external readings, kept off the main list: one that nobody answers,
+# and a Home Assistant whose token was protected for another user.
+SOURCES = ("[Sources]\r\nCount=2\r\nKind1=lhm\r\nUrl1=http://127.0.0.1:9/data.json\r\n"
+           "Key1=/amdcpu/0/temperature/2\r\nName1=CPU Package\r\nUnit1=°C\r\nShow1=0\r\n"
+           "BarMin1=20\r\nBarMax1=95\r\nKind2=homeassistant\r\n"
+           "Url2=http://127.0.0.1:9\r\nKey2=sensor.living_room_temperature\r\n"
+           "Name2=Living room\r\nShow2=0\r\nToken2=dpapi:AAAA\r\n")
 PROXIES = "localhost:8080\r\nプロキシ.example:3128\r\n"
 CLIPBOARD = "コピーした文字 copied text"
 
@@ -61,6 +68,7 @@ OPTION_PAGES = [
     ("options-tools-export", "Options: tools, HTTP export", 8, ("IDC_TOOLS_TABS", 2)),
     ("options-version", "Options: version", 9, None),
     ("options-alerts", "Options: alerts", ALERTS_TAB, None),
+    ("options-sources", "Options: external readings", ALERTS_TAB + 1, None),
 ]
 SPANS = [("trend-10min", "Trend window, 10 minutes"), ("trend-1h", "Trend window, 1 hour"),
          ("trend-24h", "Trend window, 24 hours"), ("trend-days", "Trend window, days"),
@@ -96,7 +104,7 @@ def settings_files(language, mode):
            f"BackColor01={TEXT_COLOUR}\r\nMainListColor2={colours}\r\n"
            "[Alerts]\r\nTrayLoadIcon=1\r\n"
            # The trend window clear of the tray and its balloons at the top left.
-           "[History]\r\nLeft=3000\r\nTop=2250\r\n")
+           "[History]\r\nLeft=3000\r\nTop=2250\r\n" + SOURCES)
     today = datetime.date.today()
     # A day in each of the last eleven months, and the last twelve days.
     months = "".join(f"{today - datetime.timedelta(days=31 * m)},{m * 9_000_000_000},"

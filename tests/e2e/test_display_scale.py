@@ -9,7 +9,7 @@ from options_helpers import IDS, OPTIONS_TITLE, control_rect, open_options, quie
 DESKTOP = r"HKCU\Control Panel\Desktop"
 # Four single rows: a list of 4 x 14 pixels at 96 DPI.
 FOUR_ROWS = {"MainList": "100101102103", "MainListCheckMark": "1111", "DrawType": 1}
-TAB_COUNT = 11  # the options window's tabs
+TAB_COUNT = 12  # the options window's tabs
 OWNER_DRAWN = ["IDC_BACKGROUND_COLOUR", "IDC_GRAPH_BACK_COLOUR", "IDC_SWATCH_2", "IDC_SWATCH_5",
                "IDC_BAR_STRIPS", "IDC_DISPLAY_PREVIEW", "IDC_DRIVE_PREVIEW", "IDC_STATUS"]
 

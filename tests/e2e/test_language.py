@@ -14,7 +14,7 @@ JAPANESE = re.compile("[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
 # The language choice names itself in both languages, so that either reader finds it.
 BILINGUAL = {"言語 / Language", "日本語"}
 TITLES = {"en": "KorvaNT", "ja": "コルバ君NT"}
-TAB_COUNT = 11
+TAB_COUNT = 12
 # What each tab shows in English, one text of each of its kinds of control.
 EXPECTED = {
     0: ["Display", "Graph", "Main refresh interval", "Item", "Solid"],
@@ -28,6 +28,7 @@ EXPECTED = {
     8: ["Clipboard sharing", "Folder windows", "Share the clipboard with another PC"],
     9: ["Developer's home page"],
     10: ["Notify when a threshold is crossed", "Test notice", "Show the load in the tray icon"],
+    11: ["Kind", "Address", "Token", "Key", "Browse", "Add", "Remove", "Alert"],
 }
 # What the running program writes into the window: left out of the comparison of two starts.
 CHANGING = {IDS["IDC_STATUS"], IDS["IDC_INTERVAL_TEXT"]}

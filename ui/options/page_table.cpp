@@ -14,7 +14,7 @@ namespace ui::options {
 const base::Text kTabCaptions[kTabCount] = {
     base::Text::TabDisplay,   base::Text::TabLine,    base::Text::TabDrives, base::Text::TabProxy,
     base::Text::TabAutoClose, base::Text::TabOther1,  base::Text::TabOther2, base::Text::TabMemory,
-    base::Text::TabTools,     base::Text::TabVersion, base::Text::TabAlerts,
+    base::Text::TabTools,     base::Text::TabVersion, base::Text::TabAlerts, base::Text::TabSources,
 };
 
 namespace {
@@ -29,7 +29,7 @@ constexpr std::array kPages = {
     PageRow{kAutoCloseTab, makeCloseListPage}, PageRow{kOther1Tab, makeGeneralPage},
     PageRow{kOther2Tab, makeAppearancePage},   PageRow{kMemoryTab, makeMemoryPage},
     PageRow{kToolsTab, makeToolsPage},         PageRow{kVersionTab, makeVersionPage},
-    PageRow{kAlertsTab, makeAlertsPage},
+    PageRow{kAlertsTab, makeAlertsPage},       PageRow{kSourcesTab, makeSourcesPage},
 };
 
 }  // namespace

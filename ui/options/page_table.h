@@ -18,6 +18,7 @@ enum Tab {
     kToolsTab,
     kVersionTab,
     kAlertsTab,
+    kSourcesTab,
     kTabCount
 };
 

@@ -17,5 +17,6 @@ std::unique_ptr<Page> makeExportPage();           // its nested tab of the readi
 std::unique_ptr<Page> makeClipboardLinkPage();    // its nested tab "クリップボード共有"
 std::unique_ptr<Page> makeVersionPage();          // "バージョン情報"
 std::unique_ptr<Page> makeAlertsPage();           // "通知"
+std::unique_ptr<Page> makeSourcesPage();          // "外部の値"
 
 }  // namespace ui::options

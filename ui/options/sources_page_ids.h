@@ -1,0 +1,31 @@
+// Controls of the tab "外部の値": the sources' list, the selected source's settings and the
+// list of what a source offers.
+#pragma once
+
+#define IDD_PAGE_SOURCES 396
+
+#define IDC_SOURCE_LIST 2101
+#define IDC_SOURCE_ADD 2102
+#define IDC_SOURCE_REMOVE 2103
+#define IDC_SOURCE_UP 2104
+#define IDC_SOURCE_DOWN 2105
+#define IDC_SOURCE_KIND 2106
+#define IDC_SOURCE_URL 2107
+#define IDC_SOURCE_TOKEN 2108
+#define IDC_SOURCE_TOKEN_CLEAR 2109
+#define IDC_SOURCE_KEY 2110
+#define IDC_SOURCE_BROWSE 2111
+#define IDC_SOURCE_NAME 2112
+#define IDC_SOURCE_UNIT 2113
+#define IDC_SOURCE_DECIMALS 2114
+#define IDC_SOURCE_INTERVAL 2115
+#define IDC_SOURCE_BAR_MIN 2116
+#define IDC_SOURCE_BAR_MAX 2117
+#define IDC_SOURCE_ALERT_ON 2118
+#define IDC_SOURCE_ALERT_BELOW 2119
+#define IDC_SOURCE_ALERT_AT 2120
+#define IDC_SOURCE_ALERT_SECONDS 2121
+#define IDC_SOURCE_STATE 2122
+#define IDC_SOURCE_OFFERS 2123
+#define IDC_SOURCE_PICK 2124
+#define IDC_SOURCE_BACK 2125
