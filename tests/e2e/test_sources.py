@@ -150,7 +150,7 @@ def test_sources_show_their_values_alert_and_keep_the_token_protected(korvant):
         assert TOKEN not in metrics and server.url not in metrics
 
         # Above its threshold for a second: told by the tray, its value against the threshold.
-        wait_for(lambda: any("を超えています" in t and "30.0°C" in t for t in balloon_texts()),
+        wait_for(lambda: any("以上です" in t and "30.0°C" in t for t in balloon_texts()),
                  30, what="the alert")
 
         # Saved: the token is in the file, but never as it was typed.

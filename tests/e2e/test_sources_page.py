@@ -103,9 +103,12 @@ def test_browse_fills_the_key_and_the_page_shows_the_value_as_it_changes(korvant
     assert offers[2] == ["/cpu_usage_ratio", "12%", "%"]
     assert control("IDC_SOURCE_STATE").text.startswith("3 件")
 
-    # A double-click picks one: its key and name, and the list is back with its value.
+    # A click chooses one and "選択" picks it: its key and name, and the list is back with its
+    # value. (A double-click does the same, but two clicks of a loaded machine's X server can
+    # come further apart than the double-click time.)
     x, y = row_centre("IDC_SOURCE_OFFERS", 0)
-    xdotool("mousemove", x, y, "click", "--repeat", "2", "--delay", "80", 1)
+    xdotool("mousemove", x, y, "click", 1)
+    click_on("IDC_SOURCE_PICK")
     wait_for(lambda: control("IDC_SOURCE_LIST").visible, what="the list back")
     assert control("IDC_SOURCE_KEY").text == "/room/temperature"
     assert control("IDC_SOURCE_NAME").text == "temperature"
