@@ -128,7 +128,7 @@ private:
     ui::LinkUpkeep linkUpkeep_{clipboardLink_, live_, timers_};
     // The readings served over HTTP: a worker of its own while on, nothing while off.
     win32::RequestServerWin32 exportServer_;
-    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_, busiest_};
+    ui::ExportUpkeep export_{live_, history_.history(), exportServer_, status_, busiest_, timers_};
     // The readings taken from other programs: a timer and a request each only while listed.
     ui::SourceUpkeep sources_{live_, fetcher_, system_.clock, system_.locale, status_, timers_};
     ui::LiveProgram program_{monitoring_, main_, taskbar_};

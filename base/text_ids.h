@@ -373,6 +373,8 @@
     X(ExportPageDrives)          \
     X(ExportPageFree)            \
     X(ExportPageLastHour)        \
+    X(ExportPageMinutesAgo)      \
+    X(ExportPageNow)             \
     X(ExportPageOffline)         \
     X(TabExport)                 \
     X(ExportFrame)               \
@@ -383,4 +385,6 @@
     X(ExportOpenAt)              \
     X(ExportListening)           \
     X(ExportOff)                 \
-    X(ExportFailed)
+    X(ExportFailed)              \
+    X(ExportRetrying)            \
+    X(ExportAllowedUnreadable)

@@ -382,6 +382,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportPageDrives, L"Drives"},
     {Text::ExportPageFree, L"free"},
     {Text::ExportPageLastHour, L"the last hour"},
+    {Text::ExportPageMinutesAgo, L"{0} min ago"},
+    {Text::ExportPageNow, L"now"},
     {Text::ExportPageOffline, L"KorvaNT does not answer"},
     {Text::TabExport, L"HTTP export"},
     {Text::ExportFrame, L"Serve the readings over HTTP (Prometheus, Home Assistant, browser)"},
@@ -393,6 +395,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportListening, L"Serving the readings at {0}"},
     {Text::ExportOff, L"Not serving the readings"},
     {Text::ExportFailed, L"The readings cannot be served at {0}: {1}"},
+    {Text::ExportRetrying, L"The readings cannot be served at {0}: {1} (trying again in {2} s)"},
+    {Text::ExportAllowedUnreadable, L"Not an address or range, so nobody is let in by it: {0}"},
 };
 
 }  // namespace

@@ -386,6 +386,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportPageDrives, L"ドライブ"},
     {Text::ExportPageFree, L"空き"},
     {Text::ExportPageLastHour, L"過去1時間"},
+    {Text::ExportPageMinutesAgo, L"{0}分前"},
+    {Text::ExportPageNow, L"現在"},
     {Text::ExportPageOffline, L"KorvaNT から応答がありません"},
     {Text::TabExport, L"HTTP 公開"},
     {Text::ExportFrame, L"HTTP で状態を公開（Prometheus・Home Assistant・ブラウザ）"},
@@ -397,6 +399,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportListening, L"{0} で状態を公開しています"},
     {Text::ExportOff, L"状態を公開していません"},
     {Text::ExportFailed, L"{0} で状態を公開できません: {1}"},
+    {Text::ExportRetrying, L"{0} で状態を公開できません: {1}（{2} 秒後に再試行します）"},
+    {Text::ExportAllowedUnreadable, L"許可アドレスとして読めません: {0}"},
 };
 
 }  // namespace

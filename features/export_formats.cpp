@@ -43,30 +43,29 @@ std::string labelValue(const std::string& value) {
     return out;
 }
 
-// Writes each family once: its HELP and TYPE, then its samples.
+// Writes each family once: its HELP and TYPE, then its samples. Names take the program's
+// prefix, but for the process's own, which every client library names alike.
 class Exposition {
 public:
-    void family(const char* name, const char* type, const char* help) {
-        text_ += "# HELP korvant_";
-        text_ += name;
-        text_ += ' ';
-        text_ += help;
-        text_ += "\n# TYPE korvant_";
-        text_ += name;
-        text_ += ' ';
-        text_ += type;
-        text_ += '\n';
-        name_ = name;
+    void family(const char* name, const char* type, const char* help,
+                const char* prefix = "korvant_") {
+        name_ = std::string(prefix) + name;
+        text_ += "# HELP " + name_ + ' ' + help + "\n# TYPE " + name_ + ' ' + type + '\n';
     }
     void sample(const std::string& value) { line("", value); }
     void sample(const char* label, const std::string& labelText, const std::string& value) {
         line(std::string("{") + label + "=\"" + labelValue(labelText) + "\"}", value);
     }
+    void sample(const char* label, const std::string& labelText, const char* label2,
+                const std::string& labelText2, const std::string& value) {
+        line(std::string("{") + label + "=\"" + labelValue(labelText) + "\"," + label2 + "=\"" +
+                 labelValue(labelText2) + "\"}",
+             value);
+    }
     std::string take() { return std::move(text_); }
 
 private:
     void line(const std::string& labels, const std::string& value) {
-        text_ += "korvant_";
         text_ += name_;
         text_ += labels;
         text_ += ' ';
@@ -99,7 +98,7 @@ const char* alertRuleName(AlertRule rule) {
 std::string metricsText(const ExportSnapshot& s) {
     Exposition e;
     e.family("cpu_usage_ratio", "gauge", "Processor load of all processors, 0 to 1.");
-    e.sample(number(s.cpuRatio));
+    if (s.cpuRatio) e.sample(number(*s.cpuRatio));
     e.family("cpu_core_usage_ratio", "gauge", "Processor load of one processor, 0 to 1.");
     for (std::size_t core = 0; core < s.coreRatios.size(); ++core)
         e.sample("core", std::to_string(core), number(s.coreRatios[core]));
@@ -107,16 +106,28 @@ std::string metricsText(const ExportSnapshot& s) {
     e.sample(number(s.memoryUsedBytes));
     e.family("memory_total_bytes", "gauge", "Physical memory installed, in bytes.");
     e.sample(number(s.memoryTotalBytes));
+    e.family("cpu_seconds_total", "counter",
+             "Processor time of all processors together since the system started, by mode.");
+    if (s.cpuSeconds) {
+        e.sample("mode", "idle", number(s.cpuSeconds->idle));
+        e.sample("mode", "user", number(s.cpuSeconds->user));
+        e.sample("mode", "system", number(s.cpuSeconds->system));
+    }
     e.family("network_received_bytes_total", "counter",
              "Bytes received on the chosen interface since the program started.");
-    e.sample(number(s.receivedBytes));
+    if (!s.interfaceName.empty()) e.sample("interface", s.interfaceName, number(s.receivedBytes));
     e.family("network_sent_bytes_total", "counter",
              "Bytes sent on the chosen interface since the program started.");
-    e.sample(number(s.sentBytes));
+    if (!s.interfaceName.empty()) e.sample("interface", s.interfaceName, number(s.sentBytes));
     e.family("drive_free_bytes", "gauge", "Free space of a shown drive, in bytes.");
     for (const ExportDrive& d : s.drives) e.sample("drive", d.name, number(d.freeBytes));
     e.family("drive_size_bytes", "gauge", "Size of a shown drive, in bytes.");
     for (const ExportDrive& d : s.drives) e.sample("drive", d.name, number(d.sizeBytes));
+    e.family("source_value", "gauge",
+             "A reading taken from another program, in its own unit; absent while it has no "
+             "current value.");
+    for (const ExportSource& source : s.sources)
+        if (source.value) e.sample("name", source.name, "unit", source.unit, number(*source.value));
     e.family("process_cpu_usage_ratio", "gauge",
              "Processor load of the busiest executables (their processes together) as a share "
              "of all processors, 0 to 1.");
@@ -128,12 +139,23 @@ std::string metricsText(const ExportSnapshot& s) {
         e.sample("name", p.name, number(p.privateBytes));
     e.family("system_uptime_seconds", "gauge", "Time since the system started, in seconds.");
     e.sample(number(s.uptimeSeconds));
+    e.family("boot_time_seconds", "gauge", "When the system started, in seconds since 1970.");
+    e.sample(number(s.bootUnixSeconds));
     e.family("alert_active", "gauge", "1 while an alert rule is on and its threshold is crossed.");
     for (AlertRule rule : kRules)
         e.sample("rule", alertRuleName(rule),
                  s.alertActive[static_cast<std::size_t>(rule)] ? "1" : "0");
     e.family("build_info", "gauge", "The program's version, as a label; always 1.");
     e.sample("version", s.version, "1");
+    e.family("process_start_time_seconds", "gauge",
+             "When the program started, in seconds since 1970.", "");
+    e.sample(number(s.processStartUnixSeconds));
+    e.family("process_cpu_seconds_total", "counter",
+             "Processor time the program has used, user and system, in seconds.", "");
+    e.sample(number(s.processCpuSeconds));
+    e.family("process_resident_memory_bytes", "gauge",
+             "Physical memory the program holds (its working set), in bytes.", "");
+    e.sample(number(s.processResidentBytes));
     return e.take();
 }
 
@@ -218,21 +240,38 @@ std::string rfc3339(std::int64_t unixSeconds) {
 std::string dataJson(const ExportSnapshot& s) {
     std::string j = "{\"time\":" + jsonString(rfc3339(s.unixSeconds));
     j += ",\"version\":" + jsonString(s.version);
-    j += ",\"cpu_usage_ratio\":" + jsonNumber(s.cpuRatio);
+    if (s.cpuRatio) j += ",\"cpu_usage_ratio\":" + jsonNumber(*s.cpuRatio);
     j += ",\"cpu_core_usage_ratio\":[";
     for (std::size_t i = 0; i < s.coreRatios.size(); ++i)
         j += (i ? "," : "") + jsonNumber(s.coreRatios[i]);
     j += "],\"memory_used_bytes\":" + number(s.memoryUsedBytes);
     j += ",\"memory_total_bytes\":" + number(s.memoryTotalBytes);
+    if (s.cpuSeconds) {
+        j += ",\"cpu_seconds_total\":{\"idle\":" + jsonNumber(s.cpuSeconds->idle);
+        j += ",\"user\":" + jsonNumber(s.cpuSeconds->user);
+        j += ",\"system\":" + jsonNumber(s.cpuSeconds->system) + "}";
+    }
+    j += ",\"network_interface\":" + jsonString(s.interfaceName);
     j += ",\"network_received_bytes_total\":" + number(s.receivedBytes);
     j += ",\"network_sent_bytes_total\":" + number(s.sentBytes);
     j += ",\"system_uptime_seconds\":" + jsonNumber(s.uptimeSeconds);
+    j += ",\"boot_time_seconds\":" + number(s.bootUnixSeconds);
+    j += ",\"process_start_time_seconds\":" + jsonNumber(s.processStartUnixSeconds);
+    j += ",\"process_cpu_seconds_total\":" + jsonNumber(s.processCpuSeconds);
+    j += ",\"process_resident_memory_bytes\":" + number(s.processResidentBytes);
     j += ",\"drives\":[";
     for (std::size_t i = 0; i < s.drives.size(); ++i) {
         const ExportDrive& d = s.drives[i];
         j += (i ? ",{\"drive\":" : "{\"drive\":") + jsonString(d.name);
         j += ",\"free_bytes\":" + number(d.freeBytes);
         j += ",\"size_bytes\":" + number(d.sizeBytes) + "}";
+    }
+    j += "],\"sources\":[";
+    for (std::size_t i = 0; i < s.sources.size(); ++i) {
+        const ExportSource& source = s.sources[i];
+        j += (i ? ",{\"name\":" : "{\"name\":") + jsonString(source.name);
+        j += ",\"unit\":" + jsonString(source.unit);
+        j += ",\"value\":" + (source.value ? jsonNumber(*source.value) : std::string("null")) + "}";
     }
     auto processes = [&](const char* key, const std::vector<ExportProcess>& list, bool cpu) {
         j += "],\"";

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,14 @@ struct ExportDrive {
     std::int64_t sizeBytes = 0;
 };
 
+// A reading taken from another program, as served: its name and unit, never its address or
+// token. No value while it has none that is current.
+struct ExportSource {
+    std::string name;
+    std::string unit;
+    std::optional<double> value;
+};
+
 // The processes of one executable among the busiest.
 struct ExportProcess {
     std::string name;  // "chrome.exe"
@@ -31,16 +40,31 @@ constexpr std::size_t kExportProcesses = 5;
 // the user: no clipboard text, memo, close list, window title or proxy address.
 struct ExportSnapshot {
     std::int64_t unixSeconds = 0;  // when it was taken, UTC
-    double cpuRatio = 0;
-    std::vector<double> coreRatios;  // by processor, from 0
+    // None until measured: a load needs two readings, and a 0 before that would be recorded as
+    // an idle machine.
+    std::optional<double> cpuRatio;
+    std::vector<double> coreRatios;  // by processor, from 0; empty until measured
     std::int64_t memoryUsedBytes = 0;
     std::int64_t memoryTotalBytes = 0;
+    // Processor time of all processors together since the system started, in seconds; none
+    // until read.
+    struct CpuSeconds {
+        double idle = 0, user = 0, system = 0;
+    };
+    std::optional<CpuSeconds> cpuSeconds;
+    std::string interfaceName;       // the chosen interface, which the byte counters count
     std::int64_t receivedBytes = 0;  // since the program started
     std::int64_t sentBytes = 0;
     std::vector<ExportDrive> drives;
+    std::vector<ExportSource> sources;           // each name once, in the list's order
     std::vector<ExportProcess> busiestByCpu;     // busiest first
     std::vector<ExportProcess> busiestByMemory;  // most private memory first
     double uptimeSeconds = 0;
+    std::int64_t bootUnixSeconds = 0;  // when the system started
+    // The program itself, as every Prometheus client library serves its process.
+    double processStartUnixSeconds = 0;
+    double processCpuSeconds = 0;
+    std::int64_t processResidentBytes = 0;
     std::array<bool, kAlertRules> alertActive{};
     std::string version;
 };

@@ -17,8 +17,10 @@ void ExportService::publishPage(PageParts page) {
 platform::ConnectionReply ExportService::reply(std::string_view received) const {
     RequestVerdict verdict = readRequestHead(received);
     if (verdict.kind == RequestVerdict::Kind::Incomplete) return {};
-    const bool readWhole = verdict.kind == RequestVerdict::Kind::Serve &&
-                           received.find("\r\n\r\n") + 4 == received.size();
+    const bool served = verdict.kind == RequestVerdict::Kind::Serve;
+    // A request sent behind this one (pipelined) is the next on a kept connection; anything
+    // more on one that closes is read and dropped first.
+    const bool readWhole = served && verdict.headBytes == received.size();
     std::lock_guard guard(lock_);
     return {true,
             responseFor(verdict,
@@ -36,30 +38,15 @@ platform::ConnectionReply ExportService::reply(std::string_view received) const 
                             }
                             return std::nullopt;
                         }),
-            !readWhole, readWhole && verdict.keepAlive};
+            !readWhole, served && verdict.keepAlive, served ? verdict.headBytes : received.size()};
 }
 
-bool isLoopback(std::string_view address) { return address.starts_with("127."); }
-
-std::vector<std::string> allowedPeers(const std::wstring& setting) {
-    std::vector<std::string> peers;
-    std::string current;
-    auto finish = [&] {
-        if (!current.empty()) peers.push_back(std::move(current));
-        current.clear();
-    };
-    for (wchar_t c : setting) {
-        if (c == L' ' || c == L',' || c == L';' || c == L'\t')
-            finish();
-        else if (c < 0x80)
-            current += static_cast<char>(c);
-    }
-    finish();
-    return peers;
-}
-
-bool peerAllowed(const std::string& peer, const std::vector<std::string>& allowed) {
-    return isLoopback(peer) || std::find(allowed.begin(), allowed.end(), peer) != allowed.end();
+bool peerAllowed(const std::string& peer, const std::string& local, const AllowList& allowed) {
+    const std::optional<base::IpAddress> from = base::parseIpAddress(peer);
+    if (!from) return false;
+    if (base::isLoopback(*from) || base::parseIpAddress(local) == from) return true;
+    return std::any_of(allowed.ranges.begin(), allowed.ranges.end(),
+                       [&](const AddressRange& range) { return range.contains(*from); });
 }
 
 std::optional<std::uint16_t> exportPort(const settings::Settings& s) {
@@ -75,8 +62,21 @@ std::optional<std::uint16_t> exportPort(const settings::Settings& s) {
 }
 
 std::wstring exportUrl(const settings::Settings& s) {
-    std::wstring host = s.exportAddress == L"0.0.0.0" ? L"127.0.0.1" : s.exportAddress;
+    std::wstring host = s.exportAddress;
+    if (host == L"0.0.0.0")
+        host = L"127.0.0.1";
+    else if (host == L"::")
+        host = L"[::1]";
+    else if (host.find(L':') != std::wstring::npos)
+        host = L"[" + host + L"]";  // an IPv6 address stands in brackets before the port
     return L"http://" + host + L":" + s.exportPort + L"/";
+}
+
+std::uint32_t exportRetryMs(int failures) {
+    constexpr std::uint32_t kFirstMs = 2000, kMostMs = 60000;
+    std::uint32_t pause = kFirstMs;
+    for (int i = 1; i < failures && pause < kMostMs; ++i) pause *= 2;
+    return std::min(pause, kMostMs);
 }
 
 }  // namespace features

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "features/address_ranges.h"
 #include "features/export_formats.h"
 #include "features/http_request.h"
 #include "platform/request_server.h"
@@ -41,16 +42,18 @@ private:
     PageParts page_;
 };
 
-// Whether `address` (dotted IPv4) is on the machine itself: 127.0.0.0/8.
-bool isLoopback(std::string_view address);
-// The addresses of the allow-list setting: separated by blanks, commas or semicolons.
-std::vector<std::string> allowedPeers(const std::wstring& setting);
-// Listening on loopback, only the machine itself can connect. Otherwise the machine itself and
-// the listed addresses may; an empty list lets no other machine in.
-bool peerAllowed(const std::string& peer, const std::vector<std::string>& allowed);
+// Who may be served: this machine (a loopback address, or a peer that comes from the very
+// address it connected to, as a browser on this PC opening its LAN address does) and the
+// allowed addresses and ranges. Listening on loopback, only the machine itself can connect; an
+// empty list lets no other machine in.
+bool peerAllowed(const std::string& peer, const std::string& local, const AllowList& allowed);
 // The port setting as a number; none when it is not one of 1 to 65535.
 std::optional<std::uint16_t> exportPort(const settings::Settings& s);
 // "http://127.0.0.1:9184/": what the user opens; this machine's address for "every address".
 std::wstring exportUrl(const settings::Settings& s);
+// The pause before trying again to serve after `failures` failed tries in a row: an address
+// that comes up late or a port another program frees is taken soon, and a lasting failure
+// costs a try a minute.
+std::uint32_t exportRetryMs(int failures);
 
 }  // namespace features

@@ -19,17 +19,63 @@ bool visible(char c) { return c > ' ' && c < 0x7f; }
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Whether a header line "Connection:" names the token "close", in any letter case.
-bool asksToClose(std::string_view head) {
-    std::string text(head.size(), ' ');
-    std::transform(head.begin(), head.end(), text.begin(), lower);
-    for (std::size_t at = text.find("\r\nconnection:"); at != std::string::npos;
-         at = text.find("\r\nconnection:", at + 2)) {
-        std::size_t end = text.find("\r\n", at + 2);
-        std::string_view value = std::string_view(text).substr(at + 14, end - at - 14);
-        if (value.find("close") != std::string_view::npos) return true;
+bool equalNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+// A field value holds visible characters, blanks, tabs and bytes past ASCII; any other
+// control character (a lone CR among them) could be read differently by whatever passes it on.
+bool cleanValue(std::string_view value) {
+    return std::none_of(value.begin(), value.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\t') || byte == 0x7f;
+    });
+}
+
+// Whether a Connection value names the option "close" among its comma-separated options.
+bool namesClose(std::string_view value) {
+    while (!value.empty()) {
+        const std::size_t comma = value.find(',');
+        if (equalNoCase(trimmed(value.substr(0, comma)), "close")) return true;
+        if (comma == std::string_view::npos) break;
+        value.remove_prefix(comma + 1);
     }
     return false;
+}
+
+// The next line of `text` from `at`, without its line end (LF, or CR LF); none while it has
+// not ended yet.
+std::optional<std::string_view> nextLine(std::string_view text, std::size_t& at) {
+    const std::size_t end = text.find('\n', at);
+    if (end == std::string_view::npos) return std::nullopt;
+    std::string_view line = text.substr(at, end - at);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    at = end + 1;
+    return line;
+}
+
+// The path of a request target in origin form ("/metrics?x") or absolute form
+// ("http://host:9184/metrics?x", as a proxy is asked and every server must take).
+std::optional<std::string_view> pathOf(std::string_view target) {
+    if (!target.empty() && target[0] == '/') return target;
+    for (std::string_view scheme : {"http://", "https://"}) {
+        if (target.size() < scheme.size() || !equalNoCase(target.substr(0, scheme.size()), scheme))
+            continue;
+        std::string_view rest = target.substr(scheme.size());
+        const std::size_t pathAt = rest.find_first_of("/?");
+        if (pathAt == 0 || rest.empty()) return std::nullopt;  // no host
+        if (pathAt == std::string_view::npos) return std::string_view("/");
+        if (rest[pathAt] == '?') return std::nullopt;  // "http://host?x" has no path to serve
+        return rest.substr(pathAt);
+    }
+    return std::nullopt;
 }
 
 const char* reason(int status) {
@@ -67,31 +113,57 @@ std::string response(int status, const char* type, const std::string& body, bool
 }  // namespace
 
 RequestVerdict readRequestHead(std::string_view received) {
-    const std::size_t end = received.find("\r\n\r\n");
-    const std::size_t headBytes = end == std::string_view::npos ? received.size() : end + 4;
-    if (headBytes > kMostRequestHeadBytes) return refuse(431);
+    std::size_t at = 0;
     // The request line is judged as soon as it is there: a wrong one need not wait for the rest.
-    const std::size_t lineEnd = received.find("\r\n");
-    if (lineEnd == std::string_view::npos) return {};
-    std::string_view line = received.substr(0, lineEnd);
-    const std::size_t firstSpace = line.find(' ');
+    const std::optional<std::string_view> line = nextLine(received, at);
+    if (!line) return received.size() > kMostRequestHeadBytes ? refuse(431) : RequestVerdict{};
+    if (at > kMostRequestHeadBytes) return refuse(431);
+    const std::size_t firstSpace = line->find(' ');
     const std::size_t secondSpace =
-        firstSpace == std::string_view::npos ? firstSpace : line.find(' ', firstSpace + 1);
+        firstSpace == std::string_view::npos ? firstSpace : line->find(' ', firstSpace + 1);
     if (secondSpace == std::string_view::npos || firstSpace == 0) return refuse(400);
-    std::string_view method = line.substr(0, firstSpace);
-    std::string_view target = line.substr(firstSpace + 1, secondSpace - firstSpace - 1);
-    std::string_view version = line.substr(secondSpace + 1);
+    std::string_view method = line->substr(0, firstSpace);
+    std::string_view target = line->substr(firstSpace + 1, secondSpace - firstSpace - 1);
+    std::string_view version = line->substr(secondSpace + 1);
     for (char c : method)
         if (!tokenChar(c)) return refuse(400);
     if (version != "HTTP/1.1" && version != "HTTP/1.0") return refuse(400);
-    if (target.empty() || target[0] != '/') return refuse(400);
     for (char c : target)
         if (!visible(c)) return refuse(400);
+    const std::optional<std::string_view> path = pathOf(target);
+    if (!path) return refuse(400);
     if (method != "GET" && method != "HEAD") return refuse(405);
-    if (end == std::string_view::npos) return {};
+
+    int hosts = 0;
+    bool close = version != "HTTP/1.1", body = false;
+    for (;;) {
+        const std::optional<std::string_view> field = nextLine(received, at);
+        if (at > kMostRequestHeadBytes || (!field && received.size() > kMostRequestHeadBytes))
+            return refuse(431);
+        if (!field) return {};
+        if (field->empty()) break;
+        const std::size_t colon = field->find(':');
+        // No name, a blank before the colon, or a line folded onto the last: RFC 9112 refuses.
+        if (colon == 0 || colon == std::string_view::npos) return refuse(400);
+        std::string_view name = field->substr(0, colon);
+        for (char c : name)
+            if (!tokenChar(c)) return refuse(400);
+        std::string_view value = trimmed(field->substr(colon + 1));
+        if (!cleanValue(value)) return refuse(400);
+        if (equalNoCase(name, "host"))
+            ++hosts;
+        else if (equalNoCase(name, "connection"))
+            close = close || namesClose(value);
+        else if (equalNoCase(name, "transfer-encoding") ||
+                 (equalNoCase(name, "content-length") && value != "0"))
+            body = true;
+    }
+    // An HTTP/1.1 request names its host once (RFC 9112, 3.2).
+    if (hosts > 1 || (hosts == 0 && version == "HTTP/1.1")) return refuse(400);
     RequestVerdict verdict{Kind::Serve, 200, method == "HEAD", {}};
-    verdict.path = std::string(target.substr(0, target.find('?')));
-    verdict.keepAlive = version == "HTTP/1.1" && !asksToClose(received.substr(0, end));
+    verdict.path = std::string(path->substr(0, path->find('?')));
+    verdict.keepAlive = !close && !body;
+    verdict.headBytes = at;
     return verdict;
 }
 
@@ -128,6 +200,11 @@ std::string responseFor(const RequestVerdict& verdict, const ResourceText& textO
             return response(200, "text/html; charset=utf-8", *text, headOnly, verdict.keepAlive);
     }
     return {};
+}
+
+std::string busyResponse() {
+    return response(503, "text/plain; charset=utf-8", "503 Service Unavailable\n", false, false,
+                    "Retry-After: 1\r\n");
 }
 
 }  // namespace features

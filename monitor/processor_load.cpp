@@ -6,6 +6,7 @@ namespace monitor {
 
 int ProcessorLoad::measure(Slot& slot, const std::optional<platform::ProcessorTimes>& now) {
     int percent = 0;
+    slot.measured = slot.previous && now;
     if (slot.previous && now && now->total > slot.previous->total &&
         now->idle >= slot.previous->idle) {
         std::uint64_t elapsed = now->total - slot.previous->total;
@@ -20,6 +21,11 @@ int ProcessorLoad::measure(Slot& slot, const std::optional<platform::ProcessorTi
 int ProcessorLoad::readTotal(int last) {
     if (family_ != platform::kPlatformNT) return last;
     return measure(total_, source_.totalTimes());
+}
+
+bool ProcessorLoad::processorMeasured(int processor) const {
+    return processor >= 0 && processor < settings::kProcessorItems &&
+           processors_[processor].measured;
 }
 
 int ProcessorLoad::readProcessor(int processor, int last) {

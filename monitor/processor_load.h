@@ -18,10 +18,17 @@ public:
     // Whole percentages rounded down; on a platform without a method the last value stays.
     int readTotal(int last);
     int readProcessor(int processor, int last);
+    // Whether the slot's latest reading was measured against one before it: a first reading's
+    // 0 is no measure of anything.
+    bool totalMeasured() const { return total_.measured; }
+    bool processorMeasured(int processor) const;
+    // The times of all processors as last read.
+    const std::optional<platform::ProcessorTimes>& totalTimes() const { return total_.previous; }
 
 private:
     struct Slot {
         std::optional<platform::ProcessorTimes> previous;
+        bool measured = false;
     };
     static int measure(Slot& slot, const std::optional<platform::ProcessorTimes>& now);
 

@@ -7,6 +7,7 @@
 
 #include "monitor/drive_items.h"
 #include "platform/power_status.h"
+#include "platform/processor_times.h"
 #include "settings/display_item.h"
 
 namespace monitor {
@@ -75,6 +76,11 @@ struct Readings {
 
     int cpuTotalPercent = 0;
     std::array<int, settings::kProcessorItems> cpuPercent{};
+    // A load is measured from its second reading on; before, its 0 says nothing.
+    bool cpuTotalMeasured = false;
+    std::array<bool, settings::kProcessorItems> cpuMeasured{};
+    // All processors' times since the system started, as last read with the total load.
+    std::optional<platform::ProcessorTimes> cpuTimes;
 
     int memoryPercent = 0;
     int memoryTotalMB = 0;

@@ -125,6 +125,7 @@ void RefreshCycle::refreshTick() {
     if (s.exportOn == 1) {
         sampled.cpuTotal = sampled.memory = sampled.network = true;
         sampled.cpu.fill(true);
+        sampled.driveCapacities = true;
     }
     sampler_.sample(sampled, s, live_.drives, readings_);
     if (sourceReader_)

@@ -46,6 +46,7 @@ SectionGates gatesFor(const settings::ShownItems& shown, const settings::Setting
                     shown.isShown(Item::ReceiveTotal) || shown.isShown(Item::SendTotal) ||
                     graph == settings::kGraphReceive || graph == settings::kGraphSend ||
                     taskTraffic;
+    gates.driveCapacities = shown.isShown(Item::Drives);
     return gates;
 }
 
@@ -73,16 +74,22 @@ void Sampler::readAdapters(platform::Dialogs& dialogs) {
 
 void Sampler::sample(const SectionGates& gates, const settings::Settings& s,
                      std::span<const settings::DriveRow> drives, Readings& readings) {
-    if (gates.cpuTotal) readings.cpuTotalPercent = processors_.readTotal(readings.cpuTotalPercent);
+    if (gates.cpuTotal) {
+        readings.cpuTotalPercent = processors_.readTotal(readings.cpuTotalPercent);
+        readings.cpuTotalMeasured = processors_.totalMeasured();
+        readings.cpuTimes = processors_.totalTimes();
+    }
     if (gates.memory) sampleMemory(src_.memory, readings);
     readings.sampledNow = {gates.cpuTotal, gates.memory,
                            gates.network && network_.sample(src_.network, src_.clock,
                                                             s.adapterIndex, s.rateUnit, readings)};
     sampleStatus(gates, readings);
     for (int n = 0; n < settings::kProcessorItems; ++n)
-        if (gates.cpu[n])
+        if (gates.cpu[n]) {
             readings.cpuPercent[n] = processors_.readProcessor(n, readings.cpuPercent[n]);
-    sampleDrives(gates.shown.isShown(Item::Drives), s, drives, readings);
+            readings.cpuMeasured[n] = processors_.processorMeasured(n);
+        }
+    sampleDrives(gates.driveCapacities, s, drives, readings);
 }
 
 void Sampler::sampleStatus(const SectionGates& gates, Readings& readings) {

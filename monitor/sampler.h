@@ -43,6 +43,7 @@ struct SectionGates {
     std::array<bool, settings::kProcessorItems> cpu{};
     bool memory = false;
     bool network = false;
+    bool driveCapacities = false;  // refreshed at the drive interval
     bool runs(settings::Item item) const;
 };
 SectionGates gatesFor(const settings::ShownItems& shown, const settings::Settings& s);

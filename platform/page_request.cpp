@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <vector>
 
+#include "base/ip_address.h"
 #include "base/text_search.h"
 
 namespace platform {
@@ -23,7 +24,8 @@ std::optional<std::uint16_t> portOf(std::wstring_view digits) {
     return static_cast<std::uint16_t>(value);
 }
 
-// "host", "host:port" or "[v6]:port"; the port stays as given when absent.
+// "host", "host:port" or "[v6]:port"; the port stays as given when absent. A colon left in a
+// host that is not bracketed ("host:8500:8500") makes no address.
 bool splitHostPort(std::wstring_view text, std::wstring& host, std::uint16_t& port) {
     size_t colon = text.rfind(L':');
     if (colon != std::wstring_view::npos && text.find(L']', colon) == std::wstring_view::npos) {
@@ -32,6 +34,8 @@ bool splitHostPort(std::wstring_view text, std::wstring& host, std::uint16_t& po
         port = *number;
         text = text.substr(0, colon);
     }
+    const bool bracketed = !text.empty() && text.front() == L'[';
+    if (bracketed ? text.back() != L']' : text.find(L':') != std::wstring_view::npos) return false;
     host.assign(text);
     return !host.empty();
 }
@@ -74,8 +78,19 @@ bool wildcardMatch(const std::wstring& pattern, const std::wstring& text) {
     return p == pattern.size();
 }
 
+// By its address, never its text: "127.example.com" is a name like any other.
 bool isLoopback(const std::wstring& host) {
-    return host == L"localhost" || host == L"[::1]" || host.rfind(L"127.", 0) == 0;
+    if (host == L"localhost") return true;
+    std::wstring_view address = host;
+    if (address.size() > 2 && address.front() == L'[' && address.back() == L']')
+        address = address.substr(1, address.size() - 2);
+    std::string ascii;
+    for (wchar_t c : address) {
+        if (c >= 0x80) return false;
+        ascii += static_cast<char>(c);
+    }
+    const std::optional<base::IpAddress> parsed = base::parseIpAddress(ascii);
+    return parsed && base::isLoopback(*parsed);
 }
 
 bool bypassed(const std::wstring& host, std::wstring_view bypass) {

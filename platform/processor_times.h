@@ -9,6 +9,7 @@ namespace platform {
 struct ProcessorTimes {
     std::uint64_t idle = 0;
     std::uint64_t total = 0;
+    std::uint64_t user = 0;  // of the total, in user mode; the rest but idle is the system's
 };
 
 class ProcessorTimesSource {

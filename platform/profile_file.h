@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -16,6 +17,10 @@ public:
     virtual bool write(const std::wstring& section, const std::wstring& key,
                        const std::wstring& value) = 0;
     virtual bool remove(const std::wstring& section, const std::wstring& key) = 0;
+    // The order the writer keeps its sections in: a section the file lacks is added before the
+    // first section it holds that comes after it in `order` (one written there by hand keeps
+    // its place, and the others come before it), at the end otherwise.
+    virtual void orderSections(std::vector<std::wstring> /*order*/) {}
     // Applies `writes` to a copy beside the file and puts the copy in the file's place only when
     // every write succeeded and the copy holds what was written; otherwise the file stays as it
     // was, byte for byte. Returns whether the file holds the writes now.

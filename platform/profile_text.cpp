@@ -1,5 +1,6 @@
 #include "platform/profile_text.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/text_search.h"
@@ -96,16 +97,31 @@ std::wstring ProfileText::getString(const std::wstring& section, const std::wstr
     return value;
 }
 
+void ProfileText::orderSections(std::vector<std::wstring> order) {
+    for (std::wstring& name : order) name = base::foldedCase(name);
+    order_ = std::move(order);
+}
+
 ProfileText::Section& ProfileText::sectionFor(const std::wstring& name) {
-    auto [at, added] = sectionByName_.try_emplace(base::foldedCase(name), sections_.size());
-    if (added) {
-        Section section;
-        section.lines.push_back({L"[" + name + L"]", {}, true});
-        section.removed.push_back(false);
-        section.keyEnd = 1;
-        sections_.push_back(std::move(section));
-    }
-    return sections_[at->second];
+    const std::wstring folded = base::foldedCase(name);
+    if (auto found = sectionByName_.find(folded); found != sectionByName_.end())
+        return sections_[found->second];
+    // Before the first section the file holds that the writer's order puts after this one.
+    size_t place = sections_.size();
+    auto mine = std::find(order_.begin(), order_.end(), folded);
+    if (mine != order_.end())
+        for (auto later = std::next(mine); later != order_.end(); ++later)
+            if (auto held = sectionByName_.find(*later); held != sectionByName_.end())
+                place = std::min(place, held->second);
+    for (auto& [other, index] : sectionByName_)
+        if (index >= place) ++index;
+    sectionByName_.emplace(folded, place);
+    Section section;
+    section.lines.push_back({L"[" + name + L"]", {}, true});
+    section.removed.push_back(false);
+    section.keyEnd = 1;
+    sections_.insert(sections_.begin() + static_cast<std::ptrdiff_t>(place), std::move(section));
+    return sections_[place];
 }
 
 bool ProfileText::write(const std::wstring& section, const std::wstring& key,

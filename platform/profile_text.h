@@ -19,7 +19,8 @@ struct ProfileLine {
 
 // A profile (INI) file's lines, edited in memory as the profile functions edit the file: a key
 // is looked up in the first section of its name, letters compared without regard to case; a new
-// key follows the last line of its section, a new section ends the file. Every line no write
+// key follows the last line of its section, a new section ends the file (or goes before a later
+// section, see `orderSections`). Every line no write
 // changes keeps its bytes. A key is found at once, so a save over a file of many keys is one
 // pass instead of one rewrite of the file per key.
 class ProfileText : public ProfileFile {
@@ -32,6 +33,7 @@ public:
     bool write(const std::wstring& section, const std::wstring& key,
                const std::wstring& value) override;
     bool remove(const std::wstring& section, const std::wstring& key) override;
+    void orderSections(std::vector<std::wstring> order) override;
     bool update(const std::function<bool(ProfileFile& copy)>& writes) override {
         return writes(*this);
     }
@@ -59,6 +61,7 @@ private:
 
     std::vector<Section> sections_;
     std::unordered_map<std::wstring, size_t> sectionByName_;
+    std::vector<std::wstring> order_;  // folded names
     bool changed_ = false;
 };
 

@@ -25,6 +25,7 @@ enum class Topic {
     ExportState,       // whether the readings are served, and where or why not
     Sources,           // the list of sources, or a source's settings, changed
     SourceStatus,      // a source's value or reason changed (`field`: none; ask the poller)
+    TypingDone,        // a text box was left or Enter pressed: what it holds is meant
 };
 
 struct Change {

@@ -11,9 +11,16 @@ ServerAddresses readServerAddresses(platform::ProfileFile& ini) {
 }
 
 std::wstring counterQueryAddress(const std::wstring& counterPage) {
-    wchar_t joint = counterPage.find(L'?') == std::wstring::npos ? L'?' : L'&';
-    return counterPage + joint + L"ver=" + std::to_wstring(settings::kSettingsVersion) +
-           L"&type=main";
+    // The query goes before a fragment: after it, it would never reach the server.
+    const std::size_t fragment = counterPage.find(L'#');
+    const std::wstring page = counterPage.substr(0, fragment);
+    wchar_t joint = page.find(L'?') == std::wstring::npos ? L'?' : L'&';
+    if (page.ends_with(L'?') || page.ends_with(L'&')) joint = 0;
+    std::wstring address = page;
+    if (joint) address += joint;
+    address += L"ver=" + std::to_wstring(settings::kSettingsVersion) + L"&type=main";
+    if (fragment != std::wstring::npos) address += counterPage.substr(fragment);
+    return address;
 }
 
 }  // namespace settings

@@ -101,6 +101,11 @@ std::wstring readTextSetting(platform::ProfileFile& file, std::wstring Settings:
 }
 
 bool writeSettings(platform::ProfileFile& file, const Settings& s) {
+    std::vector<std::wstring> sections;
+    for (const KeyDef* def : saveOrder())
+        if (std::find(sections.begin(), sections.end(), def->section) == sections.end())
+            sections.push_back(def->section);
+    file.orderSections(std::move(sections));
     bool ok = true;
     for (const KeyDef* def : saveOrder())
         ok = file.write(def->section, def->key, valueText(*def, s)) && ok;

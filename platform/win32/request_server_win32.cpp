@@ -3,6 +3,7 @@
 #include <ws2tcpip.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win32/ansi.h"
 #include "platform/win32/socket_errors.h"
@@ -18,9 +19,20 @@ enum class Phase { Reading, Writing, Draining };
 constexpr std::size_t kMostDrainedBytes = 64 * 1024;
 constexpr int kChunk = 4096;
 
-std::string peerOf(const sockaddr_in& address) {
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &address.sin_addr, text, sizeof text);
+// An IPv4 peer of a socket that takes both comes as ::ffff:a.b.c.d: written as IPv4.
+std::string textOf(const sockaddr_storage& address) {
+    char text[INET6_ADDRSTRLEN] = {};
+    if (address.ss_family == AF_INET) {
+        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in&>(address).sin_addr, text,
+                  sizeof text);
+        return text;
+    }
+    const in6_addr& v6 = reinterpret_cast<const sockaddr_in6&>(address).sin6_addr;
+    if (IN6_IS_ADDR_V4MAPPED(&v6)) {
+        inet_ntop(AF_INET, &v6.s6_addr[12], text, sizeof text);
+        return text;
+    }
+    inet_ntop(AF_INET6, &v6, text, sizeof text);
     return text;
 }
 
@@ -36,6 +48,7 @@ struct RequestServerWin32::Connection {
     std::size_t drained = 0;
     bool drainAfter = true;
     bool keepOpen = false;
+    bool readWaiting = false;  // the peer sent more while the reply was going out
     unsigned long long deadline = 0;
 };
 
@@ -51,7 +64,8 @@ RequestServerWin32::~RequestServerWin32() {
 
 platform::SocketFailure RequestServerWin32::start(const std::wstring& address, std::uint16_t port,
                                                   platform::RequestHandler handler,
-                                                  platform::PeerFilter filter) {
+                                                  platform::PeerFilter filter,
+                                                  std::string busyReply) {
     stop();
     auto fail = [this](int number) -> platform::SocketFailure {
         listener_.reset();
@@ -60,17 +74,37 @@ platform::SocketFailure RequestServerWin32::start(const std::wstring& address, s
         return {number, describeSocketError(number)};
     };
     if (!started_) return fail(WSANOTINITIALISED);
-    sockaddr_in at{};
-    at.sin_family = AF_INET;
-    at.sin_port = htons(port);
-    if (InetPtonW(AF_INET, address.c_str(), &at.sin_addr) != 1) return fail(WSAEADDRNOTAVAIL);
-    listener_.reset(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    sockaddr_storage at{};
+    int atSize = 0;
+    auto& v4 = reinterpret_cast<sockaddr_in&>(at);
+    auto& v6 = reinterpret_cast<sockaddr_in6&>(at);
+    if (InetPtonW(AF_INET, address.c_str(), &v4.sin_addr) == 1) {
+        v4.sin_family = AF_INET;
+        v4.sin_port = htons(port);
+        atSize = sizeof v4;
+    } else if (InetPtonW(AF_INET6, address.c_str(), &v6.sin6_addr) == 1) {
+        v6.sin6_family = AF_INET6;
+        v6.sin6_port = htons(port);
+        atSize = sizeof v6;
+    } else {
+        return fail(WSAEADDRNOTAVAIL);
+    }
+    listener_.reset(::socket(at.ss_family, SOCK_STREAM, IPPROTO_TCP));
     if (!listener_) return fail(WSAGetLastError());
     // Another program on the port is an error to report, never a port to share.
     BOOL exclusive = TRUE;
     setsockopt(listener_.get(), SOL_SOCKET, SO_EXCLUSIVEADDRUSE,
                reinterpret_cast<const char*>(&exclusive), sizeof exclusive);
-    if (bind(listener_.get(), reinterpret_cast<const sockaddr*>(&at), sizeof at) != 0 ||
+    const bool everyAddress = at.ss_family == AF_INET6 ? IN6_IS_ADDR_UNSPECIFIED(&v6.sin6_addr)
+                                                       : v4.sin_addr.s_addr == INADDR_ANY;
+    if (at.ss_family == AF_INET6 && everyAddress) {
+        // "::" means every address, IPv4 ones too, as "0.0.0.0" does for IPv4.
+        DWORD v6Only = 0;
+        setsockopt(listener_.get(), IPPROTO_IPV6, IPV6_V6ONLY,
+                   reinterpret_cast<const char*>(&v6Only), sizeof v6Only);
+    }
+    boundAddress_ = everyAddress ? std::string() : textOf(at);
+    if (bind(listener_.get(), reinterpret_cast<const sockaddr*>(&at), atSize) != 0 ||
         listen(listener_.get(), SOMAXCONN) != 0)
         return fail(WSAGetLastError());
     listenEvent_.reset(WSACreateEvent());
@@ -80,6 +114,7 @@ platform::SocketFailure RequestServerWin32::start(const std::wstring& address, s
         return fail(WSAGetLastError());
     handler_ = std::move(handler);
     filter_ = std::move(filter);
+    busyReply_ = std::move(busyReply);
     worker_ = std::thread([this] { serve(); });
     return {};
 }
@@ -134,13 +169,23 @@ void RequestServerWin32::acceptWaiting(std::vector<std::unique_ptr<Connection>>&
         !(happened.lNetworkEvents & FD_ACCEPT))
         return;
     // One at a time: accept() signals the event again while more are waiting.
-    sockaddr_in peer{};
+    sockaddr_storage peer{};
     int size = sizeof peer;
     UniqueSocket accepted(accept(listener_.get(), reinterpret_cast<sockaddr*>(&peer), &size));
     if (!accepted) return;
-    // Past the bound, or not on the list: closed at once, without a reply.
-    if (connections.size() >= bounds_.mostConnections || (filter_ && !filter_(peerOf(peer))))
-        return;
+    if (filter_) {
+        // Listening on one address, that is the one connected to: no need to ask.
+        std::string local = boundAddress_;
+        if (local.empty()) {
+            sockaddr_storage own{};
+            int ownSize = sizeof own;
+            if (getsockname(accepted.get(), reinterpret_cast<sockaddr*>(&own), &ownSize) == 0)
+                local = textOf(own);
+        }
+        // Not on the list: closed at once, without a reply.
+        if (!filter_(textOf(peer), local)) return;
+    }
+    if (connections.size() >= bounds_.mostConnections) return turnAway(accepted.get());
     auto c = std::make_unique<Connection>();
     c->socket = std::move(accepted);
     c->event.reset(WSACreateEvent());
@@ -152,8 +197,20 @@ void RequestServerWin32::acceptWaiting(std::vector<std::unique_ptr<Connection>>&
     connections.push_back(std::move(c));
 }
 
+void RequestServerWin32::turnAway(SOCKET s) {
+    // What the peer sent already is read first: closing over unread bytes would reset the
+    // reply away. The socket is non-blocking, as the listener is, so nothing here waits.
+    char chunk[kChunk];
+    recv(s, chunk, sizeof chunk, 0);
+    send(s, busyReply_.data(), static_cast<int>(busyReply_.size()), 0);
+    shutdown(s, SD_SEND);
+}
+
 bool RequestServerWin32::advance(Connection& c, long events, unsigned long long now) {
-    if (c.phase == Phase::Writing) return write(c, now);
+    if (c.phase == Phase::Writing) {
+        c.readWaiting = c.readWaiting || (events & (FD_READ | FD_CLOSE));
+        return write(c, now);
+    }
     if (events & (FD_READ | FD_CLOSE)) return read(c, now);
     return true;
 }
@@ -179,13 +236,22 @@ bool RequestServerWin32::read(Connection& c, unsigned long long now) {
             if (c.received.size() > bounds_.mostRequestBytes) return false;
             continue;
         }
-        c.outbound = std::move(reply.bytes);
-        c.drainAfter = reply.drain;
-        c.keepOpen = reply.keepOpen;
-        c.received.clear();
-        c.phase = Phase::Writing;
-        return write(c, now);
+        return respond(c, std::move(reply), now);
     }
+}
+
+bool RequestServerWin32::respond(Connection& c, platform::ConnectionReply reply,
+                                 unsigned long long now) {
+    c.outbound = std::move(reply.bytes);
+    c.sent = 0;
+    c.drainAfter = reply.drain;
+    c.keepOpen = reply.keepOpen;
+    if (c.keepOpen)
+        c.received.erase(0, std::min(reply.consumed, c.received.size()));
+    else
+        c.received.clear();
+    c.phase = Phase::Writing;
+    return write(c, now);
 }
 
 bool RequestServerWin32::write(Connection& c, unsigned long long now) {
@@ -202,6 +268,13 @@ bool RequestServerWin32::write(Connection& c, unsigned long long now) {
         c.outbound.clear();
         c.sent = 0;
         c.deadline = now + bounds_.idleMs;
+        // Requests sent right behind the last (pipelined) are answered in their order: what
+        // was read already first, then what came while the reply went out.
+        if (!c.received.empty()) {
+            platform::ConnectionReply next = handler_(c.received);
+            if (next.ready) return respond(c, std::move(next), now);
+        }
+        if (std::exchange(c.readWaiting, false)) return read(c, now);
         return true;
     }
     shutdown(c.socket.get(), SD_SEND);

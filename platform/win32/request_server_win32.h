@@ -22,8 +22,8 @@ public:
     RequestServerWin32& operator=(const RequestServerWin32&) = delete;
 
     platform::SocketFailure start(const std::wstring& address, std::uint16_t port,
-                                  platform::RequestHandler handler,
-                                  platform::PeerFilter filter) override;
+                                  platform::RequestHandler handler, platform::PeerFilter filter,
+                                  std::string busyReply) override;
     void stop() override;
     bool running() const override { return worker_.joinable(); }
 
@@ -34,7 +34,10 @@ private:
     // Moves the connection on as far as its socket allows; false when it is done with.
     bool advance(Connection& c, long events, unsigned long long now);
     bool read(Connection& c, unsigned long long now);
+    bool respond(Connection& c, platform::ConnectionReply reply, unsigned long long now);
     bool write(Connection& c, unsigned long long now);
+    // Past the bound: told so where it can still be read, and closed.
+    void turnAway(SOCKET s);
 
     platform::ServerBounds bounds_;
     bool started_ = false;
@@ -43,6 +46,8 @@ private:
     UniqueKernelObject stopEvent_;
     platform::RequestHandler handler_;
     platform::PeerFilter filter_;
+    std::string busyReply_;
+    std::string boundAddress_;  // the address listened on; empty for every address
     std::thread worker_;
 };
 

@@ -66,7 +66,8 @@ bool ProcessorTimesWin32::takeSnapshot() {
     for (const ProcessorPerformance& p : all)
         snapshot_.push_back({static_cast<std::uint64_t>(p.idle.QuadPart),
                              static_cast<std::uint64_t>(p.kernel.QuadPart) +
-                                 static_cast<std::uint64_t>(p.user.QuadPart)});
+                                 static_cast<std::uint64_t>(p.user.QuadPart),
+                             static_cast<std::uint64_t>(p.user.QuadPart)});
     return !snapshot_.empty();
 }
 
@@ -75,16 +76,17 @@ std::optional<platform::ProcessorTimes> ProcessorTimesWin32::totalTimes() {
     // the processors read after the total in the same tick share its snapshot.
     lastAsked_ = -1;
     if (takeSnapshot()) {
-        platform::ProcessorTimes sum{0, 0};
+        platform::ProcessorTimes sum{0, 0, 0};
         for (const platform::ProcessorTimes& p : snapshot_) {
             sum.idle += p.idle;
             sum.total += p.total;
+            sum.user += p.user;
         }
         return sum;
     }
     FILETIME idle, kernel, user;
     if (!GetSystemTimes(&idle, &kernel, &user)) return std::nullopt;
-    return platform::ProcessorTimes{ticks(idle), ticks(kernel) + ticks(user)};
+    return platform::ProcessorTimes{ticks(idle), ticks(kernel) + ticks(user), ticks(user)};
 }
 
 std::optional<platform::ProcessorTimes> ProcessorTimesWin32::processorTimes(int processor) {

@@ -23,10 +23,15 @@ TEST(ProcessorLoad, EachSlotMeasuresSinceItsOwnPreviousReading) {
 
     EXPECT_EQ(load.readTotal(0), 0) << "the first reading has nothing to compare with";
     EXPECT_EQ(load.readProcessor(0, 0), 0);
+    EXPECT_FALSE(load.totalMeasured());
+    EXPECT_FALSE(load.processorMeasured(0));
     times.run(1000, 37);
     EXPECT_EQ(load.readTotal(0), 37);
     EXPECT_EQ(load.readProcessor(0, 0), 37);
+    EXPECT_TRUE(load.totalMeasured());
+    EXPECT_TRUE(load.processorMeasured(0));
     EXPECT_EQ(load.readProcessor(1, 0), 0) << "processor 1's first reading";
+    EXPECT_FALSE(load.processorMeasured(1));
 
     // Processor 0 pauses over two intervals and then reports their average.
     times.run(1000, 100);
@@ -51,6 +56,7 @@ TEST(ProcessorLoad, MissingProcessorsAndStalledCountersShowZero) {
         times.run(1000, 80);
         EXPECT_EQ(load.readProcessor(2, 99), 0);
         EXPECT_EQ(load.readProcessor(3, 99), 0);
+        EXPECT_FALSE(load.processorMeasured(3)) << "no such processor: never a measure";
     }
     load.readTotal(0);
     EXPECT_EQ(load.readTotal(0), 0) << "no time passed: no division by zero";

@@ -25,7 +25,8 @@ TEST(PageAddress, TakesHostPortAndTargetApartAndRefusesWhatIsNoPage) {
     for (const wchar_t* bad :
          {L"", L"ftp://example.com/", L"http://", L"http://:80/", L"http://example.com:0/",
           L"http://example.com:65536/", L"http://example.com:8x/", L"http://user:pw@example.com/",
-          L"http://exa mple.com/", L"http://ex\r\nample.com/"})
+          L"http://exa mple.com/", L"http://ex\r\nample.com/", L"http://host:8500:8500/",
+          L"http://::1/", L"http://[::1/"})
         EXPECT_FALSE(platform::parsePageAddress(bad)) << bad;
 }
 
@@ -64,8 +65,13 @@ TEST(BrowserProxy, ChoosesTheHttpProxyUnlessTheHostBypassesIt) {
     EXPECT_TRUE(platform::httpProxyFor(page, proxy));
     EXPECT_FALSE(platform::httpProxyFor(*platform::parsePageAddress(L"http://intra/"), proxy));
     // Loopback never goes through a proxy.
-    EXPECT_FALSE(
-        platform::httpProxyFor(*platform::parsePageAddress(L"http://127.0.0.1:9/"), proxy));
+    for (const wchar_t* loopback :
+         {L"http://127.0.0.1:9/", L"http://127.200.1.1/", L"http://[::1]:9/", L"http://LOCALHOST/"})
+        EXPECT_FALSE(platform::httpProxyFor(*platform::parsePageAddress(loopback), proxy))
+            << loopback;
+    // A name is no address, whatever it begins with.
+    for (const wchar_t* named : {L"http://127.example.com/", L"http://127.0.0.1.nip.io/"})
+        EXPECT_TRUE(platform::httpProxyFor(*platform::parsePageAddress(named), proxy)) << named;
 }
 
 TEST(PageRequest, AsksForThePageWithoutCacheAndEncodesWhatCannotStandInTheLine) {

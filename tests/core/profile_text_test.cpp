@@ -79,3 +79,20 @@ TEST(ProfileText, AnEmptyFileTakesItsKeysInTheOrderWritten) {
     text.remove(L"Colors", L"Missing");
     EXPECT_EQ(bytesOf(text), "[Options]\r\nVer=336\r\nIPMC=0\r\n[Colors]\r\nBack=1\r\n");
 }
+
+// A section written by hand before the others keeps its place: the sections the file lacks come
+// before it, in the writer's order, and one the order puts after it still ends the file.
+TEST(ProfileText, MissingSectionsGoBeforeALaterSectionTheFileHolds) {
+    platform::ProfileText text = profileOf("; mine\r\n[Export]\r\nOn=1\r\n[Foreign]\r\nA=1\r\n");
+    text.orderSections({L"Options", L"Colors", L"EXPORT", L"Last"});
+    text.write(L"Options", L"Ver", L"336");
+    text.write(L"Colors", L"C", L"1");
+    text.write(L"Export", L"Port", L"9184");
+    text.write(L"Last", L"L", L"1");
+    text.write(L"Unlisted", L"U", L"1");
+    EXPECT_EQ(bytesOf(text),
+              "; mine\r\n[Options]\r\nVer=336\r\n[Colors]\r\nC=1\r\n[Export]\r\nOn=1\r\n"
+              "Port=9184\r\n[Foreign]\r\nA=1\r\n[Last]\r\nL=1\r\n[Unlisted]\r\nU=1\r\n");
+    EXPECT_EQ(text.getInt(L"export", L"On", 0), 1);
+    EXPECT_EQ(text.getInt(L"Foreign", L"A", 0), 1);
+}

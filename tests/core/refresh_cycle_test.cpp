@@ -153,6 +153,11 @@ TEST(RefreshCycle, DriveCapacitiesEveryIntervalLampsEveryTick) {
     int reads = rig.drives.capacityReads;
     rig.tick(20000);
     EXPECT_EQ(rig.drives.capacityReads, reads);
+    // Served over HTTP, the drives are read at their interval all the same.
+    rig.live.settings.exportOn = 1;
+    rig.tick(20000);
+    EXPECT_GT(rig.drives.capacityReads, reads);
+    EXPECT_TRUE(rig.readings().drivesRefreshed);
 }
 
 // Large drives: the figures stay in their order, never under the lamps, and on the row.

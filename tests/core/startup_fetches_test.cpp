@@ -120,5 +120,9 @@ TEST(ServerAddressesTest, ReadFromTheServersSectionWithDefaults) {
     EXPECT_EQ(set.ipPage, L"http://x/ip");
     EXPECT_EQ(set.homePage, settings::Settings{}.homePage);
     EXPECT_EQ(counterQueryAddress(set.counterPage), L"http://x/c?ver=336&type=main");
+    // The query stays ahead of a fragment, which never reaches the server.
+    EXPECT_EQ(counterQueryAddress(L"http://x/c?id=7#top"),
+              L"http://x/c?id=7&ver=336&type=main#top");
+    EXPECT_EQ(counterQueryAddress(L"http://x/c#a?b"), L"http://x/c?ver=336&type=main#a?b");
     EXPECT_TRUE(ini.writes.empty());
 }

@@ -17,6 +17,7 @@ public:
         auto advance = [&](platform::ProcessorTimes& t) {
             t.total += elapsed;
             t.idle += elapsed * (100 - busyPercent) / 100;
+            t.user += elapsed * busyPercent / 200;  // half the busy time in user mode
         };
         if (total) advance(*total);
         for (auto& [n, t] : processors) advance(t);

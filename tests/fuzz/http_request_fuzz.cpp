@@ -25,8 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             fuzz::require(received.starts_with("GET ") || received.starts_with("HEAD "),
                           "served a method other than GET or HEAD");
             fuzz::require(!verdict.path.empty() && verdict.path[0] == '/', "served a bad path");
-            fuzz::require(received.find("\r\n\r\n") + 4 <= features::kMostRequestHeadBytes,
+            fuzz::require(verdict.headBytes <= features::kMostRequestHeadBytes &&
+                              verdict.headBytes <= received.size(),
                           "served a head past its bound");
+            fuzz::require(received[verdict.headBytes - 1] == '\n', "a head that did not end");
         }
         const std::string body = "body";
         std::string response =

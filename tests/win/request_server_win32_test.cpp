@@ -66,7 +66,7 @@ platform::ConnectionReply echoHead(std::string_view received) {
 TEST(RequestServer, AnswersARequestThatArrivesInPiecesThenClosesAndStopsWhenAsked) {
     win32::RequestServerWin32 server;
     std::uint16_t port = freePort();
-    ASSERT_FALSE(server.start(L"127.0.0.1", port, echoHead, nullptr));
+    ASSERT_FALSE(server.start(L"127.0.0.1", port, echoHead, nullptr, "busy"));
     EXPECT_TRUE(server.running());
     for (int round = 0; round < 2; ++round) {
         Client client;
@@ -86,34 +86,67 @@ TEST(RequestServer, APortInUseFailsAtOnceAndARefusedPeerGetsNoReply) {
     win32::RequestServerWin32 server;
     Client holder;
     std::uint16_t taken = boundPort(holder.s);
-    platform::SocketFailure inUse = server.start(L"127.0.0.1", taken, echoHead, nullptr);
+    platform::SocketFailure inUse = server.start(L"127.0.0.1", taken, echoHead, nullptr, "busy");
     EXPECT_EQ(inUse.number, WSAEADDRINUSE);
     EXPECT_FALSE(inUse.description.empty());
     EXPECT_FALSE(server.running());
-    EXPECT_TRUE(server.start(L"no address", freePort(), echoHead, nullptr));
+    EXPECT_TRUE(server.start(L"no address", freePort(), echoHead, nullptr, "busy"));
 
     std::atomic<int> asked = 0;
     std::uint16_t port = freePort();
-    ASSERT_FALSE(server.start(L"127.0.0.1", port, echoHead, [&](const std::string& peer) {
-        ++asked;
-        return peer != "127.0.0.1";
-    }));
+    std::string localSeen;
+    ASSERT_FALSE(server.start(
+        L"127.0.0.1", port, echoHead,
+        [&](const std::string& peer, const std::string& local) {
+            ++asked;
+            localSeen = local;
+            return peer != "127.0.0.1";
+        },
+        "busy"));
     Client refused;
     ASSERT_TRUE(refused.connectTo(port));
     refused.sendText("GET / HTTP/1.1\r\n\r\n");
     EXPECT_EQ(refused.readToClose(), "");
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(localSeen, "127.0.0.1");
 }
 
 TEST(RequestServer, AClientThatSendsTooLittleIsClosedAfterTheIdleTime) {
     win32::RequestServerWin32 server({.mostConnections = 1, .mostRequestBytes = 64, .idleMs = 300});
     std::uint16_t port = freePort();
-    ASSERT_FALSE(server.start(L"127.0.0.1", port, echoHead, nullptr));
+    ASSERT_FALSE(server.start(L"127.0.0.1", port, echoHead, nullptr, "busy"));
     Client slow;
     ASSERT_TRUE(slow.connectTo(port));
     slow.sendText("GET / HT");
-    Client second;  // over the bound of one: closed at once
+    Client second;  // over the bound of one: told so and closed at once
     ASSERT_TRUE(second.connectTo(port));
-    EXPECT_EQ(second.readToClose(), "");
+    EXPECT_EQ(second.readToClose(), "busy");
     EXPECT_EQ(slow.readToClose(), "");  // within the idle time, not the client's five seconds
+}
+
+TEST(RequestServer, PipelinedRequestsAreAnsweredInOrderAndEveryIPv6AddressTakesIPv4Peers) {
+    win32::RequestServerWin32 server;
+    std::uint16_t port = freePort();
+    std::string peerSeen;
+    // Each request is a line; "close" ends the connection.
+    auto lines = [](std::string_view received) -> platform::ConnectionReply {
+        std::size_t end = received.find('\n');
+        if (end == std::string_view::npos) return {};
+        std::string line(received.substr(0, end));
+        return {true, "[" + line + "]", false, line != "close", end + 1};
+    };
+    ASSERT_FALSE(server.start(
+        L"::", port, lines,
+        [&](const std::string& peer, const std::string&) {
+            peerSeen = peer;
+            return true;
+        },
+        "busy"));
+    Client client;
+    ASSERT_TRUE(client.connectTo(port));
+    client.sendText("one\ntwo\n");
+    Sleep(50);
+    client.sendText("three\nclose\n");
+    EXPECT_EQ(client.readToClose(), "[one][two][three][close]");
+    EXPECT_EQ(peerSeen, "127.0.0.1");
 }

@@ -150,6 +150,10 @@ bool BoundPage::onCommand(PageContext& context, int id, int code) {
             break;
         }
         case Binding::Text: {
+            if (code == EN_KILLFOCUS) {
+                context.live.notices.publish(settings::Topic::TypingDone);
+                return true;
+            }
             if (code != EN_CHANGE) return false;
             if (loading_) return true;
             // Stored as typed; read where used.

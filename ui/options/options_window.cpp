@@ -116,6 +116,9 @@ INT_PTR OptionsWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
                 case IDC_SAVE:
                     if (onSave) onSave();
                     return TRUE;
+                case IDOK:  // Enter in a text box: what it holds is meant
+                    context_.live.notices.publish(settings::Topic::TypingDone);
+                    return TRUE;
                 case IDC_RESET_POSITION:
                     if (context_.placeMainWindow) context_.placeMainWindow(Placement::Reset);
                     return TRUE;
