@@ -5,10 +5,14 @@ sheet of them to look at before a change to anything drawn is called done.
 
 test_screens captures one configuration the same way and checks what the pictures show."""
 import datetime
+import http.server
+import json
+import math
 import pathlib
 import re
 import sys
 import tempfile
+import threading
 import time
 
 from PIL import Image, ImageDraw, ImageFont
@@ -93,7 +97,7 @@ def settings_files(language, mode):
            f"BackColor01={TEXT_COLOUR}\r\nMainListColor2={colours}\r\n"
            "[Alerts]\r\nTrayLoadIcon=1\r\n"
            # The trend window clear of the tray and its balloons at the top left.
-           "[History]\r\nLeft=3000\r\nTop=2250\r\n")
+           "[History]\r\nLeft=3000\r\nTop=2250\r\n" + SOURCES)
     today = datetime.date.today()
     # A day in each of the last eleven months, and the last twelve days.
     months = "".join(f"{today - datetime.timedelta(days=31 * m)},{m * 9_000_000_000},"
@@ -442,8 +446,41 @@ def compose_sheet(capture, path, width=2200):
     return path
 
 
+# External readings for the sheets' trend window and list (scripts/screens only: the screens
+# test counts the list's rows without them): two values of a small local server.
+SOURCES = ""
+
+
+class SourceAnswers(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        t = time.monotonic()
+        body = json.dumps({"temperature": round(48 + 9 * math.sin(t / 15), 1),
+                           "load": round(50 + 40 * math.sin(t / 7), 1)}).encode()
+        self.send_response(200)
+        self.send_header("Content-Type", "application/json")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def log_message(self, *args):
+        pass
+
+
+def serve_sources():
+    global SOURCES
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), SourceAnswers)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/data.json"
+    keys = [("/temperature", "Temperature", "°C"), ("/load", "Load", "%")]
+    SOURCES = f"[Sources]\r\nCount={len(keys)}\r\n" + "".join(
+        f"Kind{n}=json\r\nUrl{n}={url}\r\nKey{n}={key}\r\nName{n}={name}\r\nUnit{n}={unit}\r\n"
+        f"Interval{n}=1\r\n" for n, (key, name, unit) in enumerate(keys, 1))
+    return server
+
+
 def main(out, configurations):
     out = pathlib.Path(out)
+    serve_sources()
     try:
         for dpi in sorted({int(c.split(":")[1]) for c in configurations}):
             use_dpi(dpi)
