@@ -8,6 +8,7 @@ import datetime
 import http.server
 import json
 import math
+import os
 import pathlib
 import re
 import sys
@@ -446,16 +447,18 @@ def compose_sheet(capture, path, width=2200):
     return path
 
 
-# External readings for the sheets' trend window and list (scripts/screens only: the screens
-# test counts the list's rows without them): two values of a small local server.
+# With KORVANT_SCREENS_SOURCES=1, external readings for the sheets' trend window and list (never
+# in the screens test, which counts the list's rows without them): two values of a small local
+# server.
 SOURCES = ""
 
 
 class SourceAnswers(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
-        t = time.monotonic()
-        body = json.dumps({"temperature": round(48 + 9 * math.sin(t / 15), 1),
-                           "load": round(50 + 40 * math.sin(t / 7), 1)}).encode()
+        # A step every 20 s: the list's pictures are taken once it holds still.
+        t = time.monotonic() // 20
+        body = json.dumps({"temperature": round(48 + 9 * math.sin(t / 2), 1),
+                           "load": round(50 + 40 * math.sin(t / 1.5), 1)}).encode()
         self.send_response(200)
         self.send_header("Content-Type", "application/json")
         self.send_header("Content-Length", str(len(body)))
@@ -480,7 +483,8 @@ def serve_sources():
 
 def main(out, configurations):
     out = pathlib.Path(out)
-    serve_sources()
+    if os.environ.get("KORVANT_SCREENS_SOURCES") == "1":
+        serve_sources()
     try:
         for dpi in sorted({int(c.split(":")[1]) for c in configurations}):
             use_dpi(dpi)
