@@ -97,7 +97,13 @@ bool KorvaNTApp::startUp() {
         if (change.names(&live_.settings.drawMode))
             main_.setResizable(live_.settings.drawMode == settings::kScalableWindow);
     });
-    main_.onClose = [this] { terminate(); };
+    // Alt+F4 on the list, or a close from outside: what the person did since start-up (a moved
+    // window, the close list's counts) is kept as the menu's exit keeps it.
+    main_.onClose = [this] { exitFromMenu(); };
+    main_.setReading(listReading_,
+                     [this](const monitor::ShownRow& row) { return monitoring_.rowRect(row); });
+    main_.onMenuKey = [this](POINT at) { desktop_.onMainMenuKey(at); };
+    main_.onCopy = [this] { clipboard_.writeText(monitor::rowsAsText(monitoring_.shownRows())); };
     // A system colour reference (top bit set) is resolved, not passed on as a colour.
     main_.setBackground(render::resolveColour(s.colours[settings::kBackgroundColour],
                                               [](int index) { return GetSysColor(index); }));
@@ -109,6 +115,11 @@ bool KorvaNTApp::startUp() {
     desktop_.onExit = [this] { exitFromMenu(); };
     desktop_.setMenuEntries();
     status_.onChange = [this](const std::wstring& text) { options_.showStatus(text); };
+    if (!servers_.cutKeys.empty()) {
+        std::wstring keys;
+        for (const std::wstring& key : servers_.cutKeys) keys += (keys.empty() ? L"" : L", ") + key;
+        status_.show(base::format(base::Text::ServerAddressCut, {keys}));
+    }
     desktop_.onOpenOptions = [this] { openOptions(); };
     const int historyDpi = win32::dpiForStoredPosition(s.historyLeft, s.historyTop);
     historyWindow_.create(pixels(s.historyLeft, historyDpi), pixels(s.historyTop, historyDpi),
@@ -135,9 +146,9 @@ bool KorvaNTApp::startUp() {
     live_.notices.subscribe([this](const settings::Change& change) {
         if (change.names(&live_.settings.language)) showLanguage();
     });
-    host_.onTray = [this](UINT mouseMessage) {
-        if (mouseMessage == WM_MOUSEMOVE) alerts_.pointerOverIcon();
-        desktop_.onTray(mouseMessage);
+    host_.onTray = [this](UINT event, POINT anchor) {
+        if (event == WM_MOUSEMOVE) alerts_.pointerOverIcon();
+        desktop_.onTray(event, anchor);
     };
     host_.onShellRestart = [this] { tray_.restore(); };
     host_.onComeForward = [this] {

@@ -24,20 +24,20 @@
 #include "settings/live_settings.h"
 #include "settings/save_command.h"
 #include "settings/server_addresses.h"
-#include "ui/alert_upkeep.h"
 #include "ui/desktop.h"
-#include "ui/export_upkeep.h"
-#include "ui/history_upkeep.h"
 #include "ui/history_window.h"
 #include "ui/host_window.h"
-#include "ui/link_upkeep.h"
 #include "ui/live_program.h"
 #include "ui/main_window.h"
-#include "ui/monitoring.h"
 #include "ui/options/colour_dialog.h"
 #include "ui/options/options_window.h"
+#include "ui/running/alert_upkeep.h"
+#include "ui/running/export_upkeep.h"
+#include "ui/running/history_upkeep.h"
+#include "ui/running/link_upkeep.h"
+#include "ui/running/monitoring.h"
+#include "ui/running/source_upkeep.h"
 #include "ui/size_window.h"
-#include "ui/source_upkeep.h"
 #include "ui/taskbar_window.h"
 #include "ui/timer_service.h"
 #include "ui/tray_icon.h"
@@ -107,6 +107,7 @@ private:
 
     ui::HostWindow host_;
     ui::MainWindow main_;
+    ui::ListReading listReading_{[this] { return monitoring_.shownRows(); }};
     ui::TaskbarWindow taskbar_;
     ui::TrayIcon tray_;
     // Who uses the machine: read only for the tray's tooltip, a counting alert or a scrape.

@@ -176,6 +176,11 @@
     X(SourceLegendPercent)       \
     X(SourceLegendRange)         \
     X(SourceLegendSpan)          \
+    X(ChartName)                 \
+    X(ChartLineSummary)          \
+    X(ChartLineEmpty)            \
+    X(ChartNoReadings)           \
+    X(ChartListSeparator)        \
     X(HistoryBothWays)           \
     X(HistoryMonths)             \
     X(HistoryNotSaved)           \
@@ -190,7 +195,9 @@
     X(TrafficTipLine)            \
     X(TrafficTotal)              \
     X(TrafficMonthPace)          \
+    X(TrafficFutureDay)          \
     X(TrafficFutureDays)         \
+    X(TrafficJunkLine)           \
     X(TrafficJunkLines)          \
     X(TrafficTableDayHeading)    \
     X(TrafficTableMonthHeading)  \
@@ -387,4 +394,5 @@
     X(ExportOff)                 \
     X(ExportFailed)              \
     X(ExportRetrying)            \
-    X(ExportAllowedUnreadable)
+    X(ExportAllowedUnreadable)   \
+    X(ServerAddressCut)

@@ -184,6 +184,11 @@ constexpr TextEntry kTexts[] = {
     {Text::SourceLegendPercent, L"{0} {1} (0-100%)"},
     {Text::SourceLegendRange, L"{0} {1} (scale {2}-{3}{4})"},
     {Text::SourceLegendSpan, L"{0} {1} (min {2}-max {3}{4})"},
+    {Text::ChartName, L"History graph, {0} ({1})"},
+    {Text::ChartLineSummary, L"{0} now {1}, mean {2}, highest {3}"},
+    {Text::ChartLineEmpty, L"{0} not recorded"},
+    {Text::ChartNoReadings, L"Nothing recorded yet"},
+    {Text::ChartListSeparator, L"; "},
     {Text::HistoryBothWays, L"In {0} Out {1}"},
     {Text::HistoryMonths, L"This month {0}    Last month {1}"},
     {Text::HistoryNotSaved, L"{0} cannot be read, so the history is not saved yet"},
@@ -198,6 +203,8 @@ constexpr TextEntry kTexts[] = {
     {Text::TrafficTipLine, L"{0} {1} ({2} bytes)"},
     {Text::TrafficTotal, L"Total"},
     {Text::TrafficMonthPace, L"At this pace, {0} in all by the month's end"},
+    {Text::TrafficFutureDay, L"{0} line of a day after today is kept in the file, not shown"},
+    {Text::TrafficJunkLine, L"{0} line that is not a day is kept in the file as it is"},
     {Text::TrafficFutureDays, L"{0} lines of days after today are kept in the file, not shown"},
     {Text::TrafficJunkLines, L"{0} lines that are not days are kept in the file as they are"},
     {Text::TrafficTableDayHeading, L"Date\tReceived (bytes)\tSent (bytes)"},
@@ -397,6 +404,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportFailed, L"The readings cannot be served at {0}: {1}"},
     {Text::ExportRetrying, L"The readings cannot be served at {0}: {1} (trying again in {2} s)"},
     {Text::ExportAllowedUnreadable, L"Not an address or range, so nobody is let in by it: {0}"},
+    {Text::ServerAddressCut,
+     L"KorvaNT.ini: [Servers] {0} ends at a lone CR; what follows it is not read"},
 };
 
 }  // namespace

@@ -186,6 +186,11 @@ constexpr TextEntry kTexts[] = {
     {Text::SourceLegendPercent, L"{0} {1} (0～100%)"},
     {Text::SourceLegendRange, L"{0} {1} (目盛 {2}～{3}{4})"},
     {Text::SourceLegendSpan, L"{0} {1} (最小{2}～最大{3}{4})"},
+    {Text::ChartName, L"履歴グラフ {0}（{1}）"},
+    {Text::ChartLineSummary, L"{0} 現在 {1} 平均 {2} 最高 {3}"},
+    {Text::ChartLineEmpty, L"{0} 記録なし"},
+    {Text::ChartNoReadings, L"まだ記録がありません"},
+    {Text::ChartListSeparator, L"、"},
     {Text::HistoryBothWays, L"受 {0} 送 {1}"},
     {Text::HistoryMonths, L"今月 {0}    先月 {1}"},
     {Text::HistoryNotSaved, L"{0} を読み込めないため、記録はまだ保存されていません"},
@@ -200,6 +205,10 @@ constexpr TextEntry kTexts[] = {
     {Text::TrafficTipLine, L"{0} {1}（{2} バイト）"},
     {Text::TrafficTotal, L"合計"},
     {Text::TrafficMonthPace, L"このペースなら月末に合計 {0}"},
+    {Text::TrafficFutureDay,
+     L"今日より後の日の行が {0} 行あります（ファイルに残し、表示しません）"},
+    {Text::TrafficJunkLine,
+     L"日の行として読めない行が {0} 行あります（ファイルにそのまま残します）"},
     {Text::TrafficFutureDays,
      L"今日より後の日の行が {0} 行あります（ファイルに残し、表示しません）"},
     {Text::TrafficJunkLines,
@@ -401,6 +410,8 @@ constexpr TextEntry kTexts[] = {
     {Text::ExportFailed, L"{0} で状態を公開できません: {1}"},
     {Text::ExportRetrying, L"{0} で状態を公開できません: {1}（{2} 秒後に再試行します）"},
     {Text::ExportAllowedUnreadable, L"許可アドレスとして読めません: {0}"},
+    {Text::ServerAddressCut,
+     L"KorvaNT.ini の [Servers] {0} は CR だけの改行で途切れています（その後ろは読まれません）"},
 };
 
 }  // namespace

@@ -27,7 +27,7 @@ std::string widened(std::wstring_view text) { return std::string(text.begin(), t
 
 void BM_SaveInto20MBSettingsFile(benchmark::State& run) {
     std::vector<platform::ProfileLine> file = {{L"[Options]", "[Options]\r\n"},
-                                               {L"Ver=336", "Ver=336\r\n"}};
+                                               {L"Ver=1", "Ver=1\r\n"}};
     for (int i = 0; i < 400000; ++i) {
         std::wstring line = L"Extra" + std::to_wstring(i) + L"=" + std::wstring(36, L'x');
         file.push_back({line, widened(line) + "\r\n"});

@@ -60,6 +60,10 @@ std::wstring bothWays(const ByteTotals& b) {
     return base::format(Text::HistoryBothWays, {amountText(b.received), amountText(b.sent)});
 }
 
+// Designed at 96 DPI: the buttons with a margin, a bar's tip beside a bar, four charts of a
+// few lines each over the totals.
+constexpr int kLeastWidth = 420, kLeastHeight = 300;
+
 Box spanButton(base::DpiScale s, int i) {
     const int left = s.px(kButtonLeft + kButtonStep * i);
     return {left, s.px(3), left + s.px(kButtonWidth), s.px(kBarHeight - 3)};
@@ -311,11 +315,13 @@ private:
         if (!history_.fileWritable())
             lines.push_back(base::format(Text::HistoryNotSaved, {kTrafficFileName}));
         if (traffic_.futureDays > 0)
-            lines.push_back(
-                base::format(Text::TrafficFutureDays, {std::to_wstring(traffic_.futureDays)}));
+            lines.push_back(base::format(
+                traffic_.futureDays == 1 ? Text::TrafficFutureDay : Text::TrafficFutureDays,
+                {std::to_wstring(traffic_.futureDays)}));
         if (traffic_.junkLines > 0)
-            lines.push_back(
-                base::format(Text::TrafficJunkLines, {std::to_wstring(traffic_.junkLines)}));
+            lines.push_back(base::format(
+                traffic_.junkLines == 1 ? Text::TrafficJunkLine : Text::TrafficJunkLines,
+                {std::to_wstring(traffic_.junkLines)}));
         return lines;
     }
 
@@ -348,6 +354,10 @@ std::vector<PlacedText> drawHistory(base::Image& image, base::DpiScale scale,
     if (scene.traffic) return Picture(image, scale, history, scene, *scene.traffic).draw();
     const TrafficSummary traffic = summarizeTraffic(history.days(), history.today());
     return Picture(image, scale, history, scene, traffic).draw();
+}
+
+PictureSize historyMinimumClient(base::DpiScale scale) {
+    return {scale.px(kLeastWidth), scale.px(kLeastHeight)};
 }
 
 std::optional<int> spanButtonAt(base::DpiScale scale, int x, int y) {

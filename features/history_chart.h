@@ -41,6 +41,13 @@ struct HistoryScene {
 std::vector<PlacedText> drawHistory(base::Image& image, base::DpiScale scale,
                                     const ReadingsHistory& history, const HistoryScene& scene);
 
+// The least client area at which the span buttons, the totals and a bar's tip show whole: the
+// window is not made smaller by a drag.
+struct PictureSize {
+    int width = 0, height = 0;
+};
+PictureSize historyMinimumClient(base::DpiScale scale);
+
 // The span whose button is under (x, y), if any.
 std::optional<int> spanButtonAt(base::DpiScale scale, int x, int y);
 

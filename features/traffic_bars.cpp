@@ -211,38 +211,7 @@ private:
 
     // The bar's date and both exact figures in a box beside it, over whatever lies there.
     void drawTip(const Layout& l, int i) {
-        const TrafficSummary::Bar& b = bar(i);
-        const bool now = i == l.count - 1;
-        std::wstring date = dateText(b.first, scene_.months);
-        if (now && scene_.months)
-            date = base::format(Text::TrafficTipThisMonth,
-                                {date, std::to_wstring(dateOf(summary_.today).day)});
-        else if (now)
-            date = base::format(Text::TrafficTipToday, {date});
-        // Both ways together too: a monthly cap counts them so.
-        const std::int64_t both = b.bytes.received > INT64_MAX - b.bytes.sent
-                                      ? INT64_MAX
-                                      : b.bytes.received + b.bytes.sent;
-        std::vector<std::wstring> lines = {
-            date,
-            base::format(Text::TrafficTipLine,
-                         {base::text(Text::ChartReceived), amountText(b.bytes.received),
-                          groupedBytes(b.bytes.received)}),
-            base::format(Text::TrafficTipLine,
-                         {base::text(Text::ChartSent), amountText(b.bytes.sent),
-                          groupedBytes(b.bytes.sent)}),
-            base::format(Text::TrafficTipLine,
-                         {base::text(Text::TrafficTotal), amountText(both), groupedBytes(both)})};
-        // Where this month is heading at the pace of its days so far, for a monthly cap.
-        if (now && scene_.months) {
-            const Day first = firstOfMonth(summary_.today, 0);
-            const double days = static_cast<double>(firstOfMonth(summary_.today, -1) - first);
-            const double soFar = static_cast<double>(summary_.today - first + 1);
-            const double pace = static_cast<double>(both) * days / soFar;
-            lines.push_back(base::format(
-                Text::TrafficMonthPace,
-                {amountText(pace >= 9.2e18 ? INT64_MAX : static_cast<std::int64_t>(pace))}));
-        }
+        const std::vector<std::wstring> lines = barTipLines(summary_, scene_.months, i);
         int width = 0;
         for (const std::wstring& t : lines) width = std::max(width, widthOf(t));
         const int line = s_.px(kLineHeight);
@@ -276,11 +245,53 @@ private:
 
 int barCount(bool months) { return months ? TrafficSummary::kMonths : TrafficSummary::kDays; }
 
+std::vector<std::wstring> barTipLines(const TrafficSummary& summary, bool months, int i) {
+    const TrafficSummary::Bar& b = months ? summary.months[i] : summary.days[i];
+    const bool now = i == barCount(months) - 1;
+    std::wstring date = dateText(b.first, months);
+    if (now && months)
+        date = base::format(Text::TrafficTipThisMonth,
+                            {date, std::to_wstring(dateOf(summary.today).day)});
+    else if (now)
+        date = base::format(Text::TrafficTipToday, {date});
+    // Both ways together too: a monthly cap counts them so.
+    const std::int64_t both =
+        b.bytes.received > INT64_MAX - b.bytes.sent ? INT64_MAX : b.bytes.received + b.bytes.sent;
+    std::vector<std::wstring> lines = {
+        date,
+        base::format(Text::TrafficTipLine,
+                     {base::text(Text::ChartReceived), amountText(b.bytes.received),
+                      groupedBytes(b.bytes.received)}),
+        base::format(Text::TrafficTipLine, {base::text(Text::ChartSent), amountText(b.bytes.sent),
+                                            groupedBytes(b.bytes.sent)}),
+        base::format(Text::TrafficTipLine,
+                     {base::text(Text::TrafficTotal), amountText(both), groupedBytes(both)})};
+    // Where this month is heading at the pace of its days so far, for a monthly cap.
+    if (now && months) {
+        const Day first = firstOfMonth(summary.today, 0);
+        const double days = static_cast<double>(firstOfMonth(summary.today, -1) - first);
+        const double soFar = static_cast<double>(summary.today - first + 1);
+        const double pace = static_cast<double>(both) * days / soFar;
+        lines.push_back(base::format(
+            Text::TrafficMonthPace,
+            {amountText(pace >= 9.2e18 ? INT64_MAX : static_cast<std::int64_t>(pace))}));
+    }
+    return lines;
+}
+
 BarScale barScaleFor(std::int64_t highest) {
-    BarScale scale;
     if (highest <= 0) return {unitBytes(1), unitBytes(1), 1};
-    while (scale.unit < 3 && static_cast<double>(highest) >= unitBytes(scale.unit + 1))
-        ++scale.unit;
+    int unit = 0;
+    while (unit < 3 && static_cast<double>(highest) >= unitBytes(unit + 1)) ++unit;
+    BarScale scale = barScaleIn(highest, unit);
+    // A top of a thousand or more of a unit (a day just under 1 GiB) reads better in the next.
+    if (unit < 3 && scale.top >= 1000 * unitBytes(unit)) scale = barScaleIn(highest, unit + 1);
+    return scale;
+}
+
+BarScale barScaleIn(std::int64_t highest, int unit) {
+    BarScale scale;
+    scale.unit = unit;
     const double value = static_cast<double>(highest) / unitBytes(scale.unit);
     const double rough = value / 5;
     const double power = std::pow(10.0, std::floor(std::log10(rough)));

@@ -33,11 +33,17 @@ struct BarScale {
     int unit = 0;  // 0 KB, 1 MB, 2 GB, 3 TB
 };
 BarScale barScaleFor(std::int64_t highest);
+// The same in a given unit.
+BarScale barScaleIn(std::int64_t highest, int unit);
 // An amount on the scale: "0", "512MB", "1.5GB".
 std::wstring scaleText(double bytes, int unit);
 // A byte count with its thousands grouped: "1,834,201,566".
 std::wstring groupedBytes(std::int64_t bytes);
 
 int barCount(bool months);
+
+// What the tip of bar `i` says, a line each: its date, both figures and their sum (and this
+// month's pace).
+std::vector<std::wstring> barTipLines(const TrafficSummary& summary, bool months, int i);
 
 }  // namespace features

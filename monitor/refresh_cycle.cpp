@@ -1,5 +1,7 @@
 #include "monitor/refresh_cycle.h"
 
+#include <algorithm>
+
 #include "monitor/drive_items.h"
 #include "monitor/row_format.h"
 #include "monitor/status_items.h"
@@ -157,6 +159,61 @@ int RefreshCycle::upcomingListHeight() const {
                                  images_.metrics, shownSources());
 }
 
+// In the order and at the places composeList gives the rows.
+std::vector<ShownRow> RefreshCycle::shownRows() const {
+    std::vector<ShownRow> rows;
+    int y = 0;
+    auto add = [&](ShownRow row, int height) {
+        row.top = y;
+        row.height = height;
+        rows.push_back(std::move(row));
+        y += height + 1;
+    };
+    for (const settings::DisplayRow& shown : live_.displayRows) {
+        if (!shown.shown) continue;
+        if (shown.id == Item::Graph) {
+            add(wordsOf(Item::Graph, {}), render::kGraphHeight);
+        } else if (shown.id == Item::Drives) {
+            const size_t count = std::min(live_.drives.size(), driveWords_.size());
+            for (size_t i = 0; i < count; ++i)
+                if (live_.drives[i].checked) add(driveWords_[i], render::kRowHeight);
+        } else {
+            const int lines = shown.id == Item::Memo ? std::max(1, memoLineCount_) : 1;
+            add(wordsOf(shown.id, pictures_[settings::slotOf(shown.id)]),
+                render::kRowHeight * lines);
+        }
+    }
+    // Other programs' readings follow the items, as the list draws them.
+    if (sourceReader_)
+        for (const SourceReading& source : readings_.sources)
+            if (source.shown) add({source.name, source.text}, render::kRowHeight);
+    if (newVersionShown_) add({pages_.update.announcement, L""}, render::kRowHeight);
+    return rows;
+}
+
+// The drive rows' words as their capacities were last drawn.
+void RefreshCycle::keepDriveWords() {
+    const settings::Settings& s = live_.settings;
+    const size_t count =
+        std::min({live_.drives.size(), readings_.drives.size(), settings::kDriveSlots});
+    driveWords_.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        const DriveReading& drive = readings_.drives[i];
+        if (!drive.capacityRead) {
+            driveWords_[i] = {live_.drives[i].letter + L":", L""};
+            continue;
+        }
+        render::RowPicture picture;
+        std::vector<DriveRowText> texts =
+            driveRowTexts(drive.figures, s.driveFigure1, s.driveFigure2, s.diskUnit, symbols_);
+        for (size_t k = 0; k < texts.size(); ++k)
+            picture.texts.push_back(
+                render::textAt(texts[k].x, 1, texts[k].text,
+                               k == 0 ? render::TextRole::Label : render::TextRole::Value));
+        driveWords_[i] = wordsOf(Item::Drives, picture);
+    }
+}
+
 void RefreshCycle::formatAndPaint(const SectionGates& gates) {
     const settings::Settings& s = live_.settings;
     FormatInputs inputs{
@@ -168,10 +225,12 @@ void RefreshCycle::formatAndPaint(const SectionGates& gates) {
         value = std::move(row.value);
         if (item == Item::Memo) memoLineCount_ = row.lines;
         painter_.paint(item, row.picture, row.lines);
+        pictures_[settings::slotOf(item)] = std::move(row.picture);
     }
     render::Colour unlit =
         systemColours_ ? systemColours_(kButtonFace) : render::rgb(240, 240, 240);
     painter_.paintDrives(readings_, live_.drives, s, symbols_, unlit);
+    if (readings_.drivesRefreshed) keepDriveWords();
     painter_.paintSources(readings_.sources);
 
     newVersionShown_ = newVersionApplies(pages_.update, s.checkForUpdates == 1);

@@ -8,6 +8,7 @@
 #include "monitor/readings.h"
 #include "monitor/row_painter.h"
 #include "monitor/sampler.h"
+#include "monitor/shown_rows.h"
 #include "platform/text_painter.h"
 #include "render/gradient.h"
 #include "render/list_composer.h"
@@ -71,6 +72,8 @@ public:
 
     const Readings& readings() const { return readings_; }
     const ValueTexts& valueTexts() const { return valueTexts_; }
+    // The rows the last tick composed, in list order, in words.
+    std::vector<ShownRow> shownRows() const;
     // The height of the list the next tick composes, from the rows shown now.
     int upcomingListHeight() const;
     // Whether the new-version row is on the list.
@@ -78,6 +81,7 @@ public:
 
 private:
     void formatAndPaint(const SectionGates& gates);
+    void keepDriveWords();
     int shownSources() const;
     void drawGraph();
     void present(int y);
@@ -96,6 +100,8 @@ private:
     RowPainter painter_;
     Readings readings_;
     ValueTexts valueTexts_;
+    std::array<render::RowPicture, settings::kItemSlots> pictures_;  // each row's last picture
+    std::vector<ShownRow> driveWords_;
     render::NumberSymbols symbols_;
     int memoLineCount_ = 1;
     bool historyKept_ = false;

@@ -26,9 +26,15 @@ void RowPainter::paintSources(const std::vector<SourceReading>& sources) {
         render::Image& row = images_.sourceRows[shown];
         std::optional<Painted>& painted = paintedSources_[shown];
         ++shown;
-        if (row.height() != m.rowHeight || row.width() != m.rowWidth)
+        if (row.height() != m.rowHeight || row.width() != m.rowWidth) {
             row.resize(m.rowWidth, m.rowHeight);
-        row.setBackground(background_);
+            painted.reset();
+        }
+        // A new background clears the row: only then is its picture gone.
+        if (row.background() != background_) {
+            row.setBackground(background_);
+            painted.reset();
+        }
         row.setForeground(text_);
         std::optional<int> bar;
         if (source.barMin && source.barMax && *source.barMax != *source.barMin) {

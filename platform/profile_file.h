@@ -21,6 +21,12 @@ public:
     // first section it holds that comes after it in `order` (one written there by hand keeps
     // its place, and the others come before it), at the end otherwise.
     virtual void orderSections(std::vector<std::wstring> /*order*/) {}
+    // The keys of `section` whose line ends in a lone CR (as an editor of old Macs writes):
+    // the profile functions end the line, and the value, there, and what followed it is lost.
+    // Known to the file's own copy that `update` hands over.
+    virtual std::vector<std::wstring> keysEndedByLoneCr(const std::wstring& /*section*/) {
+        return {};
+    }
     // Applies `writes` to a copy beside the file and puts the copy in the file's place only when
     // every write succeeded and the copy holds what was written; otherwise the file stays as it
     // was, byte for byte. Returns whether the file holds the writes now.

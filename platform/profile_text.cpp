@@ -102,6 +102,20 @@ void ProfileText::orderSections(std::vector<std::wstring> order) {
     order_ = std::move(order);
 }
 
+std::vector<std::wstring> ProfileText::keysEndedByLoneCr(const std::wstring& section) {
+    std::vector<std::wstring> keys;
+    auto found = sectionByName_.find(base::foldedCase(section));
+    if (found == sectionByName_.end()) return keys;
+    for (const ProfileLine& line : sections_[found->second].lines) {
+        // A CR LF ends in LF; a lone CR is "\r" in ANSI, UTF-8 and UTF-16BE, "\r\0" in UTF-16LE.
+        const bool loneCr =
+            line.bytes.ends_with('\r') || line.bytes.ends_with(std::string_view("\r\0", 2));
+        if (std::optional<KeyLine> key = keyLine(line.text); key && loneCr)
+            keys.emplace_back(key->name);
+    }
+    return keys;
+}
+
 ProfileText::Section& ProfileText::sectionFor(const std::wstring& name) {
     const std::wstring folded = base::foldedCase(name);
     if (auto found = sectionByName_.find(folded); found != sectionByName_.end())

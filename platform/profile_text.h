@@ -34,6 +34,7 @@ public:
                const std::wstring& value) override;
     bool remove(const std::wstring& section, const std::wstring& key) override;
     void orderSections(std::vector<std::wstring> order) override;
+    std::vector<std::wstring> keysEndedByLoneCr(const std::wstring& section) override;
     bool update(const std::function<bool(ProfileFile& copy)>& writes) override {
         return writes(*this);
     }

@@ -8,7 +8,7 @@
 namespace settings {
 namespace {
 
-constexpr std::array<CatalogueItem, 23> kCatalogue = {{
+constexpr auto kCatalogue = std::to_array<CatalogueItem>({
     {Item(100), base::Text::ItemCpuTotal, true},
     {Item(101), base::Text::ItemMemory, true},
     {Item(102), base::Text::ItemReceiveRate, true},
@@ -32,9 +32,14 @@ constexpr std::array<CatalogueItem, 23> kCatalogue = {{
     {Item(121), base::Text::ItemClipboard, false},
     {Item(122), base::Text::ItemMemo, false},
     {Item(123), base::Text::ItemPower, true},
-}};
+});
 
-constexpr size_t kMainListPositions = 24;
+constexpr bool everyItemHasItsSlot() {
+    for (const CatalogueItem& item : kCatalogue)
+        if (slotOf(item.id) < 0 || slotOf(item.id) >= kItemSlots) return false;
+    return true;
+}
+static_assert(everyItemHasItsSlot(), "an item's id lies past kLastItem in settings/display_item.h");
 
 }  // namespace
 

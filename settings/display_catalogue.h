@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -30,8 +31,11 @@ bool isMeterItem(Item id);
 // The items the list shows.
 ShownItems shownItems(std::span<const DisplayRow> rows);
 
-// Rows from the four stored list strings: 24 positions of the id string, check marks and colour
-// fields by row index; an empty colour field is 0 (black).
+// How many three-digit ids of the stored list string count: one for each slot.
+constexpr size_t kMainListPositions = kItemSlots;
+
+// Rows from the four stored list strings: kMainListPositions ids of the id string, check marks and
+// colour fields by row index; an empty colour field is 0 (black).
 std::vector<DisplayRow> buildDisplayRows(const std::wstring& mainList,
                                          const std::wstring& checkMarks,
                                          const std::wstring& colours1,

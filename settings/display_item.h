@@ -32,7 +32,9 @@ enum class Item : int {
     Power,
 };
 
-constexpr int kItemSlots = 24;  // slot = id - 100
+// The item of the highest id: the slots (id - 100) run up to it.
+constexpr Item kLastItem = Item::Power;
+constexpr int kItemSlots = static_cast<int>(kLastItem) - 100 + 1;
 constexpr int kProcessorItems = 4;
 
 constexpr int slotOf(Item item) { return static_cast<int>(item) - 100; }

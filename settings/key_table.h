@@ -28,13 +28,13 @@ struct KeyDef {
     int min = 0;
     int max = 0;
     int colourIndex = -1;  // position in Settings::colours
-    int savePosition = 0;  // place in the save command's order, from 1; 0: never saved
+    bool saved = true;     // false: read only (the version step and hand edits write it)
 };
 
 // Every key, in the order start-up reads them.
 std::span<const KeyDef> keyTable();
 
-// The keys the save command writes, in its order.
+// The keys the save command writes, in its order: the table's.
 std::span<const KeyDef* const> saveOrder();
 
 // The key that stores `field` (not for the colours, which share one field).

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/profile_file.h"
 
@@ -11,6 +12,8 @@ struct ServerAddresses {
     std::wstring ipPage;
     std::wstring homePage;
     std::wstring counterPage;  // empty: no access counting
+    // Keys whose address a lone CR cut short in the file, to tell the user.
+    std::vector<std::wstring> cutKeys;
 };
 
 ServerAddresses readServerAddresses(platform::ProfileFile& ini);

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/version.h"
 
@@ -10,6 +11,21 @@ namespace settings {
 // Written as "Ver" into the settings file: 336 for 3.36.
 constexpr int kSettingsVersion = KORVANT_VERSION_MAJOR * 100 + KORVANT_VERSION_MINOR;
 inline const wchar_t* const kVersionText = L"Ver" KORVANT_VERSION_DOTTED;
+
+// base/version.h spells the version as numbers and as text (for the resources and the scripts).
+constexpr bool versionTextMatches(std::string_view dotted, int major, int minor) {
+    auto number = [](std::string_view digits) {
+        int n = digits.empty() ? -1 : 0;
+        for (char c : digits) n = (c < '0' || c > '9' || n < 0) ? -1 : n * 10 + (c - '0');
+        return n;
+    };
+    size_t dot = dotted.find('.');
+    return dot != std::string_view::npos && number(dotted.substr(0, dot)) == major &&
+           number(dotted.substr(dot + 1)) == minor;
+}
+static_assert(versionTextMatches(KORVANT_VERSION_DOTTED, KORVANT_VERSION_MAJOR,
+                                 KORVANT_VERSION_MINOR),
+              "KORVANT_VERSION_DOTTED must read as KORVANT_VERSION_MAJOR.KORVANT_VERSION_MINOR");
 
 // Timer intervals from the units the settings keep them in.
 constexpr unsigned millisecondsOfTenths(int tenths) {

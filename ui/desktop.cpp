@@ -1,5 +1,9 @@
 #include "ui/desktop.h"
 
+#include <shellapi.h>
+
+#include <utility>
+
 #include "features/proxy_switching.h"
 #include "features/script_toggles.h"
 #include "features/startup_fetches.h"
@@ -10,6 +14,7 @@ namespace ui {
 namespace {
 
 constexpr unsigned kHoverCheckMilliseconds = 250;
+constexpr DWORD kRepeatedKeySelectMs = 100;
 
 }  // namespace
 
@@ -68,20 +73,45 @@ void Desktop::runNetworkSteps() {
     startupFetches_->start();
 }
 
-void Desktop::onTray(UINT mouseMessage) {
+void Desktop::onTray(UINT event, POINT anchor) {
+    if (event == WM_MOUSEMOVE) return;
     SetForegroundWindow(host_);
-    if (mouseMessage == WM_RBUTTONDOWN) {
+    if (event == WM_RBUTTONDOWN) {
+        // The menu opens on the press; the shell's WM_CONTEXTMENU after the release is the
+        // same click's.
+        contextMenuPending_ = true;
         openMenu(MenuKind::Tray, host_);
-    } else if (mouseMessage == WM_LBUTTONDOWN && main_) {
-        if (IsWindowVisible(main_->hwnd())) {
-            hideMain();
-            userHidden_ = true;
-        } else {
-            showMain();
-            userHidden_ = false;
-        }
+    } else if (event == WM_CONTEXTMENU) {
+        // Shift+F10 or the Menu key on the icon: the menu at the icon.
+        if (!std::exchange(contextMenuPending_, false)) openMenu(MenuKind::Tray, host_, anchor);
+    } else if (event == WM_LBUTTONDOWN) {
+        contextMenuPending_ = false;
+        toggleMain(false);
+    } else if (event == NIN_KEYSELECT) {
+        // Some shells tell one Enter twice.
+        const DWORD at = static_cast<DWORD>(GetMessageTime());
+        if (keySelectAt_ && at - *keySelectAt_ < kRepeatedKeySelectMs) return;
+        keySelectAt_ = at;
+        contextMenuPending_ = false;
+        toggleMain(true);
     }
 }
+
+// Hidden by the user, or shown; a window shown from the keyboard takes it, so that the arrows,
+// Shift+F10, Ctrl+C and Alt+F4 reach the list.
+void Desktop::toggleMain(bool fromKeyboard) {
+    if (!main_) return;
+    if (IsWindowVisible(main_->hwnd())) {
+        hideMain();
+        userHidden_ = true;
+        return;
+    }
+    showMain();
+    userHidden_ = false;
+    if (fromKeyboard) SetForegroundWindow(main_->hwnd());
+}
+
+void Desktop::onMainMenuKey(POINT at) { openMenu(MenuKind::Window, main_->hwnd(), at); }
 
 void Desktop::onMainButtonDown(WPARAM buttons) {
     WPARAM pressed = buttons & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON);
@@ -92,10 +122,10 @@ void Desktop::onMainButtonDown(WPARAM buttons) {
     if (pressed == MK_RBUTTON) openMenu(MenuKind::Window, main_->hwnd());
 }
 
-void Desktop::openMenu(MenuKind kind, HWND owner) {
+void Desktop::openMenu(MenuKind kind, HWND owner, std::optional<POINT> at) {
     PreparedMenu& menu = kind == MenuKind::Tray ? trayMenu_ : windowMenu_;
     menu = ui::prepareMenu(kind, visibility_, live_, shown_, services_.registry);
-    int command = ui::trackPopupMenu(owner, menu);
+    int command = ui::trackPopupMenu(owner, menu, at);
     if (command) runCommand(menu, command);
 }
 

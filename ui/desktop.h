@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "features/ip_tools.h"
@@ -52,8 +53,11 @@ public:
     void startTimers();
     void runNetworkSteps();
 
-    void onTray(UINT mouseMessage);
+    // An event of the tray icon (version 4) and the icon's anchor on the screen.
+    void onTray(UINT event, POINT anchor);
     void onMainButtonDown(WPARAM buttons);
+    // Shift+F10 or the Menu key on the main window: its menu at `at`.
+    void onMainMenuKey(POINT at);
 
     std::function<void()> onExit;              // "終了" of either menu
     std::function<void()> onOpenOptions;       // "オプション" of either menu
@@ -65,7 +69,9 @@ public:
 
 private:
     void followChange(const settings::Change& change);
-    void openMenu(MenuKind kind, HWND owner);
+    // At the pointer, or at `at` when the keyboard opened it.
+    void openMenu(MenuKind kind, HWND owner, std::optional<POINT> at = std::nullopt);
+    void toggleMain(bool fromKeyboard);
     void runCommand(const PreparedMenu& menu, int command);
     void hoverTick();
     void startupIpTick();
@@ -87,6 +93,8 @@ private:
     features::StartupIpTimer ipTimer_;
     TimerService::Timer hoverTimer_, startupIpTimer_;
     bool userHidden_ = false;
+    bool contextMenuPending_ = false;  // the tray menu opened on a right press
+    std::optional<DWORD> keySelectAt_;
     std::wstring ipPageText_;
     std::unique_ptr<features::StartupFetches> startupFetches_;
 };

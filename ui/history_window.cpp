@@ -6,6 +6,7 @@
 
 #include "base/texts.h"
 #include "features/history_chart.h"
+#include "features/history_reading.h"
 #include "features/history_view.h"
 #include "features/traffic_bars.h"
 #include "platform/win32/dpi_win32.h"
@@ -23,8 +24,38 @@ HistoryWindow::HistoryWindow(const features::ReadingsHistory& history,
       repaintTimer_(timers.make([this] { InvalidateRect(hwnd(), nullptr, FALSE); })) {}
 
 bool HistoryWindow::create(int x, int y, int width, int height) {
-    return OwnedWindow::create(L"KorvaNT.History", base::text(base::Text::MenuHistory),
-                               WS_OVERLAPPEDWINDOW, 0, x, y, width, height);
+    if (!OwnedWindow::create(L"KorvaNT.History", base::text(base::Text::MenuHistory),
+                             WS_OVERLAPPEDWINDOW, 0, x, y, width, height))
+        return false;
+    automation_ =
+        std::make_unique<DrawnAutomation>(hwnd(), chartSource_, DrawnAutomation::Kind::Chart);
+    return true;
+}
+
+std::wstring HistoryWindow::ChartSource::name() const { return features::chartName(window_.span_); }
+
+std::wstring HistoryWindow::ChartSource::value() const {
+    const HistoryWindow& w = window_;
+    return features::chartSummary(w.history_, w.span_, w.settings_.rateUnit, w.traffic());
+}
+
+int HistoryWindow::ChartSource::partCount() const { return features::chartBarCount(window_.span_); }
+
+std::wstring HistoryWindow::ChartSource::partName(int part) const {
+    return features::barDescription(window_.traffic(), window_.span_, part);
+}
+
+// The bars share the width: a part's place is its slot of the client area.
+RECT HistoryWindow::ChartSource::partRect(int part) const {
+    RECT client{};
+    GetClientRect(window_.hwnd(), &client);
+    const int count = std::max(1, partCount());
+    return {client.right * part / count, 0, client.right * (part + 1) / count, client.bottom};
+}
+
+std::optional<int> HistoryWindow::ChartSource::focusedPart() const {
+    if (window_.chosenBar_ < 0 || window_.chosenBar_ >= partCount()) return std::nullopt;
+    return window_.chosenBar_;
 }
 
 void HistoryWindow::retext() {
@@ -37,14 +68,16 @@ void HistoryWindow::chooseSpan(int span) {
     span_ = span;
     chosenBar_ = -1;
     InvalidateRect(hwnd(), nullptr, FALSE);
+    if (automation_) automation_->focusMoved();
 }
 
-const features::TrafficSummary& HistoryWindow::traffic() {
+const features::TrafficSummary& HistoryWindow::traffic() const {
     return traffic_.of(history_.days(), history_.today());
 }
 
-// The spans: the arrows step through them, 1 to 5 choose. Up and down walk the bars, Home and
-// End go to the first and the last; Ctrl+C copies the days or months.
+// The spans: the arrows step through them, 1 to 5 (on the number pad too) choose. Up and down
+// walk the bars, Home and End go to the first and the last; Ctrl+C copies the days or months.
+// Esc lets go of the bar, or closes the window when none is picked.
 void HistoryWindow::onKey(WPARAM key) {
     if (key == 'C' && GetKeyState(VK_CONTROL) < 0) {
         copyShownTraffic();
@@ -52,23 +85,31 @@ void HistoryWindow::onKey(WPARAM key) {
         chooseSpan(std::clamp(span_ + (key == VK_RIGHT ? 1 : -1), 0, features::kSpanCount - 1));
     } else if (key >= '1' && key < '1' + features::kSpanCount) {
         chooseSpan(static_cast<int>(key - '1'));
+    } else if (key >= VK_NUMPAD1 && key < VK_NUMPAD1 + features::kSpanCount) {
+        chooseSpan(static_cast<int>(key - VK_NUMPAD1));
     } else if (key == VK_UP || key == VK_DOWN) {
-        walkBars(key == VK_DOWN ? 1 : -1);
+        // The first step from nowhere lands on today (this month).
+        walkBars(chosenBar_ < 0 ? std::nullopt
+                                : std::optional<int>(chosenBar_ + (key == VK_DOWN ? 1 : -1)));
     } else if (key == VK_HOME || key == VK_END) {
-        walkBars(key == VK_END ? features::TrafficSummary::kDays
-                               : -features::TrafficSummary::kDays);
+        walkBars(key == VK_HOME ? 0 : features::chartBarCount(span_) - 1);
     } else if (key == VK_ESCAPE) {
+        if (chosenBar_ < 0) {
+            ShowWindow(hwnd(), SW_HIDE);
+            return;
+        }
         chosenBar_ = -1;
         InvalidateRect(hwnd(), nullptr, FALSE);
+        if (automation_) automation_->focusMoved();
     }
 }
 
-void HistoryWindow::walkBars(int step) {
-    if (!features::isTrafficSpan(span_)) return;
-    const int count = features::barCount(span_ == features::kMonthsSpan);
-    // The first step from nowhere lands on today (this month).
-    chosenBar_ = chosenBar_ < 0 ? count - 1 : std::clamp(chosenBar_ + step, 0, count - 1);
+void HistoryWindow::walkBars(std::optional<int> to) {
+    const int count = features::chartBarCount(span_);
+    if (count == 0) return;
+    chosenBar_ = to ? std::clamp(*to, 0, count - 1) : count - 1;
     InvalidateRect(hwnd(), nullptr, FALSE);
+    if (automation_) automation_->focusMoved();
 }
 
 // The months when they are shown, the days otherwise: the days are what the file holds.
@@ -130,6 +171,23 @@ LRESULT HistoryWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYDOWN:
             onKey(wp);
             return 0;
+        case WM_GETMINMAXINFO: {
+            // The buttons, the totals and a bar's tip whole, whatever a drag asks.
+            const int dpi = win32::dpiOfWindow(hwnd());
+            const features::PictureSize least = features::historyMinimumClient({dpi});
+            RECT r{0, 0, least.width, least.height};
+            win32::adjustWindowRectForDpi(r, WS_OVERLAPPEDWINDOW, 0, dpi);
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lp);
+            limits->ptMinTrackSize = {r.right - r.left, r.bottom - r.top};
+            return 0;
+        }
+        case WM_GETOBJECT:
+            if (automation_)
+                if (std::optional<LRESULT> answer = automation_->answer(wp, lp)) return *answer;
+            break;
+        case WM_DESTROY:
+            automation_.reset();
+            break;
         case win32::kDpiChangedMessage: {
             const RECT* r = reinterpret_cast<const RECT*>(lp);
             SetWindowPos(hwnd(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,

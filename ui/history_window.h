@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "base/dpi_scale.h"
@@ -12,6 +14,7 @@
 #include "platform/win32/dib_surface.h"
 #include "platform/win32/owned_window.h"
 #include "settings/live_settings.h"
+#include "ui/drawn_automation.h"
 #include "ui/timer_service.h"
 
 namespace ui {
@@ -36,17 +39,17 @@ protected:
 private:
     void chooseSpan(int span);
     void onKey(WPARAM key);
-    // The bar the keyboard walks to, `step` bars on (or the first or last).
-    void walkBars(int step);
+    // The keyboard's bar to `to` (kept within the bars), or to the last from nowhere.
+    void walkBars(std::optional<int> to);
     void copyShownTraffic();
-    const features::TrafficSummary& traffic();
+    const features::TrafficSummary& traffic() const;
     void paint(HDC dc);
     base::DpiScale scale() const;
 
     const features::ReadingsHistory& history_;
     const settings::Settings& settings_;
     platform::ClipboardWriter& clipboard_;
-    features::TrafficSummaryCache traffic_;
+    mutable features::TrafficSummaryCache traffic_;  // made again only when a day changed
     TimerService::Timer repaintTimer_;
     int span_ = 0;       // index into the spans
     int pointerX_ = -1;  // the pointer over the window; -1 when it is elsewhere
@@ -56,6 +59,23 @@ private:
     win32::DibSurface surface_;
     win32::UniqueGdiObject font_;
     int fontDpi_ = 0;
+    // The chart for screen readers: its bars as parts, the picked one focused.
+    class ChartSource : public AutomationSource {
+    public:
+        explicit ChartSource(const HistoryWindow& window) : window_(window) {}
+        std::wstring name() const override;
+        std::wstring value() const override;
+        int partCount() const override;
+        std::wstring partName(int part) const override;
+        std::wstring partValue(int) const override { return {}; }
+        RECT partRect(int part) const override;
+        std::optional<int> focusedPart() const override;
+
+    private:
+        const HistoryWindow& window_;
+    };
+    ChartSource chartSource_{*this};
+    std::unique_ptr<DrawnAutomation> automation_;
 };
 
 }  // namespace ui

@@ -29,7 +29,10 @@ LRESULT HostWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
     }
     switch (msg) {
         case kTrayMessage:
-            if (onTray) onTray(static_cast<UINT>(lp));
+            // An icon of version 4: the event in the low word, the anchor in wParam.
+            if (onTray)
+                onTray(LOWORD(lp),
+                       POINT{static_cast<short>(LOWORD(wp)), static_cast<short>(HIWORD(wp))});
             return 0;
         case WM_TIMER:
             if (onTimer) onTimer(wp);

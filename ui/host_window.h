@@ -18,7 +18,9 @@ public:
     bool create();
     std::function<void()> onClose;       // closed
     std::function<void()> onSessionEnd;  // the user logs off or the system shuts down
-    std::function<void(UINT mouseMessage)> onTray;
+    // What happened on the tray icon (WM_RBUTTONDOWN, WM_CONTEXTMENU, NIN_KEYSELECT...) and the
+    // icon's anchor on the screen.
+    std::function<void(UINT event, POINT anchor)> onTray;
     std::function<void(UINT_PTR id)> onTimer;
     std::function<void()> onComeForward;
     std::function<void()> onShellRestart;

@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "ui/main_window.h"
-#include "ui/monitoring.h"
 #include "ui/options/running_program.h"
+#include "ui/running/monitoring.h"
 #include "ui/taskbar_window.h"
 
 namespace ui {

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "base/texts.h"
 #include "platform/win32/dpi_win32.h"
 
 namespace ui {
@@ -142,6 +143,86 @@ void MainWindow::setBackground(COLORREF colour) {
     if (hwnd()) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
+void MainWindow::setReading(ListReading& reading,
+                            std::function<RECT(const monitor::ShownRow&)> rowRect) {
+    reading_ = &reading;
+    rowRect_ = std::move(rowRect);
+    automation_ =
+        std::make_unique<DrawnAutomation>(hwnd(), listSource_, DrawnAutomation::Kind::List);
+}
+
+std::optional<RECT> MainWindow::focusedRect() const {
+    if (!reading_ || !rowRect_) return std::nullopt;
+    const std::optional<int> row = reading_->focused();
+    if (!row) return std::nullopt;
+    const std::vector<monitor::ShownRow> rows = reading_->rows();
+    return rowRect_(rows[static_cast<size_t>(*row)]);
+}
+
+void MainWindow::drawFocus(HDC dc) const {
+    if (GetFocus() != hwnd()) return;
+    if (std::optional<RECT> r = focusedRect())
+        FrameRect(dc, &*r, GetSysColorBrush(COLOR_HIGHLIGHT));
+}
+
+void MainWindow::tellFocus() const {
+    if (automation_) automation_->focusMoved();
+}
+
+std::wstring MainWindow::ListSource::name() const { return base::text(base::Text::ProductName); }
+
+int MainWindow::ListSource::partCount() const {
+    return window_.reading_ ? static_cast<int>(window_.reading_->rows().size()) : 0;
+}
+
+std::wstring MainWindow::ListSource::partName(int part) const {
+    const std::vector<monitor::ShownRow> rows = window_.reading_->rows();
+    return part < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(part)].name : L"";
+}
+
+std::wstring MainWindow::ListSource::partValue(int part) const {
+    const std::vector<monitor::ShownRow> rows = window_.reading_->rows();
+    return part < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(part)].value : L"";
+}
+
+RECT MainWindow::ListSource::partRect(int part) const {
+    const std::vector<monitor::ShownRow> rows = window_.reading_->rows();
+    if (part >= static_cast<int>(rows.size()) || !window_.rowRect_) return {};
+    return window_.rowRect_(rows[static_cast<size_t>(part)]);
+}
+
+std::optional<int> MainWindow::ListSource::focusedPart() const {
+    return window_.reading_ ? window_.reading_->focused() : std::nullopt;
+}
+
+// The arrows walk the rows, Home and End go to the first and the last.
+void MainWindow::onKey(WPARAM key) {
+    if (key == 'C' && GetKeyState(VK_CONTROL) < 0) {
+        if (onCopy) onCopy();
+        return;
+    }
+    if (!reading_) return;
+    bool moved = false;
+    if (key == VK_UP || key == VK_DOWN)
+        moved = reading_->move(key == VK_DOWN ? 1 : -1);
+    else if (key == VK_HOME || key == VK_END)
+        moved = reading_->moveToEnd(key == VK_END);
+    else
+        return;
+    if (!moved) return;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    tellFocus();
+}
+
+// Below the row the keyboard is on, else at the list's top-left corner.
+void MainWindow::openMenuFromKeyboard() {
+    if (!onMenuKey) return;
+    POINT at{0, 0};
+    if (std::optional<RECT> r = focusedRect()) at = {r->left, r->bottom};
+    ClientToScreen(hwnd(), &at);
+    onMenuKey(at);
+}
+
 void MainWindow::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
@@ -149,6 +230,7 @@ void MainWindow::paint() {
         RECT client;
         GetClientRect(hwnd(), &client);
         onPaint(dc, client);
+        drawFocus(dc);
         EndPaint(hwnd(), &ps);
         return;
     }
@@ -276,6 +358,28 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_RBUTTONDOWN:
             if (onButtonDown) onButtonDown(wp);
             return 0;
+        case WM_KEYDOWN:
+            onKey(wp);
+            return 0;
+        case WM_CONTEXTMENU:
+            // From the keyboard (Shift+F10, the Menu key) the point is -1, -1; a right press
+            // already opened the menu itself.
+            if (lp == -1) openMenuFromKeyboard();
+            return 0;
+        case WM_SETFOCUS:
+            InvalidateRect(hwnd(), nullptr, FALSE);
+            tellFocus();
+            return 0;
+        case WM_KILLFOCUS:
+            InvalidateRect(hwnd(), nullptr, FALSE);
+            return 0;
+        case WM_GETOBJECT:
+            if (automation_)
+                if (std::optional<LRESULT> answer = automation_->answer(wp, lp)) return *answer;
+            break;
+        case WM_DESTROY:
+            automation_.reset();
+            break;
     }
     return WindowBase::handle(msg, wp, lp);
 }

@@ -1,8 +1,11 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "platform/win32/unique_handle.h"
+#include "ui/drawn_automation.h"
+#include "ui/list_reading.h"
 #include "ui/main_window_size.h"
 #include "ui/window_base.h"
 
@@ -33,10 +36,24 @@ public:
     // The window moved to a monitor of another scale; it already has the suggested rectangle.
     std::function<void(int dpi)> onDpiChanged;
 
+    // The list's rows for the keyboard and screen readers, and where a row lies in the client
+    // area.
+    void setReading(ListReading& reading, std::function<RECT(const monitor::ShownRow&)> rowRect);
+    // Shift+F10 or the Menu key: the window's menu at `at` (screen).
+    std::function<void(POINT at)> onMenuKey;
+    std::function<void()> onCopy;  // Ctrl+C
+    // The thin frame around the row the keyboard is on, drawn over the list once it is there.
+    void drawFocus(HDC dc) const;
+
 protected:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    void onKey(WPARAM key);
+    void openMenuFromKeyboard();
+    // The row the keyboard is on as the focused object, for screen readers.
+    void tellFocus() const;
+    std::optional<RECT> focusedRect() const;
     void paint();
     void paintBorder();
     void followDrag();
@@ -50,6 +67,25 @@ private:
     // A drag the window follows itself: where the pointer and the window were at the press.
     std::optional<POINT> dragPointer_;
     POINT dragWindow_{};
+    // The list for screen readers: its rows as parts.
+    class ListSource : public AutomationSource {
+    public:
+        explicit ListSource(const MainWindow& window) : window_(window) {}
+        std::wstring name() const override;
+        std::wstring value() const override { return {}; }
+        int partCount() const override;
+        std::wstring partName(int part) const override;
+        std::wstring partValue(int part) const override;
+        RECT partRect(int part) const override;
+        std::optional<int> focusedPart() const override;
+
+    private:
+        const MainWindow& window_;
+    };
+    ListReading* reading_ = nullptr;
+    std::function<RECT(const monitor::ShownRow&)> rowRect_;
+    ListSource listSource_{*this};
+    std::unique_ptr<DrawnAutomation> automation_;
 };
 
 }  // namespace ui

@@ -27,12 +27,15 @@ void append(HMENU menu, const MenuEntry& entry) {
 
 }  // namespace
 
-int trackPopupMenu(HWND owner, const PreparedMenu& prepared) {
+int trackPopupMenu(HWND owner, const PreparedMenu& prepared, std::optional<POINT> place) {
     win32::UniqueMenu menu(CreatePopupMenu());
     if (!menu) return 0;
     for (const MenuEntry& entry : prepared.entries) append(menu.get(), entry);
     POINT at{};
-    GetCursorPos(&at);
+    if (place)
+        at = *place;
+    else
+        GetCursorPos(&at);
     // A popup menu closes at the first activation change unless its owner is in the foreground;
     // the posted message lets the menu close properly when the user clicks elsewhere.
     SetForegroundWindow(owner);

@@ -16,13 +16,23 @@ bool TrayIcon::add(HWND target, UINT callbackMessage, HICON icon, const std::wst
     record_.hIcon = icon;
     wcsncpy(record_.szTip, tip.c_str(), std::size(record_.szTip) - 1);
     added_ = Shell_NotifyIconW(NIM_ADD, &record_);
+    if (added_) useVersion4();
     return added_;
+}
+
+// Enter and Space on the icon (NIN_KEYSELECT), its menu from the keyboard (WM_CONTEXTMENU with
+// the icon's anchor): the shell tells them to icons of version 4 only.
+void TrayIcon::useVersion4() {
+    NOTIFYICONDATAW version = record_;
+    version.uVersion = NOTIFYICON_VERSION_4;
+    Shell_NotifyIconW(NIM_SETVERSION, &version);
 }
 
 bool TrayIcon::restore() {
     if (!record_.hWnd) return false;
     // An icon the shell still has (a broadcast without a restart) takes the record again.
     added_ = Shell_NotifyIconW(NIM_ADD, &record_) || Shell_NotifyIconW(NIM_MODIFY, &record_);
+    if (added_) useVersion4();
     return added_;
 }
 

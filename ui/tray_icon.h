@@ -29,6 +29,8 @@ public:
     bool showBalloon(const std::wstring& title, const std::wstring& text);
 
 private:
+    void useVersion4();
+
     NOTIFYICONDATAW record_{};
     bool added_ = false;
 };

@@ -29,6 +29,15 @@ base::Colour trackOf(base::Colour bar, base::Colour background) {
     return channel(0) | channel(8) | channel(16);
 }
 
+// What a tooltip holds, and the longest name of an executable it shows whole.
+constexpr std::size_t kTipLength = 127, kTipNameLength = 24;
+
+// `text` in at most `length` characters, the last of them "…" when it was cut.
+std::wstring cutWithEllipsis(const std::wstring& text, std::size_t length) {
+    if (text.size() <= length || length == 0) return text.substr(0, length);
+    return text.substr(0, length - 1) + L"\u2026";
+}
+
 }  // namespace
 
 LoadBars loadBarsFor(int cpuPercent, int memoryPercent, int side) {
@@ -73,11 +82,23 @@ base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColour
 
 std::wstring loadTipText(const monitor::Readings& r, int rateUnit,
                          const std::optional<features::ProcessGroup>& busiest) {
-    return base::format(
-        busiest ? base::Text::TrayLoadTipBusiest : base::Text::TrayLoadTip,
-        {std::to_wstring(r.cpuTotalPercent), std::to_wstring(r.memoryPercent),
-         monitor::rateText(r.in.rate, rateUnit), monitor::rateText(r.out.rate, rateUnit),
-         busiest ? features::processorShareText(*busiest) : std::wstring()});
+    auto tip = [&](const std::optional<features::ProcessGroup>& named) {
+        return base::format(
+            named ? base::Text::TrayLoadTipBusiest : base::Text::TrayLoadTip,
+            {std::to_wstring(r.cpuTotalPercent), std::to_wstring(r.memoryPercent),
+             monitor::rateText(r.in.rate, rateUnit), monitor::rateText(r.out.rate, rateUnit),
+             named ? features::processorShareText(*named) : std::wstring()});
+    };
+    if (!busiest) return tip(std::nullopt);
+    // An executable's name may be as long as a path allows: it gives way to the readings.
+    features::ProcessGroup named = *busiest;
+    named.name = cutWithEllipsis(named.name, kTipNameLength);
+    std::wstring text = tip(named);
+    while (text.size() > kTipLength && named.name.size() > 1) {
+        named.name = cutWithEllipsis(named.name, named.name.size() - 1);
+        text = tip(named);
+    }
+    return text.size() > kTipLength ? tip(std::nullopt) : text;
 }
 
 }  // namespace ui

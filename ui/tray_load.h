@@ -37,7 +37,8 @@ struct LoadIconColours {
 base::Image loadIconPicture(const LoadBars& bars, int side, const LoadIconColours& colours);
 
 // The icon's tooltip: the processor, with the busiest executable when it is known, the memory
-// and the two rates in one line.
+// and the two rates in one line, in the 127 characters a tooltip holds: a busiest executable's
+// name longer than 24 characters is cut with "…", shorter still when the rates need the room.
 std::wstring loadTipText(const monitor::Readings& readings, int rateUnit,
                          const std::optional<features::ProcessGroup>& busiest = std::nullopt);
 

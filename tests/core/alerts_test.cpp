@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/texts.h"
 #include "fakes/fake_process_table.h"
+#include "monitor/row_format.h"
 #include "ui/tray_load.h"
 
 using features::AlertReadings;
@@ -160,6 +162,36 @@ TEST(TrayLoadIcon, BarsFollowThePercentInsideTheFrameAndTheTipGivesTheReadings) 
     features::ProcessGroup busiest{L"burner.exe", 1, 48, 100, 0};
     EXPECT_EQ(ui::loadTipText(r, settings::kKilobitsPerSecond, busiest),
               L"CPU 12%  (burner.exe 48%)  メモリ 45%  受信 120Kbit/秒  送信 3Kbit/秒");
+}
+
+// A long executable name gives way: the readings stay whole within the tooltip's 127 characters.
+TEST(Alerts, TheTrayTipCutsALongExecutableNameAndKeepsEveryReading) {
+    monitor::Readings r;
+    r.cpuTotalPercent = 100;
+    r.memoryPercent = 100;
+    r.in.rate = 987654321;
+    r.out.rate = 123456789;
+    const features::ProcessGroup busiest{std::wstring(200, L'x') + L".exe", 12, 48, 100, 0};
+    for (base::Language language : {base::Language::Japanese, base::Language::English}) {
+        base::setLanguage(language);
+        const std::wstring inRate = monitor::rateText(r.in.rate, settings::kKilobitsPerSecond);
+        const std::wstring outRate = monitor::rateText(r.out.rate, settings::kKilobitsPerSecond);
+        std::wstring tip = ui::loadTipText(r, settings::kKilobitsPerSecond, busiest);
+        EXPECT_LE(tip.size(), 127u) << tip;
+        EXPECT_TRUE(tip.ends_with(outRate)) << tip;
+        EXPECT_NE(tip.find(inRate), std::wstring::npos) << tip;
+        EXPECT_NE(tip.find(L"\u2026 \u00d712 48%"), std::wstring::npos) << tip;
+
+        features::ProcessGroup named{L"a-name-of-25-characters.x", 1, 48, 100, 0};
+        tip = ui::loadTipText(r, settings::kKilobitsPerSecond, named);
+        EXPECT_NE(tip.find(L"(a-name-of-25-characters\u2026 48%)"), std::wstring::npos) << tip;
+        named.name.pop_back();
+        EXPECT_NE(ui::loadTipText(r, settings::kKilobitsPerSecond, named)
+                      .find(L"(a-name-of-25-characters. 48%)"),
+                  std::wstring::npos)
+            << "24 characters show whole";
+    }
+    base::setLanguage(base::Language::Japanese);
 }
 
 // The notices name who uses the processor over the rule's time, and who holds the memory.

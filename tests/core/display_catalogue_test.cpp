@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "settings/packed_fields.h"
 #include "settings/settings.h"
 
@@ -50,12 +52,18 @@ TEST(DisplayRows, OddListsBuildWhatTheStringSays) {
     EXPECT_FALSE(shortMarks[1].shown);
     EXPECT_FALSE(shortMarks[3].shown);
 
-    // Only the first 24 positions count; a short tail adds nothing.
+    // Only the first positions, one for each slot, count; a short tail adds nothing.
     std::wstring many;
-    for (int i = 0; i < 30; ++i) many += L"104";
-    EXPECT_EQ(buildDisplayRows(many + L"10", L"", L"", L"").size(), 24u);
+    for (size_t i = 0; i < kMainListPositions + 6; ++i) many += L"104";
+    EXPECT_EQ(buildDisplayRows(many + L"10", L"", L"", L"").size(), kMainListPositions);
     EXPECT_TRUE(buildDisplayRows(L"10", L"1", L"", L"").empty());
-    EXPECT_TRUE(buildDisplayRows(L"120", L"1", L"", L"").empty());  // there is no 120
+    // Every three digits that name no item of the catalogue (today 120 among them) add nothing.
+    for (int id = 0; id < 1000; ++id) {
+        wchar_t digits[4];
+        std::swprintf(digits, 4, L"%03d", id);
+        bool known = catalogueItem(Item(id)) != nullptr;
+        EXPECT_EQ(buildDisplayRows(digits, L"1", L"", L"").size(), known ? 1u : 0u) << id;
+    }
 }
 
 TEST(DisplayRows, EmptyColoursAreBlack) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text_encoding.h"
+#include "settings/server_addresses.h"
 
 namespace {
 
@@ -95,4 +96,17 @@ TEST(ProfileText, MissingSectionsGoBeforeALaterSectionTheFileHolds) {
               "Port=9184\r\n[Foreign]\r\nA=1\r\n[Last]\r\nL=1\r\n[Unlisted]\r\nU=1\r\n");
     EXPECT_EQ(text.getInt(L"export", L"On", 0), 1);
     EXPECT_EQ(text.getInt(L"Foreign", L"A", 0), 1);
+}
+
+// A value cut short by a lone CR is read as the profile functions read it, and its key is named.
+TEST(ProfileText, KeysWhoseLineEndsInALoneCrAreNamed) {
+    platform::ProfileText text = profileOf(
+        "[Servers]\r\nIpPage=http://a/ip\rrest=1\r\nUpdatePage=http://b/u\r\nHomePage=h\r");
+    EXPECT_EQ(text.keysEndedByLoneCr(L"SERVERS"),
+              (std::vector<std::wstring>{L"IpPage", L"HomePage"}));
+    EXPECT_TRUE(text.keysEndedByLoneCr(L"Options").empty());
+    settings::ServerAddresses servers = settings::readServerAddresses(text);
+    EXPECT_EQ(servers.ipPage, L"http://a/ip");
+    EXPECT_EQ(servers.cutKeys, (std::vector<std::wstring>{L"IpPage", L"HomePage"}));
+    EXPECT_FALSE(text.changed());
 }

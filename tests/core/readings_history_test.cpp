@@ -10,6 +10,7 @@
 #include "fakes/fake_network.h"
 #include "fakes/fake_text_files.h"
 #include "features/history_chart.h"
+#include "features/history_reading.h"
 #include "features/history_view.h"
 #include "features/source_chart.h"
 #include "monitor/network_sampler.h"
@@ -540,4 +541,43 @@ TEST(ReadingsHistory, SourcesChartDrawsEachShownLineOnItsScaleWithItsLegend) {
     for (int y = 1; y < image.height(); ++y)
         frameTops += image.pixel(92, y) == grid && image.pixel(92, y - 1) != grid;
     EXPECT_EQ(frameTops, 4);
+}
+
+// What a screen reader hears of the trend window: the span and lines it shows, and each line's
+// current, mean and highest over the span, in the program's language; a bar as its tip says it.
+TEST(ReadingsHistory, TheChartReadsAsWordsInBothLanguages) {
+    History h;
+    h.at(2026, 12, 9, 12, 0, 0);
+    EXPECT_EQ(chartSummary(h.history, 0, settings::kKilobytesPerSecond,
+                           summarizeTraffic(h.history.days(), h.history.today())),
+              L"まだ記録がありません");
+    // Four seconds closed (the fifth still counting): 10, 10, 30 and 20 % of the processor;
+    // the memory read in the first only.
+    const int cpu[] = {10, 10, 30, 20, 20};
+    for (std::uint32_t s = 0; s < 5; ++s) {
+        monitor::Readings r = tickAt(s * 1000, cpu[s], 40, s * 2048, 0);
+        r.sampledNow.memory = s == 0;
+        h.history.record(r);
+    }
+    const TrafficSummary traffic = summarizeTraffic(h.history.days(), h.history.today());
+    EXPECT_EQ(chartName(0), L"履歴グラフ 10分（CPU、メモリ、受信、送信）");
+    const std::wstring ja = chartSummary(h.history, 0, settings::kKilobytesPerSecond, traffic);
+    EXPECT_NE(ja.find(L"CPU 現在 20% 平均 18% 最高 30%、メモリ 現在 40% 平均 40% 最高 40%"),
+              std::wstring::npos)
+        << ja;
+    EXPECT_NE(ja.find(L"受信 現在 2"), std::wstring::npos) << ja;
+    EXPECT_EQ(chartBarCount(0), 0) << "the lines have no bars to walk";
+
+    base::setLanguage(base::Language::English);
+    const std::wstring en = chartSummary(h.history, 0, settings::kKilobytesPerSecond, traffic);
+    const std::wstring name = chartName(kDaysSpan);
+    const std::wstring today = barDescription(traffic, kDaysSpan, chartBarCount(kDaysSpan) - 1);
+    base::setLanguage(base::Language::Japanese);
+    EXPECT_NE(en.find(L"CPU now 20%, mean 18%, highest 30%; Memory now 40%"), std::wstring::npos)
+        << en;
+    EXPECT_EQ(name, L"History graph, Days (Received; Sent)");
+    EXPECT_EQ(chartBarCount(kDaysSpan), 31);
+    EXPECT_TRUE(today.starts_with(L"2026/12/09 (today); Received ")) << today;
+    EXPECT_NE(today.find(L"Received"), std::wstring::npos) << today;
+    EXPECT_EQ(barDescription(traffic, kDaysSpan, 31), L"") << "past the last bar";
 }

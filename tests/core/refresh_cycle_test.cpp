@@ -5,6 +5,7 @@
 
 #include "base/texts.h"
 #include "fakes/monitor_rig.h"
+#include "fakes/this_version.h"
 #include "monitor/browser_registry.h"
 #include "render/rounding.h"
 
@@ -376,7 +377,7 @@ TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
     rig.showOnly({L"114"});
     rig.live.settings.drawMode = 0;  // window size variable: only the notice asks for a resize
     rig.live.settings.checkForUpdates = 1;
-    rig.pages.update = {L"ok", L"337", L"新版"};
+    rig.pages.update = {L"ok", fakes::thisVersion(1), L"新版"};
     auto noticeX = [&] {
         const fakes::FakeTextPainter::Call* last = nullptr;
         for (const auto& call : rig.painter.calls)
@@ -399,6 +400,45 @@ TEST(RefreshCycle, NewVersionRowScrollsAndGoesWithTheCheckBox) {
     EXPECT_EQ(rig.presenter.lastY, 14);
 }
 
+// What a screen reader reads and Ctrl+C copies: the shown rows in list order, each with its
+// label and its value as drawn, at the places the list gives them, in the current language.
+TEST(RefreshCycle, ShownRowsAreTheListsRowsInWords) {
+    MonitorRig rig;
+    rig.showOnly({L"100", L"113", L"115", L"112", L"122"});
+    for (auto& drive : rig.live.drives) drive.checked = true;
+    rig.live.memoText = L"one\r\ntwo\r\n";
+    rig.clock.now = 3723000 - 20500;
+    rig.tick(20000);
+    rig.tick();
+    std::vector<monitor::ShownRow> rows = rig.cycle.shownRows();
+    auto named = [&](std::wstring_view start) {
+        return std::find_if(rows.begin(), rows.end(),
+                            [&](const monitor::ShownRow& r) { return r.name.starts_with(start); });
+    };
+    const auto cpu = named(L"ＣＰＵ使用率");
+    ASSERT_NE(cpu, rows.end());
+    EXPECT_EQ(cpu->value, L"25%");
+    EXPECT_EQ(rows.back().name, L"簡易メモ") << "a row without a label is named for what it is";
+    EXPECT_EQ(rows.back().value, L"one two");
+    EXPECT_EQ(rows.back().top + rows.back().height + 1, rig.images.listHeight)
+        << "the rows lie where the list draws them";
+    EXPECT_EQ(named(L"起動時間")->value, L"01時02分03秒");
+    const auto drive = named(L"C:");
+    ASSERT_NE(drive, rows.end());
+    EXPECT_EQ(drive->value, L"24.4GB 75%") << "the figures as words";
+
+    const std::wstring copied = monitor::rowsAsText(rows);
+    EXPECT_NE(copied.find(L"\r\nＣＰＵ使用率\t25%\r\n"), std::wstring::npos) << copied;
+    EXPECT_TRUE(copied.ends_with(L"簡易メモ\tone two\r\n")) << copied;
+
+    base::setLanguage(base::Language::English);
+    rig.tick();
+    rows = rig.cycle.shownRows();
+    base::setLanguage(base::Language::Japanese);
+    EXPECT_NE(named(L"CPU usage"), rows.end());
+    EXPECT_EQ(rows.back().name, L"Memo");
+}
+
 TEST(RefreshCycle, SourceRowsFollowTheItemsWithTheirValuesAndBars) {
     MonitorRig rig;
     rig.showOnly({L"100"});
@@ -419,6 +459,11 @@ TEST(RefreshCycle, SourceRowsFollowTheItemsWithTheirValuesAndBars) {
     EXPECT_NE(rig.painter.find(L"CPU温度"), nullptr);
     EXPECT_EQ(rig.painter.find(L"hidden"), nullptr);
     EXPECT_EQ(rig.painter.find(L"--")->image, &rig.images.sourceRows[1]);
+    // A reader and Ctrl+C meet them after the items, as the list shows them.
+    const std::vector<monitor::ShownRow> words = rig.cycle.shownRows();
+    ASSERT_EQ(words.size(), 3u);
+    EXPECT_EQ(words[1].name + L"=" + words[1].value, L"CPU温度=45.5\u00b0C");
+    EXPECT_EQ(words[2].top, 2 * pitch);
     // A bar of 45.5 % of the range on the first, none for a source without a value.
     const render::Colour background = rig.images.sourceRows[0].background();
     EXPECT_NE(rig.images.sourceRows[0].pixel(render::barWidthFor(45.5) - 1, 12), background);
@@ -429,6 +474,7 @@ TEST(RefreshCycle, SourceRowsFollowTheItemsWithTheirValuesAndBars) {
     rig.painter.calls.clear();
     rig.tick();
     EXPECT_EQ(rig.painter.find(L"45.5\u00b0C"), nullptr);
+    EXPECT_NE(rig.images.sourceRows[0].pixel(0, 12), background) << "and keeps its picture";
     sources.pop_back();
     rig.tick();
     EXPECT_EQ(rig.presenter.lastY, 2 * pitch);

@@ -3,14 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "base/texts.h"
+#include "fakes/every_key_ini.h"
+#include "fakes/fake_ini_text.h"
 #include "fakes/fake_profile_file.h"
 #include "fakes/fake_text_files.h"
+#include "fakes/this_version.h"
 #include "platform/drives.h"
+#include "settings/key_table.h"
 #include "settings/load_settings.h"
+#include "settings/settings_file.h"
 
 using namespace settings;
 
@@ -26,7 +32,60 @@ struct SaveFixture : ::testing::Test {
     }
 };
 
+// Converts to any field's type, to count the fields of an aggregate.
+struct AnyField {
+    template <class T>
+    operator T() const;
+};
+
+template <class T, class... Fields>
+constexpr size_t fieldCount() {
+    if constexpr (requires { T{Fields{}..., AnyField{}}; })
+        return fieldCount<T, Fields..., AnyField>();
+    else
+        return sizeof...(Fields);
+}
+
 }  // namespace
+
+// A setting with no row is never saved, and a page's control bound to it loses every change at
+// the next start. Each field of Settings has one row (the colours one row each).
+TEST(KeyTable, EveryFieldOfTheSettingsHasItsRow) {
+    std::vector<Field> fields;
+    for (const KeyDef& def : keyTable())
+        if (std::find(fields.begin(), fields.end(), def.field) == fields.end())
+            fields.push_back(def.field);
+        else
+            EXPECT_GE(def.colourIndex, 0) << "two rows store one field: " << def.key;
+    EXPECT_EQ(fieldCount<Settings>(), fields.size())
+        << "a field of settings::Settings has no row in settings/key_table.cpp";
+}
+
+// Every key the save writes comes back through the file: a file holding each away from its
+// default loads and saves to the same bytes, into itself and into a file holding only the
+// version; the section order and each section's key order are the table's.
+TEST_F(SaveFixture, EveryKeyComesBackByteForByte) {
+    const std::string servers = "[Servers]\r\nIpPage=http://127.0.0.1:1/ip\r\n";
+    fakes::FakeIniText file(fakes::kEveryKeyIni + servers);
+    LiveSettings live = settings::loadLiveSettings(file, files, paths);
+    for (const wchar_t* letter : {L"C", L"D", L"E"})
+        live.drives.push_back({letter, 0, driveTickedByMarks(live.settings.driveMarks, letter)});
+
+    // Each key of the file is away from its default, so a key read or written wrongly shows.
+    fakes::FakeIniText defaults;
+    writeSettings(defaults, Settings{});
+    for (const KeyDef* def : saveOrder())
+        EXPECT_NE(file.getString(def->section, def->key, L"<missing>"),
+                  defaults.getString(def->section, def->key, L""))
+            << "give " << std::string(def->key, def->key + wcslen(def->key))
+            << " a value other than its default in tests/fakes/every_key_ini.h";
+
+    ASSERT_EQ(saveSettings(live, file, files, paths), std::wstring(base::text(base::Text::Saved)));
+    EXPECT_EQ(file.text(), fakes::kEveryKeyIni + servers);
+    fakes::FakeIniText fresh(fakes::versionOnlyIni());
+    ASSERT_EQ(saveSettings(live, fresh, files, paths), std::wstring(base::text(base::Text::Saved)));
+    EXPECT_EQ(fresh.text(), fakes::kEveryKeyIni);
+}
 
 TEST_F(SaveFixture, DefaultListSavesToFullLengthStrings) {
     LiveSettings live = load();
@@ -83,7 +142,8 @@ TEST_F(SaveFixture, ListsAreWrittenAndAnyFailedWriteIsReported) {
 }
 
 TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
-    ini.values[L"Options"] = {{L"Ver", L"336"}, {L"InSlider", L"400"}, {L"OutSlider", L"160"}};
+    ini.values[L"Options"] = {
+        {L"Ver", fakes::thisVersion()}, {L"InSlider", L"400"}, {L"OutSlider", L"160"}};
     LiveSettings live = load();
     EXPECT_EQ(live.inMultiplier, 3);
     EXPECT_EQ(live.outMultiplier, 1);
@@ -92,8 +152,10 @@ TEST_F(SaveFixture, StoredSpeedsSetTheMultipliers) {
 
 // Without the taskbar button its caption's readings are off, and a save writes them so.
 TEST_F(SaveFixture, TaskbarReadingsWithoutTheButtonLoadAndSaveOff) {
-    ini.values[L"Options"] = {
-        {L"Ver", L"336"}, {L"TaskOnOff", L"0"}, {L"TaskCPU", L"1"}, {L"TaskOut", L"1"}};
+    ini.values[L"Options"] = {{L"Ver", fakes::thisVersion()},
+                              {L"TaskOnOff", L"0"},
+                              {L"TaskCPU", L"1"},
+                              {L"TaskOut", L"1"}};
     LiveSettings live = load();
     EXPECT_EQ(live.settings.taskbarShowsCpu + live.settings.taskbarShowsSend, 0);
     saveSettings(live, ini, files, paths);

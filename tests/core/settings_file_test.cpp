@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_profile_file.h"
+#include "fakes/this_version.h"
 #include "settings/copy_lock_name.h"
 
 using fakes::FakeProfileFile;
@@ -12,7 +13,7 @@ TEST(VersionStep, NewFileGetsOnlyTheVersion) {
     FakeProfileFile ini;
     applyVersionStep(ini);
     ASSERT_EQ(ini.values[L"Options"].size(), 1u);
-    EXPECT_EQ(ini.values[L"Options"][L"Ver"], L"336");
+    EXPECT_EQ(ini.values[L"Options"][L"Ver"], fakes::thisVersion());
     Settings s = readSettings(ini);
     EXPECT_EQ(s.displayOrder, Settings{}.displayOrder);
     EXPECT_EQ(s.refreshIntervalTenths, 5);
@@ -31,7 +32,7 @@ TEST(VersionStep, OlderFileLosesTheFiveListKeysOnly) {
                                     {L"BackColor00", L"123"}};
     applyVersionStep(ini);
     Settings s = readSettings(ini);
-    EXPECT_EQ(ini.values[L"Options"][L"Ver"], L"336");
+    EXPECT_EQ(ini.values[L"Options"][L"Ver"], fakes::thisVersion());
     EXPECT_EQ(s.displayOrder, Settings{}.displayOrder);
     EXPECT_EQ(s.displayMarks, Settings{}.displayMarks);
     EXPECT_EQ(s.displayColours1, Settings{}.displayColours1);

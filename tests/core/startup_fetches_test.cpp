@@ -6,6 +6,7 @@
 
 #include "fakes/fake_http.h"
 #include "fakes/fake_profile_file.h"
+#include "fakes/this_version.h"
 
 using namespace features;
 using namespace settings;
@@ -21,7 +22,7 @@ protected:
         settings::Settings& s = live.settings;
         live.displayRows = settings::buildDisplayRows(s.displayOrder, s.displayMarks,
                                                       s.displayColours1, s.displayColours2);
-        servers = {L"http://s/update", L"http://s/ip", L"http://s/", L""};
+        servers = {L"http://s/update", L"http://s/ip", L"http://s/", L"", {}};
         pages.publicAddress = monitor::kLoadingText;
     }
     // Starts the steps and answers every fetch, as the pages arrive one after the other.
@@ -104,9 +105,10 @@ TEST_F(StartupFetchesTest, CountersAreAskedOnlyWhenConfigured) {
     fetcher.pages[L"http://s/ip"] = L"<HTML><BODY></BODY>192.0.2.1</HTML>";
     run();
     EXPECT_EQ(fetcher.requests,
-              (std::vector<std::wstring>{L"http://s/update", L"http://c/count?id=7",
-                                         L"http://c/count?id=7&ver=336&type=main", L"http://s/ip",
-                                         L"http://c/count?id=7"}));
+              (std::vector<std::wstring>{
+                  L"http://s/update", L"http://c/count?id=7",
+                  L"http://c/count?id=7&ver=" + fakes::thisVersion() + L"&type=main",
+                  L"http://s/ip", L"http://c/count?id=7"}));
     EXPECT_EQ(pages.publicAddress, L"192.0.2.1");  // counter failures change nothing
 }
 
@@ -119,10 +121,12 @@ TEST(ServerAddressesTest, ReadFromTheServersSectionWithDefaults) {
     ServerAddresses set = readServerAddresses(ini);
     EXPECT_EQ(set.ipPage, L"http://x/ip");
     EXPECT_EQ(set.homePage, settings::Settings{}.homePage);
-    EXPECT_EQ(counterQueryAddress(set.counterPage), L"http://x/c?ver=336&type=main");
+    EXPECT_EQ(counterQueryAddress(set.counterPage),
+              L"http://x/c?ver=" + fakes::thisVersion() + L"&type=main");
     // The query stays ahead of a fragment, which never reaches the server.
     EXPECT_EQ(counterQueryAddress(L"http://x/c?id=7#top"),
-              L"http://x/c?id=7&ver=336&type=main#top");
-    EXPECT_EQ(counterQueryAddress(L"http://x/c#a?b"), L"http://x/c?ver=336&type=main#a?b");
+              L"http://x/c?id=7&ver=" + fakes::thisVersion() + L"&type=main#top");
+    EXPECT_EQ(counterQueryAddress(L"http://x/c#a?b"),
+              L"http://x/c?ver=" + fakes::thisVersion() + L"&type=main#a?b");
     EXPECT_TRUE(ini.writes.empty());
 }

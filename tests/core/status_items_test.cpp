@@ -4,6 +4,7 @@
 
 #include "fakes/fake_desktop_state.h"
 #include "fakes/fake_registry.h"
+#include "fakes/this_version.h"
 #include "monitor/browser_registry.h"
 
 using namespace monitor;
@@ -100,10 +101,10 @@ TEST(PowerRow, TextsByMainsAndBattery) {
 }
 
 TEST(NewVersionRow, AllThreeConditions) {
-    UpdateInfo update{L"ok", L"337", L"news"};
+    UpdateInfo update{L"ok", fakes::thisVersion(1), L"news"};
     EXPECT_TRUE(newVersionApplies(update, true));
     EXPECT_FALSE(newVersionApplies(update, false));
-    EXPECT_FALSE(newVersionApplies({L"no", L"337", L"news"}, true));
-    EXPECT_FALSE(newVersionApplies({L"ok", L"336", L"news"}, true));
+    EXPECT_FALSE(newVersionApplies({L"no", fakes::thisVersion(1), L"news"}, true));
+    EXPECT_FALSE(newVersionApplies({L"ok", fakes::thisVersion(), L"news"}, true));
     EXPECT_FALSE(newVersionApplies({L"ok", L"3a7", L"news"}, true));
 }

@@ -151,6 +151,10 @@ TEST(TrafficBars, ScaleReadsInRoundAmountsOfTheListsUnits) {
     BarScale mid = barScaleFor(static_cast<std::int64_t>(700 * mb));
     EXPECT_DOUBLE_EQ(mid.top, 800 * mb);
     EXPECT_EQ(scaleText(mid.step * 3, mid.unit), L"600MB");
+    // A day just under 1 GiB: "0.2GB ... 1GB", not "500MB / 1000MB / 1500MB".
+    BarScale nearGiB = barScaleFor(static_cast<std::int64_t>(1000 * mb));
+    EXPECT_EQ(scaleText(nearGiB.top, nearGiB.unit), L"1GB");
+    EXPECT_EQ(scaleText(nearGiB.step, nearGiB.unit), L"0.2GB");
     BarScale small = barScaleFor(3000);
     EXPECT_EQ(scaleText(small.top, small.unit), L"3KB");
     EXPECT_EQ(scaleText(0, 2), L"0");
@@ -174,6 +178,18 @@ TEST(TrafficBars, DaysAndMonthsDrawCrispUnclippedWithTodayMarkedAndExactFiguresA
         base::Image image(s.px(720), s.px(540));
         HistoryScene scene;
         scene.span = kDaysSpan;
+        if (dpi == 96) {
+            // One line kept aside of each kind reads as one line.
+            base::setLanguage(base::Language::English);
+            std::vector<PlacedText> english = drawHistory(image, s, h.history, scene);
+            base::setLanguage(base::Language::Japanese);
+            auto shows = [&](std::wstring_view text) {
+                return std::any_of(english.begin(), english.end(),
+                                   [&](const PlacedText& t) { return t.text == text; });
+            };
+            EXPECT_TRUE(shows(L"1 line that is not a day is kept in the file as it is"));
+            EXPECT_TRUE(shows(L"1 line of a day after today is kept in the file, not shown"));
+        }
         std::vector<PlacedText> texts = drawHistory(image, s, h.history, scene);
 
         // 31 days, two bars each: the received bars one run of columns a day with traffic.
@@ -272,4 +288,33 @@ TEST(TrafficBars, DaysAndMonthsDrawCrispUnclippedWithTodayMarkedAndExactFiguresA
     EXPECT_TRUE(hasText(texts, L"2026/12 (this month, through day 8)"));
     EXPECT_TRUE(hasText(texts, L"Months"));
     EXPECT_TRUE(hasText(texts, L"Received"));
+}
+
+// The smallest window a drag leaves shows the span buttons, the totals and a tip whole, in
+// either language and at any scale.
+TEST(TrafficBars, TheLeastWindowShowsEveryTextWhole) {
+    const Day today = dayOf(2026, 12, 8);
+    std::vector<std::wstring> lines;
+    for (Day d = today - 400; d <= today; ++d)
+        lines.push_back(dayLine(d, 1'834'201'566'000, 990'211'873'000));
+    FileHistory h(lines);
+    for (base::Language language : {base::Language::Japanese, base::Language::English}) {
+        base::setLanguage(language);
+        for (int dpi : {96, 192}) {
+            const base::DpiScale s{dpi};
+            const PictureSize least = historyMinimumClient(s);
+            base::Image image(least.width, least.height);
+            for (int span = 0; span < kSpanCount; ++span)
+                for (int x = 0; x < least.width; x += s.px(7)) {
+                    HistoryScene scene;
+                    scene.span = span;
+                    scene.pointerX = x;
+                    scene.pointerY = least.height / 2;
+                    for (const PlacedText& t : drawHistory(image, s, h.history, scene))
+                        ASSERT_LE(t.x + s.px(rowTextWidth(t.text)), least.width)
+                            << dpi << " span " << span << " at " << x << ": " << t.text.size();
+                }
+        }
+    }
+    base::setLanguage(base::Language::Japanese);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/this_version.h"
 #include "monitor/status_items.h"
 
 using namespace features;
@@ -27,8 +28,10 @@ TEST(UpdateCheck, PageWithTitleAndMarkersAnnouncesItsVersion) {
 }
 
 TEST(UpdateCheck, OnlyAVersionAboveTheRunningOneIsNewer) {
-    EXPECT_FALSE(monitor::newVersionApplies(parseUpdatePage(page(L"336"), kTitle), true));
-    EXPECT_TRUE(monitor::newVersionApplies(parseUpdatePage(page(L"337"), kTitle), true));
+    EXPECT_FALSE(
+        monitor::newVersionApplies(parseUpdatePage(page(fakes::thisVersion()), kTitle), true));
+    EXPECT_TRUE(
+        monitor::newVersionApplies(parseUpdatePage(page(fakes::thisVersion(1)), kTitle), true));
     EXPECT_FALSE(monitor::newVersionApplies(parseUpdatePage(page(L"099"), kTitle), true));
     EXPECT_FALSE(monitor::newVersionApplies(parseUpdatePage(page(L"abc"), kTitle), true));
     // Only three characters count: "3370" is version 337.

@@ -4,6 +4,7 @@ import io
 import itertools
 import os
 import pathlib
+import re
 import subprocess
 import sys
 import time
@@ -18,9 +19,24 @@ import page_server  # noqa: E402,F401  (re-exported for the tests)
 INTERNET_SETTINGS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings"
 INTERNET_ZONE = INTERNET_SETTINGS + r"\Zones\3"
 TWIPS = 15
-# Items 104 (public IP) and 106-109 (proxy, proxy use, the two script items) shown as well.
-MARKS_BROWSER_ITEMS = "11111111111111110000110"
-MARKS_WITHOUT_IP = "11111111010000110000110"
+
+
+def marks_with(shown=(), hidden=()):
+    """MainListCheckMark for the default list (settings/settings.h) with the items of these ids
+    shown or hidden and every other as by default. The marks count by position in the list, so
+    they are made from the ids: a new item in the default list moves none of them."""
+    text = (ROOT / "settings" / "settings.h").read_text()
+    order = re.search(r'displayOrder =\s*L"(\d+)"', text).group(1)
+    marks = re.search(r'displayMarks = L"([01]+)"', text).group(1)
+    ids = [int(order[i:i + 3]) for i in range(0, len(order), 3)]
+    assert set(shown) | set(hidden) <= set(ids), "an id the default list does not hold"
+    return "".join("1" if item in shown else "0" if item in hidden else mark
+                   for item, mark in zip(ids, marks))
+
+
+# The proxy, proxy use and the two script items (106-109) shown as well; the public IP (104) not.
+MARKS_BROWSER_ITEMS = marks_with(shown=(104, 106, 107, 108, 109))
+MARKS_WITHOUT_IP = marks_with(hidden=(104,))
 
 
 def ini_text(options=None, mem=None, servers=None):

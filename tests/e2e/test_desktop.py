@@ -314,11 +314,11 @@ def test_menu_exit_without_auto_save_writes_only_the_close_list(korvant):
     assert not app.exists("ProxyList.txt")
 
 
-def test_closing_the_main_window_saves_nothing_and_leaves_nothing(korvant):
+def test_closing_the_main_window_saves_as_the_menus_exit_and_leaves_nothing(korvant):
     from harness import winctl
-    app = start(korvant, options={"AutoSET": 1})
+    app = start(korvant, options={"AutoSET": 0})
     before = app.read("KorvaNT.ini", encoding=None)
     assert winctl("close", MAIN_TITLE)[0] == 0
     assert_gone(app)
     assert app.read("KorvaNT.ini", encoding=None) == before
-    assert not app.exists("CloseList.txt")
+    assert app.exists("CloseList.txt") and not app.exists("ProxyList.txt")

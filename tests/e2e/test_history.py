@@ -180,9 +180,17 @@ def test_history_window_charts_hides_and_keeps_its_size_across_a_restart(korvant
     xdotool("mousemove", x + width // 2, y + height // 2, "click", 1)
     xdotool("key", "3")
     wait_for(lambda: span_chosen(2), what="the 24-hour span from the keyboard")
+    xdotool("key", "KP_1")
+    wait_for(lambda: span_chosen(0), what="the 10-minute span from the number pad")
+    # Too small a window for its texts is not made by a drag.
+    winctl("resize", "履歴グラフ", "200", "150")
+    smallest = wait_for(shown_history_window, what="the window")
+    assert smallest.width >= 420 and smallest.height >= 300, smallest
 
-    winctl("close", "履歴グラフ")
+    # Esc with no bar picked closes it, as its close box does.
+    xdotool("key", "Escape")
     wait_for(lambda: shown_history_window() is None, what="the window to hide")
+    winctl("resize", "履歴グラフ", "720", "540")
     assert find_window("履歴グラフ") is not None
     assert app.running()
     open_tray_menu()

@@ -73,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     LiveSettings first = loadLiveSettings(ini, files, paths);
     requireInRange(first.settings);
-    fuzz::require(first.displayRows.size() <= 24, "more display rows than the list holds");
+    fuzz::require(first.displayRows.size() <= kMainListPositions,
+                  "more display rows than the list holds");
     saveSettings(first, ini, files, paths);
     const auto savedIni = ini.values;
     const auto savedFiles = files.files;

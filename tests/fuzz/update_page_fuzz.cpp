@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     fakes::FakeFetcher fetcher;
-    const settings::ServerAddresses servers{L"update", L"ip", L"home", L""};
+    const settings::ServerAddresses servers{L"update", L"ip", L"home", L"", {}};
     fetcher.pages[servers.updatePage] = page;
     settings::LiveSettings live;
     monitor::PageTexts pages;

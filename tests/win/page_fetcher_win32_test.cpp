@@ -51,7 +51,7 @@ std::optional<platform::HttpResponse> fetchOne(win32::PageFetcherWin32& fetcher,
 TEST(PageFetcher, FollowsARedirectionToThePageWithoutLoadingAnHttpLibrary) {
     win32::RequestServerWin32 server;
     const std::uint16_t port = unusedLoopbackPort();
-    ASSERT_FALSE(server.start(L"127.0.0.1", port, pages, nullptr));
+    ASSERT_FALSE(server.start(L"127.0.0.1", port, pages, nullptr, {}));
     win32::PageFetcherWin32 fetcher([] {
         return platform::BrowserProxy{true, L"127.0.0.9:9", L""};  // refuses: never used
     });
@@ -80,7 +80,7 @@ TEST(PageFetcher, FollowsARedirectionToThePageWithoutLoadingAnHttpLibrary) {
 TEST(PageFetcher, GoesThroughTheBrowsersHttpProxy) {
     win32::RequestServerWin32 server;
     const std::uint16_t port = unusedLoopbackPort();
-    ASSERT_FALSE(server.start(L"127.0.0.1", port, proxy, nullptr));
+    ASSERT_FALSE(server.start(L"127.0.0.1", port, proxy, nullptr, {}));
     platform::BrowserProxy browser{
         true, L"ftp=127.0.0.9:21;http=127.0.0.1:" + std::to_wstring(port), L""};
     win32::PageFetcherWin32 fetcher([&] { return browser; });

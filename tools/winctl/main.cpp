@@ -151,6 +151,21 @@ int wmain(int argc, wchar_t** argv) {
             SMTO_ABORTIFHUNG, 5000, &result);
         return 0;
     }
+    // What the shell tells an icon of version 4 when the keyboard is on it (Wine's tray has no
+    // keyboard of its own): Enter ("select") or the Menu key ("menu"), with the icon's anchor.
+    if (command == L"traykey" && argc == 4) {
+        HWND w = findByTitle(argv[2]);
+        const UINT event = wcscmp(argv[3], L"menu") == 0 ? WM_CONTEXTMENU : WM_USER + 1;
+        return w && PostMessageW(w, WM_APP + 1, MAKEWPARAM(10, 10), MAKELPARAM(event, 1)) ? 0 : 1;
+    }
+    if (command == L"automation" && argc == 3) return automationTree(windowNamed(argv[2]));
+    if (command == L"foregroundclass") {
+        wchar_t name[256] = {};
+        HWND w = GetForegroundWindow();
+        if (!w || !GetClassNameW(w, name, 256)) return 1;
+        print(std::wstring(name) + L"\n");
+        return 0;
+    }
     if (command == L"broadcast" && argc == 3)
         return PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(argv[2]), 0, 0) ? 0 : 1;
     return 64;

@@ -29,6 +29,8 @@ int client(HWND w);
 int classTitle(const wchar_t* className);
 int ownWindow(const wchar_t* title);
 int foregroundTitle();
+// The window's UI Automation element and its children: name TAB value, a line each.
+int automationTree(HWND window);
 int visibleWindows();
 int workArea();
 

@@ -1,4 +1,4 @@
-#include "ui/export_upkeep.h"
+#include "ui/running/export_upkeep.h"
 
 #include <windows.h>
 // windows.h first

@@ -1,4 +1,4 @@
-#include "ui/link_upkeep.h"
+#include "ui/running/link_upkeep.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/monitoring.h"
+#include "ui/running/monitoring.h"
 
 namespace ui {
 namespace {
@@ -89,6 +89,7 @@ void Monitoring::present(const render::Image&, int y,
         return;
     if (HDC dc = GetDC(window)) {
         draw(dc, client, false);
+        main_->drawFocus(dc);  // a row drawn again covers it
         ReleaseDC(window, dc);
     }
 }
@@ -104,6 +105,18 @@ void Monitoring::setGraphBackground(std::int32_t colour) {
 }
 
 void Monitoring::paint(HDC dc, const RECT& client) { draw(dc, client, true); }
+
+RECT Monitoring::rowRect(const monitor::ShownRow& row) const {
+    RECT client{};
+    if (main_ && main_->hwnd()) GetClientRect(main_->hwnd(), &client);
+    const base::DpiScale& s = images_.metrics.scale;
+    int top = s.px(row.top), bottom = s.px(row.top + row.height);
+    if (presentedDrawMode_ == settings::kScalableWindow && presentedHeight_ > 0) {
+        top = MulDiv(top, client.bottom, presentedHeight_);
+        bottom = MulDiv(bottom, client.bottom, presentedHeight_);
+    }
+    return {0, top, client.right, bottom};
+}
 
 void Monitoring::rescale(int dpi) {
     painter_.setDpi(dpi);

@@ -1,4 +1,4 @@
-#include "ui/source_upkeep.h"
+#include "ui/running/source_upkeep.h"
 
 namespace ui {
 namespace {

@@ -39,6 +39,10 @@ public:
         cycle_.keepHistoryReadings(true);
     }
     const monitor::Readings& readings() const { return cycle_.readings(); }
+    // The rows the last tick composed, in words, and where a row lies in the main window's
+    // client area as presented (copied or stretched).
+    std::vector<monitor::ShownRow> shownRows() const { return cycle_.shownRows(); }
+    RECT rowRect(const monitor::ShownRow& row) const;
     // Where each tick takes the readings of other programs from.
     void readSourcesWith(monitor::RefreshCycle::SourceReader reader) {
         cycle_.readSourcesWith(std::move(reader));

@@ -1,4 +1,4 @@
-#include "ui/alert_upkeep.h"
+#include "ui/running/alert_upkeep.h"
 
 #include <algorithm>
 #include <vector>

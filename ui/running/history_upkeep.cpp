@@ -1,4 +1,4 @@
-#include "ui/history_upkeep.h"
+#include "ui/running/history_upkeep.h"
 
 namespace ui {
 
