@@ -171,6 +171,11 @@
     X(ChartMemory)               \
     X(ChartReceived)             \
     X(ChartSent)                 \
+    X(ChartSources)              \
+    X(ChartSourcesScale)         \
+    X(SourceLegendPercent)       \
+    X(SourceLegendRange)         \
+    X(SourceLegendSpan)          \
     X(ChartName)                 \
     X(ChartLineSummary)          \
     X(ChartLineEmpty)            \

@@ -1,5 +1,6 @@
 // The trend window's once-a-second picture with a full day in the ring, at each span: the 24-hour
-// span reads every second of the day for each of the four charts; the days and the months as
+// span reads every second of the day for each of the four charts (and for each source, with the
+// list's most of them); the days and the months as
 // bars over a file of 1,100 days, as the open window draws them each second.
 #include <benchmark/benchmark.h>
 
@@ -19,8 +20,17 @@ void BM_DrawTrendWindowFullDay(benchmark::State& run) {
     features::ReadingsHistory history(files, locale, L"h.csv");
     monitor::Readings r;
     r.sampledNow = {true, true, true};
+    r.sources.resize(static_cast<size_t>(run.range(1)));
+    for (size_t i = 0; i < r.sources.size(); ++i) {
+        r.sources[i].identity = L"source " + std::to_wstring(i);
+        r.sources[i].name = r.sources[i].identity;
+        r.sources[i].unit = i % 2 ? L"%" : L"\u00b0C";
+        r.sources[i].text = L"45.5";
+    }
     for (std::uint32_t second = 0; second <= features::HistoryRing::kSeconds; ++second) {
         r.tickCount = second * 1000;
+        for (size_t i = 0; i < r.sources.size(); ++i)
+            r.sources[i].value = static_cast<double>((second + i * 7) % 100);
         r.cpuTotalPercent = static_cast<int>(second % 100);
         r.memoryPercent = 40;
         r.in.total += 1000 + second % 5000;
@@ -32,13 +42,16 @@ void BM_DrawTrendWindowFullDay(benchmark::State& run) {
     scene.span = static_cast<int>(run.range(0));
     scene.pointerX = 400;
     // The span's length names the run, not its index.
-    run.SetLabel(std::to_string(features::kHistorySpans[scene.span].seconds) + " s span");
+    run.SetLabel(std::to_string(features::kHistorySpans[scene.span].seconds) + " s span, " +
+                 std::to_string(run.range(1)) + " sources");
     for (auto _ : run) {
         auto texts = features::drawHistory(image, {96}, history, scene);
         benchmark::DoNotOptimize(texts.data());
     }
 }
-BENCHMARK(BM_DrawTrendWindowFullDay)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawTrendWindowFullDay)
+    ->ArgsProduct({{0, 1, 2}, {0, 16}})
+    ->Unit(benchmark::kMillisecond);
 
 // Each second's repaint of the days or the months with a full file and today's line growing, as
 // the window does it: the summary made again only because today's line changed.

@@ -7,6 +7,7 @@
 
 #include "base/texts.h"
 #include "features/history_view.h"
+#include "features/source_chart.h"
 #include "features/traffic_bars.h"
 #include "monitor/row_format.h"
 #include "monitor/status_items.h"
@@ -104,11 +105,13 @@ public:
             drawTotals({0, bottom, image_.width(), image_.height()});
             return std::move(texts_);
         }
-        // Above the totals, a line for the time axis.
+        // Above the totals, a line for the time axis and the sources' legend.
+        const std::vector<SourceLine> sources = sourceLinesOf(chartsTop);
+        const int legendHeight = sourceLegendHeight(s_, image_.width(), sources);
         const int chartsBottom =
-            std::max(image_.height() - totalsHeight - s_.px(kLineHeight), chartsTop);
+            std::max(image_.height() - totalsHeight - s_.px(kLineHeight) - legendHeight, chartsTop);
         const Box charts{0, chartsTop, image_.width(), chartsBottom};
-        const int each = charts.height() / 4;
+        const int each = charts.height() / (sources.empty() ? 4 : 5);
         // The charts share their width: the ring is read once for all four.
         const std::array<std::vector<float>, 4> columns =
             columnMeans(std::max(plotOf(charts).width() - 2, 0));
@@ -116,9 +119,15 @@ public:
             drawChart(
                 {charts.left, charts.top + f * each, charts.right, charts.top + (f + 1) * each}, f,
                 columns[f]);
+        if (!sources.empty())
+            drawSourceChart(
+                {charts.left, charts.top + 4 * each, charts.right, charts.top + 5 * each}, sources);
         drawTimeAxis(charts);
         drawReadout(charts);
-        drawTotals({0, chartsBottom + s_.px(kLineHeight), image_.width(), image_.height()});
+        const int legendTop = chartsBottom + s_.px(kLineHeight);
+        drawSourceLegend(image_, s_, {0, legendTop, image_.width(), legendTop + legendHeight},
+                         sources, texts_);
+        drawTotals({0, legendTop + legendHeight, image_.width(), image_.height()});
         return std::move(texts_);
     }
 
@@ -206,6 +215,36 @@ private:
         text(box.left + s_.px(4), outer.top, base::text(kTitles[field]));
         text(box.left + s_.px(4), outer.top + s_.px(kLineHeight), topText);
         text(box.left + s_.px(4), outer.bottom - s_.px(kLineHeight), L"0");
+    }
+
+    // The shown sources with values in the span, a column of the plots' width each.
+    std::vector<SourceLine> sourceLinesOf(int chartsTop) const {
+        const HistoryRing& ring = history_.ring();
+        if (ring.empty()) return {};
+        const std::int64_t spanSeconds = kHistorySpans[scene_.span].seconds;
+        const int width = plotOf({0, chartsTop, image_.width(), chartsTop}).width() - 2;
+        return sourceLines(history_.sources(), ring.newestSecond() - spanSeconds + 1, spanSeconds,
+                           width);
+    }
+
+    // Under the four, the sources' lines, each on its own scale: the legend tells which.
+    void drawSourceChart(const Box& box, const std::vector<SourceLine>& lines) {
+        const Box outer = plotOf(box);
+        if (outer.width() <= 2 || outer.height() <= 2) return;
+        frame(image_, outer, kGrid);
+        drawSourceLines(image_, s_,
+                        {outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1}, lines);
+        text(box.left + s_.px(4), outer.top, base::text(Text::ChartSources));
+        const bool allPercent = std::all_of(lines.begin(), lines.end(), [](const SourceLine& l) {
+            return l.scale == SourceLine::Scale::Percent;
+        });
+        if (allPercent) {
+            text(box.left + s_.px(4), outer.top + s_.px(kLineHeight), L"100%");
+            text(box.left + s_.px(4), outer.bottom - s_.px(kLineHeight), L"0");
+        } else {
+            text(box.left + s_.px(4), outer.top + s_.px(kLineHeight),
+                 base::text(Text::ChartSourcesScale));
+        }
     }
 
     // A small triangle pointing down from the plot's top at each notice of this chart's

@@ -73,6 +73,7 @@ void ReadingsHistory::record(const monitor::Readings& r) {
     mean_.add(r.sampledNow.cpuTotal ? std::optional<float>(r.cpuTotalPercent) : std::nullopt,
               r.sampledNow.memory ? std::optional<float>(r.memoryPercent) : std::nullopt, received,
               sent);
+    sources_.take(r.sources);
 }
 
 // The local time once a second, at the first tick of the second: the day its bytes count into.
@@ -84,6 +85,7 @@ void ReadingsHistory::startSecond() {
 // The second's mean into the ring, and the bytes it moved into the day it began in.
 void ReadingsHistory::closeSecond() {
     ring_.push(second_, mean_.take());
+    sources_.closeSecond(second_);
     newestTime_ = secondTime_;
     countPending();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "features/history_ring.h"
+#include "features/source_history.h"
 #include "features/traffic_days.h"
 #include "monitor/readings.h"
 #include "platform/locale_format.h"
@@ -33,9 +34,9 @@ private:
     std::uint32_t tick_ = 0;
 };
 
-// The readings' history: the last 24 hours of four readings a second in memory, and the daily
-// traffic totals in the file beside the exe. Fed from each refresh tick's readings; asks the
-// local time once a second, not on every tick.
+// The readings' history: the last 24 hours of four readings and the sources' values a second in
+// memory, and the daily traffic totals in the file beside the exe. Fed from each refresh tick's
+// readings; asks the local time once a second, not on every tick.
 class ReadingsHistory {
 public:
     ReadingsHistory(platform::TextFiles& files, platform::LocaleFormat& locale, std::wstring path);
@@ -49,6 +50,8 @@ public:
     bool writeFile();
 
     const HistoryRing& ring() const { return ring_; }
+    // The sources' values on the ring's seconds.
+    const SourceHistory& sources() const { return sources_; }
     const TrafficDays& days() const { return days_; }
     // The local time of the ring's newest second, and the day the traffic counts into now.
     const platform::LocalTime& newestTime() const { return newestTime_; }
@@ -67,6 +70,7 @@ private:
     std::wstring path_;
     HistoryRing ring_;
     SecondMean mean_;
+    SourceHistory sources_;
     TrafficDays days_;     // the file's days with what was counted since
     TrafficDays unsaved_;  // counted since the last write
     TrafficCounter counter_;

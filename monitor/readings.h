@@ -59,6 +59,8 @@ struct SourceReading {
     std::wstring unit;
     std::optional<double> barMin, barMax;  // a bar when both are set and apart
     bool shown = true;
+    // Its kind, address and key: the same source wherever the list moves it.
+    std::wstring identity;
     bool operator==(const SourceReading&) const = default;
 };
 

@@ -12,6 +12,7 @@
 #include "features/history_chart.h"
 #include "features/history_reading.h"
 #include "features/history_view.h"
+#include "features/source_chart.h"
 #include "monitor/network_sampler.h"
 
 using namespace features;
@@ -76,6 +77,71 @@ TEST(ReadingsHistory, RingKeepsOneMeanPerSecondAndTheLastDayOnly) {
     // A jump of more than a day leaves only gaps behind the new sample.
     big.push(newest + 2 * HistoryRing::kSeconds, {1, 1, 1, 1});
     EXPECT_TRUE(std::isnan(big.at(newest + HistoryRing::kSeconds + 5)->cpuPercent));
+}
+
+namespace {
+
+monitor::SourceReading source(const wchar_t* id, std::optional<double> value) {
+    monitor::SourceReading r;
+    r.identity = id;
+    r.name = id;
+    r.value = value;
+    return r;
+}
+
+float secondOf(const SourceSeries& s, std::int64_t second) {
+    return s.seconds.at(second).value_or(-1.0f);
+}
+
+}  // namespace
+
+TEST(ReadingsHistory, SourcesKeepTheirSecondsByIdentityAcrossListChanges) {
+    History h, g;
+    History* into = &h;
+    auto tick = [&](std::uint32_t ms, std::vector<monitor::SourceReading> sources) {
+        monitor::Readings r = tickAt(ms, 0, 0);
+        r.sources = std::move(sources);
+        into->history.record(r);
+    };
+    // Second 0: two values of A and one of B; second 1: A has none (gone stale or failing).
+    tick(0, {source(L"a", 40), source(L"b", 7)});
+    tick(500, {source(L"a", 50), source(L"b", std::nullopt)});
+    tick(1000, {source(L"a", std::nullopt), source(L"b", 9)});
+    // Second 2: the list reordered and C added.
+    tick(2000, {source(L"b", 11), source(L"c", 1), source(L"a", 60)});
+    // Second 3: A removed; added again in second 4, it starts without its past.
+    tick(3000, {source(L"b", 12), source(L"c", 2)});
+    tick(4000, {source(L"c", 3), source(L"a", 70)});
+    tick(5000, {source(L"c", 3), source(L"a", 70)});
+
+    const std::vector<SourceSeries>& series = h.history.sources().series();
+    ASSERT_EQ(series.size(), 2u) << "B is no longer listed";
+    EXPECT_EQ(series[0].identity, L"c");
+    EXPECT_FLOAT_EQ(secondOf(series[0], 2), 1);
+    EXPECT_FLOAT_EQ(secondOf(series[0], 4), 3);
+    EXPECT_EQ(series[0].seconds.at(1), std::nullopt) << "C was not listed then";
+    EXPECT_EQ(series[1].identity, L"a");
+    EXPECT_FLOAT_EQ(secondOf(series[1], 4), 70);
+    EXPECT_EQ(series[1].seconds.at(2), std::nullopt) << "the past of the removed A is gone";
+    EXPECT_EQ(series[1].latest.value, 70);
+
+    // Before the removal, the reordered list kept each source's own seconds and gaps.
+    into = &g;
+    tick(0, {source(L"a", 40), source(L"b", 7)});
+    tick(500, {source(L"a", 50), source(L"b", std::nullopt)});
+    tick(1000, {source(L"a", std::nullopt), source(L"b", 9)});
+    tick(2000, {source(L"b", 11), source(L"c", 1), source(L"a", 60)});
+    tick(3000, {source(L"b", 11), source(L"c", 1), source(L"a", 60)});
+    const std::vector<SourceSeries>& kept = g.history.sources().series();
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[2].identity, L"a");
+    EXPECT_FLOAT_EQ(secondOf(kept[2], 0), 45);
+    EXPECT_TRUE(std::isnan(secondOf(kept[2], 1))) << "a second without a value is a gap";
+    EXPECT_FLOAT_EQ(secondOf(kept[2], 2), 60);
+    EXPECT_EQ(kept[0].identity, L"b");
+    EXPECT_FLOAT_EQ(secondOf(kept[0], 0), 7);
+    EXPECT_FLOAT_EQ(secondOf(kept[0], 1), 9);
+    EXPECT_FLOAT_EQ(secondOf(kept[0], 2), 11);
 }
 
 TEST(ReadingsHistory, TrafficSplitsAtMidnightAcrossTheCounterWrap) {
@@ -360,6 +426,121 @@ TEST(ReadingsHistory, ChartsDrawInsideTheirFramesAtEveryScaleAndLeaveGapsOpen) {
     EXPECT_EQ(spanButtonAt({96}, 250, 10), kMonthsSpan);
     EXPECT_EQ(spanButtonAt({144}, 300, 15), kDaysSpan);
     EXPECT_EQ(rowTextWidth(L"12/07 受"), 6 * 6 + 12);
+}
+
+TEST(ReadingsHistory, SourcesChartDrawsEachShownLineOnItsScaleWithItsLegend) {
+    const base::Colour grid = base::rgb(208, 208, 208);
+    const base::Colour temperature = sourceLineColour(0), load = sourceLineColour(1),
+                       hidden = sourceLineColour(2), fan = sourceLineColour(3);
+    History h;
+    h.at(2026, 12, 7, 12, 0, 0);
+    h.history.readFile();
+    // 40 °C for eight seconds, a second without a value, then 60 °C; a load at 25 %, a hidden
+    // source, and a fan on its bar range.
+    std::uint32_t ms = 0;
+    for (int second = 0; second < 15; ++second, ms += 1000) {
+        monitor::Readings r = tickAt(ms, 50, 50);
+        std::optional<double> celsius;
+        if (second != 8) celsius = second < 8 ? 40 : 60;
+        r.sources = {source(L"t", celsius), source(L"l", 25), source(L"h", 10), source(L"f", 1000)};
+        r.sources[0].name = L"温度";
+        r.sources[0].unit = L"°C";
+        r.sources[0].text = L"60.0°C";
+        r.sources[1].name = L"負荷";
+        r.sources[1].unit = L"%";
+        r.sources[1].text = L"25%";
+        r.sources[2].shown = false;
+        r.sources[3].name = L"ファン";
+        r.sources[3].unit = L"RPM";
+        r.sources[3].text = L"1000RPM";
+        r.sources[3].barMin = 0;
+        r.sources[3].barMax = 2000;
+        h.history.record(r);
+    }
+
+    for (int dpi : {96, 192}) {
+        const base::DpiScale s{dpi};
+        base::Image image(s.px(700), s.px(700));
+        std::vector<PlacedText> texts = drawHistory(image, s, h.history, {});
+        // The charts' frames down their left edge: the sources' chart is the fifth.
+        const int frameLeft = s.px(92), frameRight = image.width() - s.px(6) - 1;
+        std::vector<std::pair<int, int>> frames;
+        for (int y : rowsIn(image, frameLeft, grid)) {
+            if (!frames.empty() && frames.back().second == y - 1)
+                frames.back().second = y;
+            else
+                frames.push_back({y, y});
+        }
+        ASSERT_EQ(frames.size(), 5u) << dpi;
+        const auto [top, bottom] = frames[4];
+        auto inside = [&](int x, base::Colour colour) {
+            std::vector<int> ys;
+            for (int y : rowsIn(image, x, colour))
+                if (y > top && y < bottom) ys.push_back(y);
+            return ys;
+        };
+        const int newest = frameRight - 1, thickness = s.px(1);
+        const int height = bottom - top - 1 - thickness;
+        // The temperature on the span's lowest to highest: the newest at the top, the first
+        // seconds at the bottom, the second without a value open.
+        std::vector<int> hot = inside(newest, temperature);
+        ASSERT_EQ(hot.size(), static_cast<size_t>(thickness)) << dpi;
+        EXPECT_EQ(hot.front(), top + 1) << dpi;
+        EXPECT_EQ(inside(newest - s.px(10), temperature).back(), bottom - 1) << dpi;
+        if (dpi == 96) {
+            // Second 8 of the closed seconds 0 to 13.
+            EXPECT_TRUE(inside(newest - 5, temperature).empty());
+            EXPECT_FALSE(inside(newest - 4, temperature).empty());
+            EXPECT_FALSE(inside(newest - 6, temperature).empty());
+        }
+        // The load a quarter up its 0-100, the fan half way up its bar range.
+        ASSERT_FALSE(inside(newest, load).empty()) << dpi;
+        EXPECT_NEAR(inside(newest, load).front(), bottom - thickness - height / 4, 1) << dpi;
+        ASSERT_FALSE(inside(newest, fan).empty()) << dpi;
+        EXPECT_NEAR(inside(newest, fan).front(), bottom - thickness - height / 2, 1) << dpi;
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_TRUE(rowsIn(image, x, hidden).empty()) << "a hidden source draws nothing";
+
+        auto has = [&](const std::wstring& text) {
+            return std::any_of(texts.begin(), texts.end(),
+                               [&](const PlacedText& t) { return t.text == text; });
+        };
+        EXPECT_TRUE(has(L"外部の値"));
+        EXPECT_TRUE(has(L"目盛は凡例"));
+        EXPECT_TRUE(has(L"温度 60.0°C (最小40～最大60°C)"));
+        EXPECT_TRUE(has(L"負荷 25% (0～100%)"));
+        EXPECT_TRUE(has(L"ファン 1000RPM (目盛 0～2000RPM)"));
+    }
+    {
+        base::Image image(700, 700);
+        base::setLanguage(base::Language::English);
+        std::vector<PlacedText> english = drawHistory(image, {}, h.history, {});
+        base::setLanguage(base::Language::Japanese);
+        auto has = [&](const std::wstring& text) {
+            return std::any_of(english.begin(), english.end(),
+                               [&](const PlacedText& t) { return t.text == text; });
+        };
+        EXPECT_TRUE(has(L"External"));
+        EXPECT_TRUE(has(L"温度 60.0°C (min 40-max 60°C)"));
+        EXPECT_TRUE(has(L"負荷 25% (0-100%)"));
+        EXPECT_TRUE(has(L"ファン 1000RPM (scale 0-2000RPM)"));
+    }
+
+    // With no shown source the four charts keep the height.
+    History quiet;
+    quiet.history.readFile();
+    for (std::uint32_t t = 0; t < 3000; t += 1000) {
+        monitor::Readings r = tickAt(t, 50, 50);
+        r.sources = {source(L"h", 10)};
+        r.sources[0].shown = false;
+        quiet.history.record(r);
+    }
+    base::Image image(700, 700);
+    drawHistory(image, {}, quiet.history, {});
+    int frameTops = 0;
+    for (int y = 1; y < image.height(); ++y)
+        frameTops += image.pixel(92, y) == grid && image.pixel(92, y - 1) != grid;
+    EXPECT_EQ(frameTops, 4);
 }
 
 // What a screen reader hears of the trend window: the span and lines it shows, and each line's

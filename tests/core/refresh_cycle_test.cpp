@@ -443,9 +443,9 @@ TEST(RefreshCycle, SourceRowsFollowTheItemsWithTheirValuesAndBars) {
     MonitorRig rig;
     rig.showOnly({L"100"});
     std::vector<monitor::SourceReading> sources(3);
-    sources[0] = {L"CPU温度", L"45.5\u00b0C", 45.5, L"\u00b0C", 0.0, 100.0, true};
-    sources[1] = {L"hidden", L"1", 1.0, L"", {}, {}, false};
-    sources[2] = {L"Room", L"--", std::nullopt, L"\u00b0C", 0.0, 40.0, true};
+    sources[0] = {L"CPU温度", L"45.5\u00b0C", 45.5, L"\u00b0C", 0.0, 100.0, true, L"cpu"};
+    sources[1] = {L"hidden", L"1", 1.0, L"", {}, {}, false, L"hidden"};
+    sources[2] = {L"Room", L"--", std::nullopt, L"\u00b0C", 0.0, 40.0, true, L"room"};
     rig.cycle.readSourcesWith([&](std::vector<monitor::SourceReading>& into) { into = sources; });
     rig.tick();
     const int pitch = render::kRowHeight + 1;

@@ -6,12 +6,16 @@ sheet of them to look at before a change to anything drawn is called done.
 test_screens captures one configuration the same way and checks what the pictures show."""
 import contextlib
 import datetime
+import http.server
+import json
+import math
 import os
 import pathlib
 import re
 import signal
 import sys
 import tempfile
+import threading
 import time
 
 from PIL import Image, ImageDraw, ImageFont
@@ -490,6 +494,40 @@ def compose_sheet(capture, path, width=2200):
     return path
 
 
+# With KORVANT_SCREENS_SOURCES=1, external readings for the sheets' trend window and list (never
+# in the screens test, which counts the list's rows without them): two values of a small local
+# server.
+SOURCES = ""
+
+
+class SourceAnswers(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        # A step every 20 s: the list's pictures are taken once it holds still.
+        t = time.monotonic() // 20
+        body = json.dumps({"temperature": round(48 + 9 * math.sin(t / 2), 1),
+                           "load": round(50 + 40 * math.sin(t / 1.5), 1)}).encode()
+        self.send_response(200)
+        self.send_header("Content-Type", "application/json")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def log_message(self, *args):
+        pass
+
+
+def serve_sources():
+    global SOURCES
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), SourceAnswers)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/data.json"
+    keys = [("/temperature", "Temperature", "°C"), ("/load", "Load", "%")]
+    SOURCES = f"[Sources]\r\nCount={len(keys)}\r\n" + "".join(
+        f"Kind{n}=json\r\nUrl{n}={url}\r\nKey{n}={key}\r\nName{n}={name}\r\nUnit{n}={unit}\r\n"
+        f"Interval{n}=1\r\n" for n, (key, name, unit) in enumerate(keys, 1))
+    return server
+
+
 def compose_overview(capture, path, trend="trend-days", gap=12):
     """The main window beside the trend window, as README shows KorvaNT first."""
     main_window = Image.open(capture.picture("main-fixed").path)
@@ -505,6 +543,8 @@ def compose_overview(capture, path, trend="trend-days", gap=12):
 
 def main(out, configurations):
     out = pathlib.Path(out)
+    if os.environ.get("KORVANT_SCREENS_SOURCES") == "1":
+        serve_sources()
     try:
         for dpi in sorted({int(c.split(":")[1]) for c in configurations}):
             use_dpi(dpi)

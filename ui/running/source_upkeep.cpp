@@ -60,6 +60,7 @@ void SourceUpkeep::read(std::vector<monitor::SourceReading>& into) {
         const settings::SourceSetting& s = live_.sources[i];
         features::SourceStatus status = poller_.status(i);
         monitor::SourceReading& r = into[i];
+        r.identity = std::wstring(settings::storedKindText(s.kind)) + L'\n' + s.url + L'\n' + s.key;
         r.name = shownName(s);
         r.text = features::sourceValueText(status, s, decimal.empty() ? L'.' : decimal.front());
         r.value = status.value;
