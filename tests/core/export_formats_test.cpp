@@ -452,9 +452,9 @@ TEST(ExportService, AFailedStartIsTriedAgainSoonThenAtMostEveryMinute) {
 
 TEST(ExportFormats, SourcesAreServedByNameAndUnitOnlyWhileCurrent) {
     monitor::Readings r;
-    r.sources = {{L"CPU温度", L"45.5°C", 45.5, L"\u00b0C", {}, {}, true},
-                 {L"Room \"A\"", L"--", std::nullopt, L"\u00b0C", {}, {}, true},
-                 {L"CPU温度", L"1", 1.0, L"", {}, {}, false}};
+    r.sources = {{L"CPU温度", L"45.5°C", 45.5, L"\u00b0C", {}, {}, true, L"a"},
+                 {L"Room \"A\"", L"--", std::nullopt, L"\u00b0C", {}, {}, true, L"b"},
+                 {L"CPU温度", L"1", 1.0, L"", {}, {}, false, L"c"}};
     features::ExportSnapshot s = features::ExportReadings().snapshot(r, settings::Settings{}, {});
     ASSERT_EQ(s.sources.size(), 3u);
     EXPECT_EQ(s.sources[2].name, "CPU\xe6\xb8\xa9\xe5\xba\xa6 (2)");
