@@ -472,7 +472,8 @@ TEST(ReadingsHistory, SourcesChartDrawsEachShownLineOnItsScaleWithItsLegend) {
                 frames.push_back({y, y});
         }
         ASSERT_EQ(frames.size(), 5u) << dpi;
-        const auto [top, bottom] = frames[4];
+        // Named apart, not bound: clang 14 cannot capture a structured binding.
+        const int top = frames[4].first, bottom = frames[4].second;
         auto inside = [&](int x, base::Colour colour) {
             std::vector<int> ys;
             for (int y : rowsIn(image, x, colour))

@@ -3,8 +3,9 @@
 namespace ui {
 namespace {
 
-// Due sources are asked within this of their time; a second is the shortest interval.
-constexpr unsigned kPollMs = 250;
+// Due sources are asked by the refresh tick, which runs anyway; a timer of their own runs only
+// when the tick comes less often than this, the shortest interval a source may have.
+constexpr unsigned kPollMs = 1000;
 
 std::wstring shownName(const settings::SourceSetting& s) { return s.name.empty() ? s.key : s.name; }
 
@@ -23,7 +24,9 @@ SourceUpkeep::SourceUpkeep(settings::LiveSettings& live, platform::PageFetcher& 
 
 void SourceUpkeep::start() {
     live_.notices.subscribe([this](const settings::Change& change) {
-        if (change.topic == settings::Topic::Sources) apply();
+        if (change.topic == settings::Topic::Sources ||
+            change.names(&live_.settings.refreshIntervalTenths))
+            apply();
     });
     apply();
 }
@@ -32,12 +35,14 @@ void SourceUpkeep::apply() {
     poller_.setSources(live_.sources);
     toldFaults_.assign(live_.sources.size(), features::SourceFault::None);
     // With no sources nothing runs: no timer, no socket.
-    if (poller_.wantsTimer()) {
+    const bool slowTicks =
+        settings::millisecondsOfTenths(live_.settings.refreshIntervalTenths) > kPollMs;
+    if (poller_.wantsTimer() && slowTicks) {
         if (!timer_.running()) timer_.start(kPollMs);
-        poller_.poll();
     } else {
         timer_.stop();
     }
+    if (poller_.wantsTimer()) poller_.poll();
     live_.notices.publish(settings::Topic::SourceStatus);
 }
 
@@ -54,6 +59,7 @@ void SourceUpkeep::told(std::size_t index) {
 }
 
 void SourceUpkeep::read(std::vector<monitor::SourceReading>& into) {
+    if (poller_.wantsTimer()) poller_.poll();
     into.resize(live_.sources.size());
     const std::wstring decimal = locale_.decimalSeparator();
     for (std::size_t i = 0; i < live_.sources.size(); ++i) {

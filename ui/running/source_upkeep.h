@@ -11,9 +11,9 @@
 namespace ui {
 
 // The readings taken from other programs in the running program: the poller follows the list
-// of sources at once, on a timer that runs only while there are sources, and every refresh
-// tick takes their latest values. A source that fails says why on the options window's status
-// bar, once, when it starts failing.
+// of sources at once; every refresh tick asks those that are due and takes their latest values
+// (a timer of its own runs only while there are sources and the ticks are slower than a second). A
+// source that fails says why on the options window's status bar, once, when it starts failing.
 class SourceUpkeep {
 public:
     SourceUpkeep(settings::LiveSettings& live, platform::PageFetcher& fetcher,
