@@ -12,9 +12,11 @@ def test_first_start_creates_the_settings_file_and_shows_the_window(korvant):
     assert winctl("close", MAIN_TITLE)[0] == 0
     assert app.wait_exit() == 0
     wait_for(lambda: tray_window() is None, what="the tray icon to go")
-    # Closing the window saves nothing.
-    assert app.read("KorvaNT.ini", encoding=None) == f"[Options]\r\n{VERSION_LINE}\r\n".encode()
-    assert not app.exists("CloseList.txt")
+    # Closing the window ends the program as the menus' exit does: with auto-save on (the
+    # default), the settings are saved, the window's place among them.
+    ini = app.read("KorvaNT.ini")
+    assert ini.startswith(f"[Options]\r\n{VERSION_LINE}\r\n")
+    assert "X_WindowPosition=0\r\n" in ini and "[Export]" in ini
 
 
 def _started(korvant, **kwargs):

@@ -9,6 +9,8 @@ def ini_lines(text):
     return [line for line in text.split("\r\n") if line]
 
 
+# Auto-save off in the files below: closing the window then saves nothing, as the menus' exit
+# does, and what is left is what start-up wrote.
 def start_and_close(korvant, ini):
     app = korvant({"KorvaNT.ini": ini})
     app.wait_main_window()
@@ -18,7 +20,7 @@ def start_and_close(korvant, ini):
 
 
 def test_older_version_gets_the_current_list_keys(korvant):
-    ini = ("[Options]\r\nVer=335\r\nIPMC=1\r\nMainList=100101\r\nMainListCheckMark=11\r\n"
+    ini = ("[Options]\r\nVer=335\r\nIPMC=1\r\nAutoSET=0\r\nMainList=100101\r\nMainListCheckMark=11\r\n"
            "MainWindowRefreshTime=9\r\nX_WindowPosition=1500\r\nY_WindowPosition=750\r\n"
            "RemoteHostIP=接続先\r\n[ColorsOptions]\r\nMainListColor1=00000000001\r\n"
            "MainListColor2=00000000002\r\nBackColor00=255\r\n")
@@ -32,7 +34,8 @@ def test_older_version_gets_the_current_list_keys(korvant):
 
 
 def test_newer_version_is_left_alone_and_its_position_used(korvant):
-    ini = "[Options]\r\nVer=400\r\nMainList=100\r\nX_WindowPosition=1500\r\nY_WindowPosition=750\r\n"
+    ini = ("[Options]\r\nVer=400\r\nAutoSET=0\r\nMainList=100\r\nX_WindowPosition=1500\r\n"
+           "Y_WindowPosition=750\r\n")
     app = korvant({"KorvaNT.ini": ini})
     main = app.wait_main_window()
     assert (main.left, main.top) == (100, 50)

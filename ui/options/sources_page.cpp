@@ -63,11 +63,17 @@ constexpr int kListControls[] = {IDC_SOURCE_LIST, IDC_SOURCE_ADD, IDC_SOURCE_REM
 constexpr int kOfferControls[] = {IDC_SOURCE_OFFERS, IDC_SOURCE_PICK, IDC_SOURCE_BACK};
 
 // Enter in a text box takes its text, as leaving it does; the dialog would otherwise take the
-// key for its default button.
-LRESULT CALLBACK enterTakes(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+// key for its default button. Subclassed the plain way: the common controls' subclass calls
+// would bring comctl32 in at start-up, which the program carries only once a window of controls
+// is opened.
+constexpr wchar_t kOriginalProc[] = L"KorvaNT.OriginalProc";
+
+LRESULT CALLBACK enterTakes(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    const auto original = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOriginalProc));
+    const auto next = [&] { return CallWindowProcW(original, hwnd, msg, wp, lp); };
     switch (msg) {
         case WM_GETDLGCODE:
-            if (wp == VK_RETURN) return DLGC_WANTALLKEYS | DefSubclassProc(hwnd, msg, wp, lp);
+            if (wp == VK_RETURN) return DLGC_WANTALLKEYS | next();
             break;
         case WM_KEYDOWN:
             if (wp == VK_RETURN) {
@@ -78,8 +84,19 @@ LRESULT CALLBACK enterTakes(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
         case WM_CHAR:
             if (wp == L'\r') return 0;  // no beep
             break;
+        case WM_NCDESTROY: {
+            const LRESULT result = next();
+            RemovePropW(hwnd, kOriginalProc);
+            return result;
+        }
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return next();
+}
+
+void takeEnter(HWND box) {
+    if (!box || GetPropW(box, kOriginalProc)) return;
+    SetPropW(box, kOriginalProc, reinterpret_cast<HANDLE>(GetWindowLongPtrW(box, GWLP_WNDPROC)));
+    SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(enterTakes));
 }
 
 class SourcesPage : public Page {
@@ -98,9 +115,9 @@ public:
         // A long place and name shows whole in a tip over its cell.
         SendDlgItemMessageW(hwnd(), IDC_SOURCE_OFFERS, LVM_SETEXTENDEDLISTVIEWSTYLE,
                             LVS_EX_LABELTIP, LVS_EX_LABELTIP);
-        for (const Box& box : kBoxes) SetWindowSubclass(item(box.control), enterTakes, 1, 0);
-        SetWindowSubclass(item(IDC_SOURCE_TOKEN), enterTakes, 1, 0);
-        SetWindowSubclass(item(IDC_SOURCE_OFFERS), enterTakes, 1, 0);
+        for (const Box& box : kBoxes) takeEnter(item(box.control));
+        takeEnter(item(IDC_SOURCE_TOKEN));
+        takeEnter(item(IDC_SOURCE_OFFERS));
         fillChoices();
     }
 
